@@ -1,0 +1,46 @@
+# The project's commands. Each one installs what it needs on a fresh Debian machine first.
+BUILD      ?= build
+BUILD_ASAN ?= build-asan
+JOBS       ?= 2
+PACKAGES   := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-serialport-dev qt6-pdf-dev \
+              libgl-dev libjpeg-dev googletest libgtest-dev libmodbus-dev libbenchmark-dev
+
+.PHONY: all setup build run test test-asan bench screenshots clean
+
+all: build
+
+setup:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+		echo "Installing:" $$missing; \
+		SUDO=$$( [ "$$(id -u)" = 0 ] || echo sudo ); \
+		$$SUDO apt-get update -qq && DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq $$missing; \
+	fi
+
+$(BUILD)/build.ninja: | setup
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: setup $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@echo "The program's windows are not built yet: nothing to start."
+
+test: build
+	ctest --test-dir $(BUILD) -j $(JOBS) --output-on-failure
+
+# Core tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: setup
+	cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVIMRA_SANITIZE=ON
+	cmake --build $(BUILD_ASAN) -j $(JOBS) --target vimra_core_tests vimra_tool_tests vimra-tool
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest --test-dir $(BUILD_ASAN) -j $(JOBS) --output-on-failure
+
+bench: build
+	@echo "No benchmark yet."
+
+screenshots: build
+	@echo "No window yet: no screenshot."
+
+clean:
+	rm -rf $(BUILD) $(BUILD_ASAN)

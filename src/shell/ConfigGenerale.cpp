@@ -1,0 +1,92 @@
+#include "ConfigGenerale.h"
+
+#include "Dialogues.h"
+#include "Textes.h"
+#include "work/Octets.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+TConfigGenerale TConfigGenerale::defaut()
+{
+    TConfigGenerale c;
+    c.PortCom.setTexte("COM8");
+    c.AdresseIP[0].setTexte("192");
+    c.AdresseIP[1].setTexte("168");
+    c.AdresseIP[2].setTexte("1");
+    c.AdresseIP[3].setTexte("100");
+    return c;
+}
+
+QByteArray TConfigGenerale::octets() const
+{
+    QByteArray b;
+    EcrivainOctets e(b);
+    e.i32(ClassePuissance);
+    e.u8(SchemaCouleurs);
+    e.octets(Reserve5);
+    e.i32(TypeLiaison);
+    e.octets(PortCom.octets);
+    for (const auto& a : AdresseIP) e.octets(a.octets);
+    e.u8(Reserve67);
+    e.i32(LangueConfig);
+    e.i32(FrequenceReseau);
+    e.i32(TypeVariateur);
+    return b;
+}
+
+void TConfigGenerale::depuisOctets(const QByteArray& lus)
+{
+    QByteArray b = octets();
+    const qsizetype n = std::min<qsizetype>(lus.size(), taille);
+    std::copy_n(lus.constData(), n, b.data());
+    LecteurOctets l(b);
+    ClassePuissance = l.i32();
+    SchemaCouleurs = l.u8();
+    l.octets(Reserve5);
+    TypeLiaison = l.i32();
+    l.octets(PortCom.octets);
+    for (auto& a : AdresseIP) l.octets(a.octets);
+    Reserve67 = l.u8();
+    LangueConfig = l.i32();
+    FrequenceReseau = l.i32();
+    TypeVariateur = l.i32();
+}
+
+TConfigGenerale& ConfigGenerale()
+{
+    static TConfigGenerale c = TConfigGenerale::defaut();
+    return c;
+}
+
+bool ChargeConfig(const QString& dossier)
+{
+    TConfigGenerale& c = ConfigGenerale();
+    c = TConfigGenerale::defaut();
+    QFile f(QDir(dossier).filePath(NOM_FICHIER_CONFIG));
+    bool complet = false;
+    if (f.open(QIODevice::ReadOnly)) {
+        const QByteArray lus = f.read(TConfigGenerale::taille);
+        c.depuisOctets(lus);
+        complet = lus.size() == TConfigGenerale::taille;
+    }
+    AppliqueLangue(c.LangueConfig);
+    if (!complet) dialogues().avertissement(Textes().Texte[txt::ErreurLecture]);
+    return complet;
+}
+
+bool SauveConfig(const QString& dossier)
+{
+    QSaveFile f(QDir(dossier).filePath(NOM_FICHIER_CONFIG));
+    const QByteArray b = ConfigGenerale().octets();
+    const bool ok = f.open(QIODevice::WriteOnly) && f.write(b) == b.size() && f.commit();
+    if (!ok) dialogues().avertissement(Textes().Texte[txt::ErreurEcriture]);
+    return ok;
+}
+
+QString TexteAdresseIP(const TConfigGenerale& c)
+{
+    return "(" + c.AdresseIP[0].texte() + "." + c.AdresseIP[1].texte() + "." + c.AdresseIP[2].texte() +
+           "." + c.AdresseIP[3].texte() + ")";
+}

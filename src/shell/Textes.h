@@ -1,0 +1,66 @@
+#pragma once
+// Every text the program shows, the language-dependent folder and file names, and the
+// quantity names, in three constant copies (French, English, Spanish) and one current copy.
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// A physical quantity: name, symbol, unit, full scale and fixed-point scale.
+// Default-constructed, it is the empty descriptor given to columns without a quantity.
+struct TGrandeur {
+    QString Nom;
+    QString Symbole;
+    QString Unite;
+    int32_t Maximum = 1000;  // nominal full scale, in stored units
+    int32_t Exposant = 0;    // stored integer x 10^Exposant = value in Unite
+    int32_t Decimales = 0;   // digits printed after the decimal comma
+    bool operator==(const TGrandeur&) const = default;
+};
+
+constexpr int NB_GRANDEURS = 27;
+constexpr int NB_TEXTES = 366;
+constexpr int NB_TEXTES_KORLAN = 20;
+
+struct TTextesVimra {
+    QString FichierCatalogue;  // application catalogue file of the language
+    QString DossierTravaux;    // sub-folder of the work files
+    QString MotEssai;          // word that labels a test in copies and printouts
+    QString DossierFiches;     // work-sheet folder
+    QString DossierCablage;    // wiring-help folder
+    std::array<TGrandeur, NB_GRANDEURS> Grandeurs;
+    std::array<QString, NB_TEXTES> Texte;
+    bool operator==(const TTextesVimra&) const = default;
+};
+
+// Names of the application catalogue.
+struct TTextesKorlan {
+    std::array<QString, NB_TEXTES_KORLAN> Texte;
+    bool operator==(const TTextesKorlan&) const = default;
+};
+
+// Numbers of texts used by name in the code.
+namespace txt {
+constexpr int TypeMachineCourt = 31;   // [0..7]
+constexpr int TypeMachineLong = 39;    // [0..7]
+constexpr int TypeChargeLong = 47;     // [0..18]
+constexpr int TypeChargeCourt = 134;   // [0..18]
+constexpr int TypeChargeDescription = 153;  // [0..18]
+constexpr int ErreurLecture = 223;
+constexpr int ErreurEcriture = 224;
+constexpr int ErreurLiaison = 355;
+constexpr int TraitsAbsents = 248;
+} // namespace txt
+
+enum class Langue { Francais = 1, Anglais = 2, Espagnol = 3 };
+
+// 3 Spanish, 2 English, any other code French.
+Langue langueDuCode(int code);
+const TTextesVimra& TextesConstants(Langue langue);
+const TTextesKorlan& TextesKorlanConstants(Langue langue);
+
+// Replaces both current records whole by the copies of the language `code`.
+void AppliqueLangue(int code);
+const TTextesVimra& Textes();
+const TTextesKorlan& TextesKorlan();

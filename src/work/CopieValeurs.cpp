@@ -1,0 +1,76 @@
+#include "CopieValeurs.h"
+
+#include "Format.h"
+#include "Travail.h"
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+
+void bloc(QString& s, const Travail& t, const TEssai& essai, int derniere)
+{
+    s += t.Colonnes[0].Symbole;
+    for (int c = 1; c <= derniere; ++c) s += u'\t' + t.Colonnes[c].Symbole;
+    s += crlf;
+    s += t.Colonnes[0].Unite;
+    for (int c = 1; c <= derniere; ++c) {
+        s += u'\t';
+        if (!t.Colonnes[c].Unite.isEmpty()) s += u'(' + t.Colonnes[c].Unite + u')';
+    }
+    s += crlf;
+    const int n = std::clamp(essai.nbPoints(), 0, NB_POINTS_MAX);
+    for (int j = 0; j < n; ++j) {
+        s += TexteValeur(essai.valeur(0, j), t.Colonnes[0].Decimales);
+        for (int c = 1; c <= derniere; ++c) s += u'\t' + TexteValeur(essai.valeur(c, j), t.Colonnes[c].Decimales);
+        s += crlf;
+    }
+}
+
+QString champCsv(const QString& v)
+{
+    if (!v.contains(u',') && !v.contains(u'"') && !v.contains(u'\r') && !v.contains(u'\n')) return v;
+    QString q = v;
+    q.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + q + u'"';
+}
+
+} // namespace
+
+QString TexteValeurs(const Travail& t, int essai, int derniere)
+{
+    QString s;
+    if (essai < 1) {
+        s.reserve(1 << 16);
+        for (int k = 1; k <= NB_ESSAIS_MAX; ++k) {
+            const TEssai& e = t.Essais[k];
+            if (e.Entete.DernierPoint() < 0) continue;
+            s += Textes().MotEssai + u' ' + QString::number(k) + u'\t' + e.Entete.Commentaire() + crlf;
+            bloc(s, t, e, derniere);
+        }
+    } else if (essai <= NB_ESSAIS_MAX) {
+        bloc(s, t, t.Essais[essai], derniere);
+    }
+    return s;
+}
+
+QString CsvValeurs(const Travail& t, int essai, int derniere)
+{
+    QString s = champCsv(Textes().MotEssai);
+    for (int c = 0; c <= derniere; ++c) {
+        const TGrandeur& g = t.Colonnes[c];
+        s += u',' + champCsv(g.Unite.isEmpty() ? g.Symbole : g.Symbole + QStringLiteral(" (") + g.Unite + u')');
+    }
+    s += crlf;
+    for (int k = 1; k <= t.EnteteTravail.NbEssais && k <= NB_ESSAIS_MAX; ++k) {
+        if (essai >= 1 && k != essai) continue;
+        const TEssai& e = t.Essais[k];
+        const int n = std::clamp(e.nbPoints(), 0, NB_POINTS_MAX);
+        for (int j = 0; j < n; ++j) {
+            s += QString::number(k);
+            for (int c = 0; c <= derniere; ++c)
+                s += u',' + TexteValeur(e.valeur(c, j), t.Colonnes[c].Decimales).replace(u',', u'.');
+            s += crlf;
+        }
+    }
+    return s;
+}

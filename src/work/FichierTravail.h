@@ -1,0 +1,33 @@
+#pragma once
+// Work files. Two layouts, told apart only by the file's extension: "Vimr2" (application
+// study: 21 columns, 8 characteristic definitions) and "MLX2" (characteristic study:
+// 12 columns, 4 definitions, a larger header).
+
+#include <QByteArray>
+#include <QString>
+
+class Travail;
+
+enum class Disposition { Vimr2, MLX2 };
+
+inline constexpr char TYPE_VIMR2[] = "Vimr2";
+inline constexpr char TYPE_MLX2[] = "MLX2";
+inline constexpr int TAILLE_ENTETE_MLX2 = 1640;
+
+// Type of a file name: the characters after the first "." of its last path component.
+QString TypeFichier(const QString& chemin);
+
+// The bytes of the work in a layout.
+QByteArray OctetsTravail(const Travail& t, Disposition d);
+// Fills t from the bytes of a file of layout d; the work is reset first. A file whose
+// counts or length do not fit the store is refused whole: t is then a new, empty work.
+bool DecodeTravail(Travail& t, const QByteArray& octets, Disposition d);
+
+// Writes the work through a temporary file renamed over the target, so that a failed
+// save leaves the previous file intact. On success NomFichierCourant becomes the name and
+// the work is marked saved; on failure "Erreur d'ecriture du fichier" is shown and the work
+// stays marked unsaved.
+bool EcritTravail(Travail& t, const QString& nom, Disposition d);
+// Reads a work file by its type; on failure shows "Erreur de lecture du fichier" and leaves a
+// new, empty work.
+bool LitTravail(Travail& t, const QString& nom);

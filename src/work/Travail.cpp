@@ -1,0 +1,272 @@
+#include "Travail.h"
+
+#include <algorithm>
+
+void TEnteteEssai::setOctet(int i, uint8_t v)
+{
+    auto u = static_cast<uint32_t>(mots[i / 4]);
+    const int s = 8 * (i % 4);
+    u = (u & ~(0xFFu << s)) | (static_cast<uint32_t>(v) << s);
+    mots[i / 4] = static_cast<int32_t>(u);
+}
+
+QString TEnteteEssai::Commentaire() const
+{
+    ChaineCourte<capaciteCommentaire> c;
+    for (int i = 0; i < c.taille; ++i) c.octets[i] = octet(octetCommentaire + i);
+    return c.texte();
+}
+
+void TEnteteEssai::setCommentaire(const QString& texte)
+{
+    ChaineCourte<capaciteCommentaire> c;
+    for (int i = 0; i < c.taille; ++i) c.octets[i] = octet(octetCommentaire + i);
+    c.setTexte(texte);
+    for (int i = 0; i < c.taille; ++i) setOctet(octetCommentaire + i, c.octets[i]);
+}
+
+const TEnteteEssai& TEnteteEssai::defaut()
+{
+    static const TEnteteEssai d = [] {
+        TEnteteEssai e;
+        e[MotDernierPoint] = -1;
+        e[3] = 20;
+        e[4] = 50, e[5] = 20;
+        e[6] = 50, e[7] = 20;
+        e[8] = 50, e[9] = 20;
+        e[10] = 50, e[11] = 20, e[12] = 100;
+        e[13] = 1;
+        e[MotDureeOscillo] = 10;
+        e[MotVariableSynchro] = 2;
+        e[MotSeuilSynchro] = 5;
+        e[21] = 2;
+        e[23] = 50, e[24] = 20, e[25] = 10;
+        e[26] = 130, e[27] = 10, e[28] = 85;
+        return e;
+    }();
+    return d;
+}
+
+Travail& travail()
+{
+    static const std::unique_ptr<Travail> t = std::make_unique<Travail>();
+    return *t;
+}
+
+void Travail::NouveauTravail()
+{
+    TEnteteTravail& e = EnteteTravail;
+    e.Identification.setTexte("Vimra-Tavernole");
+    e.Version = 1020;
+    e.Commentaire.setTexte(QString());
+    e.NbEssais = 0;
+    e.Interpolation = -1;
+    AcquisitionEnCours = false;
+    e.Reserve[1] = e.Reserve[2] = e.Reserve[3] = 0;  // the first word is left as it is
+    e.Drapeaux.fill(1);
+    e.Defs.fill(TDefCaract{});
+
+    const auto& g = Textes().Grandeurs;
+    std::copy_n(g.begin(), 12, Colonnes.begin());
+    Colonnes[12] = g[13];
+    Colonnes[13] = g[17];
+    Colonnes[14] = g[14];
+    std::fill(Colonnes.begin() + 15, Colonnes.end(), TGrandeur{});
+
+    for (TEssai& essai : Essais) essai.Entete = TEnteteEssai::defaut();
+    EssaiCourant = 0;
+    ModeleEssai = TEnteteEssai::defaut();
+    TravailEnregistre = true;
+    Mesures[0] = -1;
+    for (int k = 0; k <= NB_ESSAIS_MAX; ++k) EffaceColonnes(k);
+    NomFichierCourant.clear();
+}
+
+void Travail::EffaceColonnes(int k)
+{
+    if (k < 0 || k > NB_ESSAIS_MAX) return;
+    for (auto& c : Essais[k].Colonnes) c.fill(0);
+}
+
+void Travail::AjouteEssai()
+{
+    if (EnteteTravail.NbEssais >= NB_ESSAIS_MAX) return;
+    EnteteTravail.NbEssais += 1;
+    EssaiCourant = EnteteTravail.NbEssais;
+    ModeleEssai.DernierPoint() = -1;
+    Essais[EssaiCourant].Entete = ModeleEssai;
+    TravailEnregistre = false;
+}
+
+void Travail::SupprimeEssai(int a)
+{
+    const int n = EnteteTravail.NbEssais;
+    if (a <= 0 || a > n || n > NB_ESSAIS_MAX) return;
+    for (int k = a; k < n; ++k) Essais[k] = Essais[k + 1];
+    Essais[n].Entete = TEnteteEssai::defaut();
+    EnteteTravail.NbEssais -= 1;
+    TravailEnregistre = false;
+}
+
+ResultatAjout Travail::AjoutePoint()
+{
+    if (EssaiCourant <= 0 || EssaiCourant > NB_ESSAIS_MAX) return ResultatAjout::PasDEssai;
+    TEssai& essai = Essais[EssaiCourant];
+    if (essai.Entete.DernierPoint() >= DERNIER_POINT_MAX) return ResultatAjout::EssaiPlein;
+    // A header damaged below -1 would otherwise write before the store.
+    const int k = std::max(essai.Entete.DernierPoint(), -1) + 1;
+    essai.Entete.DernierPoint() = k;
+    essai.valeur(0, k) = k;
+    for (int c = 1; c < NB_COLONNES; ++c) essai.valeur(c, k) = Mesures[c];
+    TravailEnregistre = false;
+    return ResultatAjout::Ajoute;
+}
+
+void Travail::SelectionPoint(int index)
+{
+    if (EssaiCourant > 0 && EssaiCourant <= NB_ESSAIS_MAX) {
+        if (index < 0 || index > DERNIER_POINT_MAX) {
+            Mesures[0] = -1;
+        } else {
+            const TEssai& essai = Essais[EssaiCourant];
+            for (int c = 0; c <= 15; ++c) Mesures[c] = essai.valeur(c, index);
+        }
+    }
+    PointCourant = index;
+}
+
+void Travail::SupprimePoint(int p, int a)
+{
+    if (!essaiValide(a) || p < 0) return;
+    TEssai& essai = Essais[a];
+    if (p > essai.Entete.DernierPoint()) return;
+    const int n = essai.valeur(0, p);
+    TriParNumero();
+    const int dernier = essai.Entete.DernierPoint();
+    // Point numbers come from the file; one that is not an index of the test names no point.
+    if (n < 0 || n > dernier) return;
+    for (auto& colonne : essai.Colonnes)
+        std::copy(colonne.begin() + n + 2, colonne.begin() + dernier + 2, colonne.begin() + n + 1);
+    essai.Entete.DernierPoint() = dernier - 1;
+    for (int k = n; k <= dernier - 1; ++k) essai.valeur(0, k) = k;
+    Retri();
+    TravailEnregistre = false;
+}
+
+void Travail::SupprimeCaract(int a)
+{
+    if (a < 1 || a > 4) return;
+    for (int i = a; i < 4; ++i) EnteteTravail.DefCaract(i) = EnteteTravail.DefCaract(i + 1);
+    EnteteTravail.DefCaract(4) = TDefCaract{};
+    TravailEnregistre = false;
+}
+
+int Travail::NbCaract() const
+{
+    int n = 0;
+    for (int a = 1; a <= 4; ++a)
+        if (EnteteTravail.DefCaract(a).Defini) ++n;
+    return n;
+}
+
+int Travail::TypeMachine() const
+{
+    if (EssaiCourant <= 0 || EssaiCourant > NB_ESSAIS_MAX) return 0;
+    const int t = Essais[EssaiCourant].Entete.TypeMachine();
+    return t >= 0 && t <= 7 ? t : 0;
+}
+
+int Travail::TypeCharge() const
+{
+    if (EssaiCourant <= 0 || EssaiCourant > NB_ESSAIS_MAX) return 0;
+    const int t = Essais[EssaiCourant].Entete.TypeCharge();
+    return t >= 0 && t <= 18 ? t : 0;
+}
+
+namespace {
+
+struct MotsDeCharge {
+    int n;
+    int mots[3];
+};
+
+// Words of the load parameters each load type uses.
+MotsDeCharge motsDeCharge(int type)
+{
+    switch (type) {
+    case 6:
+    case 10: return {1, {3}};
+    case 7:
+    case 11: return {2, {4, 5}};
+    case 8:
+    case 12: return {2, {6, 7}};
+    case 9:
+    case 13: return {2, {8, 9}};
+    case 14: return {3, {10, 11, 12}};
+    case 15:
+    case 16: return {3, {23, 24, 25}};
+    case 17:
+    case 18: return {3, {26, 27, 28}};
+    default: return {0, {}};
+    }
+}
+
+bool avecInertie(int type) { return (type >= 10 && type <= 14) || type == 16 || type == 18; }
+
+} // namespace
+
+bool Travail::EssaiConforme(int x) const
+{
+    if (x < 0 || x > NB_ESSAIS_MAX) return false;
+    const TEnteteEssai& e = Essais[x].Entete;
+    const TEnteteEssai& m = ModeleEssai;
+    if (e.DernierPoint() < 0) return true;
+    const int type = e.TypeCharge();
+    if (e.TypeMachine() == m.TypeMachine() && type >= 1 && type <= 4 && m.TypeCharge() >= 1 &&
+        m.TypeCharge() <= 4)
+        return true;
+    if (type != m.TypeCharge()) return false;
+    const MotsDeCharge mots = motsDeCharge(type);
+    if (mots.n == 0) return false;
+    for (int i = 0; i < mots.n; ++i)
+        if (e[mots.mots[i]] != m[mots.mots[i]]) return false;
+    if (avecInertie(type) && e[TEnteteEssai::MotInertie] != m[TEnteteEssai::MotInertie]) return false;
+    return true;
+}
+
+void Travail::InitColonnesApplication(int code)
+{
+    struct Ligne {
+        int code, c12, c13, c14;  // quantity numbers, -1 for the empty descriptor
+        bool f1, f2, f3;
+    };
+    static constexpr Ligne table[] = {
+        {51, 13, 17, 14, 1, 1, 1}, {52, 12, 17, 14, 1, 1, 0}, {53, 12, 17, 21, 1, 1, 1},
+        {54, -1, -1, -1, 1, 1, 1}, {55, 13, 17, 14, 1, 1, 1}, {56, -1, -1, -1, 1, 1, 1},
+        {57, 20, 19, 14, 1, 1, 0}, {58, 12, 17, 14, 1, 1, 1}, {59, -1, -1, -1, 0, 0, 0},
+        {60, -1, -1, -1, 1, 1, 0}, {61, 26, 25, 24, 1, 1, 1}, {62, 26, 22, -1, 1, 1, 0},
+        {63, -1, -1, -1, 1, 1, 0}, {64, 26, 22, -1, 1, 1, 0}, {65, -1, -1, -1, 1, 1, 0},
+        {66, 12, 17, 21, 1, 1, 1},
+    };
+    const auto* l = std::find_if(std::begin(table), std::end(table), [code](const Ligne& x) { return x.code == code; });
+    if (l == std::end(table)) return;
+    const auto& g = Textes().Grandeurs;
+    const auto grandeur = [&g](int n) { return n < 0 ? TGrandeur{} : g[n]; };
+    Colonnes[12] = grandeur(l->c12);
+    Colonnes[13] = grandeur(l->c13);
+    Colonnes[14] = grandeur(l->c14);
+    DrapeauxApplication = {l->f1, l->f2, l->f3, l->f1};
+}
+
+int ZoomDefaut(int classePuissance, int colonne)
+{
+    static constexpr int table[4][12] = {
+        {18, 15, 18, 18, 18, 18, 18, 18, 18, 18, 18, 18},
+        {18, 15, 27, 27, 18, 27, 27, 18, 18, 18, 27, 18},
+        {18, 15, 18, 18, 18, 18, 18, 18, 18, 18, 18, 18},
+        {18, 15, 0, 0, 18, 0, 0, 18, 18, 18, 0, 18},
+    };
+    // Full scale for the application columns and for a class the settings file should not hold.
+    if (classePuissance < 0 || classePuissance > 3 || colonne < 0 || colonne > 11) return 18;
+    return table[classePuissance][colonne];
+}
