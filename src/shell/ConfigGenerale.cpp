@@ -8,8 +8,7 @@
 #include <QFile>
 #include <QSaveFile>
 
-TConfigGenerale TConfigGenerale::defaut()
-{
+TConfigGenerale TConfigGenerale::defaut() {
     TConfigGenerale c;
     c.PortCom.setTexte("COM8");
     c.AdresseIP[0].setTexte("192");
@@ -19,8 +18,7 @@ TConfigGenerale TConfigGenerale::defaut()
     return c;
 }
 
-QByteArray TConfigGenerale::octets() const
-{
+QByteArray TConfigGenerale::octets() const {
     QByteArray b;
     EcrivainOctets e(b);
     e.i32(ClassePuissance);
@@ -28,7 +26,8 @@ QByteArray TConfigGenerale::octets() const
     e.octets(Reserve5);
     e.i32(TypeLiaison);
     e.octets(PortCom.octets);
-    for (const auto& a : AdresseIP) e.octets(a.octets);
+    for (const auto& a : AdresseIP)
+        e.octets(a.octets);
     e.u8(Reserve67);
     e.i32(LangueConfig);
     e.i32(FrequenceReseau);
@@ -36,8 +35,7 @@ QByteArray TConfigGenerale::octets() const
     return b;
 }
 
-void TConfigGenerale::depuisOctets(const QByteArray& lus)
-{
+void TConfigGenerale::depuisOctets(const QByteArray& lus) {
     QByteArray b = octets();
     const qsizetype n = std::min<qsizetype>(lus.size(), taille);
     std::copy_n(lus.constData(), n, b.data());
@@ -47,21 +45,20 @@ void TConfigGenerale::depuisOctets(const QByteArray& lus)
     l.octets(Reserve5);
     TypeLiaison = l.i32();
     l.octets(PortCom.octets);
-    for (auto& a : AdresseIP) l.octets(a.octets);
+    for (auto& a : AdresseIP)
+        l.octets(a.octets);
     Reserve67 = l.u8();
     LangueConfig = l.i32();
     FrequenceReseau = l.i32();
     TypeVariateur = l.i32();
 }
 
-TConfigGenerale& ConfigGenerale()
-{
+TConfigGenerale& ConfigGenerale() {
     static TConfigGenerale c = TConfigGenerale::defaut();
     return c;
 }
 
-bool ChargeConfig(const QString& dossier)
-{
+bool ChargeConfig(const QString& dossier) {
     TConfigGenerale& c = ConfigGenerale();
     c = TConfigGenerale::defaut();
     QFile f(QDir(dossier).filePath(NOM_FICHIER_CONFIG));
@@ -76,8 +73,7 @@ bool ChargeConfig(const QString& dossier)
     return complet;
 }
 
-bool SauveConfig(const QString& dossier)
-{
+bool SauveConfig(const QString& dossier) {
     QSaveFile f(QDir(dossier).filePath(NOM_FICHIER_CONFIG));
     const QByteArray b = ConfigGenerale().octets();
     const bool ok = f.open(QIODevice::WriteOnly) && f.write(b) == b.size() && f.commit();
@@ -85,8 +81,7 @@ bool SauveConfig(const QString& dossier)
     return ok;
 }
 
-QString TexteAdresseIP(const TConfigGenerale& c)
-{
-    return "(" + c.AdresseIP[0].texte() + "." + c.AdresseIP[1].texte() + "." + c.AdresseIP[2].texte() +
-           "." + c.AdresseIP[3].texte() + ")";
+QString TexteAdresseIP(const TConfigGenerale& c) {
+    return "(" + c.AdresseIP[0].texte() + "." + c.AdresseIP[1].texte() + "." + c.AdresseIP[2].texte() + "." +
+           c.AdresseIP[3].texte() + ")";
 }

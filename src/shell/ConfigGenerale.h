@@ -12,16 +12,16 @@
 struct TConfigGenerale {
     static constexpr int taille = 80;
 
-    int32_t ClassePuissance = 2;          // bench power class 0..3
-    uint8_t SchemaCouleurs = 0;           // graph colour scheme 0..7
+    int32_t ClassePuissance = 2; // bench power class 0..3
+    uint8_t SchemaCouleurs = 0;  // graph colour scheme 0..7
     std::array<uint8_t, 3> Reserve5{1, 0, 0};
-    int32_t TypeLiaison = 8;              // 1 serial, 0 network, other: no link
+    int32_t TypeLiaison = 8; // 1 serial, 0 network, other: no link
     ChaineCourte<10> PortCom;
-    std::array<ChaineCourte<10>, 4> AdresseIP;  // AdresseIP[1..4] of the drive, as [0..3]
+    std::array<ChaineCourte<10>, 4> AdresseIP; // AdresseIP[1..4] of the drive, as [0..3]
     uint8_t Reserve67 = 0;
-    int32_t LangueConfig = 1;             // 1 French, 2 English, 3 Spanish
-    int32_t FrequenceReseau = 50;         // mains frequency, Hz
-    int32_t TypeVariateur = 1;            // 0 "Tervane SP", 1 "Tervane M"
+    int32_t LangueConfig = 1;     // 1 French, 2 English, 3 Spanish
+    int32_t FrequenceReseau = 50; // mains frequency, Hz
+    int32_t TypeVariateur = 1;    // 0 "Tervane SP", 1 "Tervane M"
 
     static TConfigGenerale defaut();
     QByteArray octets() const;

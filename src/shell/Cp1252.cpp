@@ -12,11 +12,11 @@ constexpr char16_t haut[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-const QHash<char16_t, uint8_t>& inverse()
-{
+const QHash<char16_t, uint8_t>& inverse() {
     static const QHash<char16_t, uint8_t> table = [] {
         QHash<char16_t, uint8_t> t;
-        for (int i = 0; i < 32; ++i) t.insert(haut[i], static_cast<uint8_t>(0x80 + i));
+        for (int i = 0; i < 32; ++i)
+            t.insert(haut[i], static_cast<uint8_t>(0x80 + i));
         return t;
     }();
     return table;
@@ -26,8 +26,7 @@ const QHash<char16_t, uint8_t>& inverse()
 
 namespace cp1252 {
 
-QString decode(const uint8_t* octets, int n)
-{
+QString decode(const uint8_t* octets, int n) {
     QString s;
     s.reserve(n);
     for (int i = 0; i < n; ++i) {
@@ -37,8 +36,7 @@ QString decode(const uint8_t* octets, int n)
     return s;
 }
 
-QByteArray encode(const QString& texte)
-{
+QByteArray encode(const QString& texte) {
     QByteArray b;
     b.reserve(texte.size());
     for (const QChar c : texte) {

@@ -25,8 +25,7 @@ template <int Capacite> struct ChaineCourte {
 
     int longueur() const { return std::min<int>(octets[0], Capacite); }
     QString texte() const { return cp1252::decode(octets.data() + 1, longueur()); }
-    void setTexte(const QString& t)
-    {
+    void setTexte(const QString& t) {
         const QByteArray b = cp1252::encode(t);
         const int n = std::min<int>(static_cast<int>(b.size()), Capacite);
         octets[0] = static_cast<uint8_t>(n);

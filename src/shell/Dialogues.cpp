@@ -6,12 +6,10 @@ namespace {
 
 class DialoguesConsole final : public Dialogues {
 public:
-    void avertissement(const QString& texte) override
-    {
+    void avertissement(const QString& texte) override {
         std::fprintf(stderr, "%s\n", texte.toLocal8Bit().constData());
     }
-    Reponse question(const QString&, bool avecAnnuler) override
-    {
+    Reponse question(const QString&, bool avecAnnuler) override {
         return avecAnnuler ? Reponse::Annuler : Reponse::Non;
     }
     QString ouvrirFichier(const QString&, const QString&) override { return {}; }
@@ -23,6 +21,10 @@ Dialogues* installes = nullptr;
 
 } // namespace
 
-Dialogues& dialogues() { return installes ? *installes : parDefaut; }
+Dialogues& dialogues() {
+    return installes ? *installes : parDefaut;
+}
 
-void installeDialogues(Dialogues* d) { installes = d; }
+void installeDialogues(Dialogues* d) {
+    installes = d;
+}

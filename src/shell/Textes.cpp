@@ -15,8 +15,7 @@ struct Copies {
 };
 
 // The texts are data compiled into the program; a faulty copy is a build fault, not a user's.
-Copies charge(const char* ressource)
-{
+Copies charge(const char* ressource) {
     QFile f(QString::fromLatin1(ressource));
     if (!f.open(QIODevice::ReadOnly)) throw std::logic_error(std::string("texts missing: ") + ressource);
     const QJsonObject o = QJsonDocument::fromJson(f.readAll()).object();
@@ -37,22 +36,26 @@ Copies charge(const char* ressource)
     for (int i = 0; i < NB_GRANDEURS; ++i) {
         const QJsonArray g = grandeurs[i].toArray();
         c.vimra.Grandeurs[i] = TGrandeur{g[0].toString(), g[1].toString(), g[2].toString(),
-                                         g[3].toInt(), g[4].toInt(), g[5].toInt()};
+                                         g[3].toInt(),    g[4].toInt(),    g[5].toInt()};
     }
-    for (int i = 0; i < NB_TEXTES; ++i) c.vimra.Texte[i] = textes[i].toString();
-    for (int i = 0; i < NB_TEXTES_KORLAN; ++i) c.korlan.Texte[i] = korlan[i].toString();
+    for (int i = 0; i < NB_TEXTES; ++i)
+        c.vimra.Texte[i] = textes[i].toString();
+    for (int i = 0; i < NB_TEXTES_KORLAN; ++i)
+        c.korlan.Texte[i] = korlan[i].toString();
     return c;
 }
 
-const Copies& copies(Langue l)
-{
+const Copies& copies(Langue l) {
     static const Copies fr = charge(":/textes/fr.json");
     static const Copies en = charge(":/textes/en.json");
     static const Copies es = charge(":/textes/es.json");
     switch (l) {
-    case Langue::Anglais: return en;
-    case Langue::Espagnol: return es;
-    case Langue::Francais: break;
+    case Langue::Anglais:
+        return en;
+    case Langue::Espagnol:
+        return es;
+    case Langue::Francais:
+        break;
     }
     return fr;
 }
@@ -62,30 +65,35 @@ struct Courants {
     TTextesKorlan korlan = copies(Langue::Francais).korlan;
 };
 
-Courants& courants()
-{
+Courants& courants() {
     static Courants c;
     return c;
 }
 
 } // namespace
 
-Langue langueDuCode(int code)
-{
+Langue langueDuCode(int code) {
     if (code == 3) return Langue::Espagnol;
     if (code == 2) return Langue::Anglais;
     return Langue::Francais;
 }
 
-const TTextesVimra& TextesConstants(Langue langue) { return copies(langue).vimra; }
-const TTextesKorlan& TextesKorlanConstants(Langue langue) { return copies(langue).korlan; }
+const TTextesVimra& TextesConstants(Langue langue) {
+    return copies(langue).vimra;
+}
+const TTextesKorlan& TextesKorlanConstants(Langue langue) {
+    return copies(langue).korlan;
+}
 
-void AppliqueLangue(int code)
-{
+void AppliqueLangue(int code) {
     const Copies& c = copies(langueDuCode(code));
     courants().vimra = c.vimra;
     courants().korlan = c.korlan;
 }
 
-const TTextesVimra& Textes() { return courants().vimra; }
-const TTextesKorlan& TextesKorlan() { return courants().korlan; }
+const TTextesVimra& Textes() {
+    return courants().vimra;
+}
+const TTextesKorlan& TextesKorlan() {
+    return courants().korlan;
+}

@@ -13,9 +13,9 @@ struct TGrandeur {
     QString Nom;
     QString Symbole;
     QString Unite;
-    int32_t Maximum = 1000;  // nominal full scale, in stored units
-    int32_t Exposant = 0;    // stored integer x 10^Exposant = value in Unite
-    int32_t Decimales = 0;   // digits printed after the decimal comma
+    int32_t Maximum = 1000; // nominal full scale, in stored units
+    int32_t Exposant = 0;   // stored integer x 10^Exposant = value in Unite
+    int32_t Decimales = 0;  // digits printed after the decimal comma
     bool operator==(const TGrandeur&) const = default;
 };
 
@@ -24,11 +24,11 @@ constexpr int NB_TEXTES = 366;
 constexpr int NB_TEXTES_KORLAN = 20;
 
 struct TTextesVimra {
-    QString FichierCatalogue;  // application catalogue file of the language
-    QString DossierTravaux;    // sub-folder of the work files
-    QString MotEssai;          // word that labels a test in copies and printouts
-    QString DossierFiches;     // work-sheet folder
-    QString DossierCablage;    // wiring-help folder
+    QString FichierCatalogue; // application catalogue file of the language
+    QString DossierTravaux;   // sub-folder of the work files
+    QString MotEssai;         // word that labels a test in copies and printouts
+    QString DossierFiches;    // work-sheet folder
+    QString DossierCablage;   // wiring-help folder
     std::array<TGrandeur, NB_GRANDEURS> Grandeurs;
     std::array<QString, NB_TEXTES> Texte;
     bool operator==(const TTextesVimra&) const = default;
@@ -42,11 +42,11 @@ struct TTextesKorlan {
 
 // Numbers of texts used by name in the code.
 namespace txt {
-constexpr int TypeMachineCourt = 31;   // [0..7]
-constexpr int TypeMachineLong = 39;    // [0..7]
-constexpr int TypeChargeLong = 47;     // [0..18]
-constexpr int TypeChargeCourt = 134;   // [0..18]
-constexpr int TypeChargeDescription = 153;  // [0..18]
+constexpr int TypeMachineCourt = 31;       // [0..7]
+constexpr int TypeMachineLong = 39;        // [0..7]
+constexpr int TypeChargeLong = 47;         // [0..18]
+constexpr int TypeChargeCourt = 134;       // [0..18]
+constexpr int TypeChargeDescription = 153; // [0..18]
 constexpr int ErreurLecture = 223;
 constexpr int ErreurEcriture = 224;
 constexpr int ErreurLiaison = 355;

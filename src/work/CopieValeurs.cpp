@@ -7,10 +7,10 @@ namespace {
 
 const QString crlf = QStringLiteral("\r\n");
 
-void bloc(QString& s, const Travail& t, const TEssai& essai, int derniere)
-{
+void bloc(QString& s, const Travail& t, const TEssai& essai, int derniere) {
     s += t.Colonnes[0].Symbole;
-    for (int c = 1; c <= derniere; ++c) s += u'\t' + t.Colonnes[c].Symbole;
+    for (int c = 1; c <= derniere; ++c)
+        s += u'\t' + t.Colonnes[c].Symbole;
     s += crlf;
     s += t.Colonnes[0].Unite;
     for (int c = 1; c <= derniere; ++c) {
@@ -21,13 +21,13 @@ void bloc(QString& s, const Travail& t, const TEssai& essai, int derniere)
     const int n = std::clamp(essai.nbPoints(), 0, NB_POINTS_MAX);
     for (int j = 0; j < n; ++j) {
         s += TexteValeur(essai.valeur(0, j), t.Colonnes[0].Decimales);
-        for (int c = 1; c <= derniere; ++c) s += u'\t' + TexteValeur(essai.valeur(c, j), t.Colonnes[c].Decimales);
+        for (int c = 1; c <= derniere; ++c)
+            s += u'\t' + TexteValeur(essai.valeur(c, j), t.Colonnes[c].Decimales);
         s += crlf;
     }
 }
 
-QString champCsv(const QString& v)
-{
+QString champCsv(const QString& v) {
     if (!v.contains(u',') && !v.contains(u'"') && !v.contains(u'\r') && !v.contains(u'\n')) return v;
     QString q = v;
     q.replace(u'"', QStringLiteral("\"\""));
@@ -36,8 +36,7 @@ QString champCsv(const QString& v)
 
 } // namespace
 
-QString TexteValeurs(const Travail& t, int essai, int derniere)
-{
+QString TexteValeurs(const Travail& t, int essai, int derniere) {
     QString s;
     if (essai < 1) {
         s.reserve(1 << 16);
@@ -53,12 +52,12 @@ QString TexteValeurs(const Travail& t, int essai, int derniere)
     return s;
 }
 
-QString CsvValeurs(const Travail& t, int essai, int derniere)
-{
+QString CsvValeurs(const Travail& t, int essai, int derniere) {
     QString s = champCsv(Textes().MotEssai);
     for (int c = 0; c <= derniere; ++c) {
         const TGrandeur& g = t.Colonnes[c];
-        s += u',' + champCsv(g.Unite.isEmpty() ? g.Symbole : g.Symbole + QStringLiteral(" (") + g.Unite + u')');
+        s += u',' +
+             champCsv(g.Unite.isEmpty() ? g.Symbole : g.Symbole + QStringLiteral(" (") + g.Unite + u')');
     }
     s += crlf;
     for (int k = 1; k <= t.EnteteTravail.NbEssais && k <= NB_ESSAIS_MAX; ++k) {

@@ -15,17 +15,19 @@ constexpr int OCTETS_DEF_CARACT_MLX2 = 136;
 constexpr int NB_DEF_CARACT_MLX2 = 4;
 static_assert(OCTETS_DEF_CARACT_MLX2 + NB_DEF_CARACT_MLX2 * TDefCaract::taille + 1344 == TAILLE_ENTETE_MLX2);
 
-int nbColonnes(Disposition d) { return d == Disposition::Vimr2 ? NB_COLONNES : 12; }
-int tailleEntete(Disposition d) { return d == Disposition::Vimr2 ? TEnteteTravail::taille : TAILLE_ENTETE_MLX2; }
+int nbColonnes(Disposition d) {
+    return d == Disposition::Vimr2 ? NB_COLONNES : 12;
+}
+int tailleEntete(Disposition d) {
+    return d == Disposition::Vimr2 ? TEnteteTravail::taille : TAILLE_ENTETE_MLX2;
+}
 
-qsizetype tailleMax(Disposition d)
-{
+qsizetype tailleMax(Disposition d) {
     return tailleEntete(d) +
            NB_ESSAIS_MAX * (TEnteteEssai::taille + qsizetype(nbColonnes(d)) * NB_POINTS_MAX * 4);
 }
 
-void ecrit(EcrivainOctets& e, const TDefCaract& d)
-{
+void ecrit(EcrivainOctets& e, const TDefCaract& d) {
     e.u8(d.Defini);
     e.u8(d.Affichee);
     e.octets(d.Reserve);
@@ -38,8 +40,7 @@ void ecrit(EcrivainOctets& e, const TDefCaract& d)
     e.i32(d.Quadrant);
 }
 
-void lit(LecteurOctets& l, TDefCaract& d)
-{
+void lit(LecteurOctets& l, TDefCaract& d) {
     d.Defini = l.u8();
     d.Affichee = l.u8();
     l.octets(d.Reserve);
@@ -53,36 +54,35 @@ void lit(LecteurOctets& l, TDefCaract& d)
 }
 
 // The part both headers share, up to Interpolation.
-void ecritDebut(EcrivainOctets& e, const TEnteteTravail& h, bool remplissage)
-{
+void ecritDebut(EcrivainOctets& e, const TEnteteTravail& h, bool remplissage) {
     e.octets(h.Identification.octets);
     e.u8(remplissage ? h.Remplissage21 : 0);
     e.u16(h.Version);
     e.octets(h.Commentaire.octets);
-    if (remplissage) e.octets(h.Remplissage125);
-    else e.zeros(3);
+    if (remplissage)
+        e.octets(h.Remplissage125);
+    else
+        e.zeros(3);
     e.i32(h.NbEssais);
     e.i32(h.Interpolation);
 }
 
-void ecritEssais(EcrivainOctets& e, const Travail& t, Disposition d)
-{
+void ecritEssais(EcrivainOctets& e, const Travail& t, Disposition d) {
     for (int k = 1; k <= t.EnteteTravail.NbEssais && k <= NB_ESSAIS_MAX; ++k) {
         const TEssai& essai = t.Essais[k];
         e.i32s(essai.Entete.mots.data(), NB_MOTS_ENTETE_ESSAI);
         const int n = std::clamp(essai.nbPoints(), 0, NB_POINTS_MAX);
-        for (int c = 0; c < nbColonnes(d); ++c) e.i32s(essai.Colonnes[c].data() + 1, n);
+        for (int c = 0; c < nbColonnes(d); ++c)
+            e.i32s(essai.Colonnes[c].data() + 1, n);
     }
 }
 
-int32_t motA(const QByteArray& b, qsizetype pos)
-{
+int32_t motA(const QByteArray& b, qsizetype pos) {
     LecteurOctets l(b.constData() + pos, 4);
     return l.i32();
 }
 
-bool definitionLisible(const TDefCaract& d)
-{
+bool definitionLisible(const TDefCaract& d) {
     if (!d.Defini) return true;
     const auto colonne = [](int32_t c) { return c >= 0 && c < NB_COLONNES; };
     const auto zoom = [](int32_t z) { return z >= 0 && z <= 50; };
@@ -92,8 +92,7 @@ bool definitionLisible(const TDefCaract& d)
 
 // Walks the counts a file announces before anything is copied: at most five tests, each
 // with -1..2000 as last point, and a length equal to what they add up to.
-bool structureValide(const QByteArray& b, Disposition d)
-{
+bool structureValide(const QByteArray& b, Disposition d) {
     if (b.size() < tailleEntete(d)) return false;
     const int32_t nbEssais = motA(b, OCTETS_NB_ESSAIS);
     if (nbEssais < 0 || nbEssais > NB_ESSAIS_MAX) return false;
@@ -108,26 +107,24 @@ bool structureValide(const QByteArray& b, Disposition d)
     return pos == b.size();
 }
 
-void litEssais(LecteurOctets& l, Travail& t, Disposition d)
-{
+void litEssais(LecteurOctets& l, Travail& t, Disposition d) {
     for (int k = 1; k <= t.EnteteTravail.NbEssais; ++k) {
         TEssai& essai = t.Essais[k];
         l.i32s(essai.Entete.mots.data(), NB_MOTS_ENTETE_ESSAI);
-        for (int c = 0; c < nbColonnes(d); ++c) l.i32s(essai.Colonnes[c].data() + 1, essai.nbPoints());
+        for (int c = 0; c < nbColonnes(d); ++c)
+            l.i32s(essai.Colonnes[c].data() + 1, essai.nbPoints());
     }
 }
 
 } // namespace
 
-QString TypeFichier(const QString& chemin)
-{
+QString TypeFichier(const QString& chemin) {
     const QString nom = QFileInfo(chemin).fileName();
     const qsizetype point = nom.indexOf(u'.');
     return point < 0 ? QString() : nom.mid(point + 1);
 }
 
-QByteArray OctetsTravail(const Travail& t, Disposition d)
-{
+QByteArray OctetsTravail(const Travail& t, Disposition d) {
     QByteArray b;
     b.reserve(tailleEntete(d) + 64 * 1024);
     EcrivainOctets e(b);
@@ -136,18 +133,19 @@ QByteArray OctetsTravail(const Travail& t, Disposition d)
         ecritDebut(e, h, true);
         e.i32s(h.Reserve.data(), 4);
         e.octets(h.Drapeaux);
-        for (const TDefCaract& def : h.Defs) ecrit(e, def);
+        for (const TDefCaract& def : h.Defs)
+            ecrit(e, def);
     } else {
         ecritDebut(e, h, false);
-        for (int a = 1; a <= NB_DEF_CARACT_MLX2; ++a) ecrit(e, h.DefCaract(a));
+        for (int a = 1; a <= NB_DEF_CARACT_MLX2; ++a)
+            ecrit(e, h.DefCaract(a));
         e.zeros(TAILLE_ENTETE_MLX2 - static_cast<int>(b.size()));
     }
     ecritEssais(e, t, d);
     return b;
 }
 
-bool DecodeTravail(Travail& t, const QByteArray& b, Disposition d)
-{
+bool DecodeTravail(Travail& t, const QByteArray& b, Disposition d) {
     t.NouveauTravail();
     if (!structureValide(b, d)) return false;
 
@@ -164,7 +162,8 @@ bool DecodeTravail(Travail& t, const QByteArray& b, Disposition d)
     if (d == Disposition::Vimr2) {
         l.i32s(lu.Reserve.data(), 4);
         l.octets(lu.Drapeaux);
-        for (TDefCaract& def : lu.Defs) lit(l, def);
+        for (TDefCaract& def : lu.Defs)
+            lit(l, def);
         h = lu;
     } else {
         // The larger header gives the strings (cut to their capacity), the counts and four
@@ -178,7 +177,8 @@ bool DecodeTravail(Travail& t, const QByteArray& b, Disposition d)
         h.Interpolation = lu.Interpolation;
         h.Reserve.fill(0);
         h.Drapeaux.fill(1);
-        for (int a = 1; a <= NB_DEF_CARACT_MLX2; ++a) lit(l, h.DefCaract(a));
+        for (int a = 1; a <= NB_DEF_CARACT_MLX2; ++a)
+            lit(l, h.DefCaract(a));
         l.saute(TAILLE_ENTETE_MLX2 - l.position());
     }
     for (const TDefCaract& def : h.Defs) {
@@ -194,12 +194,12 @@ bool DecodeTravail(Travail& t, const QByteArray& b, Disposition d)
     t.EssaiCourant = t.EnteteTravail.NbEssais;
     const TEnteteEssai& dernier = t.Essais[t.EssaiCourant].Entete;
     t.ApplicationCourante = dernier.TypeCharge();
-    for (int i = 0; i < 6; ++i) t.ParamApplication[i] = dernier[TEnteteEssai::MotParamApplication + i];
+    for (int i = 0; i < 6; ++i)
+        t.ParamApplication[i] = dernier[TEnteteEssai::MotParamApplication + i];
     return true;
 }
 
-bool EcritTravail(Travail& t, const QString& nom, Disposition d)
-{
+bool EcritTravail(Travail& t, const QString& nom, Disposition d) {
     const QByteArray b = OctetsTravail(t, d);
     QSaveFile f(nom);
     const bool ok = f.open(QIODevice::WriteOnly) && f.write(b) == b.size() && f.commit();
@@ -212,8 +212,7 @@ bool EcritTravail(Travail& t, const QString& nom, Disposition d)
     return true;
 }
 
-bool LitTravail(Travail& t, const QString& nom)
-{
+bool LitTravail(Travail& t, const QString& nom) {
     t.NouveauTravail();
     const QString type = TypeFichier(nom);
     bool ok = false;

@@ -20,6 +20,6 @@ QString TexteMesureBrut(int i);
 QString TexteMesureBrut(const Travail& t, int i);
 
 // The step table of the characteristic previews.
-int32_t ValeurPas(int index);  // 0 outside 0..61
+int32_t ValeurPas(int index); // 0 outside 0..61
 // Smallest index whose step is at least a; the last index (70) for a value above every step.
 int IndicePas(int32_t a);

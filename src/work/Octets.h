@@ -11,24 +11,22 @@ class EcrivainOctets {
 public:
     explicit EcrivainOctets(QByteArray& sortie) : m_sortie(sortie) {}
     void u8(uint8_t v) { m_sortie.append(static_cast<char>(v)); }
-    void u16(uint16_t v)
-    {
+    void u16(uint16_t v) {
         u8(static_cast<uint8_t>(v));
         u8(static_cast<uint8_t>(v >> 8));
     }
-    void i32(int32_t v)
-    {
+    void i32(int32_t v) {
         const auto u = static_cast<uint32_t>(v);
-        for (int s = 0; s < 32; s += 8) u8(static_cast<uint8_t>(u >> s));
+        for (int s = 0; s < 32; s += 8)
+            u8(static_cast<uint8_t>(u >> s));
     }
-    template <std::size_t N> void octets(const std::array<uint8_t, N>& a)
-    {
+    template <std::size_t N> void octets(const std::array<uint8_t, N>& a) {
         m_sortie.append(reinterpret_cast<const char*>(a.data()), static_cast<qsizetype>(N));
     }
     void zeros(int n) { m_sortie.append(n, '\0'); }
-    void i32s(const int32_t* v, int n)
-    {
-        for (int i = 0; i < n; ++i) i32(v[i]);
+    void i32s(const int32_t* v, int n) {
+        for (int i = 0; i < n; ++i)
+            i32(v[i]);
     }
 
 private:
@@ -45,31 +43,28 @@ public:
     qsizetype position() const { return m_pos; }
     qsizetype reste() const { return m_taille - m_pos; }
 
-    uint8_t u8()
-    {
+    uint8_t u8() {
         if (m_pos >= m_taille) {
             m_ok = false;
             return 0;
         }
         return static_cast<uint8_t>(m_d[m_pos++]);
     }
-    uint16_t u16()
-    {
+    uint16_t u16() {
         const uint16_t a = u8();
         return static_cast<uint16_t>(a | (u8() << 8));
     }
-    int32_t i32()
-    {
+    int32_t i32() {
         uint32_t u = 0;
-        for (int s = 0; s < 32; s += 8) u |= static_cast<uint32_t>(u8()) << s;
+        for (int s = 0; s < 32; s += 8)
+            u |= static_cast<uint32_t>(u8()) << s;
         return static_cast<int32_t>(u);
     }
-    template <std::size_t N> void octets(std::array<uint8_t, N>& a)
-    {
-        for (auto& o : a) o = u8();
+    template <std::size_t N> void octets(std::array<uint8_t, N>& a) {
+        for (auto& o : a)
+            o = u8();
     }
-    void saute(qsizetype n)
-    {
+    void saute(qsizetype n) {
         if (n > reste()) {
             m_ok = false;
             m_pos = m_taille;
@@ -77,9 +72,9 @@ public:
             m_pos += n;
         }
     }
-    void i32s(int32_t* v, int n)
-    {
-        for (int i = 0; i < n; ++i) v[i] = i32();
+    void i32s(int32_t* v, int n) {
+        for (int i = 0; i < n; ++i)
+            v[i] = i32();
     }
 
 private:

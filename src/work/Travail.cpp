@@ -2,31 +2,30 @@
 
 #include <algorithm>
 
-void TEnteteEssai::setOctet(int i, uint8_t v)
-{
+void TEnteteEssai::setOctet(int i, uint8_t v) {
     auto u = static_cast<uint32_t>(mots[i / 4]);
     const int s = 8 * (i % 4);
     u = (u & ~(0xFFu << s)) | (static_cast<uint32_t>(v) << s);
     mots[i / 4] = static_cast<int32_t>(u);
 }
 
-QString TEnteteEssai::Commentaire() const
-{
+QString TEnteteEssai::Commentaire() const {
     ChaineCourte<capaciteCommentaire> c;
-    for (int i = 0; i < c.taille; ++i) c.octets[i] = octet(octetCommentaire + i);
+    for (int i = 0; i < c.taille; ++i)
+        c.octets[i] = octet(octetCommentaire + i);
     return c.texte();
 }
 
-void TEnteteEssai::setCommentaire(const QString& texte)
-{
+void TEnteteEssai::setCommentaire(const QString& texte) {
     ChaineCourte<capaciteCommentaire> c;
-    for (int i = 0; i < c.taille; ++i) c.octets[i] = octet(octetCommentaire + i);
+    for (int i = 0; i < c.taille; ++i)
+        c.octets[i] = octet(octetCommentaire + i);
     c.setTexte(texte);
-    for (int i = 0; i < c.taille; ++i) setOctet(octetCommentaire + i, c.octets[i]);
+    for (int i = 0; i < c.taille; ++i)
+        setOctet(octetCommentaire + i, c.octets[i]);
 }
 
-const TEnteteEssai& TEnteteEssai::defaut()
-{
+const TEnteteEssai& TEnteteEssai::defaut() {
     static const TEnteteEssai d = [] {
         TEnteteEssai e;
         e[MotDernierPoint] = -1;
@@ -47,14 +46,12 @@ const TEnteteEssai& TEnteteEssai::defaut()
     return d;
 }
 
-Travail& travail()
-{
+Travail& travail() {
     static const std::unique_ptr<Travail> t = std::make_unique<Travail>();
     return *t;
 }
 
-void Travail::NouveauTravail()
-{
+void Travail::NouveauTravail() {
     TEnteteTravail& e = EnteteTravail;
     e.Identification.setTexte("Vimra-Tavernole");
     e.Version = 1020;
@@ -62,7 +59,7 @@ void Travail::NouveauTravail()
     e.NbEssais = 0;
     e.Interpolation = -1;
     AcquisitionEnCours = false;
-    e.Reserve[1] = e.Reserve[2] = e.Reserve[3] = 0;  // the first word is left as it is
+    e.Reserve[1] = e.Reserve[2] = e.Reserve[3] = 0; // the first word is left as it is
     e.Drapeaux.fill(1);
     e.Defs.fill(TDefCaract{});
 
@@ -73,23 +70,24 @@ void Travail::NouveauTravail()
     Colonnes[14] = g[14];
     std::fill(Colonnes.begin() + 15, Colonnes.end(), TGrandeur{});
 
-    for (TEssai& essai : Essais) essai.Entete = TEnteteEssai::defaut();
+    for (TEssai& essai : Essais)
+        essai.Entete = TEnteteEssai::defaut();
     EssaiCourant = 0;
     ModeleEssai = TEnteteEssai::defaut();
     TravailEnregistre = true;
     Mesures[0] = -1;
-    for (int k = 0; k <= NB_ESSAIS_MAX; ++k) EffaceColonnes(k);
+    for (int k = 0; k <= NB_ESSAIS_MAX; ++k)
+        EffaceColonnes(k);
     NomFichierCourant.clear();
 }
 
-void Travail::EffaceColonnes(int k)
-{
+void Travail::EffaceColonnes(int k) {
     if (k < 0 || k > NB_ESSAIS_MAX) return;
-    for (auto& c : Essais[k].Colonnes) c.fill(0);
+    for (auto& c : Essais[k].Colonnes)
+        c.fill(0);
 }
 
-void Travail::AjouteEssai()
-{
+void Travail::AjouteEssai() {
     if (EnteteTravail.NbEssais >= NB_ESSAIS_MAX) return;
     EnteteTravail.NbEssais += 1;
     EssaiCourant = EnteteTravail.NbEssais;
@@ -98,18 +96,17 @@ void Travail::AjouteEssai()
     TravailEnregistre = false;
 }
 
-void Travail::SupprimeEssai(int a)
-{
+void Travail::SupprimeEssai(int a) {
     const int n = EnteteTravail.NbEssais;
     if (a <= 0 || a > n || n > NB_ESSAIS_MAX) return;
-    for (int k = a; k < n; ++k) Essais[k] = Essais[k + 1];
+    for (int k = a; k < n; ++k)
+        Essais[k] = Essais[k + 1];
     Essais[n].Entete = TEnteteEssai::defaut();
     EnteteTravail.NbEssais -= 1;
     TravailEnregistre = false;
 }
 
-ResultatAjout Travail::AjoutePoint()
-{
+ResultatAjout Travail::AjoutePoint() {
     if (EssaiCourant <= 0 || EssaiCourant > NB_ESSAIS_MAX) return ResultatAjout::PasDEssai;
     TEssai& essai = Essais[EssaiCourant];
     if (essai.Entete.DernierPoint() >= DERNIER_POINT_MAX) return ResultatAjout::EssaiPlein;
@@ -117,26 +114,26 @@ ResultatAjout Travail::AjoutePoint()
     const int k = std::max(essai.Entete.DernierPoint(), -1) + 1;
     essai.Entete.DernierPoint() = k;
     essai.valeur(0, k) = k;
-    for (int c = 1; c < NB_COLONNES; ++c) essai.valeur(c, k) = Mesures[c];
+    for (int c = 1; c < NB_COLONNES; ++c)
+        essai.valeur(c, k) = Mesures[c];
     TravailEnregistre = false;
     return ResultatAjout::Ajoute;
 }
 
-void Travail::SelectionPoint(int index)
-{
+void Travail::SelectionPoint(int index) {
     if (EssaiCourant > 0 && EssaiCourant <= NB_ESSAIS_MAX) {
         if (index < 0 || index > DERNIER_POINT_MAX) {
             Mesures[0] = -1;
         } else {
             const TEssai& essai = Essais[EssaiCourant];
-            for (int c = 0; c <= 15; ++c) Mesures[c] = essai.valeur(c, index);
+            for (int c = 0; c <= 15; ++c)
+                Mesures[c] = essai.valeur(c, index);
         }
     }
     PointCourant = index;
 }
 
-void Travail::SupprimePoint(int p, int a)
-{
+void Travail::SupprimePoint(int p, int a) {
     if (!essaiValide(a) || p < 0) return;
     TEssai& essai = Essais[a];
     if (p > essai.Entete.DernierPoint()) return;
@@ -148,36 +145,34 @@ void Travail::SupprimePoint(int p, int a)
     for (auto& colonne : essai.Colonnes)
         std::copy(colonne.begin() + n + 2, colonne.begin() + dernier + 2, colonne.begin() + n + 1);
     essai.Entete.DernierPoint() = dernier - 1;
-    for (int k = n; k <= dernier - 1; ++k) essai.valeur(0, k) = k;
+    for (int k = n; k <= dernier - 1; ++k)
+        essai.valeur(0, k) = k;
     Retri();
     TravailEnregistre = false;
 }
 
-void Travail::SupprimeCaract(int a)
-{
+void Travail::SupprimeCaract(int a) {
     if (a < 1 || a > 4) return;
-    for (int i = a; i < 4; ++i) EnteteTravail.DefCaract(i) = EnteteTravail.DefCaract(i + 1);
+    for (int i = a; i < 4; ++i)
+        EnteteTravail.DefCaract(i) = EnteteTravail.DefCaract(i + 1);
     EnteteTravail.DefCaract(4) = TDefCaract{};
     TravailEnregistre = false;
 }
 
-int Travail::NbCaract() const
-{
+int Travail::NbCaract() const {
     int n = 0;
     for (int a = 1; a <= 4; ++a)
         if (EnteteTravail.DefCaract(a).Defini) ++n;
     return n;
 }
 
-int Travail::TypeMachine() const
-{
+int Travail::TypeMachine() const {
     if (EssaiCourant <= 0 || EssaiCourant > NB_ESSAIS_MAX) return 0;
     const int t = Essais[EssaiCourant].Entete.TypeMachine();
     return t >= 0 && t <= 7 ? t : 0;
 }
 
-int Travail::TypeCharge() const
-{
+int Travail::TypeCharge() const {
     if (EssaiCourant <= 0 || EssaiCourant > NB_ESSAIS_MAX) return 0;
     const int t = Essais[EssaiCourant].Entete.TypeCharge();
     return t >= 0 && t <= 18 ? t : 0;
@@ -191,32 +186,40 @@ struct MotsDeCharge {
 };
 
 // Words of the load parameters each load type uses.
-MotsDeCharge motsDeCharge(int type)
-{
+MotsDeCharge motsDeCharge(int type) {
     switch (type) {
     case 6:
-    case 10: return {1, {3}};
+    case 10:
+        return {1, {3}};
     case 7:
-    case 11: return {2, {4, 5}};
+    case 11:
+        return {2, {4, 5}};
     case 8:
-    case 12: return {2, {6, 7}};
+    case 12:
+        return {2, {6, 7}};
     case 9:
-    case 13: return {2, {8, 9}};
-    case 14: return {3, {10, 11, 12}};
+    case 13:
+        return {2, {8, 9}};
+    case 14:
+        return {3, {10, 11, 12}};
     case 15:
-    case 16: return {3, {23, 24, 25}};
+    case 16:
+        return {3, {23, 24, 25}};
     case 17:
-    case 18: return {3, {26, 27, 28}};
-    default: return {0, {}};
+    case 18:
+        return {3, {26, 27, 28}};
+    default:
+        return {0, {}};
     }
 }
 
-bool avecInertie(int type) { return (type >= 10 && type <= 14) || type == 16 || type == 18; }
+bool avecInertie(int type) {
+    return (type >= 10 && type <= 14) || type == 16 || type == 18;
+}
 
 } // namespace
 
-bool Travail::EssaiConforme(int x) const
-{
+bool Travail::EssaiConforme(int x) const {
     if (x < 0 || x > NB_ESSAIS_MAX) return false;
     const TEnteteEssai& e = Essais[x].Entete;
     const TEnteteEssai& m = ModeleEssai;
@@ -234,10 +237,9 @@ bool Travail::EssaiConforme(int x) const
     return true;
 }
 
-void Travail::InitColonnesApplication(int code)
-{
+void Travail::InitColonnesApplication(int code) {
     struct Ligne {
-        int code, c12, c13, c14;  // quantity numbers, -1 for the empty descriptor
+        int code, c12, c13, c14; // quantity numbers, -1 for the empty descriptor
         bool f1, f2, f3;
     };
     static constexpr Ligne table[] = {
@@ -248,7 +250,8 @@ void Travail::InitColonnesApplication(int code)
         {63, -1, -1, -1, 1, 1, 0}, {64, 26, 22, -1, 1, 1, 0}, {65, -1, -1, -1, 1, 1, 0},
         {66, 12, 17, 21, 1, 1, 1},
     };
-    const auto* l = std::find_if(std::begin(table), std::end(table), [code](const Ligne& x) { return x.code == code; });
+    const auto* l =
+        std::find_if(std::begin(table), std::end(table), [code](const Ligne& x) { return x.code == code; });
     if (l == std::end(table)) return;
     const auto& g = Textes().Grandeurs;
     const auto grandeur = [&g](int n) { return n < 0 ? TGrandeur{} : g[n]; };
@@ -258,8 +261,7 @@ void Travail::InitColonnesApplication(int code)
     DrapeauxApplication = {l->f1, l->f2, l->f3, l->f1};
 }
 
-int ZoomDefaut(int classePuissance, int colonne)
-{
+int ZoomDefaut(int classePuissance, int colonne) {
     static constexpr int table[4][12] = {
         {18, 15, 18, 18, 18, 18, 18, 18, 18, 18, 18, 18},
         {18, 15, 27, 27, 18, 27, 27, 18, 18, 18, 27, 18},

@@ -13,8 +13,8 @@
 #include <memory>
 
 constexpr int NB_COLONNES = 21;
-constexpr int NB_ELEMENTS = 2002;      // element 0 of every column is never used
-constexpr int NB_POINTS_MAX = 2001;    // points 0..2000
+constexpr int NB_ELEMENTS = 2002;   // element 0 of every column is never used
+constexpr int NB_POINTS_MAX = 2001; // points 0..2000
 constexpr int DERNIER_POINT_MAX = NB_POINTS_MAX - 1;
 constexpr int NB_ESSAIS_MAX = 5;
 constexpr int NB_MOTS_ENTETE_ESSAI = 53;
@@ -39,9 +39,9 @@ struct TEnteteEssai {
         MotVariableSynchro = 18,
         MotSeuilSynchro = 19,
         MotCalibreCourant = 22,
-        MotParamApplication = 30,  // 30..35
+        MotParamApplication = 30, // 30..35
         MotCouplage = 36,
-        MotCommentaire = 47,       // 47..52
+        MotCommentaire = 47, // 47..52
     };
 
     int32_t& operator[](int mot) { return mots[mot]; }
@@ -53,7 +53,9 @@ struct TEnteteEssai {
     int32_t& DernierPoint() { return mots[MotDernierPoint]; }
     int32_t DernierPoint() const { return mots[MotDernierPoint]; }
 
-    uint8_t octet(int i) const { return static_cast<uint8_t>(static_cast<uint32_t>(mots[i / 4]) >> (8 * (i % 4))); }
+    uint8_t octet(int i) const {
+        return static_cast<uint8_t>(static_cast<uint32_t>(mots[i / 4]) >> (8 * (i % 4)));
+    }
     void setOctet(int i, uint8_t v);
     QString Commentaire() const;
     // Cut to 20 characters; the bytes past the new length keep their value.
@@ -90,7 +92,7 @@ struct TDefCaract {
 };
 static_assert(1 + 1 + 2 + 4 * 9 == TDefCaract::taille);
 
-constexpr int NB_DEF_CARACT = 8;  // 1..4 plot window, 5..8 application screen
+constexpr int NB_DEF_CARACT = 8; // 1..4 plot window, 5..8 application screen
 
 // Work header, 488 bytes in "Vimr2" files, byte for byte.
 struct TEnteteTravail {
@@ -101,7 +103,7 @@ struct TEnteteTravail {
     ChaineCourte<100> Commentaire;
     std::array<uint8_t, 3> Remplissage125{};
     int32_t NbEssais = 0;
-    int32_t Interpolation = -1;  // -1 none, 1 linear, 2 cubic, 3..5 filtering over 3, 5, 7 points
+    int32_t Interpolation = -1; // -1 none, 1 linear, 2 cubic, 3..5 filtering over 3, 5, 7 points
     std::array<int32_t, 4> Reserve{};
     std::array<uint8_t, 16> Drapeaux{};
     std::array<TDefCaract, NB_DEF_CARACT> Defs{};
@@ -122,7 +124,7 @@ public:
     // Whether columns 12, 13, 14 are offered in an application study; the fourth equals the first.
     std::array<bool, 4> DrapeauxApplication{true, true, true, true};
     std::array<int32_t, NB_COLONNES> Mesures{};
-    std::array<TEssai, NB_ESSAIS_MAX + 1> Essais;  // 1..5 the work's tests, 0 scratch
+    std::array<TEssai, NB_ESSAIS_MAX + 1> Essais; // 1..5 the work's tests, 0 scratch
     TEnteteEssai ModeleEssai;
     TEnteteTravail EnteteTravail;
     int32_t EssaiCourant = 0;

@@ -12,16 +12,14 @@
 
 class DossierVerrouille {
 public:
-    explicit DossierVerrouille(QString dossier) : m_dossier(std::move(dossier))
-    {
+    explicit DossierVerrouille(QString dossier) : m_dossier(std::move(dossier)) {
         QFile::setPermissions(m_dossier, QFile::ReadOwner | QFile::ExeOwner);
         drapeau(true);
         QFile essai(QDir(m_dossier).filePath(".essai-ecriture"));
         m_verrouille = !essai.open(QIODevice::WriteOnly);
         if (!m_verrouille) essai.remove();
     }
-    ~DossierVerrouille()
-    {
+    ~DossierVerrouille() {
         drapeau(false);
         QFile::setPermissions(m_dossier, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
@@ -31,8 +29,7 @@ public:
     bool verrouille() const { return m_verrouille; }
 
 private:
-    void drapeau(bool pose)
-    {
+    void drapeau(bool pose) {
         const int fd = ::open(QFile::encodeName(m_dossier).constData(), O_RDONLY | O_DIRECTORY);
         if (fd < 0) return;
         int f = 0;

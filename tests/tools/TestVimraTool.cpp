@@ -16,8 +16,7 @@ struct Sortie {
     QByteArray out, err;
 };
 
-Sortie lance(const QStringList& args)
-{
+Sortie lance(const QStringList& args) {
     QProcess p;
     p.start(VIMRA_TOOL, args);
     p.waitForFinished(30000);
@@ -33,15 +32,15 @@ protected:
     QString chemin(const QString& nom) const { return QDir(dossier.path()).filePath(nom); }
 
     // An application work: columns 12..14 hold values too.
-    QString ecritTravail(const QString& nom)
-    {
+    QString ecritTravail(const QString& nom) {
         AppliqueLangue(1);
         t->NouveauTravail();
         for (int e = 1; e <= 2; ++e) {
             t->ModeleEssai.setCommentaire(QString("essai %1").arg(e));
             t->AjouteEssai();
             for (int k = 0; k < 3; ++k) {
-                for (int c = 1; c < NB_COLONNES; ++c) t->Mesures[c] = 1000 * e + 10 * c + k - 60;
+                for (int c = 1; c < NB_COLONNES; ++c)
+                    t->Mesures[c] = 1000 * e + 10 * c + k - 60;
                 t->AjoutePoint();
             }
         }
@@ -51,15 +50,14 @@ protected:
     }
 };
 
-QStringList colonnes0a11(const QByteArray& dump)
-{
+QStringList colonnes0a11(const QByteArray& dump) {
     QStringList r;
-    for (const QString& l : QString::fromUtf8(dump).split("\r\n")) r << QStringList(l.split('\t').mid(0, 12)).join('\t');
+    for (const QString& l : QString::fromUtf8(dump).split("\r\n"))
+        r << QStringList(l.split('\t').mid(0, 12)).join('\t');
     return r;
 }
 
-TEST_F(VimraTool, DumpPrintsTheCopyOfAllTestsInFrench)
-{
+TEST_F(VimraTool, DumpPrintsTheCopyOfAllTestsInFrench) {
     const Sortie s = lance({"dump", ecritTravail("a.MLX2")});
     ASSERT_EQ(s.code, 0) << s.err.toStdString();
     const QStringList lignes = QString::fromUtf8(s.out).split("\r\n");
@@ -71,17 +69,16 @@ TEST_F(VimraTool, DumpPrintsTheCopyOfAllTestsInFrench)
     EXPECT_EQ(s.out.count("\n"), s.out.count("\r\n"));
 }
 
-TEST_F(VimraTool, DumpOfAnApplicationWorkShowsFifteenColumns)
-{
+TEST_F(VimraTool, DumpOfAnApplicationWorkShowsFifteenColumns) {
     const Sortie s = lance({"dump", ecritTravail("a.Vimr2")});
     ASSERT_EQ(s.code, 0);
     EXPECT_EQ(QString::fromUtf8(s.out).split("\r\n")[3].split('\t').size(), 15);
 }
 
-class Conversion : public VimraTool, public testing::WithParamInterface<std::pair<const char*, const char*>> {};
+class Conversion : public VimraTool,
+                   public testing::WithParamInterface<std::pair<const char*, const char*>> {};
 
-TEST_P(Conversion, KeepsThePointsOfColumns0To11)
-{
+TEST_P(Conversion, KeepsThePointsOfColumns0To11) {
     const QString source = ecritTravail(GetParam().first);
     const QString cible = chemin(GetParam().second);
     const Sortie c = lance({"convert", source, cible});
@@ -91,15 +88,14 @@ TEST_P(Conversion, KeepsThePointsOfColumns0To11)
     ASSERT_EQ(a.code, 0);
     ASSERT_EQ(b.code, 0);
     EXPECT_EQ(colonnes0a11(a.out), colonnes0a11(b.out));
-    EXPECT_NE(a.out, b.out);  // one of the two shows the application columns as well
+    EXPECT_NE(a.out, b.out); // one of the two shows the application columns as well
 }
 
 INSTANTIATE_TEST_SUITE_P(Sens, Conversion,
                          testing::Values(std::pair{"a.Vimr2", "b.MLX2"}, std::pair{"a.MLX2", "b.Vimr2"}),
                          [](const auto& i) { return i.index == 0 ? "Vimr2ToMLX2" : "MLX2ToVimr2"; });
 
-TEST_F(VimraTool, ExportCsvOfOneTest)
-{
+TEST_F(VimraTool, ExportCsvOfOneTest) {
     const Sortie s = lance({"export-csv", ecritTravail("a.MLX2"), "--test", "2"});
     ASSERT_EQ(s.code, 0);
     const QStringList lignes = QString::fromUtf8(s.out).split("\r\n", Qt::SkipEmptyParts);
@@ -117,31 +113,34 @@ struct CasErreur {
 
 class Erreurs : public VimraTool, public testing::WithParamInterface<CasErreur> {};
 
-TEST_P(Erreurs, SayWhatIsWrongOnStandardErrorWithTheExitCode)
-{
+TEST_P(Erreurs, SayWhatIsWrongOnStandardErrorWithTheExitCode) {
     QStringList args;
-    for (const QString& a : GetParam().args) args << (a.startsWith('@') ? ecritTravail(a.mid(1)) : a);
+    for (const QString& a : GetParam().args)
+        args << (a.startsWith('@') ? ecritTravail(a.mid(1)) : a);
     const Sortie s = lance(args);
     EXPECT_EQ(s.code, GetParam().code);
     EXPECT_TRUE(s.out.isEmpty());
-    EXPECT_TRUE(QString::fromUtf8(s.err).contains(QString::fromUtf8(GetParam().message))) << s.err.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(s.err).contains(QString::fromUtf8(GetParam().message)))
+        << s.err.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cas, Erreurs,
-    testing::Values(CasErreur{"noCommand", {}, 1, "usage"}, CasErreur{"unknownCommand", {"frob"}, 1, "unknown command"},
-                    CasErreur{"dumpWithoutFile", {"dump"}, 1, "usage"},
-                    CasErreur{"missingFile", {"dump", "/nonexistent/x.MLX2"}, 2, "Erreur de lecture du fichier"},
-                    CasErreur{"unknownType", {"dump", "/etc/hostname"}, 2, "Erreur de lecture du fichier"},
-                    CasErreur{"badTestNumber", {"export-csv", "@a.MLX2", "--test", "9"}, 1, "--test"},
-                    CasErreur{"absentTest", {"export-csv", "@a.MLX2", "--test", "4"}, 2, "no test 4"},
-                    CasErreur{"convertToUnknownType", {"convert", "@a.MLX2", "/tmp/x.txt"}, 1, ".MLX2 or .Vimr2"},
-                    CasErreur{"convertIntoMissingFolder", {"convert", "@a.MLX2", "/nonexistent/y.Vimr2"}, 2,
-                              "Erreur d'ecriture du fichier"}),
+    testing::Values(
+        CasErreur{"noCommand", {}, 1, "usage"}, CasErreur{"unknownCommand", {"frob"}, 1, "unknown command"},
+        CasErreur{"dumpWithoutFile", {"dump"}, 1, "usage"},
+        CasErreur{"missingFile", {"dump", "/nonexistent/x.MLX2"}, 2, "Erreur de lecture du fichier"},
+        CasErreur{"unknownType", {"dump", "/etc/hostname"}, 2, "Erreur de lecture du fichier"},
+        CasErreur{"badTestNumber", {"export-csv", "@a.MLX2", "--test", "9"}, 1, "--test"},
+        CasErreur{"absentTest", {"export-csv", "@a.MLX2", "--test", "4"}, 2, "no test 4"},
+        CasErreur{"convertToUnknownType", {"convert", "@a.MLX2", "/tmp/x.txt"}, 1, ".MLX2 or .Vimr2"},
+        CasErreur{"convertIntoMissingFolder",
+                  {"convert", "@a.MLX2", "/nonexistent/y.Vimr2"},
+                  2,
+                  "Erreur d'ecriture du fichier"}),
     [](const auto& info) { return std::string(info.param.nom); });
 
-TEST_F(VimraTool, ATruncatedFileIsARereadError)
-{
+TEST_F(VimraTool, ATruncatedFileIsARereadError) {
     const QString f = ecritTravail("a.Vimr2");
     QFile::resize(f, 600);
     const Sortie s = lance({"dump", f});

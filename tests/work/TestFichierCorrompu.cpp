@@ -17,8 +17,7 @@ class FichierCorrompu : public TravailTest, public testing::WithParamInterface<D
 protected:
     std::unique_ptr<Travail> neuf = std::make_unique<Travail>();
 
-    QByteArray fichierValide()
-    {
+    QByteArray fichierValide() {
         t().EnteteTravail.DefCaract(1) = TDefCaract{1, 1, {}, 1, 18, {}, 2, 18, {}, 0};
         essaiDe(4, 10);
         essaiDe(0);
@@ -27,8 +26,7 @@ protected:
     }
 
     // After a refused file the work is exactly a new one.
-    void estNeuf()
-    {
+    void estNeuf() {
         EXPECT_EQ(t().EnteteTravail, neuf->EnteteTravail);
         EXPECT_EQ(t().EssaiCourant, 0);
         for (int k = 0; k <= NB_ESSAIS_MAX; ++k) {
@@ -38,8 +36,7 @@ protected:
     }
 
     // An accepted file is a whole work that fits the store and writes back as it was read.
-    void estEntier(const QByteArray& lu)
-    {
+    void estEntier(const QByteArray& lu) {
         ASSERT_GE(t().EnteteTravail.NbEssais, 0);
         ASSERT_LE(t().EnteteTravail.NbEssais, NB_ESSAIS_MAX);
         for (int k = 1; k <= t().EnteteTravail.NbEssais; ++k) {
@@ -57,8 +54,7 @@ protected:
     }
 };
 
-TEST_P(FichierCorrompu, EveryTruncationIsRefused)
-{
+TEST_P(FichierCorrompu, EveryTruncationIsRefused) {
     const QByteArray b = fichierValide();
     for (qsizetype n = 0; n < b.size(); n += (n < 2100 ? 1 : 7)) {
         ASSERT_FALSE(DecodeTravail(t(), b.left(n), GetParam())) << "length " << n;
@@ -66,28 +62,26 @@ TEST_P(FichierCorrompu, EveryTruncationIsRefused)
     }
 }
 
-TEST_P(FichierCorrompu, ExtraBytesAreRefused)
-{
+TEST_P(FichierCorrompu, ExtraBytesAreRefused) {
     ASSERT_FALSE(DecodeTravail(t(), fichierValide() + QByteArray(1, '\0'), GetParam()));
     estNeuf();
 }
 
 struct Alteration {
     const char* nom;
-    int test;          // 0: the work header
-    int mot;           // word of that header, at its offset
+    int test; // 0: the work header
+    int mot;  // word of that header, at its offset
     int32_t valeur;
 };
 
 class ComptesHorsStore : public FichierCorrompu {};
 
-TEST_P(ComptesHorsStore, CountsOutsideTheStoreAreRefused)
-{
+TEST_P(ComptesHorsStore, CountsOutsideTheStoreAreRefused) {
     const QByteArray valide = fichierValide();
     const int entete = GetParam() == Disposition::Vimr2 ? 488 : 1640;
     const int colonnes = GetParam() == Disposition::Vimr2 ? 21 : 12;
     const Alteration cas[] = {
-        {"sixTests", 0, 32, 6},       {"negativeTests", 0, 32, -1},   {"hugeTests", 0, 32, 0x7fffffff},
+        {"sixTests", 0, 32, 6},       {"negativeTests", 0, 32, -1},  {"hugeTests", 0, 32, 0x7fffffff},
         {"lastPointBelow", 1, 2, -2}, {"lastPoint2001", 1, 2, 2001}, {"lastPointHuge", 3, 2, 0x40000000},
         {"lastPointGrows", 1, 2, 4},  {"lastPointShrinks", 3, 2, 0},
     };
@@ -96,17 +90,17 @@ TEST_P(ComptesHorsStore, CountsOutsideTheStoreAreRefused)
         int pos = a.mot * 4;
         if (a.test >= 1) pos = entete + (a.test - 1) * 212 + a.mot * 4;
         if (a.test == 3) pos = entete + 212 + colonnes * 4 * 4 + 212 + a.mot * 4;
-        for (int i = 0; i < 4; ++i) b[pos + i] = char(uint32_t(a.valeur) >> (8 * i));
+        for (int i = 0; i < 4; ++i)
+            b[pos + i] = char(uint32_t(a.valeur) >> (8 * i));
         EXPECT_FALSE(DecodeTravail(t(), b, GetParam())) << a.nom;
         estNeuf();
     }
 }
 
-TEST_P(FichierCorrompu, DefinitionsPointingOutsideTheTablesAreRefused)
-{
+TEST_P(FichierCorrompu, DefinitionsPointingOutsideTheTablesAreRefused) {
     const QByteArray valide = fichierValide();
     const int def1 = GetParam() == Disposition::Vimr2 ? 168 : 136;
-    for (int offset : {4, 8, 20, 24, 36}) {  // X column, X zoom, Y column, Y zoom, quadrant
+    for (int offset : {4, 8, 20, 24, 36}) { // X column, X zoom, Y column, Y zoom, quadrant
         QByteArray b = valide;
         b[def1 + offset + 3] = char(0x7f);
         EXPECT_FALSE(DecodeTravail(t(), b, GetParam())) << "offset " << offset;
@@ -114,8 +108,7 @@ TEST_P(FichierCorrompu, DefinitionsPointingOutsideTheTablesAreRefused)
     }
 }
 
-TEST_P(FichierCorrompu, BitFlipsGiveAReadErrorOrAWholeWork)
-{
+TEST_P(FichierCorrompu, BitFlipsGiveAReadErrorOrAWholeWork) {
     const QByteArray valide = fichierValide();
     std::mt19937 hasard(1234);
     std::uniform_int_distribution<qsizetype> position(0, valide.size() - 1);
@@ -129,7 +122,7 @@ TEST_P(FichierCorrompu, BitFlipsGiveAReadErrorOrAWholeWork)
                                           : position(hasard);
             b[p] = char(b[p] ^ (1 << bit(hasard)));
         }
-        *travail = *neuf;  // what a reset leaves of the previous work is not the file's
+        *travail = *neuf; // what a reset leaves of the previous work is not the file's
         if (DecodeTravail(t(), b, GetParam())) {
             estEntier(b);
         } else {
@@ -141,13 +134,12 @@ TEST_P(FichierCorrompu, BitFlipsGiveAReadErrorOrAWholeWork)
 }
 
 const auto nomDisposition = [](const auto& i) { return i.param == Disposition::MLX2 ? "MLX2" : "Vimr2"; };
-INSTANTIATE_TEST_SUITE_P(Dispositions, FichierCorrompu, testing::Values(Disposition::Vimr2, Disposition::MLX2),
-                         nomDisposition);
-INSTANTIATE_TEST_SUITE_P(Dispositions, ComptesHorsStore, testing::Values(Disposition::Vimr2, Disposition::MLX2),
-                         nomDisposition);
+INSTANTIATE_TEST_SUITE_P(Dispositions, FichierCorrompu,
+                         testing::Values(Disposition::Vimr2, Disposition::MLX2), nomDisposition);
+INSTANTIATE_TEST_SUITE_P(Dispositions, ComptesHorsStore,
+                         testing::Values(Disposition::Vimr2, Disposition::MLX2), nomDisposition);
 
-TEST_F(TravailTest, ATruncatedFileOnDiskShowsTheReadErrorOnce)
-{
+TEST_F(TravailTest, ATruncatedFileOnDiskShowsTheReadErrorOnce) {
     DialoguesScriptes dialogues;
     QTemporaryDir dossier;
     essaiDe(3);
@@ -159,8 +151,7 @@ TEST_F(TravailTest, ATruncatedFileOnDiskShowsTheReadErrorOnce)
     EXPECT_EQ(t().EnteteTravail.NbEssais, 0);
 }
 
-TEST(ConfigCorrompue, AnyPrefixOrBitFlipLoadsAndSavesBackWhatWasRead)
-{
+TEST(ConfigCorrompue, AnyPrefixOrBitFlipLoadsAndSavesBackWhatWasRead) {
     DialoguesScriptes dialogues;
     QTemporaryDir dossier;
     const QString nom = QDir(dossier.path()).filePath("CFGVimra.cfg");
@@ -171,8 +162,9 @@ TEST(ConfigCorrompue, AnyPrefixOrBitFlipLoadsAndSavesBackWhatWasRead)
         if (essai < 80) {
             b = b.left(essai);
         } else {
-            for (int n = 0; n < 6; ++n) b[hasard() % 80] = char(hasard());
-            if (essai % 3 == 0) b.append(QByteArray(int(hasard() % 40), 'x'));  // longer files read 80 bytes
+            for (int n = 0; n < 6; ++n)
+                b[hasard() % 80] = char(hasard());
+            if (essai % 3 == 0) b.append(QByteArray(int(hasard() % 40), 'x')); // longer files read 80 bytes
         }
         {
             QFile f(nom);
@@ -182,10 +174,10 @@ TEST(ConfigCorrompue, AnyPrefixOrBitFlipLoadsAndSavesBackWhatWasRead)
         ChargeConfig(dossier.path());
         const QByteArray attendu = b.size() >= 80 ? b.left(80) : b + valide.mid(b.size());
         ASSERT_EQ(ConfigGenerale().octets(), attendu) << essai;
-        ConfigGenerale().PortCom.texte();  // a length byte past the capacity reads as the capacity
+        ConfigGenerale().PortCom.texte(); // a length byte past the capacity reads as the capacity
         ASSERT_LE(ConfigGenerale().PortCom.texte().size(), 10);
     }
-    EXPECT_EQ(dialogues.avertissements.size(), 80);  // one per short file
+    EXPECT_EQ(dialogues.avertissements.size(), 80); // one per short file
     ConfigGenerale() = TConfigGenerale::defaut();
     AppliqueLangue(1);
 }

@@ -2,8 +2,7 @@
 
 namespace {
 
-TEST_F(TravailTest, ResetMakesANewEmptyWork)
-{
+TEST_F(TravailTest, ResetMakesANewEmptyWork) {
     essaiDe(3);
     t().EnteteTravail.Reserve = {7, 8, 9, 10};
     t().EnteteTravail.DefCaract(2).Defini = 1;
@@ -17,9 +16,11 @@ TEST_F(TravailTest, ResetMakesANewEmptyWork)
     EXPECT_EQ(e.Commentaire.texte(), "");
     EXPECT_EQ(e.NbEssais, 0);
     EXPECT_EQ(e.Interpolation, -1);
-    EXPECT_EQ(e.Reserve, (std::array<int32_t, 4>{7, 0, 0, 0}));  // the first word is left alone
-    for (uint8_t f : e.Drapeaux) EXPECT_EQ(f, 1);
-    for (int a = 1; a <= 8; ++a) EXPECT_EQ(e.DefCaract(a), TDefCaract{});
+    EXPECT_EQ(e.Reserve, (std::array<int32_t, 4>{7, 0, 0, 0})); // the first word is left alone
+    for (uint8_t f : e.Drapeaux)
+        EXPECT_EQ(f, 1);
+    for (int a = 1; a <= 8; ++a)
+        EXPECT_EQ(e.DefCaract(a), TDefCaract{});
     EXPECT_EQ(t().EssaiCourant, 0);
     EXPECT_TRUE(t().TravailEnregistre);
     EXPECT_FALSE(t().AcquisitionEnCours);
@@ -29,14 +30,15 @@ TEST_F(TravailTest, ResetMakesANewEmptyWork)
     for (const TEssai& essai : t().Essais) {
         EXPECT_EQ(essai.Entete, TEnteteEssai::defaut());
         for (const auto& c : essai.Colonnes)
-            for (int32_t v : c) ASSERT_EQ(v, 0);
+            for (int32_t v : c)
+                ASSERT_EQ(v, 0);
     }
 }
 
-TEST_F(TravailTest, ResetGivesTheColumnsTheirQuantities)
-{
+TEST_F(TravailTest, ResetGivesTheColumnsTheirQuantities) {
     const auto& g = Textes().Grandeurs;
-    for (int c = 0; c <= 11; ++c) EXPECT_EQ(t().Colonnes[c], g[c]) << c;
+    for (int c = 0; c <= 11; ++c)
+        EXPECT_EQ(t().Colonnes[c], g[c]) << c;
     EXPECT_EQ(t().Colonnes[12], g[13]);
     EXPECT_EQ(t().Colonnes[13], g[17]);
     EXPECT_EQ(t().Colonnes[14], g[14]);
@@ -46,12 +48,11 @@ TEST_F(TravailTest, ResetGivesTheColumnsTheirQuantities)
     }
 }
 
-TEST_F(TravailTest, DefaultTestHeaderHoldsTheDocumentedWords)
-{
+TEST_F(TravailTest, DefaultTestHeaderHoldsTheDocumentedWords) {
     const TEnteteEssai& d = TEnteteEssai::defaut();
-    const std::map<int, int32_t> nonNuls = {{2, -1},  {3, 20},  {4, 50},  {5, 20},  {6, 50},  {7, 20},
-                                            {8, 50},  {9, 20},  {10, 50}, {11, 20}, {12, 100}, {13, 1},
-                                            {17, 10}, {18, 2},  {19, 5},  {21, 2},  {23, 50}, {24, 20},
+    const std::map<int, int32_t> nonNuls = {{2, -1},  {3, 20},   {4, 50},  {5, 20},  {6, 50},   {7, 20},
+                                            {8, 50},  {9, 20},   {10, 50}, {11, 20}, {12, 100}, {13, 1},
+                                            {17, 10}, {18, 2},   {19, 5},  {21, 2},  {23, 50},  {24, 20},
                                             {25, 10}, {26, 130}, {27, 10}, {28, 85}};
     for (int w = 0; w < NB_MOTS_ENTETE_ESSAI; ++w) {
         const auto it = nonNuls.find(w);
@@ -60,21 +61,19 @@ TEST_F(TravailTest, DefaultTestHeaderHoldsTheDocumentedWords)
     EXPECT_EQ(d.Commentaire(), "");
 }
 
-TEST_F(TravailTest, TestCommentLivesInBytes188To208)
-{
+TEST_F(TravailTest, TestCommentLivesInBytes188To208) {
     TEnteteEssai e;
-    e[52] = 0x7A000000;  // a reserved byte past the comment
+    e[52] = 0x7A000000; // a reserved byte past the comment
     e.setCommentaire(QString::fromUtf8("Essai à vide, 1500 tr/min"));
     EXPECT_EQ(e.Commentaire(), QString::fromUtf8("Essai à vide, 1500 t"));
     EXPECT_EQ(e.octet(188), 20);
     EXPECT_EQ(e.octet(189), 'E');
-    EXPECT_EQ(e.octet(195), 0xE0);  // à in Windows-1252
+    EXPECT_EQ(e.octet(195), 0xE0); // à in Windows-1252
     EXPECT_EQ(e.octet(211), 0x7A);
     EXPECT_EQ(e[46], 0);
 }
 
-TEST_F(TravailTest, AddingTestsStopsAtFiveAndKeepsTheCurrentTest)
-{
+TEST_F(TravailTest, AddingTestsStopsAtFiveAndKeepsTheCurrentTest) {
     t().ModeleEssai.TypeMachine() = 3;
     t().ModeleEssai.DernierPoint() = 12;
     for (int i = 1; i <= 5; ++i) {
@@ -90,31 +89,30 @@ TEST_F(TravailTest, AddingTestsStopsAtFiveAndKeepsTheCurrentTest)
     EXPECT_EQ(t().EssaiCourant, 2);
 }
 
-TEST_F(TravailTest, DeletingTest2Of4MovesTheOthersDownAndResetsTheFreedPlace)
-{
-    for (int i = 1; i <= 4; ++i) essaiDe(i, 1000 * i);
+TEST_F(TravailTest, DeletingTest2Of4MovesTheOthersDownAndResetsTheFreedPlace) {
+    for (int i = 1; i <= 4; ++i)
+        essaiDe(i, 1000 * i);
     t().TravailEnregistre = true;
     t().SupprimeEssai(2);
     EXPECT_EQ(t().EnteteTravail.NbEssais, 3);
-    EXPECT_EQ(t().Essais[2].Entete.DernierPoint(), 2);  // the old test 3
+    EXPECT_EQ(t().Essais[2].Entete.DernierPoint(), 2); // the old test 3
     EXPECT_EQ(t().Essais[2].valeur(1, 0), 3010);
-    EXPECT_EQ(t().Essais[3].Entete.DernierPoint(), 3);  // the old test 4
+    EXPECT_EQ(t().Essais[3].Entete.DernierPoint(), 3); // the old test 4
     EXPECT_EQ(t().Essais[3].valeur(5, 3), 4053);
     EXPECT_EQ(t().Essais[4].Entete, TEnteteEssai::defaut());
     EXPECT_FALSE(t().TravailEnregistre);
 }
 
-TEST_F(TravailTest, DeletingATestOutsideTheWorkDoesNothing)
-{
+TEST_F(TravailTest, DeletingATestOutsideTheWorkDoesNothing) {
     essaiDe(1);
     t().TravailEnregistre = true;
-    for (int a : {0, -1, 2, 6}) t().SupprimeEssai(a);
+    for (int a : {0, -1, 2, 6})
+        t().SupprimeEssai(a);
     EXPECT_EQ(t().EnteteTravail.NbEssais, 1);
     EXPECT_TRUE(t().TravailEnregistre);
 }
 
-TEST_F(TravailTest, FirstPointIsNumberZeroAtElementOne)
-{
+TEST_F(TravailTest, FirstPointIsNumberZeroAtElementOne) {
     t().AjouteEssai();
     t().Mesures[0] = 77;
     t().Mesures[1] = 1480;
@@ -125,18 +123,16 @@ TEST_F(TravailTest, FirstPointIsNumberZeroAtElementOne)
     EXPECT_EQ(e.Colonnes[0][1], 0);
     EXPECT_EQ(e.Colonnes[1][1], 1480);
     EXPECT_EQ(e.Colonnes[20][1], -3);
-    EXPECT_EQ(e.Colonnes[1][0], 0);  // element 0 stays unused
+    EXPECT_EQ(e.Colonnes[1][0], 0); // element 0 stays unused
 }
 
-TEST_F(TravailTest, AppendingWithoutATestDoesNothing)
-{
+TEST_F(TravailTest, AppendingWithoutATestDoesNothing) {
     EXPECT_EQ(t().AjoutePoint(), ResultatAjout::PasDEssai);
     EXPECT_TRUE(t().TravailEnregistre);
     EXPECT_EQ(t().Essais[0].Entete.DernierPoint(), -1);
 }
 
-TEST_F(TravailTest, AFullTestRefusesThePoint2002)
-{
+TEST_F(TravailTest, AFullTestRefusesThePoint2002) {
     t().AjouteEssai();
     for (int k = 0; k < NB_POINTS_MAX; ++k) {
         t().Mesures[1] = k;
@@ -149,11 +145,10 @@ TEST_F(TravailTest, AFullTestRefusesThePoint2002)
     EXPECT_EQ(e.Entete.DernierPoint(), 2000);
     EXPECT_EQ(e.valeur(1, 2000), 2000);
     EXPECT_TRUE(t().TravailEnregistre);
-    EXPECT_EQ(t().Essais[2].Colonnes[0][0], 0);  // nothing written past the store
+    EXPECT_EQ(t().Essais[2].Colonnes[0][0], 0); // nothing written past the store
 }
 
-TEST_F(TravailTest, SelectingAPointCopiesColumns0To15Only)
-{
+TEST_F(TravailTest, SelectingAPointCopiesColumns0To15Only) {
     essaiDe(3);
     t().Mesures[16] = 555;
     t().Mesures[20] = 666;
@@ -169,43 +164,39 @@ TEST_F(TravailTest, SelectingAPointCopiesColumns0To15Only)
     EXPECT_EQ(t().PointCourant, -1);
 }
 
-TEST_F(TravailTest, SelectingWithoutATestOnlyMovesThePointIndex)
-{
+TEST_F(TravailTest, SelectingWithoutATestOnlyMovesThePointIndex) {
     t().Mesures[0] = 4;
     t().SelectionPoint(1);
     EXPECT_EQ(t().Mesures[0], 4);
     EXPECT_EQ(t().PointCourant, 1);
 }
 
-TEST_F(TravailTest, DeletingTheOnlyPointEmptiesTheTest)
-{
+TEST_F(TravailTest, DeletingTheOnlyPointEmptiesTheTest) {
     essaiDe(1);
     t().SupprimePoint(0, 1);
     EXPECT_EQ(t().Essais[1].Entete.DernierPoint(), -1);
     EXPECT_FALSE(t().TravailEnregistre);
 }
 
-TEST_F(TravailTest, DeletingAPointRenumbersAndResorts)
-{
+TEST_F(TravailTest, DeletingAPointRenumbersAndResorts) {
     t().ModeleEssai.TypeCharge() = 1;
     t().ModeleEssai[TEnteteEssai::MotColonneTri] = 1;
-    t().ModeleEssai[TEnteteEssai::MotOrdreTri] = 1;  // descending speed
+    t().ModeleEssai[TEnteteEssai::MotOrdreTri] = 1; // descending speed
     t().AjouteEssai();
     for (int32_t v : {100, 300, 200, 400}) {
         t().Mesures[1] = v;
         t().AjoutePoint();
     }
-    t().Retri();  // 400 (3), 300 (1), 200 (2), 100 (0)
+    t().Retri(); // 400 (3), 300 (1), 200 (2), 100 (0)
     ASSERT_EQ(t().Essais[1].valeur(1, 0), 400);
-    t().SupprimePoint(1, 1);  // the point shown second: number 1, speed 300
+    t().SupprimePoint(1, 1); // the point shown second: number 1, speed 300
     const TEssai& e = t().Essais[1];
     ASSERT_EQ(e.Entete.DernierPoint(), 2);
     EXPECT_EQ((std::array{e.valeur(1, 0), e.valeur(1, 1), e.valeur(1, 2)}), (std::array{400, 200, 100}));
     EXPECT_EQ((std::array{e.valeur(0, 0), e.valeur(0, 1), e.valeur(0, 2)}), (std::array{2, 1, 0}));
 }
 
-TEST_F(TravailTest, DeletingAPointOutOfRangeDoesNothing)
-{
+TEST_F(TravailTest, DeletingAPointOutOfRangeDoesNothing) {
     essaiDe(2);
     t().TravailEnregistre = true;
     t().SupprimePoint(-1, 1);
@@ -216,8 +207,7 @@ TEST_F(TravailTest, DeletingAPointOutOfRangeDoesNothing)
     EXPECT_TRUE(t().TravailEnregistre);
 }
 
-TEST_F(TravailTest, DeletingADefinitionMovesTheNextOnesDown)
-{
+TEST_F(TravailTest, DeletingADefinitionMovesTheNextOnesDown) {
     for (int a = 1; a <= 4; ++a) {
         t().EnteteTravail.DefCaract(a).Defini = 1;
         t().EnteteTravail.DefCaract(a).ColonneY = a;
@@ -228,14 +218,13 @@ TEST_F(TravailTest, DeletingADefinitionMovesTheNextOnesDown)
     EXPECT_EQ(t().EnteteTravail.DefCaract(4), TDefCaract{});
     EXPECT_EQ(t().NbCaract(), 3);
     t().SupprimeCaract(4);
-    EXPECT_EQ(t().NbCaract(), 3);  // definition 4 was already empty
+    EXPECT_EQ(t().NbCaract(), 3); // definition 4 was already empty
     t().SupprimeCaract(1);
     EXPECT_EQ(t().NbCaract(), 2);
     EXPECT_EQ(t().EnteteTravail.DefCaract(1).ColonneY, 3);
 }
 
-TEST_F(TravailTest, MachineAndLoadTypesAreZeroOutsideTheirRange)
-{
+TEST_F(TravailTest, MachineAndLoadTypesAreZeroOutsideTheirRange) {
     EXPECT_EQ(t().TypeMachine(), 0);
     t().ModeleEssai.TypeMachine() = 4;
     t().ModeleEssai.TypeCharge() = 18;
@@ -251,14 +240,13 @@ TEST_F(TravailTest, MachineAndLoadTypesAreZeroOutsideTheirRange)
 struct CasModele {
     const char* nom;
     int machineEssai, chargeEssai, machineModele, chargeModele;
-    int mot;       // a word changed in the template, -1 for none
+    int mot; // a word changed in the template, -1 for none
     bool conforme;
 };
 
 class EssaiConformeCas : public TravailTest, public testing::WithParamInterface<CasModele> {};
 
-TEST_P(EssaiConformeCas, ComparesTheSettingsTheLoadUses)
-{
+TEST_P(EssaiConformeCas, ComparesTheSettingsTheLoadUses) {
     const CasModele& c = GetParam();
     t().ModeleEssai.TypeMachine() = c.machineEssai;
     t().ModeleEssai.TypeCharge() = c.chargeEssai;
@@ -270,29 +258,27 @@ TEST_P(EssaiConformeCas, ComparesTheSettingsTheLoadUses)
     EXPECT_EQ(t().EssaiConforme(1), c.conforme);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cas, EssaiConformeCas,
-    testing::Values(CasModele{"machineLoadsAlike", 1, 1, 1, 4, -1, true},
-                    CasModele{"machineLoadsOtherMachine", 1, 1, 2, 4, -1, false},
-                    CasModele{"loadTypesDiffer", 1, 6, 1, 7, -1, false},
-                    CasModele{"constantTorqueSame", 3, 6, 3, 6, -1, true},
-                    CasModele{"constantTorqueOtherValue", 3, 6, 3, 6, 3, false},
-                    CasModele{"otherMachineSameLoad", 3, 6, 2, 6, -1, true},
-                    CasModele{"linearUnusedWordChanged", 3, 7, 3, 7, 3, true},
-                    CasModele{"linearSecondWord", 3, 7, 3, 7, 5, false},
-                    CasModele{"inertiaCountsForType10", 3, 10, 3, 10, 14, false},
-                    CasModele{"inertiaIgnoredForType6", 3, 6, 3, 6, 14, true},
-                    CasModele{"cyclicThirdWord", 3, 14, 3, 14, 12, false},
-                    CasModele{"stickingWord25", 3, 15, 3, 15, 25, false},
-                    CasModele{"stickingInertia16", 3, 16, 3, 16, 14, false},
-                    CasModele{"liftingWord28", 3, 17, 3, 17, 28, false},
-                    CasModele{"couplingHelpNeverMatches", 4, 5, 4, 5, -1, false},
-                    CasModele{"noLoadNeverMatches", 3, 0, 3, 0, -1, false},
-                    CasModele{"applicationNeverMatches", 3, 51, 3, 51, -1, false}),
-    [](const auto& info) { return std::string(info.param.nom); });
+INSTANTIATE_TEST_SUITE_P(Cas, EssaiConformeCas,
+                         testing::Values(CasModele{"machineLoadsAlike", 1, 1, 1, 4, -1, true},
+                                         CasModele{"machineLoadsOtherMachine", 1, 1, 2, 4, -1, false},
+                                         CasModele{"loadTypesDiffer", 1, 6, 1, 7, -1, false},
+                                         CasModele{"constantTorqueSame", 3, 6, 3, 6, -1, true},
+                                         CasModele{"constantTorqueOtherValue", 3, 6, 3, 6, 3, false},
+                                         CasModele{"otherMachineSameLoad", 3, 6, 2, 6, -1, true},
+                                         CasModele{"linearUnusedWordChanged", 3, 7, 3, 7, 3, true},
+                                         CasModele{"linearSecondWord", 3, 7, 3, 7, 5, false},
+                                         CasModele{"inertiaCountsForType10", 3, 10, 3, 10, 14, false},
+                                         CasModele{"inertiaIgnoredForType6", 3, 6, 3, 6, 14, true},
+                                         CasModele{"cyclicThirdWord", 3, 14, 3, 14, 12, false},
+                                         CasModele{"stickingWord25", 3, 15, 3, 15, 25, false},
+                                         CasModele{"stickingInertia16", 3, 16, 3, 16, 14, false},
+                                         CasModele{"liftingWord28", 3, 17, 3, 17, 28, false},
+                                         CasModele{"couplingHelpNeverMatches", 4, 5, 4, 5, -1, false},
+                                         CasModele{"noLoadNeverMatches", 3, 0, 3, 0, -1, false},
+                                         CasModele{"applicationNeverMatches", 3, 51, 3, 51, -1, false}),
+                         [](const auto& info) { return std::string(info.param.nom); });
 
-TEST_F(TravailTest, AnEmptyTestMatchesAnyTemplate)
-{
+TEST_F(TravailTest, AnEmptyTestMatchesAnyTemplate) {
     t().AjouteEssai();
     t().ModeleEssai.TypeCharge() = 17;
     EXPECT_TRUE(t().EssaiConforme(1));
@@ -300,14 +286,13 @@ TEST_F(TravailTest, AnEmptyTestMatchesAnyTemplate)
 
 struct CasApplication {
     int code;
-    int g12, g13, g14;  // quantity numbers, -1 empty
+    int g12, g13, g14; // quantity numbers, -1 empty
     std::array<bool, 4> drapeaux;
 };
 
 class ColonnesApplication : public TravailTest, public testing::WithParamInterface<CasApplication> {};
 
-TEST_P(ColonnesApplication, SetsColumns12To14AndTheirFlags)
-{
+TEST_P(ColonnesApplication, SetsColumns12To14AndTheirFlags) {
     const auto& c = GetParam();
     t().InitColonnesApplication(c.code);
     const auto& g = Textes().Grandeurs;
@@ -318,34 +303,35 @@ TEST_P(ColonnesApplication, SetsColumns12To14AndTheirFlags)
     EXPECT_EQ(t().DrapeauxApplication, c.drapeaux);
 }
 
-constexpr std::array<bool, 4> T4{true, true, true, true}, T3{true, true, false, true}, F4{false, false, false, false};
+constexpr std::array<bool, 4> T4{true, true, true, true}, T3{true, true, false, true},
+    F4{false, false, false, false};
 
-INSTANTIATE_TEST_SUITE_P(Codes, ColonnesApplication,
-                         testing::Values(CasApplication{51, 13, 17, 14, T4}, CasApplication{52, 12, 17, 14, T3},
-                                         CasApplication{53, 12, 17, 21, T4}, CasApplication{54, -1, -1, -1, T4},
-                                         CasApplication{57, 20, 19, 14, T3}, CasApplication{59, -1, -1, -1, F4},
-                                         CasApplication{61, 26, 25, 24, T4}, CasApplication{62, 26, 22, -1, T3},
-                                         CasApplication{64, 26, 22, -1, T3}, CasApplication{65, -1, -1, -1, T3},
-                                         CasApplication{66, 12, 17, 21, T4}));
+INSTANTIATE_TEST_SUITE_P(
+    Codes, ColonnesApplication,
+    testing::Values(CasApplication{51, 13, 17, 14, T4}, CasApplication{52, 12, 17, 14, T3},
+                    CasApplication{53, 12, 17, 21, T4}, CasApplication{54, -1, -1, -1, T4},
+                    CasApplication{57, 20, 19, 14, T3}, CasApplication{59, -1, -1, -1, F4},
+                    CasApplication{61, 26, 25, 24, T4}, CasApplication{62, 26, 22, -1, T3},
+                    CasApplication{64, 26, 22, -1, T3}, CasApplication{65, -1, -1, -1, T3},
+                    CasApplication{66, 12, 17, 21, T4}));
 
-TEST_F(TravailTest, OtherApplicationCodesChangeNothing)
-{
+TEST_F(TravailTest, OtherApplicationCodesChangeNothing) {
     t().InitColonnesApplication(59);
     const auto avant = t().Colonnes;
-    for (int code : {0, 50, 67, 12}) t().InitColonnesApplication(code);
+    for (int code : {0, 50, 67, 12})
+        t().InitColonnesApplication(code);
     EXPECT_EQ(t().Colonnes, avant);
     EXPECT_EQ(t().DrapeauxApplication, F4);
 }
 
-TEST(ZoomDefaut, FollowsThePowerClassTable)
-{
+TEST(ZoomDefaut, FollowsThePowerClassTable) {
     EXPECT_EQ(ZoomDefaut(0, 1), 15);
     EXPECT_EQ(ZoomDefaut(1, 2), 27);
     EXPECT_EQ(ZoomDefaut(1, 7), 18);
     EXPECT_EQ(ZoomDefaut(3, 10), 0);
     EXPECT_EQ(ZoomDefaut(2, 11), 18);
-    EXPECT_EQ(ZoomDefaut(7, 2), 18);   // a class the settings should not hold: full scale
-    EXPECT_EQ(ZoomDefaut(3, 13), 18);  // application columns: full scale
+    EXPECT_EQ(ZoomDefaut(7, 2), 18);  // a class the settings should not hold: full scale
+    EXPECT_EQ(ZoomDefaut(3, 13), 18); // application columns: full scale
 }
 
 } // namespace

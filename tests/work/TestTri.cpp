@@ -8,7 +8,7 @@ namespace {
 
 struct CasTri {
     const char* nom;
-    std::vector<int32_t> cles;    // column 1 of points 0..n-1
+    std::vector<int32_t> cles; // column 1 of points 0..n-1
     int ordre;
     std::vector<int32_t> cles2;   // column 1 after the sort
     std::vector<int32_t> numeros; // column 0 after the sort
@@ -16,13 +16,12 @@ struct CasTri {
 
 class TriCas : public TravailTest, public testing::WithParamInterface<CasTri> {};
 
-TEST_P(TriCas, PartitionExchangeWithTheMiddlePivot)
-{
+TEST_P(TriCas, PartitionExchangeWithTheMiddlePivot) {
     const CasTri& c = GetParam();
     t().AjouteEssai();
     for (int32_t v : c.cles) {
         t().Mesures[1] = v;
-        t().Mesures[2] = -v;  // a second column that must move with the first
+        t().Mesures[2] = -v; // a second column that must move with the first
         t().AjoutePoint();
     }
     t().TriEssai(c.ordre, 1, 1);
@@ -50,20 +49,21 @@ INSTANTIATE_TEST_SUITE_P(
         CasTri{"alreadySorted", {1, 2, 3, 4, 5}, 0, {1, 2, 3, 4, 5}, {0, 1, 2, 3, 4}}),
     [](const auto& info) { return std::string(info.param.nom); });
 
-TEST_F(TravailTest, AFullTestSortsIntoOrderKeepingEveryPointWhole)
-{
+TEST_F(TravailTest, AFullTestSortsIntoOrderKeepingEveryPointWhole) {
     t().AjouteEssai();
     std::mt19937 hasard(42);
-    std::uniform_int_distribution<int32_t> valeur(-500, 500);  // many equal keys
+    std::uniform_int_distribution<int32_t> valeur(-500, 500); // many equal keys
     for (int k = 0; k < NB_POINTS_MAX; ++k) {
-        for (int c = 1; c < NB_COLONNES; ++c) t().Mesures[c] = valeur(hasard);
+        for (int c = 1; c < NB_COLONNES; ++c)
+            t().Mesures[c] = valeur(hasard);
         t().AjoutePoint();
     }
     std::multiset<std::vector<int32_t>> avant, apres;
     const auto points = [this](std::multiset<std::vector<int32_t>>& s) {
         for (int k = 0; k < NB_POINTS_MAX; ++k) {
             std::vector<int32_t> p;
-            for (int c = 0; c < NB_COLONNES; ++c) p.push_back(t().Essais[1].valeur(c, k));
+            for (int c = 0; c < NB_COLONNES; ++c)
+                p.push_back(t().Essais[1].valeur(c, k));
             s.insert(p);
         }
     };
@@ -71,11 +71,11 @@ TEST_F(TravailTest, AFullTestSortsIntoOrderKeepingEveryPointWhole)
     t().TriEssai(1, 7, 1);
     points(apres);
     EXPECT_EQ(avant, apres);
-    for (int k = 1; k < NB_POINTS_MAX; ++k) ASSERT_GE(t().Essais[1].valeur(7, k - 1), t().Essais[1].valeur(7, k));
+    for (int k = 1; k < NB_POINTS_MAX; ++k)
+        ASSERT_GE(t().Essais[1].valeur(7, k - 1), t().Essais[1].valeur(7, k));
 }
 
-TEST_F(TravailTest, ASortColumnOutsideThePointIsIgnored)
-{
+TEST_F(TravailTest, ASortColumnOutsideThePointIsIgnored) {
     essaiDe(3);
     t().Essais[1].valeur(1, 0) = 9;
     t().TriEssai(0, 21, 1);
@@ -83,8 +83,7 @@ TEST_F(TravailTest, ASortColumnOutsideThePointIsIgnored)
     EXPECT_EQ(t().Essais[1].valeur(1, 0), 9);
 }
 
-TEST_F(TravailTest, ResortSkipsDynamicLoadsAndHonoursEachTestsSettings)
-{
+TEST_F(TravailTest, ResortSkipsDynamicLoadsAndHonoursEachTestsSettings) {
     const auto ajoute = [this](int typeCharge, int colonne, int ordre, std::vector<int32_t> vitesses) {
         t().ModeleEssai.TypeCharge() = typeCharge;
         t().ModeleEssai[TEnteteEssai::MotColonneTri] = colonne;
@@ -95,16 +94,17 @@ TEST_F(TravailTest, ResortSkipsDynamicLoadsAndHonoursEachTestsSettings)
             t().AjoutePoint();
         }
     };
-    ajoute(1, 1, 0, {3, 1, 2});    // sorted ascending by speed
-    ajoute(12, 1, 0, {3, 1, 2});   // oscilloscope record: stays in time order
-    ajoute(15, 1, 1, {3, 1, 2});   // sorted descending
-    ajoute(7, 1, 2, {3, 1, 2});    // order 2: unchanged
-    ajoute(11, 1, 0, {3, 1, 2});   // load with inertia: unchanged
+    ajoute(1, 1, 0, {3, 1, 2});  // sorted ascending by speed
+    ajoute(12, 1, 0, {3, 1, 2}); // oscilloscope record: stays in time order
+    ajoute(15, 1, 1, {3, 1, 2}); // sorted descending
+    ajoute(7, 1, 2, {3, 1, 2});  // order 2: unchanged
+    ajoute(11, 1, 0, {3, 1, 2}); // load with inertia: unchanged
     t().TravailEnregistre = true;
     t().Retri();
     const auto vitesses = [this](int k) {
         std::vector<int32_t> v;
-        for (int j = 0; j < 3; ++j) v.push_back(t().Essais[k].valeur(1, j));
+        for (int j = 0; j < 3; ++j)
+            v.push_back(t().Essais[k].valeur(1, j));
         return v;
     };
     EXPECT_EQ(vitesses(1), (std::vector<int32_t>{1, 2, 3}));
@@ -112,7 +112,7 @@ TEST_F(TravailTest, ResortSkipsDynamicLoadsAndHonoursEachTestsSettings)
     EXPECT_EQ(vitesses(3), (std::vector<int32_t>{3, 2, 1}));
     EXPECT_EQ(vitesses(4), (std::vector<int32_t>{3, 1, 2}));
     EXPECT_EQ(vitesses(5), (std::vector<int32_t>{3, 1, 2}));
-    EXPECT_TRUE(t().TravailEnregistre);  // sorting is not a change of the work
+    EXPECT_TRUE(t().TravailEnregistre); // sorting is not a change of the work
 }
 
 } // namespace

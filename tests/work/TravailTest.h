@@ -14,18 +14,17 @@ protected:
     std::unique_ptr<Travail> travail;
     Travail& t() { return *travail; }
 
-    void SetUp() override
-    {
+    void SetUp() override {
         AppliqueLangue(1);
         travail = std::make_unique<Travail>();
     }
 
     // Adds a test of n points whose column c holds base + 10 * c + k at point k.
-    void essaiDe(int n, int base = 0)
-    {
+    void essaiDe(int n, int base = 0) {
         t().AjouteEssai();
         for (int k = 0; k < n; ++k) {
-            for (int c = 1; c < NB_COLONNES; ++c) t().Mesures[c] = base + 10 * c + k;
+            for (int c = 1; c < NB_COLONNES; ++c)
+                t().Mesures[c] = base + 10 * c + k;
             ASSERT_EQ(t().AjoutePoint(), ResultatAjout::Ajoute);
         }
     }

@@ -22,29 +22,26 @@ private:
     QString m_fichier;
 };
 
-bool lit(const QString& nom)
-{
+bool lit(const QString& nom) {
     DialoguesOutil d(nom);
     return LitTravail(travail(), nom);
 }
 
-int derniereColonne(const QString& nom)
-{
-    return TypeFichier(nom) == QLatin1String(TYPE_VIMR2) ? DERNIERE_COLONNE_APPLICATION : DERNIERE_COLONNE_CARACT;
+int derniereColonne(const QString& nom) {
+    return TypeFichier(nom) == QLatin1String(TYPE_VIMR2) ? DERNIERE_COLONNE_APPLICATION
+                                                         : DERNIERE_COLONNE_CARACT;
 }
 
 } // namespace
 
-int commandeDump(const QStringList& args)
-{
+int commandeDump(const QStringList& args) {
     if (args.size() != 1) return Usage;
     if (!lit(args[0])) return Echec;
     ecritSortie(TexteValeurs(travail(), -1, derniereColonne(args[0])));
     return Fait;
 }
 
-int commandeExportCsv(const QStringList& args)
-{
+int commandeExportCsv(const QStringList& args) {
     int essai = -1;
     if (args.size() == 3 && args[1] == "--test") {
         bool ok = false;
@@ -65,8 +62,7 @@ int commandeExportCsv(const QStringList& args)
     return Fait;
 }
 
-int commandeConvert(const QStringList& args)
-{
+int commandeConvert(const QStringList& args) {
     if (args.size() != 2) return Usage;
     const QString type = TypeFichier(args[1]);
     if (type != QLatin1String(TYPE_MLX2) && type != QLatin1String(TYPE_VIMR2)) {
@@ -75,7 +71,8 @@ int commandeConvert(const QStringList& args)
     }
     if (!lit(args[0])) return Echec;
     DialoguesOutil d(args[1]);
-    return EcritTravail(travail(), args[1], type == QLatin1String(TYPE_MLX2) ? Disposition::MLX2 : Disposition::Vimr2)
+    return EcritTravail(travail(), args[1],
+                        type == QLatin1String(TYPE_MLX2) ? Disposition::MLX2 : Disposition::Vimr2)
                ? Fait
                : Echec;
 }

@@ -14,32 +14,32 @@ const char usage[] =
 
 } // namespace
 
-void erreur(const QString& message)
-{
+void erreur(const QString& message) {
     std::fprintf(stderr, "vimra-tool: %s\n", message.toLocal8Bit().constData());
 }
 
-void ecritSortie(const QString& texte)
-{
+void ecritSortie(const QString& texte) {
     const QByteArray b = texte.toUtf8();
     std::fwrite(b.constData(), 1, static_cast<size_t>(b.size()), stdout);
     std::fflush(stdout);
 }
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
         std::fputs(usage, stderr);
         return Usage;
     }
-    AppliqueLangue(1);  // the tool speaks French, as the program does by default
+    AppliqueLangue(1); // the tool speaks French, as the program does by default
     const QString commande = args.takeFirst();
     int code = -1;
-    if (commande == "dump") code = commandeDump(args);
-    else if (commande == "export-csv") code = commandeExportCsv(args);
-    else if (commande == "convert") code = commandeConvert(args);
+    if (commande == "dump")
+        code = commandeDump(args);
+    else if (commande == "export-csv")
+        code = commandeExportCsv(args);
+    else if (commande == "convert")
+        code = commandeConvert(args);
     if (code == -1 || code == Usage) {
         if (code == -1) erreur("unknown command: " + commande);
         std::fputs(usage, stderr);
