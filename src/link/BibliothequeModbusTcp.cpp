@@ -1,0 +1,167 @@
+// The network library of the drive, written here over Modbus TCP.
+#include "BibliothequeReseau.h"
+
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QTcpSocket>
+
+namespace {
+
+constexpr uint8_t unite = 1;
+
+quint16 portModbus() {
+    bool ok = false;
+    const int p = qEnvironmentVariableIntValue("VIMRA_MODBUS_TCP_PORT", &ok);
+    return ok && p > 0 && p < 65536 ? quint16(p) : quint16(502);
+}
+
+// "(192.168.1.100)" -> "192.168.1.100"
+QString hote(const QByteArray& adresse) {
+    QByteArray a = adresse.trimmed();
+    if (a.startsWith('(')) a.remove(0, 1);
+    if (a.endsWith(')')) a.chop(1);
+    return QString::fromLatin1(a);
+}
+
+class BibliothequeModbusTcp final : public BibliothequeReseau {
+public:
+    BibliothequeModbusTcp(int delaiReponse, int delaiConnexion)
+        : m_delaiReponse(delaiReponse), m_delaiConnexion(delaiConnexion) {}
+
+    int32_t KNR_SetParameters(const std::array<int32_t, 5>&) override { return 0; }
+    int32_t KNR_RegisterUser(int32_t, int32_t, int32_t, int32_t) override { return 0; }
+    int32_t KNR_DeleteUser(int32_t) override {
+        m_socket.abort();
+        m_attente = {};
+        return 0;
+    }
+
+    int32_t KNR_ReadObject(int32_t, const QByteArray& adresse, TKnrObject* o) override {
+        return demande(adresse, 3, reponseKnr::lecture, o, 1);
+    }
+    int32_t KNR_ReadObjectList(int32_t, const QByteArray& adresse, TKnrObject* l, int32_t n) override {
+        return demande(adresse, 3, reponseKnr::lectureListe, l, n);
+    }
+    int32_t KNR_WriteObject(int32_t, const QByteArray& adresse, TKnrObject* o) override {
+        return demande(adresse, 16, reponseKnr::ecriture, o, 1);
+    }
+    int32_t KNR_WriteObjectList(int32_t, const QByteArray& adresse, TKnrObject* l, int32_t n) override {
+        return demande(adresse, 16, reponseKnr::ecritureListe, l, n);
+    }
+
+    int32_t KNR_PollForResponse(int32_t) override {
+        if (!m_attente.objets) return reponseKnr::compose(0, statutKnr::sansRequete);
+        const int32_t genre = m_attente.genre;
+        const int attendus = m_attente.fonction == 3 ? 9 + 2 * m_attente.n : 12;
+        if (m_socket.bytesAvailable() < attendus && m_socket.state() == QAbstractSocket::ConnectedState) {
+            const qint64 reste = m_delaiReponse - m_attente.depuis.elapsed();
+            if (reste > 0) m_socket.waitForReadyRead(int(std::min<qint64>(reste, 20)));
+        }
+        if (m_socket.bytesAvailable() >= 9) {
+            const QByteArray debut = m_socket.peek(9);
+            const auto o = [&debut](int i) { return uint8_t(debut[i]); };
+            const bool exception = (o(7) & 0x80) != 0;
+            if (exception) {
+                m_socket.read(9);
+                return fin(genre, statutKnr::exception);
+            }
+            if (m_socket.bytesAvailable() >= attendus) return fin(genre, decode(m_socket.read(attendus)));
+        }
+        if (m_socket.state() != QAbstractSocket::ConnectedState) return fin(genre, statutKnr::ligne);
+        if (m_attente.depuis.elapsed() >= m_delaiReponse) return fin(genre, statutKnr::delai);
+        return 0;
+    }
+
+private:
+    struct Attente {
+        TKnrObject* objets = nullptr;
+        int n = 0;
+        int fonction = 0;
+        int32_t genre = 0;
+        quint16 transaction = 0;
+        QElapsedTimer depuis;
+    };
+
+    bool connecte(const QByteArray& adresse) {
+        const QString h = hote(adresse);
+        if (m_socket.state() == QAbstractSocket::ConnectedState && h == m_hote) return true;
+        m_socket.abort();
+        m_hote = h;
+        QHostAddress a;
+        if (!a.setAddress(h)) return false;
+        m_socket.connectToHost(a, portModbus());
+        if (!m_socket.waitForConnected(m_delaiConnexion)) {
+            m_socket.abort();
+            return false;
+        }
+        m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        return true;
+    }
+
+    int32_t demande(const QByteArray& adresse, int fonction, int32_t genre, TKnrObject* objets, int n) {
+        if (!objets || n < 1 || n > 10) return 1;
+        if (!connecte(adresse)) return 2;
+        // Whatever a late answer left on the line belongs to no request.
+        if (m_socket.bytesAvailable() > 0) m_socket.readAll();
+        const auto registre = quint16(objets[0].mots[1] * 100 + objets[0].mots[2] - 1);
+        QByteArray pdu;
+        pdu.append(char(fonction));
+        pdu.append(char(registre >> 8)).append(char(registre & 0xFF));
+        pdu.append('\0').append(char(n));
+        if (fonction == 16) {
+            pdu.append(char(2 * n));
+            for (int i = 0; i < n; ++i) {
+                const auto v = quint16(uint32_t(objets[i].mots[4]));
+                pdu.append(char(v >> 8)).append(char(v & 0xFF));
+            }
+        }
+        ++m_transaction;
+        QByteArray trame;
+        trame.append(char(m_transaction >> 8)).append(char(m_transaction & 0xFF));
+        trame.append('\0').append('\0');
+        const int longueur = int(pdu.size()) + 1;
+        trame.append(char(longueur >> 8)).append(char(longueur & 0xFF));
+        trame.append(char(unite));
+        trame += pdu;
+        if (m_socket.write(trame) != trame.size()) return 3;
+        m_socket.flush();
+        m_attente = {objets, n, fonction, genre, m_transaction, {}};
+        m_attente.depuis.start();
+        return 0;
+    }
+
+    int32_t decode(const QByteArray& r) {
+        const auto o = [&r](int i) { return uint8_t(r[i]); };
+        const quint16 transaction = quint16(o(0) << 8 | o(1));
+        if (transaction != m_attente.transaction || o(6) != unite || o(7) != m_attente.fonction)
+            return statutKnr::ligne;
+        if (m_attente.fonction == 3) {
+            if (o(8) != 2 * m_attente.n) return statutKnr::ligne;
+            for (int i = 0; i < m_attente.n; ++i) {
+                const int v = o(9 + 2 * i) << 8 | o(10 + 2 * i);
+                // A single read answers the register as it is; a list, as signed words.
+                m_attente.objets[i].mots[4] = m_attente.genre == reponseKnr::lecture ? v : int16_t(v);
+            }
+        }
+        return reponseKnr::succes;
+    }
+
+    int32_t fin(int32_t genre, int32_t statut) {
+        if (statut != reponseKnr::succes) m_socket.abort(); // start again from a clean line
+        m_attente = {};
+        return reponseKnr::compose(genre, statut);
+    }
+
+    QTcpSocket m_socket;
+    QString m_hote;
+    Attente m_attente;
+    quint16 m_transaction = 0;
+    int m_delaiReponse;
+    int m_delaiConnexion;
+};
+
+} // namespace
+
+std::unique_ptr<BibliothequeReseau> creeBibliothequeModbusTcp(int delaiReponseMs, int delaiConnexionMs) {
+    return std::make_unique<BibliothequeModbusTcp>(delaiReponseMs, delaiConnexionMs);
+}

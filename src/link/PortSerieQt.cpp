@@ -1,0 +1,79 @@
+#include "PortSerie.h"
+
+#include <QElapsedTimer>
+#include <QSerialPort>
+
+namespace {
+
+class PortSerieQt final : public PortSerie {
+public:
+    bool ouvre(const QString& nom) override {
+        ferme();
+        // An empty name would name no device at all.
+        if (nom.isEmpty()) return false;
+        m_port.setPortName(nom);
+        if (!m_port.open(QIODevice::ReadWrite)) return false;
+        if (!m_port.setBaudRate(QSerialPort::Baud19200) || !m_port.setDataBits(QSerialPort::Data8) ||
+            !m_port.setParity(QSerialPort::NoParity) || !m_port.setStopBits(QSerialPort::OneStop) ||
+            !m_port.setFlowControl(QSerialPort::NoFlowControl)) {
+            m_port.close();
+            return false;
+        }
+        m_port.setReadBufferSize(4096);
+        m_port.clear(QSerialPort::AllDirections);
+        // A pseudo-terminal has no DTR line: its refusal is of no consequence.
+        m_port.setDataTerminalReady(true);
+        m_port.clearError();
+        return true;
+    }
+
+    void ferme() override {
+        if (m_port.isOpen()) m_port.close();
+    }
+
+    bool estOuvert() const override { return m_port.isOpen(); }
+
+    void purge() override {
+        if (!m_port.isOpen()) return;
+        m_port.clear(QSerialPort::AllDirections);
+        m_port.readAll();
+    }
+
+    bool ecrit(const QByteArray& octets) override {
+        if (!m_port.isOpen()) return false;
+        if (m_port.write(octets) != octets.size()) return false;
+        while (m_port.bytesToWrite() > 0)
+            if (!m_port.waitForBytesWritten(delais::total(int(octets.size())))) return false;
+        return true;
+    }
+
+    bool lit(int k, QByteArray& recu) override {
+        recu.clear();
+        if (!m_port.isOpen() || k <= 0) return k == 0;
+        QByteArray tampon;
+        QElapsedTimer total;
+        total.start();
+        const int limite = delais::total(k);
+        while (tampon.size() < k) {
+            if (m_port.bytesAvailable() > 0) {
+                tampon += m_port.read(k - tampon.size());
+                continue;
+            }
+            const qint64 reste = limite - total.elapsed();
+            if (reste <= 0) return false;
+            const int attente = int(std::min<qint64>(reste, tampon.isEmpty() ? reste : delais::entreOctets));
+            if (!m_port.waitForReadyRead(attente)) return false;
+        }
+        recu = tampon;
+        return true;
+    }
+
+private:
+    QSerialPort m_port;
+};
+
+} // namespace
+
+std::unique_ptr<PortSerie> creePortSerieSysteme() {
+    return std::make_unique<PortSerieQt>();
+}
