@@ -150,7 +150,8 @@ void Liaison::Initialise() {
             }
         }
     } else if (m_config.TypeLiaison == 1) {
-        if (!m_port.estOuvert()) LinkOpen = m_port.ouvre(m_config.PortCom.texte());
+        if (!m_port.estOuvert())
+            LinkOpen = m_port.ouvre(NomPortImpose.isEmpty() ? m_config.PortCom.texte() : NomPortImpose);
     }
     DriveRating = -1;
     if (LinkOpen) DriveRating = ReadRegModbus(11, 32);

@@ -47,6 +47,9 @@ public:
     // Set-points: words 0..4 filled by the studies, word 5 stays 0.
     std::array<int32_t, 6> ParamBlock{};
     JournalEspion SpyLog;
+    // When set, the serial port opened instead of PortCom: the demo mode's pseudo-terminal, whose
+    // path is longer than the settings hold and is not to be saved in them.
+    QString NomPortImpose;
 
     // Register operations; with the link closed they exchange nothing and leave the state alone.
     int32_t ReadRegModbus(int menu, int parametre);

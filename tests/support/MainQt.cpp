@@ -1,0 +1,11 @@
+// Tests that use Qt's I/O (serial port, sockets) run with an application object, as the program does.
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
