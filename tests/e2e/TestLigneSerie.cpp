@@ -118,7 +118,9 @@ TEST_P(DefautLigne, GivesItsResultCodeWithinTheTimeOuts)
         const qint64 ms = t.elapsed();
         EXPECT_EQ(liaison->LastResult, c.code) << c.nom;
         EXPECT_LE(ms, c.maxMs) << c.nom;
-        if (c.defaut == Defaut::Silence) EXPECT_GE(ms, c.lecture ? 170 : 180) << c.nom;
+        if (c.defaut == Defaut::Silence) {
+            EXPECT_GE(ms, c.lecture ? 170 : 180) << c.nom;
+        }
     }
     defaut(Defaut::Aucun);
     EXPECT_EQ(liaison->ReadRegModbus(11, 32), 1800);  // the line recovers at the next exchange
