@@ -137,7 +137,7 @@ void Liaison::Write10RegModbus(int menu, int parametre, const Valeurs10& valeurs
     SpyLog.ajoute(modbus::adresse(menu, parametre), valeurs[0]);
 }
 
-void Liaison::Initialise() {
+bool Liaison::Ouvre() {
     if (m_config.TypeLiaison == 0) {
         if (!LinkOpen) {
             BibliothequeReseau& b = m_comServer.bibliotheque();
@@ -153,6 +153,11 @@ void Liaison::Initialise() {
         if (!m_port.estOuvert())
             LinkOpen = m_port.ouvre(NomPortImpose.isEmpty() ? m_config.PortCom.texte() : NomPortImpose);
     }
+    return LinkOpen;
+}
+
+void Liaison::Initialise() {
+    Ouvre();
     DriveRating = -1;
     if (LinkOpen) DriveRating = ReadRegModbus(11, 32);
     m_config.ClassePuissance = classeDuCalibre(DriveRating, m_config.ClassePuissance);
@@ -169,7 +174,11 @@ void Liaison::Ferme() {
     if (!LinkOpen) return;
     // A drive that stopped answering is not told that the program leaves.
     if (ErrorCount == 0) EmissionControle(0);
-    if (m_config.TypeLiaison == 0) m_comServer.bibliotheque().KNR_DeleteUser(ApiHandle);
+    Relache();
+}
+
+void Liaison::Relache() {
+    if (LinkOpen && m_config.TypeLiaison == 0) m_comServer.bibliotheque().KNR_DeleteUser(ApiHandle);
     if (m_port.estOuvert()) m_port.ferme();
     LinkOpen = false;
 }

@@ -63,8 +63,14 @@ public:
     int32_t WriteRegRS232(int menu, int parametre, int32_t valeur);
     int32_t Write10RegRS232(int menu, int parametre, const Valeurs10& valeurs, int n);
 
+    // Opens the route of the link type (serial port or network user) without talking to the drive.
+    bool Ouvre();
+    // Opens the link if needed, reads the drive's rating into the power class and arms the drive.
     void Initialise();
+    // Tells the drive that the program leaves (when no exchange failed), then releases the route.
     void Ferme();
+    // Releases the serial port or the network user without telling the drive anything.
+    void Relache();
 
     // One measurement cycle into the work's Mesures; true when both exchanges succeeded.
     bool LectureValeurs();

@@ -23,16 +23,14 @@ public:
     modbus_mapping_t* registres = modbus_mapping_new(0, 0, 3000, 0);
 
     // RTU on the master side of a pseudo-terminal.
-    explicit EsclaveLibmodbus(int fdPty)
-    {
+    explicit EsclaveLibmodbus(int fdPty) {
         m_ctx = modbus_new_rtu("/dev/null", 19200, 'N', 8, 1);
         modbus_set_slave(m_ctx, 1);
         modbus_set_socket(m_ctx, fdPty);
         demarre();
     }
     // TCP on loopback; port() tells where.
-    EsclaveLibmodbus()
-    {
+    EsclaveLibmodbus() {
         for (int essai = 0; essai < 20 && m_ecoute < 0; ++essai) {
             m_port = 20000 + (::getpid() * 7 + essai * 131) % 20000;
             m_ctx = modbus_new_tcp("127.0.0.1", m_port);
@@ -41,8 +39,7 @@ public:
         }
         if (m_ctx) demarre();
     }
-    ~EsclaveLibmodbus()
-    {
+    ~EsclaveLibmodbus() {
         m_fin = true;
         if (m_fil.joinable()) m_fil.join();
         if (m_ecoute >= 0) ::close(m_ecoute);
@@ -56,8 +53,7 @@ public:
     int port() const { return m_port; }
 
 private:
-    void demarre()
-    {
+    void demarre() {
         m_fil = std::thread([this] {
             if (m_ecoute >= 0) {
                 // Wait for the program's connection without blocking the end of the test.
@@ -85,8 +81,7 @@ private:
 };
 
 // What the program must read back of what it wrote.
-void allerRetour(Liaison& l, modbus_mapping_t* r)
-{
+void allerRetour(Liaison& l, modbus_mapping_t* r) {
     r->tab_registers[1131] = 1000;
     EXPECT_EQ(l.ReadRegModbus(11, 32), 1000);
     EXPECT_EQ(l.LastResult, 0);
@@ -104,10 +99,12 @@ void allerRetour(Liaison& l, modbus_mapping_t* r)
     l.EmissionParam();
     EXPECT_EQ(l.LastResult, 0);
     const uint16_t attendu[6] = {0xFFFF, 0xFFFE, 0x7FFF, 0xFFFF, 7, 0};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(r->tab_registers[1919 + i], attendu[i]) << i;
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(r->tab_registers[1919 + i], attendu[i]) << i;
 
     const uint16_t bloc[10] = {4, 1500, 1000, 0xFFFF, 0xFFFE, 32767, 2300, 2300, 0, 400};
-    for (int i = 0; i < 10; ++i) r->tab_registers[2001 + i] = bloc[i];
+    for (int i = 0; i < 10; ++i)
+        r->tab_registers[2001 + i] = bloc[i];
     Valeurs10 v{};
     l.Read10RegModbus(20, 2, 10, v);
     EXPECT_EQ(l.LastResult, 0);
@@ -116,8 +113,7 @@ void allerRetour(Liaison& l, modbus_mapping_t* r)
     EXPECT_EQ(r->tab_registers[1829], 5);
 }
 
-TEST(Libmodbus, StandardLayoutAgainstAnRtuSlaveOnAPseudoTerminal)
-{
+TEST(Libmodbus, StandardLayoutAgainstAnRtuSlaveOnAPseudoTerminal) {
     Pty pty;
     ASSERT_TRUE(pty.ok());
     EsclaveLibmodbus esclave(pty.maitre());
@@ -139,8 +135,7 @@ TEST(Libmodbus, StandardLayoutAgainstAnRtuSlaveOnAPseudoTerminal)
     EXPECT_EQ(esclave.registres->tab_registers[2028], 0);
 }
 
-TEST(Libmodbus, NetworkRouteAgainstATcpServerOnLoopback)
-{
+TEST(Libmodbus, NetworkRouteAgainstATcpServerOnLoopback) {
     EsclaveLibmodbus serveur;
     ASSERT_TRUE(serveur.ok());
     qputenv("VIMRA_MODBUS_TCP_PORT", QByteArray::number(serveur.port()));
@@ -148,7 +143,8 @@ TEST(Libmodbus, NetworkRouteAgainstATcpServerOnLoopback)
     auto reseau = creeBibliothequeModbusTcp();
     TConfigGenerale config = TConfigGenerale::defaut();
     config.TypeLiaison = 0;
-    for (int i = 0; i < 4; ++i) config.AdresseIP[i].setTexte(QString::number(i == 0 ? 127 : i == 3 ? 1 : 0));
+    for (int i = 0; i < 4; ++i)
+        config.AdresseIP[i].setTexte(QString::number(i == 0 ? 127 : i == 3 ? 1 : 0));
     auto travail = std::make_unique<Travail>();
     DialoguesScriptes dialogues;
     Liaison l(*port, *reseau, horlogeSysteme(), config, *travail);
@@ -161,8 +157,7 @@ TEST(Libmodbus, NetworkRouteAgainstATcpServerOnLoopback)
     qunsetenv("VIMRA_MODBUS_TCP_PORT");
 }
 
-TEST(Libmodbus, AnUnreachableDriveGivesAResultCodeInsteadOfAFreeze)
-{
+TEST(Libmodbus, AnUnreachableDriveGivesAResultCodeInsteadOfAFreeze) {
     // A port where nobody listens: the connection is refused at once.
     qputenv("VIMRA_MODBUS_TCP_PORT", "9");
     auto port = creePortSerieSysteme();

@@ -26,8 +26,7 @@ protected:
     DialoguesScriptes dialogues;
     std::unique_ptr<Liaison> liaison;
 
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(esclave.pty.ok());
         config.TypeLiaison = 1;
         config.TypeVariateur = GetParam();
@@ -41,29 +40,28 @@ protected:
         liaison->Initialise();
         ASSERT_TRUE(liaison->LinkOpen);
     }
-    void pose(int menu, int parametre, int v)
-    {
-        esclave.avec([&](EsclaveScripte& e) { return e.registres[uint16_t(menu * 100 + parametre - 1)] = uint16_t(v); });
+    void pose(int menu, int parametre, int v) {
+        esclave.avec([&](EsclaveScripte& e) {
+            return e.registres[uint16_t(menu * 100 + parametre - 1)] = uint16_t(v);
+        });
     }
-    void defaut(Defaut d)
-    {
+    void defaut(Defaut d) {
         esclave.avec([&](EsclaveScripte& e) { return e.defaut = d; });
     }
 };
 
-TEST_P(LigneSerie, InitialiseReadsTheRatingAndArmsTheDrive)
-{
+TEST_P(LigneSerie, InitialiseReadsTheRatingAndArmsTheDrive) {
     EXPECT_EQ(liaison->DriveRating, 1800);
     EXPECT_EQ(config.ClassePuissance, 3);
     EXPECT_EQ(esclave.avec([](EsclaveScripte& e) { return e.registres[2028]; }), 1);
     EXPECT_TRUE(dialogues.avertissements.isEmpty());
 }
 
-TEST_P(LigneSerie, AFullMeasurementCycle)
-{
+TEST_P(LigneSerie, AFullMeasurementCycle) {
     travail->ModeleEssai.TypeMachine() = 3;
     const int mots[10] = {0x0004, 1450, 700, 0, 0, 2000, 0, 2300, 0, 400};
-    for (int i = 0; i < 10; ++i) pose(20, 2 + i, mots[i]);
+    for (int i = 0; i < 10; ++i)
+        pose(20, 2 + i, mots[i]);
     ASSERT_TRUE(liaison->LectureValeurs());
     EXPECT_EQ(travail->Mesures[0], 0);
     EXPECT_EQ(travail->Mesures[3], 10630);
@@ -71,8 +69,7 @@ TEST_P(LigneSerie, AFullMeasurementCycle)
     EXPECT_EQ(esclave.avec([](EsclaveScripte& e) { return e.registres[1829]; }), 5);
 }
 
-TEST_P(LigneSerie, BlockWritesAndSignedWords)
-{
+TEST_P(LigneSerie, BlockWritesAndSignedWords) {
     liaison->ParamBlock = {1000, -1, 32767, -2, 5, 0};
     liaison->EmissionParam();
     EXPECT_EQ(liaison->LastResult, 0);
@@ -86,9 +83,9 @@ TEST_P(LigneSerie, BlockWritesAndSignedWords)
 struct CasDefaut {
     const char* nom;
     Defaut defaut;
-    bool lecture;     // single read of 11.32, else single write of 20.29
+    bool lecture; // single read of 11.32, else single write of 20.29
     int32_t code;
-    int maxMs;        // the port's time-outs, plus the 10 ms pause of a read, plus a margin
+    int maxMs; // the port's time-outs, plus the 10 ms pause of a read, plus a margin
 };
 
 class DefautLigne : public LigneSerie {};
@@ -104,8 +101,7 @@ const CasDefaut defauts[] = {
     {"writeSilence", Defaut::Silence, false, 4, 180 + 150},
 };
 
-TEST_P(DefautLigne, GivesItsResultCodeWithinTheTimeOuts)
-{
+TEST_P(DefautLigne, GivesItsResultCodeWithinTheTimeOuts) {
     for (const CasDefaut& c : defauts) {
         defaut(c.defaut);
         QElapsedTimer t;
@@ -123,12 +119,11 @@ TEST_P(DefautLigne, GivesItsResultCodeWithinTheTimeOuts)
         }
     }
     defaut(Defaut::Aucun);
-    EXPECT_EQ(liaison->ReadRegModbus(11, 32), 1800);  // the line recovers at the next exchange
+    EXPECT_EQ(liaison->ReadRegModbus(11, 32), 1800); // the line recovers at the next exchange
     EXPECT_EQ(liaison->LastResult, 0);
 }
 
-TEST_P(LigneSerie, ABlockWithABadCrcKeepsItsWordsOnTheRealLine)
-{
+TEST_P(LigneSerie, ABlockWithABadCrcKeepsItsWordsOnTheRealLine) {
     pose(20, 2, 77);
     defaut(Defaut::MauvaisCrc);
     Valeurs10 v{};
@@ -137,17 +132,15 @@ TEST_P(LigneSerie, ABlockWithABadCrcKeepsItsWordsOnTheRealLine)
     EXPECT_EQ(v[0], 77);
 }
 
-TEST_P(LigneSerie, ARepliesPacedAt19200BaudArriveWhole)
-{
+TEST_P(LigneSerie, ARepliesPacedAt19200BaudArriveWhole) {
     esclave.microsParOctet = 521;
     pose(20, 3, 1500);
     EXPECT_TRUE(liaison->LectureValeurs());
     EXPECT_EQ(travail->Mesures[1], 1500);
 }
 
-TEST_P(LigneSerie, RepliesSlowerThanTheByteTimeOutFail)
-{
-    esclave.microsParOctet = 130'000;  // more than 100 ms between two bytes
+TEST_P(LigneSerie, RepliesSlowerThanTheByteTimeOutFail) {
+    esclave.microsParOctet = 130'000; // more than 100 ms between two bytes
     QElapsedTimer t;
     t.start();
     liaison->WriteRegModbus(20, 29, 1);
@@ -161,16 +154,14 @@ INSTANTIATE_TEST_SUITE_P(Modeles, LigneSerie, testing::Values(0, 1),
 INSTANTIATE_TEST_SUITE_P(Modeles, DefautLigne, testing::Values(0, 1),
                          [](const auto& i) { return "model" + std::to_string(i.param); });
 
-TEST(PortSysteme, AnEmptyOrMissingNameDoesNotOpen)
-{
+TEST(PortSysteme, AnEmptyOrMissingNameDoesNotOpen) {
     auto port = creePortSerieSysteme();
     EXPECT_FALSE(port->ouvre(""));
     EXPECT_FALSE(port->ouvre("/dev/vimra-absent"));
     EXPECT_FALSE(port->estOuvert());
 }
 
-TEST(PortSysteme, AReplyOneByteShortIsAnEmptyFailedRead)
-{
+TEST(PortSysteme, AReplyOneByteShortIsAnEmptyFailedRead) {
     Pty pty;
     ASSERT_TRUE(pty.ok());
     auto port = creePortSerieSysteme();

@@ -15,25 +15,21 @@ public:
     // Pause between two bytes of a reply (0: all at once); 520 us is the pace of 19200 baud.
     std::atomic<int> microsParOctet{0};
 
-    EsclavePty()
-    {
+    EsclavePty() {
         m_fil = std::thread([this] { sert(); });
     }
-    ~EsclavePty()
-    {
+    ~EsclavePty() {
         m_fin = true;
         m_fil.join();
     }
 
-    template <typename F> auto avec(F f)
-    {
+    template <typename F> auto avec(F f) {
         std::lock_guard<std::mutex> verrou(m_mutex);
         return f(m_esclave);
     }
 
 private:
-    void sert()
-    {
+    void sert() {
         QByteArray recu;
         while (!m_fin) {
             const QByteArray b = pty.lit(256, 20);

@@ -13,8 +13,7 @@
 
 class Pty {
 public:
-    Pty()
-    {
+    Pty() {
         m_maitre = ::posix_openpt(O_RDWR | O_NOCTTY);
         if (m_maitre < 0 || ::grantpt(m_maitre) != 0 || ::unlockpt(m_maitre) != 0) return;
         m_chemin = QString::fromLocal8Bit(::ptsname(m_maitre));
@@ -25,11 +24,10 @@ public:
             ::tcgetattr(esclave, &t);
             ::cfmakeraw(&t);
             ::tcsetattr(esclave, TCSANOW, &t);
-            m_esclaveGarde = esclave;  // kept open: the line stays up between the program's opens
+            m_esclaveGarde = esclave; // kept open: the line stays up between the program's opens
         }
     }
-    ~Pty()
-    {
+    ~Pty() {
         if (m_esclaveGarde >= 0) ::close(m_esclaveGarde);
         if (m_maitre >= 0) ::close(m_maitre);
     }
@@ -41,16 +39,14 @@ public:
     QString chemin() const { return m_chemin; }
 
     // Bytes that came from the program within `ms`, at most `max`.
-    QByteArray lit(int max, int ms) const
-    {
+    QByteArray lit(int max, int ms) const {
         pollfd p{m_maitre, POLLIN, 0};
         if (::poll(&p, 1, ms) <= 0) return {};
         QByteArray b(max, '\0');
         const ssize_t n = ::read(m_maitre, b.data(), size_t(max));
         return n > 0 ? b.left(int(n)) : QByteArray();
     }
-    bool ecrit(const QByteArray& b) const
-    {
+    bool ecrit(const QByteArray& b) const {
         return ::write(m_maitre, b.constData(), size_t(b.size())) == ssize_t(b.size());
     }
 

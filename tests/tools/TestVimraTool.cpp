@@ -149,3 +149,44 @@ TEST_F(VimraTool, ATruncatedFileIsARereadError) {
 }
 
 } // namespace
+
+namespace {
+
+struct CasTrameOutil {
+    const char* nom;
+    QStringList args;
+    const char* trame;
+};
+
+class TrameOutil : public testing::TestWithParam<CasTrameOutil> {};
+
+TEST_P(TrameOutil, PrintsTheRequestInUpperCaseHex) {
+    const Sortie s = lance(QStringList{"frame"} + GetParam().args);
+    ASSERT_EQ(s.code, 0) << s.err.toStdString();
+    EXPECT_EQ(s.out, QByteArray(GetParam().trame) + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Trames, TrameOutil,
+    testing::Values(
+        CasTrameOutil{"readModel0", {"read", "11.32", "--model", "0"}, "01 03 04 6B 00 01 F4 E6"},
+        CasTrameOutil{"readModel1", {"--model", "1", "read", "11.32"}, "01 03 04 00 6B 00 01 4A 2F"},
+        CasTrameOutil{
+            "writeModel0", {"write", "20.29", "1", "--model", "0"}, "01 10 07 EC 00 01 02 00 01 07 FC"},
+        CasTrameOutil{"writeDefaultModelIs1", {"write", "20.29", "1"}, "01 10 07 00 EC 00 01 02 00 01 DA B4"},
+        CasTrameOutil{"read10Model0", {"read10", "20.02", "10", "--model", "0"}, "01 03 07 D1 00 0A 94 80"},
+        CasTrameOutil{
+            "minusTwo", {"write", "19.20", "-2", "--model", "0"}, "01 10 07 7F 00 01 02 FF FE 1B 2F"}),
+    [](const auto& i) { return std::string(i.param.nom); });
+
+TEST(TrameOutilErreurs, BadArgumentsAreUsageErrors) {
+    for (const QStringList& a :
+         {QStringList{"frame", "read", "2029"}, QStringList{"frame", "read10", "20.02", "11"},
+          QStringList{"frame", "write", "20.29", "70000"},
+          QStringList{"frame", "read", "20.29", "--model", "2"}, QStringList{"read", "11.32"},
+          QStringList{"read", "11.32", "--port", "a", "--tcp", "b"}}) {
+        EXPECT_EQ(lance(a).code, 1) << a.join(' ').toStdString();
+    }
+}
+
+} // namespace
