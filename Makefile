@@ -36,8 +36,10 @@ test-asan: setup
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --test-dir $(BUILD_ASAN) -L core -j $(JOBS) --output-on-failure
 
+# Each benchmark program prints its table: the measured median, the floor or peer measured in the
+# same run, and the ratio against the target.
 bench: build
-	@echo "No benchmark yet."
+	$(BUILD)/benchmarks/bench_liaison --benchmark_enable_random_interleaving=true --benchmark_color=false
 
 screenshots: build
 	@echo "No window yet: no screenshot."

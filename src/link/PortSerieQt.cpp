@@ -36,12 +36,13 @@ public:
     void purge() override {
         if (!m_port.isOpen()) return;
         m_port.clear(QSerialPort::AllDirections);
-        m_port.readAll();
     }
 
     bool ecrit(const QByteArray& octets) override {
         if (!m_port.isOpen()) return false;
         if (m_port.write(octets) != octets.size()) return false;
+        // Hands the bytes to the system at once; waits only when it cannot take them all.
+        m_port.flush();
         while (m_port.bytesToWrite() > 0)
             if (!m_port.waitForBytesWritten(delais::total(int(octets.size())))) return false;
         return true;

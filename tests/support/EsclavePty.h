@@ -12,7 +12,8 @@
 class EsclavePty {
 public:
     Pty pty;
-    // Pause between two bytes of a reply (0: all at once); 520 us is the pace of 19200 baud.
+    // Time of one byte on the line in microseconds (0: everything at once). 521 is 19200 baud:
+    // the request is taken as arriving at that pace, and the reply leaves at it.
     std::atomic<int> microsParOctet{0};
 
     EsclavePty() {
@@ -30,28 +31,37 @@ public:
 
 private:
     void sert() {
+        using horloge = std::chrono::steady_clock;
         QByteArray recu;
+        horloge::time_point debutRequete;
         while (!m_fin) {
             const QByteArray b = pty.lit(256, 20);
             if (b.isEmpty()) continue;
+            if (recu.isEmpty()) debutRequete = horloge::now();
             recu += b;
             for (;;) {
                 QByteArray reponse;
+                int n = 0;
                 {
                     std::lock_guard<std::mutex> verrou(m_mutex);
-                    const int n = m_esclave.longueurRequete(recu);
+                    n = m_esclave.longueurRequete(recu);
                     if (n == 0 || recu.size() < n) break;
                     reponse = m_esclave.repond(recu.left(n));
                     recu.remove(0, n);
                 }
-                if (microsParOctet == 0) {
+                const auto octet = std::chrono::microseconds(microsParOctet.load());
+                if (octet.count() == 0) {
                     pty.ecrit(reponse);
                 } else {
+                    // On a real line the last byte of the request arrives n byte-times after the first.
+                    auto t = debutRequete + n * octet;
                     for (char c : reponse) {
-                        std::this_thread::sleep_for(std::chrono::microseconds(microsParOctet.load()));
+                        t += octet;
+                        std::this_thread::sleep_until(t);
                         pty.ecrit(QByteArray(1, c));
                     }
                 }
+                debutRequete = horloge::now();
             }
         }
     }
