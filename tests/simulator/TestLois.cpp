@@ -56,6 +56,10 @@ INSTANTIATE_TEST_SUITE_P(
         TCasLoi{"CyclicHigh", LoiCyclique, {1000, 200, 90, 10, 0, 0}, 0, 1500, 70, 10.0, 0},
         TCasLoi{"CyclicFalling", LoiCyclique, {1000, 200, 90, 10, 0, 0}, 0, 1500, 97.5, 6.0, 0},
         TCasLoi{"CyclicNextPeriod", LoiCyclique, {1000, 200, 90, 10, 0, 0}, 0, 1500, 110, 2.0, 0},
+        // Cutting at 10 cuts a minute: [cut, return, 5000/100, 10000/100], one cut per 150 turns.
+        TCasLoi{"CuttingReturn", LoiCyclique, {800, 100, 50, 100, 0, 0}, 0, 1500, 160, 1.0, 0},
+        TCasLoi{"CuttingHalfRise", LoiCyclique, {800, 100, 50, 100, 0, 0}, 0, 1500, 50, 4.5, 0},
+        TCasLoi{"CuttingCut", LoiCyclique, {800, 100, 50, 100, 0, 0}, 0, 1500, 90, 8.0, 0},
         // Sticking torque 5.00 N.m, running torque 2.00 N.m, breakaway at 10 % of 1500 tr/min.
         TCasLoi{"StickingAtStandstill", LoiDecollage, {200, 500, 10, 0, 0, 0}, 0, 0, 0, 5.0, 0},
         TCasLoi{"StickingHalfWay", LoiDecollage, {200, 500, 10, 0, 0, 0}, 0, 75, 0, 3.5, 0},

@@ -1,6 +1,7 @@
 // The servers on real lines, checked by an independent master (libmodbus) and by raw bytes.
 
 #include "simulator/Banc.h"
+#include "simulator/BancSimule.h"
 #include "simulator/ServeurBanc.h"
 
 #include <gtest/gtest.h>
@@ -32,13 +33,14 @@ public:
     }
     bool ouverte() const { return fd_ >= 0; }
 
-    // Sends the request, then gathers bytes until the line stays quiet for `silence` ms.
-    Octets echange(const Octets& requete, int silence = 80) {
+    // Sends the request, then gathers bytes until the line stays quiet for `silence` ms, or until
+    // `attendus` bytes are in.
+    Octets echange(const Octets& requete, int silence = 80, std::size_t attendus = 0) {
         tcflush(fd_, TCIOFLUSH);
         EXPECT_EQ(write(fd_, requete.data(), requete.size()), static_cast<ssize_t>(requete.size()));
-        return recoit(silence);
+        return recoit(silence, attendus);
     }
-    Octets recoit(int silence) {
+    Octets recoit(int silence, std::size_t attendus = 0) {
         Octets r;
         ferme_ = false;
         const auto debut = Horloge::now();
@@ -54,6 +56,7 @@ public:
             if (r.empty()) premier_ = Horloge::now();
             dernier_ = Horloge::now();
             r.insert(r.end(), o, o + n);
+            if (attendus > 0 && r.size() >= attendus) break;
         }
         return r;
     }
@@ -249,6 +252,76 @@ TEST_P(Cadence, PacesTheReplyBytesAtTheLineRate) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Debits, Cadence, testing::Values(19200, 2400));
+
+TEST(BancSimule, TurnsInRealTimeBehindItsPseudoTerminal) {
+    TConfigBanc c;
+    c.machine = TypeMachine::VariateurMonophase;
+    std::string erreur;
+    auto demo = TBancSimule::surPty(c, 0, {}, {}, &erreur);
+    ASSERT_TRUE(demo) << erreur;
+    LigneBrute l(demo->chemin());
+    // The drive-fed motor reaches 1000 tr/min within a few tenths of a second of wall time.
+    int vitesse = 0;
+    const auto debut = Horloge::now();
+    while (vitesse < 1000 && Horloge::now() - debut < std::chrono::seconds(3)) {
+        const auto r = l.echange(RequeteLectureRtu(ADRESSE_MESURES, 10, 0), 300, 25);
+        ASSERT_EQ(r.size(), 25u);
+        vitesse = static_cast<int16_t>(r[5] << 8 | r[6]);
+    }
+    EXPECT_GE(vitesse, 1000);
+    EXPECT_GT(demo->banc().etat().temps, 0.05);
+}
+
+TEST(ServeurSerie, ServesADeviceWhoseOtherEndIsTheMaster) {
+    // A pseudo-terminal stands for the cable: the server takes its slave side as the device.
+    const int maitre = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(maitre, 0);
+    ASSERT_EQ(grantpt(maitre), 0);
+    ASSERT_EQ(unlockpt(maitre), 0);
+    TBanc banc;
+    std::string erreur;
+    auto s = TServeurLigne::ouvreSerie(banc, ptsname(maitre), 1, {}, {}, &erreur);
+    ASSERT_TRUE(s) << erreur;
+    const auto requete = RequeteLectureRtu(ADRESSE_CALIBRE, 1, 1);
+    ASSERT_EQ(write(maitre, requete.data(), requete.size()), static_cast<ssize_t>(requete.size()));
+    Octets r;
+    for (int i = 0; i < 100 && r.size() < 7; ++i) {
+        pollfd p{maitre, POLLIN, 0};
+        if (poll(&p, 1, 20) > 0) {
+            uint8_t o[64];
+            const ssize_t n = read(maitre, o, sizeof o);
+            if (n > 0) r.insert(r.end(), o, o + n);
+        }
+    }
+    ASSERT_EQ(r.size(), 7u);
+    EXPECT_TRUE(CrcValide(r));
+    EXPECT_EQ(r[3] << 8 | r[4], 1500);
+    s->arrete();
+    close(maitre);
+}
+
+TEST(ServeurTcp, ATimeOutAndADroppedConnectionThenServesANewOne) {
+    TBanc banc;
+    auto s = TServeurTcp::ouvre(banc, "127.0.0.1", 0, {}, *LitDefauts("no-reply@2,close@3"));
+    ASSERT_TRUE(s);
+    modbus_t* ctx = modbus_new_tcp("127.0.0.1", s->port());
+    modbus_set_slave(ctx, 1);
+    modbus_set_response_timeout(ctx, 0, 200000);
+    ASSERT_EQ(modbus_connect(ctx), 0);
+    uint16_t v[10];
+    EXPECT_EQ(modbus_read_registers(ctx, ADRESSE_MESURES, 10, v), 10);
+    EXPECT_EQ(modbus_read_registers(ctx, ADRESSE_MESURES, 10, v), -1);
+    EXPECT_EQ(errno, ETIMEDOUT);
+    EXPECT_EQ(modbus_read_registers(ctx, ADRESSE_MESURES, 10, v), -1); // cut mid-reply
+    modbus_close(ctx);
+    ASSERT_EQ(modbus_connect(ctx), 0);
+    EXPECT_EQ(modbus_read_registers(ctx, ADRESSE_CALIBRE, 1, v), -1); // exchange 4: no reply again
+    EXPECT_EQ(modbus_read_registers(ctx, ADRESSE_CALIBRE, 1, v), 1);
+    EXPECT_EQ(v[0], 1500);
+    EXPECT_TRUE(s->actif());
+    modbus_close(ctx);
+    modbus_free(ctx);
+}
 
 TEST(Serveur, StopsPromptlyAndTwice) {
     TBanc banc;
