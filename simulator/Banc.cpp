@@ -75,13 +75,6 @@ void TBanc::regleReglages(const TReglagesMachine& r) {
     config_.reglages = r;
 }
 
-void TBanc::imposeVitesse(double vitesse) {
-    std::lock_guard l(verrou_);
-    omega_ = vitesse / VERS_TR_MIN;
-    integrale_ = 0;
-    calculeMachine(0);
-}
-
 uint16_t TBanc::litRegistre(uint16_t adresse) const {
     return litRegistres(adresse, 1)[0];
 }
@@ -113,6 +106,7 @@ void TBanc::ecritRegistres(uint16_t adresse, const std::vector<uint16_t>& valeur
     for (std::size_t i = 0; i < valeurs.size(); ++i) {
         const int a = (adresse + static_cast<int>(i)) & 0xFFFF;
         registres_[a] = valeurs[i];
+        if (a == ADRESSE_BLOC) kFige_.reset(); // a K from the program replaces the one a sweep left
         if (a == ADRESSE_CONTROLE) commande(valeurs[i]);
     }
 }

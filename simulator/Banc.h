@@ -84,8 +84,6 @@ public:
     void configure(const TConfigBanc& config);
     void regleCalibreCourant(int calibre);
     void regleReglages(const TReglagesMachine& r);
-    // Puts the shaft at a speed (tr/min), for tests that start from a running machine.
-    void imposeVitesse(double vitesse);
 
 private:
     struct TBalayage {

@@ -74,6 +74,8 @@ void TServeurTcp::boucle() {
         if (arret_) break;
         suitHorloge();
         if (r <= 0) continue;
+        // Only the clients polled this turn have their events in p; a new one waits for the next.
+        const std::size_t polles = clients.size();
         if (p[1].revents & POLLIN) {
             const int fd = accept4(ecoute_, nullptr, nullptr, SOCK_CLOEXEC);
             if (fd >= 0 && static_cast<int>(clients.size()) < MAX_CLIENTS) {
@@ -84,7 +86,7 @@ void TServeurTcp::boucle() {
                 close(fd);
             }
         }
-        for (std::size_t i = 0; i < clients.size(); ++i) {
+        for (std::size_t i = 0; i < polles; ++i) {
             auto& c = clients[i];
             const auto ev = p[i + 2].revents;
             bool fin = false;

@@ -149,6 +149,9 @@ TEST_P(Balayage, RaisesThenClearsTheStatusBitsOnTime) {
     b.avance(1);
     EXPECT_EQ(b.etat().k, 0);
     EXPECT_EQ(b.blocMesures()[0], 0);
+    // Until the program sends a K of its own.
+    b.ecritRegistre(ADRESSE_BLOC, 300);
+    EXPECT_EQ(b.etat().k, 300);
 }
 
 INSTANTIATE_TEST_SUITE_P(
