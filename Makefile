@@ -23,8 +23,9 @@ $(BUILD)/build.ninja: | setup
 build: setup $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
+# The program folder is the build folder: the settings file is kept there between runs.
 run: build
-	@echo "The program's windows are not built yet: nothing to start."
+	cd $(BUILD) && ./vimra --demo
 
 test: build
 	ctest --test-dir $(BUILD) -j $(JOBS) --output-on-failure
@@ -40,6 +41,7 @@ test-asan: setup
 # same run, and the ratio against the target.
 bench: build
 	$(BUILD)/benchmarks/bench_liaison --benchmark_enable_random_interleaving=true --benchmark_color=false
+	$(BUILD)/benchmarks/bench_demarrage --benchmark_color=false
 
 screenshots: build
 	$(BUILD)/vimra-screenshots $(BUILD)/screenshots

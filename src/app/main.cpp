@@ -1,4 +1,6 @@
 // Vimra: builds the windows and runs the event loop.
+#include "Demo.h"
+#include "Signaux.h"
 #include "link/BibliothequeReseau.h"
 #include "link/Horloge.h"
 #include "link/Liaison.h"
@@ -18,19 +20,25 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Vimra");
-    QApplication::setApplicationDisplayName("Vimra_2");
-    QApplication::setApplicationVersion("1.7");
-    QApplication::setOrganizationName("Vimra");
-
     QCommandLineParser options;
     options.setApplicationDescription("Vimra: the active-load bench of the electric machines laboratory.");
     options.addHelpOption();
     options.addVersionOption();
     const QCommandLineOption demo("demo", "Run on the built-in simulated bench instead of a real drive.");
     options.addOption(demo);
-    options.process(app);
+    {
+        // --help and --version answer without a display.
+        QCoreApplication ligne(argc, argv);
+        QCoreApplication::setApplicationName("Vimra");
+        QCoreApplication::setApplicationVersion("1.7");
+        options.process(ligne);
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Vimra");
+    QApplication::setApplicationDisplayName("Vimra_2");
+    QApplication::setApplicationVersion("1.7");
+    QApplication::setOrganizationName("Vimra");
 
     DialoguesQt dialoguesQt;
     installeDialogues(&dialoguesQt);
@@ -43,12 +51,11 @@ int main(int argc, char** argv) {
     int code = 0;
     {
         Programme programme(liaison);
-        if (options.isSet(demo)) {
-            std::fprintf(stderr, "vimra: the simulated bench is not available in this build\n");
-            return 2;
-        }
+        std::unique_ptr<Demo> bancDemo;
+        if (options.isSet(demo) && !(bancDemo = Demo::demarre(liaison))) return 2;
         TFormMachine2* menu = fenetres().FormMachine2;
         menu->move(menu->screen()->availableGeometry().center() - menu->rect().center());
+        fermeSurSignal(menu);
         menu->show();
         code = QApplication::exec();
     }
