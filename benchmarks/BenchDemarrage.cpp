@@ -20,14 +20,6 @@
 
 namespace {
 
-class DialoguesMuets final : public Dialogues {
-public:
-    void avertissement(const QString&) override {}
-    Reponse question(const QString&, bool) override { return Reponse::Annuler; }
-    QString ouvrirFichier(const QString&, const QString&) override { return {}; }
-    QString enregistrerFichier(const QString&, const QString&, const QString&) override { return {}; }
-};
-
 class Peint : public QObject {
 public:
     bool vu = false;
@@ -74,7 +66,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",
             qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    DialoguesMuets muets;
+    DialoguesConsole muets;
     installeDialogues(&muets);
     benchmark::Initialize(&argc, argv);
     Rapport rapport({{"start-up to the main menu painted / 300 ms", "Demarrage", "", "plafond", 1.0}});

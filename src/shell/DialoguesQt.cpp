@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPushButton>
 
 namespace {
@@ -65,4 +67,14 @@ QString DialoguesQt::enregistrerFichier(const QString& filtre, const QString& do
     if (!nomPropose.isEmpty()) d.selectFile(nomPropose);
     return d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty() ? d.selectedFiles().first()
                                                                          : QString();
+}
+
+bool DialoguesQt::imprimer(QPrinter& imprimante) {
+    QPrintDialog d(&imprimante, parent());
+    return d.exec() == QDialog::Accepted;
+}
+
+bool DialoguesQt::configurerImprimante(QPrinter& imprimante) {
+    QPageSetupDialog d(&imprimante, parent());
+    return d.exec() == QDialog::Accepted;
 }

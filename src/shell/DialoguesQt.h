@@ -13,6 +13,8 @@ public:
     QString ouvrirFichier(const QString& filtre, const QString& dossier) override;
     QString enregistrerFichier(const QString& filtre, const QString& dossier,
                                const QString& nomPropose) override;
+    bool imprimer(QPrinter& imprimante) override;
+    bool configurerImprimante(QPrinter& imprimante) override;
 };
 
 // "Fichier Vimra|*.MLX2|Fichier Application|*.Vimr2" -> "Fichier Vimra (*.MLX2);;Fichier Application

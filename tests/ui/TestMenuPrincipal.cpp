@@ -168,3 +168,48 @@ TEST_F(ProgrammeTest, DemoModeNeverWritesTheBenchAsTheUsersLink) {
 }
 
 } // namespace
+
+#include "DossierVerrouille.h"
+#include "shell/Aide.h"
+
+#include <QTest>
+#include <QLineEdit>
+#include <QTextBrowser>
+
+namespace {
+
+TEST_F(ProgrammeTest, F1OpensTheHelpAtTheContextOfTheWindow)
+{
+    static const bool installee = (installeAide(*qApp), true);
+    ASSERT_TRUE(installee);
+    montreMenu();
+    QTest::keyClick(&menu(), Qt::Key_F1);
+    QWidget* aide = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "AIDE VIMRA.HLP") aide = w;
+    ASSERT_TRUE(aide);
+    EXPECT_TRUE(aide->isVisible());
+    EXPECT_EQ(aide->findChild<QTextBrowser*>()->source().fragment(), "contexte-1");
+    com().show();
+    QTest::keyClick(com().EditTC[0], Qt::Key_F1);
+    EXPECT_EQ(aide->findChild<QTextBrowser*>()->source().fragment(), "contexte-3");
+    aide->hide();
+}
+
+TEST(DossierConfiguration, IsTheProgramFolderWhenWritableElseTheUsersOwn)
+{
+    QTemporaryDir d;
+    EXPECT_EQ(dossierConfiguration(d.path()), d.path());
+    QTemporaryDir maison;
+    qputenv("XDG_CONFIG_HOME", maison.path().toLocal8Bit());
+    {
+        DossierVerrouille verrou(d.path());
+        if (!verrou.verrouille()) GTEST_SKIP() << "this file system cannot refuse writes to root";
+        const QString ailleurs = dossierConfiguration(d.path());
+        EXPECT_NE(ailleurs, d.path());
+        EXPECT_TRUE(ailleurs.startsWith(maison.path())) << ailleurs.toStdString();
+    }
+    qunsetenv("XDG_CONFIG_HOME");
+}
+
+} // namespace

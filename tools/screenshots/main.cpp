@@ -21,15 +21,6 @@
 
 namespace {
 
-// No drive and nobody to answer: messages are printed, questions cancelled.
-class DialoguesMuets final : public Dialogues {
-public:
-    void avertissement(const QString& t) override { std::fprintf(stderr, "(message) %s\n", qPrintable(t)); }
-    Reponse question(const QString&, bool) override { return Reponse::Annuler; }
-    QString ouvrirFichier(const QString&, const QString&) override { return {}; }
-    QString enregistrerFichier(const QString&, const QString&, const QString&) override { return {}; }
-};
-
 bool enregistre(QWidget* w, const QString& dossier, const QString& nom) {
     QCoreApplication::processEvents();
     const QString chemin = QDir(dossier).filePath(nom + ".png");
@@ -48,7 +39,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(sortie);
     const QString dossierSortie = QDir(sortie).absolutePath();
 
-    DialoguesMuets dialoguesMuets;
+    DialoguesConsole dialoguesMuets;
     installeDialogues(&dialoguesMuets);
     // A folder of its own, so that no settings file of the user's is read or written.
     QTemporaryDir programme;
