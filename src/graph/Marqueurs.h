@@ -1,0 +1,13 @@
+#pragma once
+// The six point markers, drawn with the painter's present pen and brush.
+
+#include <QPoint>
+
+class QPainter;
+
+// One marker of type 0..5 at (x, y), b being the half size in pixels.
+void TraceMarqueur(QPainter& p, int type, int b, QPoint centre);
+
+// The marker of every point, in order. On a raster image with a plain painter state the shape is
+// rasterised once and stamped, which gives the same pixels as drawing each marker.
+void TraceMarqueurs(QPainter& p, int type, int b, const QPoint* points, int n);
