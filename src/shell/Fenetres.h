@@ -8,6 +8,9 @@
 class QLabel;
 class TFormMachine2;
 class TFormCom;
+class TNouvelCaract;
+class TFormTrierPoints;
+class TFormCalibreCourant;
 
 // A window that a later version of the program fills; it exists so that start-up creates every
 // window, and closing it brings the main menu back.
@@ -28,11 +31,11 @@ private:
 struct Fenetres {
     TFormMachine2* FormMachine2 = nullptr;
     QWidget* FormTraceCaract = nullptr;
-    QWidget* NouvelCaract = nullptr;
+    TNouvelCaract* NouvelCaract = nullptr;
     QWidget* FormVisualisation = nullptr;
     QWidget* FormChoixCaract = nullptr;
-    QWidget* FormTrierPoints = nullptr;
-    QWidget* FormCalibreCourant = nullptr;
+    TFormTrierPoints* FormTrierPoints = nullptr;
+    TFormCalibreCourant* FormCalibreCourant = nullptr;
     QWidget* FormVisuApp = nullptr;
     QWidget* AboutBox = nullptr;
     QWidget* Avertissements = nullptr;

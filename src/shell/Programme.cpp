@@ -3,6 +3,9 @@
 #include "Fenetres.h"
 #include "FormMachine2.h"
 #include "link/FormCom.h"
+#include "study/FormCalibreCourant.h"
+#include "study/FormTrierPoints.h"
+#include "study/NouvelCaract.h"
 
 Programme::Programme(Liaison& liaison) {
     Fenetres& f = fenetres();
@@ -15,11 +18,14 @@ Programme::Programme(Liaison& liaison) {
         f.ordre.push_back(nom);
     };
     vide(f.FormTraceCaract, "FormTraceCaract");
-    vide(f.NouvelCaract, "NouvelCaract");
+    f.NouvelCaract = new TNouvelCaract(menu);
+    f.ordre.push_back("NouvelCaract");
     vide(f.FormVisualisation, "FormVisualisation");
     vide(f.FormChoixCaract, "FormChoixCaract");
-    vide(f.FormTrierPoints, "FormTrierPoints");
-    vide(f.FormCalibreCourant, "FormCalibreCourant");
+    f.FormTrierPoints = new TFormTrierPoints(menu);
+    f.ordre.push_back("FormTrierPoints");
+    f.FormCalibreCourant = new TFormCalibreCourant(menu);
+    f.ordre.push_back("FormCalibreCourant");
     vide(f.FormVisuApp, "FormVisuApp");
     vide(f.AboutBox, "AboutBox");
     vide(f.Avertissements, "Avertissements");
@@ -36,11 +42,11 @@ Programme::Programme(Liaison& liaison) {
 
 Programme::~Programme() {
     Fenetres& f = fenetres();
-    for (QWidget* w :
-         {static_cast<QWidget*>(f.FormCom), f.FormAideCablage, f.FormVisualisationPDF, f.FormTest,
-          f.ConfigurationApplication, f.ChoixMachine, f.FormApplication, f.FormKorlan, f.Avertissements,
-          f.AboutBox, f.FormVisuApp, f.FormCalibreCourant, f.FormTrierPoints, f.FormChoixCaract,
-          f.FormVisualisation, f.NouvelCaract, f.FormTraceCaract})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             f.FormCom, f.FormAideCablage, f.FormVisualisationPDF, f.FormTest, f.ConfigurationApplication,
+             f.ChoixMachine, f.FormApplication, f.FormKorlan, f.Avertissements, f.AboutBox, f.FormVisuApp,
+             f.FormCalibreCourant, f.FormTrierPoints, f.FormChoixCaract, f.FormVisualisation, f.NouvelCaract,
+             f.FormTraceCaract})
         delete w;
     delete f.FormMachine2;
     f = Fenetres{};
