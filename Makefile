@@ -3,7 +3,7 @@ BUILD      ?= build
 BUILD_ASAN ?= build-asan
 JOBS       ?= 2
 PACKAGES   := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-serialport-dev qt6-pdf-dev \
-              libjpeg-dev fonts-liberation googletest libgtest-dev libmodbus-dev libbenchmark-dev mbpoll
+              libjpeg-dev fonts-liberation poppler-utils googletest libgtest-dev libmodbus-dev libbenchmark-dev mbpoll
 
 .PHONY: all setup build run test test-asan bench screenshots clean
 

@@ -8,6 +8,7 @@
 class QLabel;
 class TFormMachine2;
 class TFormCom;
+class TFormTraceCaract;
 class TNouvelCaract;
 class TFormTrierPoints;
 class TFormCalibreCourant;
@@ -30,7 +31,7 @@ private:
 
 struct Fenetres {
     TFormMachine2* FormMachine2 = nullptr;
-    QWidget* FormTraceCaract = nullptr;
+    TFormTraceCaract* FormTraceCaract = nullptr;
     TNouvelCaract* NouvelCaract = nullptr;
     QWidget* FormVisualisation = nullptr;
     QWidget* FormChoixCaract = nullptr;

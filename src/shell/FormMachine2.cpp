@@ -9,6 +9,7 @@
 #include "link/FormCom.h"
 #include "link/Liaison.h"
 #include "study/Avertissement.h"
+#include "study/FormTraceCaract.h"
 #include "work/FichierTravail.h"
 #include "work/Travail.h"
 

@@ -4,6 +4,7 @@
 #include "FormMachine2.h"
 #include "link/FormCom.h"
 #include "study/FormCalibreCourant.h"
+#include "study/FormTraceCaract.h"
 #include "study/FormTrierPoints.h"
 #include "study/NouvelCaract.h"
 
@@ -17,7 +18,8 @@ Programme::Programme(Liaison& liaison) {
         place = new FenetreVide(nom, menu);
         f.ordre.push_back(nom);
     };
-    vide(f.FormTraceCaract, "FormTraceCaract");
+    f.FormTraceCaract = new TFormTraceCaract(liaison);
+    f.ordre.push_back("FormTraceCaract");
     f.NouvelCaract = new TNouvelCaract(menu);
     f.ordre.push_back("NouvelCaract");
     vide(f.FormVisualisation, "FormVisualisation");

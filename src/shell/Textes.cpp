@@ -23,8 +23,9 @@ Copies charge(const char* ressource) {
     const QJsonArray grandeurs = o.value("grandeurs").toArray();
     const QJsonArray textes = o.value("textes").toArray();
     const QJsonArray korlan = o.value("korlan").toArray();
+    const QJsonArray messages = o.value("messages").toArray();
     if (champs.size() != 5 || grandeurs.size() != NB_GRANDEURS || textes.size() != NB_TEXTES ||
-        korlan.size() != NB_TEXTES_KORLAN)
+        korlan.size() != NB_TEXTES_KORLAN || messages.size() != int(TTextesVimra{}.Message.size()))
         throw std::logic_error(std::string("texts incomplete: ") + ressource);
 
     Copies c;
@@ -42,6 +43,8 @@ Copies charge(const char* ressource) {
         c.vimra.Texte[i] = textes[i].toString();
     for (int i = 0; i < NB_TEXTES_KORLAN; ++i)
         c.korlan.Texte[i] = korlan[i].toString();
+    for (int i = 0; i < int(c.vimra.Message.size()); ++i)
+        c.vimra.Message[i] = messages[i].toString();
     return c;
 }
 

@@ -31,6 +31,8 @@ struct TTextesVimra {
     QString DossierCablage;   // wiring-help folder
     std::array<TGrandeur, NB_GRANDEURS> Grandeurs;
     std::array<QString, NB_TEXTES> Texte;
+    // The program's own messages, beyond the numbered texts.
+    std::array<QString, 1> Message;
     bool operator==(const TTextesVimra&) const = default;
 };
 
@@ -52,6 +54,10 @@ constexpr int ErreurEcriture = 224;
 constexpr int ErreurLiaison = 355;
 constexpr int TraitsAbsents = 248;
 } // namespace txt
+
+namespace msg {
+constexpr int EssaiPlein = 0;
+} // namespace msg
 
 enum class Langue { Francais = 1, Anglais = 2, Espagnol = 3 };
 

@@ -172,14 +172,13 @@ TEST_F(ProgrammeTest, DemoModeNeverWritesTheBenchAsTheUsersLink) {
 #include "DossierVerrouille.h"
 #include "shell/Aide.h"
 
-#include <QTest>
 #include <QLineEdit>
+#include <QTest>
 #include <QTextBrowser>
 
 namespace {
 
-TEST_F(ProgrammeTest, F1OpensTheHelpAtTheContextOfTheWindow)
-{
+TEST_F(ProgrammeTest, F1OpensTheHelpAtTheContextOfTheWindow) {
     static const bool installee = (installeAide(*qApp), true);
     ASSERT_TRUE(installee);
     montreMenu();
@@ -196,8 +195,7 @@ TEST_F(ProgrammeTest, F1OpensTheHelpAtTheContextOfTheWindow)
     aide->hide();
 }
 
-TEST(DossierConfiguration, IsTheProgramFolderWhenWritableElseTheUsersOwn)
-{
+TEST(DossierConfiguration, IsTheProgramFolderWhenWritableElseTheUsersOwn) {
     QTemporaryDir d;
     EXPECT_EQ(dossierConfiguration(d.path()), d.path());
     QTemporaryDir maison;

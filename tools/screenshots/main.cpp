@@ -11,6 +11,7 @@
 #include "shell/Programme.h"
 #include "shell/Textes.h"
 #include "study/FormCalibreCourant.h"
+#include "study/FormTraceCaract.h"
 #include "study/FormTrierPoints.h"
 #include "study/NouvelCaract.h"
 #include "work/Travail.h"
@@ -23,6 +24,17 @@
 #include <cstdio>
 
 namespace {
+
+// Says yes to the print dialog, so that the page goes to the file set on the printer.
+class DialoguesImpression final : public DialoguesConsole {
+public:
+    DialoguesImpression() : m_avant(&dialogues()) { installeDialogues(this); }
+    ~DialoguesImpression() override { installeDialogues(m_avant); }
+    bool imprimer(QPrinter&) override { return true; }
+
+private:
+    Dialogues* m_avant;
+};
 
 bool enregistre(QWidget* w, const QString& dossier, const QString& nom) {
     QCoreApplication::processEvents();
@@ -79,6 +91,72 @@ bool dialogues(const QString& dossier, const QString& langue) {
     return ok;
 }
 
+// A study of an asynchronous machine under "T = K": two tests along the motor's curve.
+void travailExemple() {
+    Travail& t = travail();
+    t.NouveauTravail();
+    t.EnteteTravail.Commentaire.setTexte(QString::fromUtf8("Machine asynchrone 1,5 kW : essais en charge"));
+    t.EnteteTravail.Interpolation = 2;
+    t.ModeleEssai.TypeMachine() = 3;
+    t.ModeleEssai.TypeCharge() = 1;
+    for (int e = 0; e < 2; ++e) {
+        t.ModeleEssai.setCommentaire(e == 0 ? "400 V" : "360 V");
+        t.AjouteEssai();
+        for (int k = 0; k <= 24; ++k) {
+            const int couple = k * 40;                  // hundredths of N.m
+            const int vitesse = 1495 - k * (e ? 4 : 3); // tr/min
+            t.Mesures[1] = vitesse;
+            t.Mesures[2] = couple;
+            t.Mesures[3] = int(int64_t(vitesse) * couple * 3142 / 300000);
+            t.Mesures[4] = e ? 3600 : 4000;
+            t.Mesures[5] = 1800 + k * 95 - e * 60;
+            t.Mesures[6] = t.Mesures[3] * 100 / (70 + k) + 1500;
+            t.Mesures[8] = t.Mesures[6] > 0 ? 1000 * std::min(t.Mesures[3], t.Mesures[6]) / t.Mesures[6] : 0;
+            t.Mesures[9] = 300 + k * 22;
+            t.Mesures[10] = std::abs(t.Mesures[6] - t.Mesures[3]);
+            t.AjoutePoint();
+        }
+    }
+    const int defs[4][2] = {{2, 1}, {2, 5}, {2, 3}, {3, 8}}; // X column, Y column
+    for (int k = 1; k <= 4; ++k)
+        t.EnteteTravail.DefCaract(k) =
+            TDefCaract{1, 1, {}, defs[k - 1][0], 18, {}, defs[k - 1][1], 18, {}, 1};
+    t.TravailEnregistre = true;
+}
+
+bool traceCaract(const QString& dossier) {
+    bool ok = true;
+    TFormTraceCaract& f = *fenetres().FormTraceCaract;
+    travailExemple();
+    f.resize(1200, 780);
+    f.show();
+    for (int n = 1; n <= 4; ++n) {
+        for (int k = 1; k <= 4; ++k)
+            travail().EnteteTravail.DefCaract(k).Affichee = k <= n;
+        f.Action();
+        ok &= enregistre(&f, dossier, QString("plot-window-%1-panels").arg(n));
+    }
+    f.ButtonManu->setChecked(true);
+    f.Action();
+    ok &= enregistre(&f, dossier, "plot-window-manual-bar");
+    f.ButtonManu->setChecked(false);
+    f.ButtonAuto->setChecked(true);
+    f.Action();
+    ok &= enregistre(&f, dossier, "plot-window-sweep-bar");
+    f.ButtonAuto->setChecked(false);
+    // The printed page with three characteristics, as a PDF.
+    for (int k = 1; k <= 4; ++k)
+        travail().EnteteTravail.DefCaract(k).Affichee = k <= 3;
+    f.Action();
+    f.imprimante().setOutputFormat(QPrinter::PdfFormat);
+    f.imprimante().setOutputFileName(QDir(dossier).filePath("plot-window-printed.pdf"));
+    DialoguesImpression imprime;
+    f.Imprimer1Click();
+    std::printf("wrote %s\n", qPrintable(QDir(dossier).filePath("plot-window-printed.pdf")));
+    f.hide();
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -122,6 +200,9 @@ int main(int argc, char** argv) {
             AppliqueLangue(l);
             ok &= dialogues(dossierSortie, langues[l - 1]);
         }
+        ConfigGenerale().LangueConfig = 1;
+        AppliqueLangue(1);
+        ok &= traceCaract(dossierSortie);
     }
     installeDialogues(nullptr);
     return ok ? 0 : 1;

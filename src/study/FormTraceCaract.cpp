@@ -1,0 +1,518 @@
+#include "FormTraceCaract.h"
+
+#include "TraceCaract.h"
+#include "graph/CaractMachine.h"
+#include "link/Liaison.h"
+#include "shell/ConfigGenerale.h"
+#include "shell/Fenetres.h"
+#include "shell/FormMachine2.h"
+#include "shell/Textes.h"
+#include "study/DefinitionCaract.h"
+#include "work/Format.h"
+#include "work/Travail.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QToolButton* bouton(const QString& nom, QWidget* parent, bool bascule = false) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(nom);
+    b->setCheckable(bascule);
+    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    b->setMinimumHeight(28);
+    return b;
+}
+
+// A caption that opens something when clicked: the current box's opens the current range.
+class LibelleCliquable : public QLabel {
+public:
+    std::function<void()> clic;
+    using QLabel::QLabel;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent*) override {
+        if (clic) clic();
+    }
+};
+
+} // namespace
+
+TFormTraceCaract::TFormTraceCaract(Liaison& liaison, QWidget* parent)
+    : QMainWindow(parent), m_liaison(liaison), m_acq(liaison, travail(), ConfigGenerale()),
+      m_imprimante(QPrinter::HighResolution) {
+    setObjectName("FormTraceCaract");
+    setProperty("contexteAide", 2);
+    setMinimumSize(800, 600);
+    auto* centre = new QWidget(this);
+    setCentralWidget(centre);
+    auto* colonne = new QVBoxLayout(centre);
+    colonne->setContentsMargins(4, 4, 4, 4);
+    colonne->setSpacing(4);
+
+    // Characteristic buttons and the window's own buttons.
+    auto* haut = new QHBoxLayout;
+    for (int k = 0; k < 4; ++k) {
+        ButtonCar[k] = bouton(QString("ButtonCar%1").arg(k + 1), centre, true);
+        ButtonCar[k]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        connect(ButtonCar[k], &QToolButton::clicked, this, [this, k] { ButtonCarClick(k + 1); });
+        haut->addWidget(ButtonCar[k]);
+    }
+    ButtonModifCharge = bouton("ButtonModifCharge", centre);
+    ButtonAffichage = bouton("ButtonAffichage", centre, true);
+    ButtonAffichage->setChecked(true);
+    ButtonTitre = bouton("ButtonTitre", centre, true);
+    ButtonClose = bouton("ButtonClose", centre);
+    for (QToolButton* b : {ButtonModifCharge, ButtonAffichage, ButtonTitre, ButtonClose})
+        haut->addWidget(b);
+    connect(ButtonModifCharge, &QToolButton::clicked, this, [this] {
+        fenetres().FormChoixCaract->show();
+        fenetres().FormChoixCaract->raise();
+    });
+    connect(ButtonAffichage, &QToolButton::clicked, this, [this] { Action(); });
+    connect(ButtonTitre, &QToolButton::clicked, this, [this] { Action(); });
+    connect(ButtonClose, &QToolButton::clicked, this, &QWidget::close);
+    colonne->addLayout(haut);
+
+    ToolBarTitre = new QWidget(centre);
+    ToolBarTitre->setObjectName("ToolBarTitre");
+    auto* titre = new QHBoxLayout(ToolBarTitre);
+    titre->setContentsMargins(0, 0, 0, 0);
+    EditTitre = new QLineEdit(ToolBarTitre);
+    EditTitre->setObjectName("EditTitre");
+    EditTitre->setMaxLength(100);
+    titre->addWidget(EditTitre);
+    connect(EditTitre, &QLineEdit::textEdited, this,
+            [](const QString& t) { travail().EnteteTravail.Commentaire.setTexte(t.left(100)); });
+    colonne->addWidget(ToolBarTitre);
+
+    construitBarres();
+    colonne->addWidget(PanelAcquisitionCarMachine->parentWidget());
+
+    auto* corps = new QHBoxLayout;
+    ImageFond = new QWidget(centre);
+    ImageFond->setObjectName("ImageFond");
+    ImageFond->setAutoFillBackground(true);
+    QPalette fond = ImageFond->palette();
+    fond.setColor(QPalette::Window, QColor(24, 40, 56));
+    ImageFond->setPalette(fond);
+    ImageFond->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    ImageFond->installEventFilter(this);
+    for (int k = 0; k < 4; ++k) {
+        m_panneaux[k] = new TCaractMachine(k + 1, ImageFond);
+        m_panneaux[k]->setProprietaires(this, nullptr);
+        m_panneaux[k]->hide();
+    }
+    corps->addWidget(ImageFond, 1);
+    construitValeurs();
+    corps->addWidget(PanelAffichageValeur);
+    colonne->addLayout(corps, 1);
+
+    TimerManu = new QTimer(this);
+    TimerManu->setInterval(200);
+    connect(TimerManu, &QTimer::timeout, this, &TFormTraceCaract::TimerManuTimer);
+    TimerAuto = new QTimer(this);
+    TimerAuto->setInterval(50);
+    connect(TimerAuto, &QTimer::timeout, this, &TFormTraceCaract::TimerAutoTimer);
+
+    construitMenus();
+    // The window sees Escape and Space before its controls.
+    qApp->installEventFilter(this);
+    resize(1100, 760);
+    Langue();
+}
+
+TFormTraceCaract::~TFormTraceCaract() {
+    qApp->removeEventFilter(this);
+}
+
+void TFormTraceCaract::construitBarres() {
+    auto* barre = new QWidget(centralWidget());
+    auto* l = new QHBoxLayout(barre);
+    l->setContentsMargins(0, 0, 0, 0);
+
+    PanelAcquisitionCarMachine = new QWidget(barre);
+    PanelAcquisitionCarMachine->setObjectName("PanelAcquisitionCarMachine");
+    auto* modes = new QHBoxLayout(PanelAcquisitionCarMachine);
+    modes->setContentsMargins(0, 0, 0, 0);
+    ButtonManu = bouton("ButtonManu", PanelAcquisitionCarMachine, true);
+    ButtonAuto = bouton("ButtonAuto", PanelAcquisitionCarMachine, true);
+    modes->addWidget(ButtonManu);
+    modes->addWidget(ButtonAuto);
+    connect(ButtonManu, &QToolButton::clicked, this, &TFormTraceCaract::ButtonManuClick);
+    connect(ButtonAuto, &QToolButton::clicked, this, &TFormTraceCaract::ButtonAutoClick);
+    l->addWidget(PanelAcquisitionCarMachine);
+
+    // The load modes arrive with the load control; their bars exist so that every refresh can
+    // treat the five modes alike.
+    PanelAcqusitionChargeStatique = new QWidget(barre);
+    PanelAcqusitionChargeStatique->setObjectName("PanelAcqusitionChargeStatique");
+    auto* statique = new QHBoxLayout(PanelAcqusitionChargeStatique);
+    statique->setContentsMargins(0, 0, 0, 0);
+    ButtonChargeManu = bouton("ButtonChargeManu", PanelAcqusitionChargeStatique, true);
+    ButtonChargeAuto = bouton("ButtonChargeAuto", PanelAcqusitionChargeStatique, true);
+    statique->addWidget(ButtonChargeManu);
+    statique->addWidget(ButtonChargeAuto);
+    l->addWidget(PanelAcqusitionChargeStatique);
+    PanelAcqusitionChargeDynamique = new QWidget(barre);
+    PanelAcqusitionChargeDynamique->setObjectName("PanelAcqusitionChargeDynamique");
+    auto* dynamique = new QHBoxLayout(PanelAcqusitionChargeDynamique);
+    dynamique->setContentsMargins(0, 0, 0, 0);
+    ButtonChargeDynamique = bouton("ButtonChargeDynamique", PanelAcqusitionChargeDynamique, true);
+    dynamique->addWidget(ButtonChargeDynamique);
+    l->addWidget(PanelAcqusitionChargeDynamique);
+    for (QToolButton* b : {ButtonChargeManu, ButtonChargeAuto, ButtonChargeDynamique})
+        b->setEnabled(false);
+
+    PanelAcquiManu = new QWidget(barre);
+    PanelAcquiManu->setObjectName("PanelAcquiManu");
+    auto* manu = new QHBoxLayout(PanelAcquiManu);
+    manu->setContentsMargins(0, 0, 0, 0);
+    ScrollBarK = new QScrollBar(Qt::Horizontal, PanelAcquiManu);
+    ScrollBarK->setObjectName("ScrollBarK");
+    ScrollBarK->setRange(0, 100);
+    ScrollBarK->setPageStep(10);
+    ScrollBarK->setMinimumWidth(260);
+    TextK = new QLabel("K = 0%", PanelAcquiManu);
+    TextK->setMinimumWidth(80);
+    ButtonAcquiPointCaract = bouton("ButtonAcquiPointCaract", PanelAcquiManu);
+    ButtonStopManu = bouton("ButtonStopManu", PanelAcquiManu);
+    ButtonStopManu->setText("Stop");
+    TextModechargeManu = new QLabel(PanelAcquiManu);
+    for (QWidget* w : std::initializer_list<QWidget*>{ScrollBarK, TextK, ButtonAcquiPointCaract,
+                                                      ButtonStopManu, TextModechargeManu})
+        manu->addWidget(w);
+    connect(ScrollBarK, &QScrollBar::valueChanged, this, &TFormTraceCaract::ScrollBarKChange);
+    connect(ButtonAcquiPointCaract, &QToolButton::clicked, this,
+            &TFormTraceCaract::ButtonAcquiPointCaractClick);
+    connect(ButtonStopManu, &QToolButton::clicked, this, &TFormTraceCaract::ButtonStopManuClick);
+    l->addWidget(PanelAcquiManu);
+
+    PanelAcquiAuto = new QWidget(barre);
+    PanelAcquiAuto->setObjectName("PanelAcquiAuto");
+    auto* automatique = new QHBoxLayout(PanelAcquiAuto);
+    automatique->setContentsMargins(0, 0, 0, 0);
+    ScrollBarT = new QScrollBar(Qt::Horizontal, PanelAcquiAuto);
+    ScrollBarT->setObjectName("ScrollBarT");
+    ScrollBarT->setRange(5, 15);
+    ScrollBarT->setValue(5);
+    ScrollBarT->setMinimumWidth(160);
+    TextT = new QLabel("T = 5 s", PanelAcquiAuto);
+    ButtonAutoCroissant = bouton("ButtonAutoCroissant", PanelAcquiAuto, true);
+    ButtonAutoDecroissant = bouton("ButtonAutoDecroissant", PanelAcquiAuto, true);
+    ButtonAutoCroissant->setText(QStringLiteral("K ↗"));
+    ButtonAutoDecroissant->setText(QStringLiteral("K ↘"));
+    ButtonStopAuto = bouton("ButtonStopAuto", PanelAcquiAuto);
+    ButtonStopAuto->setText("Stop");
+    TextModechargeAuto = new QLabel(PanelAcquiAuto);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{ScrollBarT, TextT, ButtonAutoCroissant, ButtonAutoDecroissant,
+                                         ButtonStopAuto, TextModechargeAuto})
+        automatique->addWidget(w);
+    connect(ScrollBarT, &QScrollBar::valueChanged, this, &TFormTraceCaract::ScrollBarTChange);
+    connect(ButtonAutoCroissant, &QToolButton::clicked, this, &TFormTraceCaract::ButtonAutoCroissantClick);
+    connect(ButtonAutoDecroissant, &QToolButton::clicked, this,
+            &TFormTraceCaract::ButtonAutoDecroissantClick);
+    connect(ButtonStopAuto, &QToolButton::clicked, this, &TFormTraceCaract::ButtonStopManuClick);
+    l->addWidget(PanelAcquiAuto);
+
+    PanelANALYSE = new QWidget(barre);
+    PanelANALYSE->setObjectName("PanelANALYSE");
+    auto* essais = new QGridLayout(PanelANALYSE);
+    essais->setContentsMargins(0, 0, 0, 0);
+    essais->setHorizontalSpacing(4);
+    essais->setVerticalSpacing(1);
+    for (int k = 0; k < 5; ++k) {
+        Buttoncourbe[k] = bouton(QString("Buttoncourbe%1").arg(k + 1), PanelANALYSE, true);
+        Buttoncourbe[k]->setAutoExclusive(true);
+        Buttoncourbe[k]->setContextMenuPolicy(Qt::CustomContextMenu);
+        Editcourbe[k] = new QLineEdit(PanelANALYSE);
+        Editcourbe[k]->setObjectName(QString("Editcourbe%1").arg(k + 1));
+        Editcourbe[k]->setMaxLength(20);
+        essais->addWidget(Buttoncourbe[k], 0, k);
+        essais->addWidget(Editcourbe[k], 1, k);
+        connect(Buttoncourbe[k], &QToolButton::clicked, this, [this, k] { ButtoncourbeClick(k + 1); });
+        connect(Editcourbe[k], &QLineEdit::textEdited, this, [this, k] { EditcourbeChange(k + 1); });
+        connect(Buttoncourbe[k], &QWidget::customContextMenuRequested, this, [this, k](const QPoint& p) {
+            QMenu menu(this);
+            const QString n = QString::number(k + 1);
+            menu.addAction(Textes().Texte[289] + " " + n, this, [this, k] { SupprimePoints(k + 1); });
+            menu.addAction(Textes().Texte[268] + " " + n, this, [this, k] { SuppCourbeClick(k + 1); });
+            menu.exec(Buttoncourbe[k]->mapToGlobal(p));
+        });
+    }
+    l->addWidget(PanelANALYSE, 1);
+}
+
+void TFormTraceCaract::construitValeurs() {
+    PanelAffichageValeur = new QWidget(centralWidget());
+    PanelAffichageValeur->setObjectName("PanelAffichageValeur");
+    PanelAffichageValeur->setFixedWidth(230);
+    auto* l = new QVBoxLayout(PanelAffichageValeur);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(2);
+    QFont gras = font();
+    gras.setBold(true);
+    gras.setPointSizeF(gras.pointSizeF() * 1.25);
+    for (int c = 1; c <= 11; ++c) {
+        auto* libelle = new LibelleCliquable(PanelAffichageValeur);
+        if (c == 5) {
+            libelle->clic = [this] { CalibreCourant1Click(); };
+            libelle->setCursor(Qt::PointingHandCursor);
+        }
+        LibelleValeur[c] = libelle;
+        TexteValeur[c] = new QLabel("----", PanelAffichageValeur);
+        TexteValeur[c]->setObjectName(QString("TexteValeur%1").arg(c));
+        TexteValeur[c]->setFont(gras);
+        TexteValeur[c]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        TexteValeur[c]->setFrameShape(QFrame::StyledPanel);
+        TexteValeur[c]->setMinimumHeight(26);
+        l->addWidget(libelle);
+        l->addWidget(TexteValeur[c]);
+    }
+    l->addStretch();
+}
+
+void TFormTraceCaract::Langue() {
+    const auto& t = Textes().Texte;
+    ButtonModifCharge->setText(t[315]);
+    ButtonModifCharge->setToolTip(t[316]);
+    ButtonAffichage->setText(t[317]);
+    ButtonAffichage->setToolTip(t[318]);
+    ButtonTitre->setText(t[319]);
+    ButtonTitre->setToolTip(t[320]);
+    ButtonClose->setText(t[2]);
+    ButtonClose->setToolTip(t[3]);
+    ButtonManu->setText(t[307]);
+    ButtonManu->setToolTip(t[308]);
+    ButtonAuto->setText(t[309]);
+    ButtonAuto->setToolTip(t[310]);
+    ButtonChargeManu->setText(t[311]);
+    ButtonChargeManu->setToolTip(t[312]);
+    ButtonChargeAuto->setText(t[313]);
+    ButtonChargeAuto->setToolTip(t[314]);
+    ButtonChargeDynamique->setText(t[305]);
+    ButtonChargeDynamique->setToolTip(t[306]);
+    ButtonAcquiPointCaract->setText(t[321]);
+    ButtonAcquiPointCaract->setToolTip(t[322]);
+    ButtonStopManu->setToolTip(t[334]);
+    ButtonStopAuto->setToolTip(t[334]);
+    ScrollBarK->setToolTip(t[335]);
+    ScrollBarT->setToolTip(t[336]);
+    ButtonAutoCroissant->setToolTip(t[326]);
+    ButtonAutoDecroissant->setToolTip(t[326]);
+    for (int k = 0; k < 5; ++k) {
+        Buttoncourbe[k]->setText(Textes().MotEssai + " " + QString::number(k + 1));
+        Buttoncourbe[k]->setToolTip(t[331]);
+        Editcourbe[k]->setToolTip(t[333]);
+    }
+    EditTitre->setToolTip(t[320]);
+    Fichier1->setTitle(t[254]);
+    Edition1->setTitle(t[255]);
+    Configuration1->setTitle(t[256]);
+    for (int c = 1; c <= 11; ++c) {
+        const TGrandeur& g = travail().Colonnes[c];
+        LibelleValeur[c]->setText(g.Nom + " : " + g.Symbole);
+    }
+}
+
+void TFormTraceCaract::Settitre() {
+    const TEnteteEssai& e = travail().ModeleEssai;
+    const int type = e.TypeCharge();
+    const QString titre = titreTraceCaract(type, e.TypeMachine());
+    if (!titre.isEmpty()) setWindowTitle(titre);
+    switch (groupeMode(type)) {
+    case GroupeMode::Acquisition:
+        PanelAcquisitionCarMachine->setVisible(true);
+        PanelAcqusitionChargeStatique->setVisible(false);
+        PanelAcqusitionChargeDynamique->setVisible(false);
+        ButtonAuto->setVisible(type != 3 && type != 5);
+        break;
+    case GroupeMode::ChargeStatique:
+        PanelAcquisitionCarMachine->setVisible(false);
+        PanelAcqusitionChargeStatique->setVisible(true);
+        PanelAcqusitionChargeDynamique->setVisible(false);
+        break;
+    case GroupeMode::Oscilloscope:
+        PanelAcquisitionCarMachine->setVisible(false);
+        PanelAcqusitionChargeStatique->setVisible(false);
+        PanelAcqusitionChargeDynamique->setVisible(true);
+        break;
+    case GroupeMode::Inchange:
+        break;
+    }
+    const TGrandeur& courant = travail().Colonnes[5];
+    LibelleValeur[5]->setText(courant.Nom + " : " + courant.Symbole +
+                              (e[TEnteteEssai::MotCalibreCourant] == 1 ? " (2A)" : " (20A)"));
+}
+
+void TFormTraceCaract::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    Langue();
+    EditTitre->setText(travail().EnteteTravail.Commentaire.texte());
+    Action();
+}
+
+void TFormTraceCaract::Setcourbe() {
+    ::Setcourbe(travail());
+    if (isVisible()) Action();
+}
+
+int TFormTraceCaract::NbPanelTrace() const {
+    int n = 0;
+    for (QToolButton* b : ButtonCar)
+        if (b->isVisible() && b->isChecked()) ++n;
+    return n;
+}
+
+void TFormTraceCaract::Action() {
+    // Showing a panel refreshes; a refresh must not start another from inside.
+    if (m_rafraichit) return;
+    m_rafraichit = true;
+    Travail& t = travail();
+    if (t.EssaiCourant < 1) t.EssaiCourant = 1;
+    // After a deletion the selection may point past the tests: the last one takes it.
+    if (t.EnteteTravail.NbEssais >= 1 && t.EssaiCourant > t.EnteteTravail.NbEssais)
+        t.EssaiCourant = t.EnteteTravail.NbEssais;
+    t.ModeleEssai = t.Essais[t.EssaiCourant].Entete;
+    Settitre();
+    const int machine = t.TypeMachine();
+    const int charge = t.ModeleEssai.TypeCharge();
+    ToolBarTitre->setVisible(ButtonTitre->isChecked());
+    LibelleValeur[7]->setVisible(ColonneOfferte(machine, 7));
+    TexteValeur[7]->setVisible(ColonneOfferte(machine, 7));
+    LibelleValeur[9]->setVisible(ColonneOfferte(machine, 9));
+    TexteValeur[9]->setVisible(ColonneOfferte(machine, 9));
+    const bool temps = (charge >= 9 && charge <= 14) || charge == 16 || charge == 18;
+    LibelleValeur[11]->setVisible(temps);
+    TexteValeur[11]->setVisible(temps);
+
+    PanelAffichageValeur->setVisible(ButtonAffichage->isChecked());
+    const bool unMode = ButtonManu->isChecked() || ButtonAuto->isChecked() || ButtonChargeManu->isChecked() ||
+                        ButtonChargeAuto->isChecked() || ButtonChargeDynamique->isChecked();
+    PanelANALYSE->setVisible(!unMode);
+    PanelAcquiManu->setVisible(ButtonManu->isChecked());
+    PanelAcquiAuto->setVisible(ButtonAuto->isChecked());
+
+    t.Mesures[0] = -1;
+    for (int k = 1; k <= 4; ++k) {
+        const TDefCaract& d = t.EnteteTravail.DefCaract(k);
+        ButtonCar[k - 1]->setVisible(d.Defini);
+        ButtonCar[k - 1]->setChecked(d.Affichee);
+    }
+    for (int k = 1; k <= 5; ++k) {
+        const bool present = t.EnteteTravail.NbEssais >= k;
+        Buttoncourbe[k - 1]->setVisible(present);
+        Editcourbe[k - 1]->setVisible(present);
+        Editcourbe[k - 1]->setText(t.Essais[k].Entete.Commentaire());
+    }
+    if (t.EssaiCourant <= 5) Buttoncourbe[t.EssaiCourant - 1]->setChecked(true);
+    // The test selection, as a click on the pressed button.
+    for (int k = 1; k <= 5; ++k)
+        Editcourbe[k - 1]->setEnabled(k == t.EssaiCourant);
+    ButtonModifCharge->setEnabled(!(ButtonManu->isChecked() || ButtonAuto->isChecked() ||
+                                    ButtonChargeManu->isChecked() || ButtonChargeDynamique->isChecked()));
+    TraceTout();
+    for (int k = 0; k < 4; ++k)
+        if (ButtonCar[k]->isVisible()) ButtonCar[k]->setText(m_panneaux[k]->TextCaract->text());
+    t.ModeleEssai = t.Essais[t.EssaiCourant].Entete;
+    m_rafraichit = false;
+}
+
+QRect TFormTraceCaract::rectanglePanneaux() const {
+    return ImageFond->rect();
+}
+
+void TFormTraceCaract::TraceTout() {
+    EditTitre->setText(travail().EnteteTravail.Commentaire.texte());
+    const QRect r = rectanglePanneaux();
+    const auto places = calculposition(r.left(), r.top(), r.width(), r.height(), NbPanelTrace());
+    int slot = 0;
+    for (int k = 0; k < 4; ++k) {
+        TCaractMachine* p = m_panneaux[k];
+        if (ButtonCar[k]->isVisible() && ButtonCar[k]->isChecked()) {
+            p->setGeometry(places[slot++]);
+            p->show();
+            p->tracecaract();
+        } else {
+            p->hide();
+        }
+    }
+    Curseur();
+}
+
+void TFormTraceCaract::Curseur() {
+    for (TCaractMachine* p : m_panneaux)
+        p->curseur();
+    if (!PanelAffichageValeur->isVisible()) return;
+    const Travail& t = travail();
+    for (int c = 1; c <= 11; ++c)
+        TexteValeur[c]->setText(t.Mesures[0] < 0 ? QStringLiteral("----") : TexteMesure(t, c));
+}
+
+void TFormTraceCaract::ButtonCarClick(int k) {
+    travail().EnteteTravail.DefCaract(k).Affichee = ButtonCar[k - 1]->isChecked() ? 1 : 0;
+    Action();
+}
+
+void TFormTraceCaract::ButtoncourbeClick(int k) {
+    Travail& t = travail();
+    t.EssaiCourant = Buttoncourbe[k - 1]->isChecked() ? k : 0;
+    for (int i = 1; i <= 5; ++i)
+        Editcourbe[i - 1]->setEnabled(i == t.EssaiCourant);
+    if (t.EssaiCourant >= 1) t.ModeleEssai = t.Essais[t.EssaiCourant].Entete;
+    Settitre();
+    t.Mesures[0] = -1;
+    TraceTout();
+}
+
+void TFormTraceCaract::EditcourbeChange(int k) {
+    travail().Essais[k].Entete.setCommentaire(Editcourbe[k - 1]->text().left(20));
+}
+
+void TFormTraceCaract::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    if (isVisible()) Action();
+}
+
+bool TFormTraceCaract::eventFilter(QObject* o, QEvent* e) {
+    if (o == ImageFond && e->type() == QEvent::Resize && isVisible()) {
+        QTimer::singleShot(0, this, [this] { TraceTout(); });
+        return false;
+    }
+    if (e->type() != QEvent::KeyPress || !isActiveWindow()) return QMainWindow::eventFilter(o, e);
+    auto* w = qobject_cast<QWidget*>(o);
+    if (!w || w->window() != this) return QMainWindow::eventFilter(o, e);
+    const int touche = static_cast<QKeyEvent*>(e)->key();
+    if (touche == Qt::Key_Escape) {
+        if (travail().AcquisitionEnCours) ButtonStopManuClick();
+        travail().Mesures[0] = -1;
+        Curseur();
+        return true;
+    }
+    if (touche == Qt::Key_Space && travail().AcquisitionEnCours) {
+        ButtonAcquiPointCaractClick();
+        return true;
+    }
+    return QMainWindow::eventFilter(o, e);
+}
+
+void TFormTraceCaract::closeEvent(QCloseEvent* e) {
+    ButtonStopManuClick();
+    if (TimerManu->isActive() || TimerAuto->isActive()) m_acq.resetAcquisition();
+    if (fenetres().FormAideCablage) fenetres().FormAideCablage->close();
+    if (fenetres().FormMachine2) fenetres().FormMachine2->show();
+    e->accept();
+}

@@ -1,0 +1,167 @@
+#pragma once
+// The characteristic plot window: up to four graph panels over the tests of the work, the tests'
+// buttons and comments, the value boxes, and the bars of the acquisition and load modes.
+
+#include "graph/ProprietaireGraphe.h"
+#include "study/AcquisitionCaract.h"
+
+#include <QMainWindow>
+#include <QPrinter>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QScrollBar;
+class QTimer;
+class QToolButton;
+class Liaison;
+class TCaractMachine;
+
+class TFormTraceCaract : public QMainWindow, public ProprietaireGraphe {
+    Q_OBJECT
+public:
+    explicit TFormTraceCaract(Liaison& liaison, QWidget* parent = nullptr);
+    ~TFormTraceCaract() override;
+
+    // After the choice screen has filled ModeleEssai: the test that records the new load.
+    void Setcourbe();
+    void Settitre();
+    // The central refresh: every control from the work.
+    void Action() override;
+    void TraceTout();
+    int NbPanelTrace() const;
+    void Curseur() override;
+    void Langue();
+
+    // The graph panels' context menu.
+    void SupprimePointSelectionne() override;
+    void SupprimeTousLesPoints() override;
+    void NouvelEssai() override;
+    void ModifieCaract(int n) override;
+
+    // Tests.
+    void ButtoncourbeClick(int k);
+    void EditcourbeChange(int k);
+    void SuppCourbeClick(int k);
+    void SupprimePoints(int k);
+    void ButtonCarClick(int k);
+
+    // Menus.
+    void NouvelleCaracteristique();
+    void SupprimeCaracteristique(int k);
+    void InterpolationClick(int valeur);
+    void CouleurClick(int schema);
+    void ouvrir1Click();
+    void Enregistrer1Click();
+    void Enregistrersous1Click();
+    void Nouveautravail1Click();
+    void Copierlescaractristiques1Click();
+    void Copiervaleurs(int essai);
+    void Imprimer1Click();
+    void Configurationimprimante1Click();
+    void delacourbeselectionne1Click();
+    void detouteslescourbes1Click();
+    void CalibreCourant1Click();
+    // Guards the work before it is discarded.
+    bool Avertissement();
+
+    // Acquisition.
+    void ButtonManuClick(bool presse);
+    void ButtonAutoClick(bool presse);
+    void ScrollBarKChange(int k);
+    void ScrollBarTChange(int t);
+    void ButtonAutoCroissantClick();
+    void ButtonAutoDecroissantClick();
+    void TimerManuTimer();
+    void TimerAutoTimer();
+    void ButtonAcquiPointCaractClick();
+    void ButtonStopManuClick();
+    void resetMenu();
+    void setMenu();
+
+    AcquisitionCaract& acquisition() { return m_acq; }
+    TCaractMachine* panneau(int k) const { return m_panneaux[k - 1]; }
+    QRect rectanglePanneaux() const;
+    QPrinter& imprimante() { return m_imprimante; }
+
+    // Controls, named as the window has them.
+    std::array<QToolButton*, 4> ButtonCar{};
+    QToolButton* ButtonModifCharge;
+    QToolButton* ButtonAffichage;
+    QToolButton* ButtonTitre;
+    QToolButton* ButtonClose;
+    QWidget* ToolBarTitre;
+    QLineEdit* EditTitre;
+    QWidget* PanelAcquisitionCarMachine;
+    QWidget* PanelAcqusitionChargeStatique;
+    QWidget* PanelAcqusitionChargeDynamique;
+    QToolButton* ButtonManu;
+    QToolButton* ButtonAuto;
+    QToolButton* ButtonChargeManu;
+    QToolButton* ButtonChargeAuto;
+    QToolButton* ButtonChargeDynamique;
+    QWidget* PanelAcquiManu;
+    QWidget* PanelAcquiAuto;
+    QScrollBar* ScrollBarK;
+    QLabel* TextK;
+    QToolButton* ButtonAcquiPointCaract;
+    QToolButton* ButtonStopManu;
+    QLabel* TextModechargeManu;
+    QScrollBar* ScrollBarT;
+    QLabel* TextT;
+    QToolButton* ButtonAutoCroissant;
+    QToolButton* ButtonAutoDecroissant;
+    QToolButton* ButtonStopAuto;
+    QLabel* TextModechargeAuto;
+    QWidget* PanelANALYSE;
+    std::array<QToolButton*, 5> Buttoncourbe{};
+    std::array<QLineEdit*, 5> Editcourbe{};
+    QWidget* PanelAffichageValeur;
+    std::array<QLabel*, 12> LibelleValeur{}; // 1..11
+    std::array<QLabel*, 12> TexteValeur{};   // 1..11
+    QWidget* ImageFond;
+    QTimer* TimerManu;
+    QTimer* TimerAuto;
+
+    QMenu* Fichier1;
+    QMenu* Edition1;
+    QMenu* Configuration1;
+    QMenu* Aide1;
+    QAction* Enregistrer1;
+    QAction* Nouveautravail1;
+    QAction* Imprimer1;
+    QAction* NouvelleCaract1;
+    QMenu* ModificationCaract1;
+    QMenu* SuppressionCaract1;
+    QAction* Nouvelessai1;
+    QMenu* Suppressionessai1;
+    QAction* Delacourbeselectionne1;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void construitBarres();
+    void construitValeurs();
+    void construitMenus();
+    void EditionPopup();
+    void FichierPopup();
+    void ConfigurationPopup();
+    void synchroniseTimers();
+    void dessinePanneaux(QPainter& p, const QRect& cadre, int tailleMin);
+    void arretSurEssaiPlein();
+    void enregistre(const QString& nom);
+
+    Liaison& m_liaison;
+    AcquisitionCaract m_acq;
+    std::array<TCaractMachine*, 4> m_panneaux{};
+    QPrinter m_imprimante;
+    bool m_rafraichit = false;
+};
