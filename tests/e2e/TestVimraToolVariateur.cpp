@@ -1,23 +1,14 @@
 // vimra-tool talking to a drive on a serial line, as a user checks a drive from a terminal.
 #include "EsclavePty.h"
 
-#include <QProcess>
+#include "Processus.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Sortie {
-    int code;
-    QByteArray out, err;
-};
-
 Sortie lance(const QStringList& args) {
-    QProcess p;
-    p.start(VIMRA_TOOL, args);
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
+    return lance(VIMRA_TOOL, args);
 }
 
 class OutilVariateur : public testing::Test {

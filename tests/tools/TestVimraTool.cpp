@@ -4,24 +4,16 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
+
+#include "Processus.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Sortie {
-    int code;
-    QByteArray out, err;
-};
-
 Sortie lance(const QStringList& args) {
-    QProcess p;
-    p.start(VIMRA_TOOL, args);
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
+    return lance(VIMRA_TOOL, args);
 }
 
 class VimraTool : public testing::Test {

@@ -40,6 +40,20 @@ std::optional<int32_t> valeur(const QString& texte) {
     return v;
 }
 
+// Register values as written on the command line; says which one is out of range.
+std::optional<std::vector<int32_t>> lesValeurs(const QStringList& textes) {
+    std::vector<int32_t> valeurs;
+    for (const QString& t : textes) {
+        const auto x = valeur(t);
+        if (!x) {
+            erreur("value out of -32768..65535: " + t);
+            return std::nullopt;
+        }
+        valeurs.push_back(*x);
+    }
+    return valeurs;
+}
+
 struct Options {
     int modele = 1;
     QString port;
@@ -168,16 +182,9 @@ int commandeTrame(const QStringList& args) {
         return Fait;
     }
     if ((op == "write" && v.size() == 1) || (op == "write10" && v.size() >= 1 && v.size() <= 10)) {
-        std::vector<int32_t> valeurs;
-        for (const QString& t : v) {
-            const auto x = valeur(t);
-            if (!x) {
-                erreur("value out of -32768..65535: " + t);
-                return Usage;
-            }
-            valeurs.push_back(*x);
-        }
-        ecritSortie(hex(modbus::trameEcriture(o->modele, a, valeurs.data(), int(valeurs.size()))) + "\n");
+        const auto valeurs = lesValeurs(v);
+        if (!valeurs) return Usage;
+        ecritSortie(hex(modbus::trameEcriture(o->modele, a, valeurs->data(), int(valeurs->size()))) + "\n");
         return Fait;
     }
     return Usage;
@@ -207,14 +214,9 @@ int commandeVariateur(const QString& commande, const QStringList& args) {
         if (v.size() != 1 || (n = v[0].toInt(&ok), !ok) || n < 1 || n > 10) return Usage;
     } else {
         if (v.isEmpty() || v.size() > (commande == "write" ? 1 : 10)) return Usage;
-        for (const QString& t : v) {
-            const auto x = valeur(t);
-            if (!x) {
-                erreur("value out of -32768..65535: " + t);
-                return Usage;
-            }
-            valeurs.push_back(*x);
-        }
+        const auto lues = lesValeurs(v);
+        if (!lues) return Usage;
+        valeurs = *lues;
     }
 
     DialoguesLiaison dialogues;
