@@ -3,7 +3,7 @@ BUILD      ?= build
 BUILD_ASAN ?= build-asan
 JOBS       ?= 2
 PACKAGES   := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-serialport-dev qt6-pdf-dev \
-              libjpeg-dev googletest libgtest-dev libmodbus-dev libbenchmark-dev
+              libjpeg-dev googletest libgtest-dev libmodbus-dev libbenchmark-dev fonts-liberation
 
 .PHONY: all setup build run test test-asan bench screenshots clean
 
@@ -40,9 +40,11 @@ test-asan: setup
 # same run, and the ratio against the target.
 bench: build
 	$(BUILD)/benchmarks/bench_liaison --benchmark_enable_random_interleaving=true --benchmark_color=false
+	QT_QPA_PLATFORM=offscreen $(BUILD)/benchmarks/bench_graphe --benchmark_enable_random_interleaving=true \
+		--benchmark_color=false
 
 screenshots: build
-	@echo "No window yet: no screenshot."
+	QT_QPA_PLATFORM=offscreen $(BUILD)/vimra-captures $(BUILD)/screenshots
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN)

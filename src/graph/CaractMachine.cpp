@@ -105,6 +105,8 @@ TCaractMachine::TCaractMachine(int n, Travail& t, QWidget* parent)
     TextValeurX = new QLabel(QStringLiteral("----"), this);
     TextValeurX->setAlignment(Qt::AlignRight);
     ZoomY = new QSlider(Qt::Vertical, this);
+    // Up zooms in: the top of the vertical slider is its position 0, the narrowest Y range.
+    ZoomY->setInvertedAppearance(true);
     ZoomX = new QSlider(Qt::Horizontal, this);
     for (QSlider* s : {ZoomX, ZoomY}) {
         s->setRange(0, POSITION_ZOOM_MAX);
