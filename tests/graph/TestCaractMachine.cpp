@@ -86,6 +86,8 @@ TEST_F(CaractMachineTest, TheHeaderNamesTheCharacteristic) {
     EXPECT_EQ(panneau->ButtonCaract->text(), QString::fromUtf8("Caractéristique"));
     EXPECT_FALSE(panneau->imageEcran().isNull());
     EXPECT_TRUE(panneau->grapheEcran().Valide);
+    EXPECT_EQ(panneau->grapheEcran().Cadre.Droite, panneau->PaintBox1->width());
+    EXPECT_EQ(panneau->grapheEcran().TaillePolice, panneau->PaintBox1->width() / 200 + 5);
 }
 
 TEST_F(CaractMachineTest, ReadOutsShowTheSelectedPointThenDashesAfterAFullRedraw) {
