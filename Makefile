@@ -3,7 +3,7 @@ BUILD      ?= build
 BUILD_ASAN ?= build-asan
 JOBS       ?= 2
 PACKAGES   := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-serialport-dev qt6-pdf-dev \
-              libjpeg-dev googletest libgtest-dev libmodbus-dev libbenchmark-dev fonts-liberation
+              libjpeg-dev fonts-liberation googletest libgtest-dev libmodbus-dev libbenchmark-dev mbpoll
 
 .PHONY: all setup build run test test-asan bench screenshots clean
 
@@ -23,8 +23,9 @@ $(BUILD)/build.ninja: | setup
 build: setup $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
+# The program folder is the build folder: the settings file is kept there between runs.
 run: build
-	@echo "The program's windows are not built yet: nothing to start."
+	cd $(BUILD) && ./vimra --demo
 
 test: build
 	ctest --test-dir $(BUILD) -j $(JOBS) --output-on-failure
@@ -41,10 +42,12 @@ test-asan: setup
 # same run, and the ratio against the target.
 bench: build
 	$(BUILD)/benchmarks/bench_liaison --benchmark_enable_random_interleaving=true --benchmark_color=false
+	$(BUILD)/benchmarks/bench_demarrage --benchmark_color=false
 	QT_QPA_PLATFORM=offscreen $(BUILD)/benchmarks/bench_graphe --benchmark_enable_random_interleaving=true \
 		--benchmark_color=false
 
 screenshots: build
+	$(BUILD)/vimra-screenshots $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD)/vimra-captures $(BUILD)/screenshots
 
 clean:

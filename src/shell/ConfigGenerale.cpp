@@ -73,9 +73,40 @@ bool ChargeConfig(const QString& dossier) {
     return complet;
 }
 
+namespace {
+
+struct LiaisonUtilisateur {
+    bool demo = false;
+    int32_t TypeLiaison = 0;
+    ChaineCourte<10> PortCom;
+};
+
+LiaisonUtilisateur& liaisonUtilisateur() {
+    static LiaisonUtilisateur l;
+    return l;
+}
+
+} // namespace
+
+void EntreModeDemo() {
+    LiaisonUtilisateur& l = liaisonUtilisateur();
+    if (!l.demo) l = {true, ConfigGenerale().TypeLiaison, ConfigGenerale().PortCom};
+    ConfigGenerale().TypeLiaison = 1;
+}
+
+bool ModeDemo() {
+    return liaisonUtilisateur().demo;
+}
+
 bool SauveConfig(const QString& dossier) {
     QSaveFile f(QDir(dossier).filePath(NOM_FICHIER_CONFIG));
-    const QByteArray b = ConfigGenerale().octets();
+    TConfigGenerale c = ConfigGenerale();
+    // The demo bench is never written as the user's link.
+    if (ModeDemo()) {
+        c.TypeLiaison = liaisonUtilisateur().TypeLiaison;
+        c.PortCom = liaisonUtilisateur().PortCom;
+    }
+    const QByteArray b = c.octets();
     const bool ok = f.open(QIODevice::WriteOnly) && f.write(b) == b.size() && f.commit();
     if (!ok) dialogues().avertissement(Textes().Texte[txt::ErreurEcriture]);
     return ok;

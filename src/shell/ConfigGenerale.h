@@ -42,5 +42,10 @@ bool ChargeConfig(const QString& dossier);
 // file stays as it was. Returns whether it was written.
 bool SauveConfig(const QString& dossier);
 
+// Demo mode: the link goes to the simulated bench on the serial route while the user's own link
+// type and port stay as they were in the settings file.
+void EntreModeDemo();
+bool ModeDemo();
+
 // "(192.168.1.100)" from the four address fields.
 QString TexteAdresseIP(const TConfigGenerale& c);

@@ -2,19 +2,15 @@
 
 #include <cstdio>
 
-namespace {
+void DialoguesConsole::avertissement(const QString& texte) {
+    std::fprintf(stderr, "%s\n", texte.toLocal8Bit().constData());
+}
 
-class DialoguesConsole final : public Dialogues {
-public:
-    void avertissement(const QString& texte) override {
-        std::fprintf(stderr, "%s\n", texte.toLocal8Bit().constData());
-    }
-    Reponse question(const QString&, bool avecAnnuler) override {
-        return avecAnnuler ? Reponse::Annuler : Reponse::Non;
-    }
-    QString ouvrirFichier(const QString&, const QString&) override { return {}; }
-    QString enregistrerFichier(const QString&, const QString&, const QString&) override { return {}; }
-};
+Dialogues::Reponse DialoguesConsole::question(const QString&, bool avecAnnuler) {
+    return avecAnnuler ? Reponse::Annuler : Reponse::Non;
+}
+
+namespace {
 
 DialoguesConsole parDefaut;
 Dialogues* installes = nullptr;

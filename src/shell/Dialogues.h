@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QPrinter;
+
 class Dialogues {
 public:
     enum class Reponse { Oui, Non, Annuler };
@@ -18,6 +20,22 @@ public:
     virtual QString ouvrirFichier(const QString& filtre, const QString& dossier) = 0;
     virtual QString enregistrerFichier(const QString& filtre, const QString& dossier,
                                        const QString& nomPropose) = 0;
+    // The print dialog for `imprimante`; false when the user cancels.
+    virtual bool imprimer(QPrinter& imprimante) = 0;
+    // The printer set-up dialog; false when the user cancels.
+    virtual bool configurerImprimante(QPrinter& imprimante) = 0;
+};
+
+// Dialogues without a screen: warnings go to the standard error stream, every question and
+// dialog is answered as if cancelled.
+class DialoguesConsole : public Dialogues {
+public:
+    void avertissement(const QString& texte) override;
+    Reponse question(const QString&, bool avecAnnuler) override;
+    QString ouvrirFichier(const QString&, const QString&) override { return {}; }
+    QString enregistrerFichier(const QString&, const QString&, const QString&) override { return {}; }
+    bool imprimer(QPrinter&) override { return false; }
+    bool configurerImprimante(QPrinter&) override { return false; }
 };
 
 // The installed dialogues; until one is installed, warnings go to the standard error stream

@@ -5,15 +5,18 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPushButton>
 
 namespace {
 
-QWidget* parent() { return QApplication::activeWindow(); }
+QWidget* parent() {
+    return QApplication::activeWindow();
+}
 
 // Yes, No, Cancel in the language of the texts in force.
-std::array<QString, 3> boutons()
-{
+std::array<QString, 3> boutons() {
     if (Textes() == TextesConstants(Langue::Anglais)) return {"Yes", "No", "Cancel"};
     if (Textes() == TextesConstants(Langue::Espagnol)) return {QString::fromUtf8("Sí"), "No", "Anular"};
     return {"Oui", "Non", "Annuler"};
@@ -21,23 +24,23 @@ std::array<QString, 3> boutons()
 
 } // namespace
 
-QString filtreQt(const QString& filtre)
-{
+QString filtreQt(const QString& filtre) {
     const QStringList p = filtre.split(u'|');
     QStringList f;
-    for (int i = 0; i + 1 < p.size(); i += 2) f << p[i] + " (" + QString(p[i + 1]).replace(u';', u' ') + ")";
+    for (int i = 0; i + 1 < p.size(); i += 2)
+        f << p[i] + " (" + QString(p[i + 1]).replace(u';', u' ') + ")";
     return f.join(";;");
 }
 
-void DialoguesQt::avertissement(const QString& texte)
-{
-    QMessageBox b(QMessageBox::Warning, QApplication::applicationDisplayName(), texte, QMessageBox::Ok, parent());
+void DialoguesQt::avertissement(const QString& texte) {
+    QMessageBox b(QMessageBox::Warning, QApplication::applicationDisplayName(), texte, QMessageBox::Ok,
+                  parent());
     b.exec();
 }
 
-Dialogues::Reponse DialoguesQt::question(const QString& texte, bool avecAnnuler)
-{
-    QMessageBox b(QMessageBox::Question, QApplication::applicationDisplayName(), texte, QMessageBox::NoButton, parent());
+Dialogues::Reponse DialoguesQt::question(const QString& texte, bool avecAnnuler) {
+    QMessageBox b(QMessageBox::Question, QApplication::applicationDisplayName(), texte, QMessageBox::NoButton,
+                  parent());
     const auto t = boutons();
     QPushButton* oui = b.addButton(t[0], QMessageBox::YesRole);
     QPushButton* non = b.addButton(t[1], QMessageBox::NoRole);
@@ -50,18 +53,28 @@ Dialogues::Reponse DialoguesQt::question(const QString& texte, bool avecAnnuler)
     return Reponse::Annuler;
 }
 
-QString DialoguesQt::ouvrirFichier(const QString& filtre, const QString& dossier)
-{
+QString DialoguesQt::ouvrirFichier(const QString& filtre, const QString& dossier) {
     return QFileDialog::getOpenFileName(parent(), QString(), dossier, filtreQt(filtre));
 }
 
-QString DialoguesQt::enregistrerFichier(const QString& filtre, const QString& dossier, const QString& nomPropose)
-{
+QString DialoguesQt::enregistrerFichier(const QString& filtre, const QString& dossier,
+                                        const QString& nomPropose) {
     QFileDialog d(parent(), QString(), dossier, filtreQt(filtre));
     d.setAcceptMode(QFileDialog::AcceptSave);
     // The default extension is the first of the filter, as the program's save dialogs have it.
     const QString extension = filtre.section(u'|', 1, 1).section(u'.', 1);
     d.setDefaultSuffix(extension);
     if (!nomPropose.isEmpty()) d.selectFile(nomPropose);
-    return d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty() ? d.selectedFiles().first() : QString();
+    return d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty() ? d.selectedFiles().first()
+                                                                         : QString();
+}
+
+bool DialoguesQt::imprimer(QPrinter& imprimante) {
+    QPrintDialog d(&imprimante, parent());
+    return d.exec() == QDialog::Accepted;
+}
+
+bool DialoguesQt::configurerImprimante(QPrinter& imprimante) {
+    QPageSetupDialog d(&imprimante, parent());
+    return d.exec() == QDialog::Accepted;
 }

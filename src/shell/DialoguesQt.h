@@ -11,8 +11,12 @@ public:
     void avertissement(const QString& texte) override;
     Reponse question(const QString& texte, bool avecAnnuler) override;
     QString ouvrirFichier(const QString& filtre, const QString& dossier) override;
-    QString enregistrerFichier(const QString& filtre, const QString& dossier, const QString& nomPropose) override;
+    QString enregistrerFichier(const QString& filtre, const QString& dossier,
+                               const QString& nomPropose) override;
+    bool imprimer(QPrinter& imprimante) override;
+    bool configurerImprimante(QPrinter& imprimante) override;
 };
 
-// "Fichier Vimra|*.MLX2|Fichier Application|*.Vimr2" -> "Fichier Vimra (*.MLX2);;Fichier Application (*.Vimr2)"
+// "Fichier Vimra|*.MLX2|Fichier Application|*.Vimr2" -> "Fichier Vimra (*.MLX2);;Fichier Application
+// (*.Vimr2)"
 QString filtreQt(const QString& filtre);

@@ -63,6 +63,7 @@ const Copies& copies(Langue l) {
 struct Courants {
     TTextesVimra vimra = copies(Langue::Francais).vimra;
     TTextesKorlan korlan = copies(Langue::Francais).korlan;
+    Langue langue = Langue::Francais;
 };
 
 Courants& courants() {
@@ -89,6 +90,7 @@ void AppliqueLangue(int code) {
     const Copies& c = copies(langueDuCode(code));
     courants().vimra = c.vimra;
     courants().korlan = c.korlan;
+    courants().langue = langueDuCode(code);
 }
 
 const TTextesVimra& Textes() {
@@ -96,4 +98,7 @@ const TTextesVimra& Textes() {
 }
 const TTextesKorlan& TextesKorlan() {
     return courants().korlan;
+}
+Langue LangueCourante() {
+    return courants().langue;
 }

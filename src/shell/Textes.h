@@ -64,3 +64,5 @@ const TTextesKorlan& TextesKorlanConstants(Langue langue);
 void AppliqueLangue(int code);
 const TTextesVimra& Textes();
 const TTextesKorlan& TextesKorlan();
+// The language of the current records, for the few texts the table does not hold.
+Langue LangueCourante();

@@ -18,6 +18,7 @@ TEST_P(LangueParCode, SelectsTheLanguage) {
     AppliqueLangue(GetParam().code);
     EXPECT_EQ(Textes(), TextesConstants(GetParam().langue));
     EXPECT_EQ(TextesKorlan(), TextesKorlanConstants(GetParam().langue));
+    EXPECT_EQ(LangueCourante(), GetParam().langue);
     AppliqueLangue(1);
 }
 

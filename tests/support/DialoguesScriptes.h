@@ -13,6 +13,8 @@ public:
     QStringList questions;
     std::deque<Reponse> reponses; // next answers to questions; Annuler (or Non) when empty
     std::deque<QString> fichiers; // next answers to file dialogs; cancelled when empty
+    std::deque<bool> impressions; // next answers to print dialogs; cancelled when empty
+    int dialoguesImpression = 0;  // print and printer set-up dialogs shown
 
     DialoguesScriptes() { installeDialogues(this); }
     ~DialoguesScriptes() override { installeDialogues(nullptr); }
@@ -32,7 +34,17 @@ public:
         return prochainFichier();
     }
 
+    bool imprimer(QPrinter&) override { return prochaineImpression(); }
+    bool configurerImprimante(QPrinter&) override { return prochaineImpression(); }
+
 private:
+    bool prochaineImpression() {
+        ++dialoguesImpression;
+        if (impressions.empty()) return false;
+        const bool r = impressions.front();
+        impressions.pop_front();
+        return r;
+    }
     QString prochainFichier() {
         if (fichiers.empty()) return {};
         QString f = fichiers.front();

@@ -11,8 +11,10 @@ public:
     bool echecEcriture = false;
     QString nomOuvert;
     int purges = 0;
+    int ouvertures = 0;
 
     bool ouvre(const QString& nom) override {
+        ++ouvertures;
         m_ouvert = ouvrable && !nom.isEmpty();
         if (m_ouvert) nomOuvert = nom;
         return m_ouvert;

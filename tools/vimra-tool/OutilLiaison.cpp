@@ -85,14 +85,13 @@ QString hex(const QByteArray& b) {
     return QString::fromLatin1(b.toHex(' ').toUpper());
 }
 
-class DialoguesLiaison final : public Dialogues {
+class DialoguesLiaison final : public DialoguesConsole {
 public:
     DialoguesLiaison() { installeDialogues(this); }
     ~DialoguesLiaison() override { installeDialogues(nullptr); }
     void avertissement(const QString& texte) override { erreur(texte); }
-    Reponse question(const QString&, bool) override { return Reponse::Non; }
-    QString ouvrirFichier(const QString&, const QString&) override { return {}; }
-    QString enregistrerFichier(const QString&, const QString&, const QString&) override { return {}; }
+    bool imprimer(QPrinter&) override { return false; }
+    bool configurerImprimante(QPrinter&) override { return false; }
 };
 
 // A link opened on the route the options name, talking to nobody until asked.

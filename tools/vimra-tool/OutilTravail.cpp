@@ -9,14 +9,13 @@
 namespace {
 
 // Prints the program's messages with the name of the file they concern.
-class DialoguesOutil final : public Dialogues {
+class DialoguesOutil final : public DialoguesConsole {
 public:
     explicit DialoguesOutil(QString fichier) : m_fichier(std::move(fichier)) { installeDialogues(this); }
     ~DialoguesOutil() override { installeDialogues(nullptr); }
     void avertissement(const QString& texte) override { erreur(m_fichier + ": " + texte); }
-    Reponse question(const QString&, bool) override { return Reponse::Non; }
-    QString ouvrirFichier(const QString&, const QString&) override { return {}; }
-    QString enregistrerFichier(const QString&, const QString&, const QString&) override { return {}; }
+    bool imprimer(QPrinter&) override { return false; }
+    bool configurerImprimante(QPrinter&) override { return false; }
 
 private:
     QString m_fichier;

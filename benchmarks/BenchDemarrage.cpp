@@ -1,0 +1,80 @@
+// Start-up: from nothing to the main menu painted on the screen, every window created, the
+// settings read and the work reset. The drive link starts after that first showing.
+#include "Rapport.h"
+#include "link/BibliothequeReseau.h"
+#include "link/Horloge.h"
+#include "link/Liaison.h"
+#include "link/PortSerie.h"
+#include "shell/ConfigGenerale.h"
+#include "shell/Dialogues.h"
+#include "shell/Fenetres.h"
+#include "shell/FormMachine2.h"
+#include "shell/Programme.h"
+#include "work/Travail.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+class Peint : public QObject {
+public:
+    bool vu = false;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) vu = true;
+        return false;
+    }
+};
+
+double premierDemarrage = 0;
+
+void Demarrage(benchmark::State& etat) {
+    QTemporaryDir dossier;
+    QDir::setCurrent(dossier.path());
+    QFile f("CFGVimra.cfg");
+    f.open(QIODevice::WriteOnly);
+    f.write(TConfigGenerale::defaut().octets());
+    f.close();
+    auto port = creePortSerieSysteme();
+    auto reseau = creeBibliothequeModbusTcp();
+    for (auto _ : etat) {
+        QElapsedTimer t;
+        t.start();
+        Liaison liaison(*port, *reseau, horlogeSysteme(), ConfigGenerale(), travail());
+        Programme p(liaison);
+        Peint peint;
+        fenetres().FormMachine2->installEventFilter(&peint);
+        fenetres().FormMachine2->show();
+        while (!peint.vu)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (premierDemarrage == 0) premierDemarrage = double(t.nsecsElapsed()) * 1e-6;
+        etat.PauseTiming();
+        fenetres().FormMachine2->removeEventFilter(&peint);
+        etat.ResumeTiming();
+    }
+    etat.counters["plafond"] = 0.300;
+}
+
+} // namespace
+
+BENCHMARK(Demarrage)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    DialoguesConsole muets;
+    installeDialogues(&muets);
+    benchmark::Initialize(&argc, argv);
+    Rapport rapport({{"start-up to the main menu painted / 300 ms", "Demarrage", "", "plafond", 1.0}});
+    benchmark::RunSpecifiedBenchmarks(&rapport);
+    const bool ok = rapport.imprime();
+    std::printf("first start-up of the process (fonts, plug-ins and pictures loaded cold): %.1f ms\n",
+                premierDemarrage);
+    benchmark::Shutdown();
+    installeDialogues(nullptr);
+    return ok ? 0 : 1;
+}

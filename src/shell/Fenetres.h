@@ -1,0 +1,58 @@
+#pragma once
+// The program's windows, created once at start-up in a fixed order and kept for the whole run.
+
+#include <QDialog>
+
+#include <vector>
+
+class QLabel;
+class TFormMachine2;
+class TFormCom;
+class TNouvelCaract;
+class TFormTrierPoints;
+class TFormCalibreCourant;
+
+// A window that a later version of the program fills; it exists so that start-up creates every
+// window, and closing it brings the main menu back.
+class FenetreVide : public QDialog {
+    Q_OBJECT
+public:
+    FenetreVide(const QString& nom, QWidget* menu);
+    QString nom() const { return m_nom; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    QString m_nom;
+    QWidget* m_menu;
+};
+
+struct Fenetres {
+    TFormMachine2* FormMachine2 = nullptr;
+    QWidget* FormTraceCaract = nullptr;
+    TNouvelCaract* NouvelCaract = nullptr;
+    QWidget* FormVisualisation = nullptr;
+    QWidget* FormChoixCaract = nullptr;
+    TFormTrierPoints* FormTrierPoints = nullptr;
+    TFormCalibreCourant* FormCalibreCourant = nullptr;
+    QWidget* FormVisuApp = nullptr;
+    QWidget* AboutBox = nullptr;
+    QWidget* Avertissements = nullptr;
+    QWidget* FormKorlan = nullptr;
+    QWidget* FormApplication = nullptr;
+    QWidget* ChoixMachine = nullptr;
+    QWidget* ConfigurationApplication = nullptr;
+    QWidget* FormTest = nullptr;
+    QWidget* FormVisualisationPDF = nullptr;
+    QWidget* FormAideCablage = nullptr;
+    TFormCom* FormCom = nullptr;
+
+    // Study mode of the characteristic choice screen: 0 machine characteristics, 1 static load,
+    // 2 dynamic load.
+    int ModeEtudeChoixCaract = 0;
+    // Names of the windows in the order they were created.
+    std::vector<QString> ordre;
+};
+
+Fenetres& fenetres();

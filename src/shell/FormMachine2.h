@@ -1,0 +1,53 @@
+#pragma once
+// The main menu: the program's first window. It loads the settings and the language, starts the
+// drive link once, and leads to the two studies, to work files and to the link configuration.
+
+#include <QWidget>
+
+class QLabel;
+class QToolButton;
+class Liaison;
+
+class TFormMachine2 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TFormMachine2(Liaison& liaison, QWidget* parent = nullptr);
+
+    bool LiaisonInitialisee = false;
+
+    // Runs at every showing and every repaint: the link's first start, language, folders, captions.
+    void FormShow();
+    void ButtonEtudeApplicationClick();
+    void ButtonEtudeMachineClick();
+    void ButtonModeEtudeClick(int mode);
+    void ButtonOuvrirClick();
+    void ButtonNouveauTravailClick();
+    void ButtonConfigureClick();
+    void Image1Click();
+
+    QToolButton* bouton(const char* nom) const;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void FormCreate();
+    void Langue();
+    QToolButton* creeBouton(const char* nom, int icone, bool petit);
+
+    Liaison& m_liaison;
+    QLabel* m_image1;
+    QToolButton* m_etudeApplication;
+    QToolButton* m_etudeMachine;
+    QToolButton* m_traceCaract;
+    QToolButton* m_chargeStatique;
+    QToolButton* m_chargeDynamique;
+    QToolButton* m_ouvrir;
+    QToolButton* m_nouveau;
+    QToolButton* m_configure;
+    QToolButton* m_quitter;
+    QString m_sousTitre;
+};

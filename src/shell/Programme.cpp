@@ -1,0 +1,53 @@
+#include "Programme.h"
+
+#include "Fenetres.h"
+#include "FormMachine2.h"
+#include "link/FormCom.h"
+#include "study/FormCalibreCourant.h"
+#include "study/FormTrierPoints.h"
+#include "study/NouvelCaract.h"
+
+Programme::Programme(Liaison& liaison) {
+    Fenetres& f = fenetres();
+    f = Fenetres{};
+    f.FormMachine2 = new TFormMachine2(liaison);
+    f.ordre.push_back("FormMachine2");
+    QWidget* menu = f.FormMachine2;
+    const auto vide = [&f, menu](QWidget*& place, const char* nom) {
+        place = new FenetreVide(nom, menu);
+        f.ordre.push_back(nom);
+    };
+    vide(f.FormTraceCaract, "FormTraceCaract");
+    f.NouvelCaract = new TNouvelCaract(menu);
+    f.ordre.push_back("NouvelCaract");
+    vide(f.FormVisualisation, "FormVisualisation");
+    vide(f.FormChoixCaract, "FormChoixCaract");
+    f.FormTrierPoints = new TFormTrierPoints(menu);
+    f.ordre.push_back("FormTrierPoints");
+    f.FormCalibreCourant = new TFormCalibreCourant(menu);
+    f.ordre.push_back("FormCalibreCourant");
+    vide(f.FormVisuApp, "FormVisuApp");
+    vide(f.AboutBox, "AboutBox");
+    vide(f.Avertissements, "Avertissements");
+    vide(f.FormKorlan, "FormKorlan");
+    vide(f.FormApplication, "FormApplication");
+    vide(f.ChoixMachine, "ChoixMachine");
+    vide(f.ConfigurationApplication, "ConfigurationApplication");
+    vide(f.FormTest, "FormTest");
+    vide(f.FormVisualisationPDF, "FormVisualisationPDF");
+    vide(f.FormAideCablage, "FormAideCablage");
+    f.FormCom = new TFormCom(liaison, menu);
+    f.ordre.push_back("FormCom");
+}
+
+Programme::~Programme() {
+    Fenetres& f = fenetres();
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             f.FormCom, f.FormAideCablage, f.FormVisualisationPDF, f.FormTest, f.ConfigurationApplication,
+             f.ChoixMachine, f.FormApplication, f.FormKorlan, f.Avertissements, f.AboutBox, f.FormVisuApp,
+             f.FormCalibreCourant, f.FormTrierPoints, f.FormChoixCaract, f.FormVisualisation, f.NouvelCaract,
+             f.FormTraceCaract})
+        delete w;
+    delete f.FormMachine2;
+    f = Fenetres{};
+}

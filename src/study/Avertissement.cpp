@@ -1,0 +1,26 @@
+#include "Avertissement.h"
+
+#include "shell/Dialogues.h"
+#include "shell/DialoguesFichiers.h"
+#include "shell/Textes.h"
+#include "work/FichierTravail.h"
+#include "work/Travail.h"
+
+bool Avertissement(Travail& t) {
+    if (t.TravailEnregistre) return true;
+    switch (dialogues().question(Textes().Texte[229], true)) {
+    case Dialogues::Reponse::Annuler:
+        return false;
+    case Dialogues::Reponse::Non:
+        return true;
+    case Dialogues::Reponse::Oui:
+        break;
+    }
+    const bool application = t.ApplicationCourante >= 50;
+    DialogueFichier& d =
+        application ? dialoguesFichiers().SaveDialogAppli : dialoguesFichiers().SaveDialogMachine;
+    const QString nom = d.enregistre();
+    if (nom.isEmpty()) return false;
+    // A work that could not be written is not discarded.
+    return EcritTravail(t, nom, application ? Disposition::Vimr2 : Disposition::MLX2);
+}

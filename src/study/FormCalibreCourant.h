@@ -1,0 +1,28 @@
+#pragma once
+// The current range of the current test. Each button acts at once; OK only closes.
+
+#include <QDialog>
+
+class QGroupBox;
+class QPushButton;
+class QToolButton;
+
+class TFormCalibreCourant : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFormCalibreCourant(QWidget* parent = nullptr);
+
+    void FormShow();
+    void Langue();
+    void ButtonCalibre2AClick();
+    void ButtonCalibre20AClick();
+
+    // Controls, named as the window has them.
+    QGroupBox* GroupBoxCalibre;
+    QToolButton* ButtonCalibre2A;
+    QToolButton* ButtonCalibre20A;
+    QPushButton* BitBtn1;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+};

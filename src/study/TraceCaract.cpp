@@ -1,0 +1,81 @@
+#include "TraceCaract.h"
+
+#include "shell/Textes.h"
+#include "work/Travail.h"
+
+std::array<QRect, 4> calculposition(int l, int t, int largeur, int hauteur, int nombre) {
+    const int w = largeur / 2, h = hauteur / 2;
+    std::array<QRect, 4> r{};
+    switch (nombre) {
+    case 1:
+        r[0] = {l, t, largeur, hauteur};
+        break;
+    case 2:
+        r = {QRect(l, t, w, hauteur), QRect(l + w, t, w, hauteur), QRect(), QRect()};
+        break;
+    case 3:
+        r = {QRect(l, t, w, h), QRect(l, t + h, w, h), QRect(l + w, t, w, hauteur), QRect()};
+        break;
+    case 4:
+        r = {QRect(l, t, w, h), QRect(l, t + h, w, h), QRect(l + w, t, w, h), QRect(l + w, t + h, w, h)};
+        break;
+    default:
+        break;
+    }
+    return r;
+}
+
+bool Setcourbe(Travail& t) {
+    if (t.EssaiCourant >= 1 && t.EssaiCourant <= NB_ESSAIS_MAX && t.EssaiConforme(t.EssaiCourant)) {
+        TEnteteEssai& entete = t.Essais[t.EssaiCourant].Entete;
+        // The points recorded so far are the test's, whatever the template says of them.
+        const int32_t dernier = entete.DernierPoint();
+        entete = t.ModeleEssai;
+        entete.DernierPoint() = dernier;
+        return true;
+    }
+    t.AjouteEssai();
+    return false;
+}
+
+GroupeMode groupeMode(int typeCharge) {
+    if (typeCharge >= 1 && typeCharge <= 5) return GroupeMode::Acquisition;
+    if ((typeCharge >= 6 && typeCharge <= 9) || typeCharge == 15 || typeCharge == 17)
+        return GroupeMode::ChargeStatique;
+    if ((typeCharge >= 10 && typeCharge <= 14) || typeCharge == 16 || typeCharge == 18)
+        return GroupeMode::Oscilloscope;
+    return GroupeMode::Inchange;
+}
+
+QString titreTraceCaract(int typeCharge, int typeMachine) {
+    const auto& x = Textes().Texte;
+    int titre = 0;
+    switch (groupeMode(typeCharge)) {
+    case GroupeMode::Acquisition:
+        titre = 4;
+        break;
+    case GroupeMode::ChargeStatique:
+        titre = 6;
+        break;
+    case GroupeMode::Oscilloscope:
+        titre = 8;
+        break;
+    case GroupeMode::Inchange:
+        return {};
+    }
+    const int machine = typeMachine >= 0 && typeMachine <= 7 ? typeMachine : 0;
+    return x[titre] + " : " + x[txt::TypeMachineLong + machine] + x[txt::TypeChargeLong + typeCharge];
+}
+
+QSize tailleCopieCaract(int dpi) {
+    return {dpi * 19000 / 2540, (dpi * 28000 / 2540) / 2};
+}
+
+MiseEnPage miseEnPageImpression(int largeurPage, int hauteurPage) {
+    MiseEnPage m;
+    m.largeur = largeurPage * 28 / 30;
+    m.marge = largeurPage * 28 / 840;
+    m.hauteur = std::min(hauteurPage, m.largeur);
+    m.panneaux = QRect(m.marge, m.hauteur / 20, m.largeur, m.hauteur * 17 / 20);
+    return m;
+}

@@ -1,0 +1,78 @@
+#pragma once
+// The whole program's windows on an in-memory drive, in a program folder of their own.
+
+#include "DialoguesScriptes.h"
+#include "HorlogeFactice.h"
+#include "PortMemoire.h"
+#include "link/FormCom.h"
+#include "link/Liaison.h"
+#include "link/ListePorts.h"
+#include "shell/ConfigGenerale.h"
+#include "shell/DialoguesFichiers.h"
+#include "shell/Dossiers.h"
+#include "shell/Fenetres.h"
+#include "shell/FormMachine2.h"
+#include "shell/Programme.h"
+#include "work/Travail.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+class BibliothequeAbsente final : public BibliothequeReseau {
+public:
+    int32_t KNR_SetParameters(const std::array<int32_t, 5>&) override { return 0; }
+    int32_t KNR_RegisterUser(int32_t, int32_t, int32_t, int32_t) override { return -1; }
+    int32_t KNR_DeleteUser(int32_t) override { return 0; }
+    int32_t KNR_ReadObject(int32_t, const QByteArray&, TKnrObject*) override { return 1; }
+    int32_t KNR_ReadObjectList(int32_t, const QByteArray&, TKnrObject*, int32_t) override { return 1; }
+    int32_t KNR_WriteObject(int32_t, const QByteArray&, TKnrObject*) override { return 1; }
+    int32_t KNR_WriteObjectList(int32_t, const QByteArray&, TKnrObject*, int32_t) override { return 1; }
+    int32_t KNR_PollForResponse(int32_t) override { return 0; }
+};
+
+class ProgrammeTest : public testing::Test {
+protected:
+    QTemporaryDir dossier;
+    QString avant = QDir::currentPath();
+    DialoguesScriptes dialogues;
+    PortMemoire port;
+    BibliothequeAbsente reseau;
+    HorlogeFactice horloge;
+    std::unique_ptr<Liaison> liaison;
+    std::unique_ptr<Programme> programme;
+
+    // A settings file with a serial link, so that the program starts on the in-memory drive.
+    void SetUp() override {
+        QDir::setCurrent(dossier.path());
+        TConfigGenerale c = TConfigGenerale::defaut();
+        c.TypeLiaison = 1;
+        c.TypeVariateur = 0;
+        ecritConfig(c);
+        port.esclave.registres[1131] = 1000;
+        ConfigGenerale() = TConfigGenerale::defaut();
+        liaison = std::make_unique<Liaison>(port, reseau, horloge, ConfigGenerale(), travail());
+        programme = std::make_unique<Programme>(*liaison);
+    }
+    void TearDown() override {
+        programme.reset();
+        QDir::setCurrent(avant);
+        ConfigGenerale() = TConfigGenerale::defaut();
+        AppliqueLangue(1);
+        travail().NouveauTravail();
+    }
+    void ecritConfig(const TConfigGenerale& c) {
+        QFile f(QDir(dossier.path()).filePath("CFGVimra.cfg"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(c.octets());
+    }
+    TFormMachine2& menu() { return *fenetres().FormMachine2; }
+    TFormCom& com() { return *fenetres().FormCom; }
+    void montreMenu() {
+        menu().show();
+        QApplication::processEvents();
+    }
+    QString chemin(const QString& nom) const { return QDir(dossier.path()).filePath(nom); }
+};
