@@ -35,6 +35,7 @@ test-asan: setup
 	cmake -S . -B $(BUILD_ASAN) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVIMRA_SANITIZE=ON
 	cmake --build $(BUILD_ASAN) -j $(JOBS) --target vimra_core_tests vimra_tool_tests vimra-tool
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp \
 		ctest --test-dir $(BUILD_ASAN) -L core -j $(JOBS) --output-on-failure
 
 # Each benchmark program prints its table: the measured median, the floor or peer measured in the
@@ -42,9 +43,12 @@ test-asan: setup
 bench: build
 	$(BUILD)/benchmarks/bench_liaison --benchmark_enable_random_interleaving=true --benchmark_color=false
 	$(BUILD)/benchmarks/bench_demarrage --benchmark_color=false
+	QT_QPA_PLATFORM=offscreen $(BUILD)/benchmarks/bench_graphe --benchmark_enable_random_interleaving=true \
+		--benchmark_color=false
 
 screenshots: build
 	$(BUILD)/vimra-screenshots $(BUILD)/screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD)/vimra-captures $(BUILD)/screenshots
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN)

@@ -105,6 +105,8 @@ TCaractMachine::TCaractMachine(int n, Travail& t, QWidget* parent)
     TextValeurX = new QLabel(QStringLiteral("----"), this);
     TextValeurX->setAlignment(Qt::AlignRight);
     ZoomY = new QSlider(Qt::Vertical, this);
+    // Up zooms in: the top of the vertical slider is its position 0, the narrowest Y range.
+    ZoomY->setInvertedAppearance(true);
     ZoomX = new QSlider(Qt::Horizontal, this);
     for (QSlider* s : {ZoomX, ZoomY}) {
         s->setRange(0, POSITION_ZOOM_MAX);
@@ -242,7 +244,9 @@ void TCaractMachine::tracegraphe() {
         m_grapheEcran.Cadre = {0, 0, m_image.width(), m_image.height()};
         m_grapheEcran.setSchemaCouleurs(ConfigGenerale().SchemaCouleurs);
         m_grapheEcran.NomPolice = QStringLiteral("Arial");
-        m_grapheEcran.TaillePolice = 0;
+        // The automatic size, counted in the screen's logical pixels: on a high-density screen the
+        // graph keeps the proportions it has on an ordinary one.
+        m_grapheEcran.TaillePolice = PaintBox1->width() / 200 + 5;
         cfgaxe(m_grapheEcran);
         m_grapheEcran.Dispose();
         m_grapheEcran.TraceCadre();

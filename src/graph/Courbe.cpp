@@ -67,11 +67,6 @@ void Lissage(int largeur, const int64_t* p, int64_t* s, int n) {
     }
 }
 
-int32_t PixelBorne(int64_t v) {
-    constexpr int64_t borne = int64_t(1) << 22;
-    return static_cast<int32_t>(std::clamp(v, -borne, borne));
-}
-
 namespace {
 
 // The divisors are spelt out as constants so that each division compiles to a shift.

@@ -26,13 +26,6 @@ struct TTrace {
     int32_t y(int k) const { return Y[k + 1]; }
 };
 
-// How a curve's points are joined: the polyline, and the nodes it goes through (the mapped points,
-// or the smoothed ones), which are set on their own since a rasterised line may pass one by.
-struct TLigneCourbe {
-    std::vector<QPoint> Sommets;
-    std::vector<QPoint> Noeuds;
-};
-
 // The interpolation actually drawn: the curve's own, capped by what its number of points allows.
 int ModeEffectif(int interpolation, int dernier);
 
@@ -42,7 +35,10 @@ void Lissage(int largeur, const int64_t* p, int64_t* s, int n);
 
 // A pixel coordinate handed to the painter: far-away values are held at a distance the painter
 // still handles, so that a wild value draws a steep line instead of a wrapped one.
-int32_t PixelBorne(int64_t v);
+inline int32_t PixelBorne(int64_t v) {
+    constexpr int64_t borne = int64_t(1) << 22;
+    return static_cast<int32_t>(v < -borne ? -borne : v > borne ? borne : v);
+}
 
 // The polyline of the cubic interpolation through (x[0..n], y[0..n]): p[0], then eight
 // sub-points per segment. Two points give a straight segment, one point a single vertex.

@@ -108,8 +108,9 @@ public:
     void TraceCadre();
     void TraceCourbe(const TTrace& courbe);
     void TracePoint(int k, const TTrace& courbe);
-    // What TraceCourbe joins for a linear, cubic or smoothed curve (empty otherwise).
-    TLigneCourbe LigneCourbe(const TTrace& courbe) const;
+    // The vertices TraceCourbe joins for a linear, cubic or smoothed curve (empty otherwise); the
+    // mapped points, or the smoothed ones, are among them.
+    std::vector<QPoint> SommetsCourbe(const TTrace& courbe) const;
 
     // The XOR cursor (CurseurXor.cpp).
     void InitialiseCurseur(int type, int indexCouleur);
@@ -121,6 +122,6 @@ public:
 private:
     void StyleCourbe(const TTrace& courbe);
     void pixelsCourbe(const TTrace& courbe, std::vector<int64_t>& xs, std::vector<int64_t>& ys) const;
-    TLigneCourbe LigneCourbe(const TTrace& courbe, const std::vector<int64_t>& xs,
-                             const std::vector<int64_t>& ys) const;
+    std::vector<QPoint> SommetsCourbe(const TTrace& courbe, const std::vector<int64_t>& xs,
+                                      const std::vector<int64_t>& ys) const;
 };

@@ -3,6 +3,7 @@
 #include "Courbe.h"
 #include "Graphe.h"
 #include "Marqueurs.h"
+#include "PixelsDirects.h"
 #include "work/Format.h"
 
 #include <QFontMetrics>
@@ -24,17 +25,6 @@ QString graduation(int64_t v, int decimales) {
 
 void ligne(QPainter& p, int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
     p.drawLine(PixelBorne(x1), PixelBorne(y1), PixelBorne(x2), PixelBorne(y2));
-}
-
-// Repeated vertices add nothing to an aliased polyline but time. The nodes are set afterwards: the
-// painter's line rule may leave out the pixel of a vertex the curve turns at.
-void traceLigne(QPainter& p, TLigneCourbe& l) {
-    auto& s = l.Sommets;
-    s.erase(std::unique(s.begin(), s.end()), s.end());
-    if (s.size() > 1) p.drawPolyline(s.data(), static_cast<int>(s.size()));
-    auto& n = l.Noeuds;
-    n.erase(std::unique(n.begin(), n.end()), n.end());
-    p.drawPoints(n.data(), static_cast<int>(n.size()));
 }
 
 } // namespace
@@ -160,44 +150,40 @@ void TGraphe::TraceCourbe(const TTrace& courbe) {
         for (int k = 0; k <= n; ++k)
             if (ys[k] != zero) ligne(p, xs[k], zero, xs[k], ys[k]);
     } else {
-        TLigneCourbe l = LigneCourbe(courbe, xs, ys);
-        traceLigne(p, l);
+        // Repeated vertices add nothing to an aliased line but time.
+        std::vector<QPoint> sommets = SommetsCourbe(courbe, xs, ys);
+        sommets.erase(std::unique(sommets.begin(), sommets.end()), sommets.end());
+        TracePolyline(p, sommets);
     }
     RetraceCurseur();
 }
 
-TLigneCourbe TGraphe::LigneCourbe(const TTrace& courbe, const std::vector<int64_t>& xs,
-                                  const std::vector<int64_t>& ys) const {
+std::vector<QPoint> TGraphe::SommetsCourbe(const TTrace& courbe, const std::vector<int64_t>& xs,
+                                           const std::vector<int64_t>& ys) const {
     const int n = static_cast<int>(xs.size()) - 1;
     const int mode = ModeEffectif(courbe.Interpolation, courbe.Dernier);
-    TLigneCourbe l;
-    if (mode < 1 || n < 0) return l;
-    auto noeuds = [&](const std::vector<int64_t>& x, const std::vector<int64_t>& y) {
-        l.Noeuds.reserve(n + 1);
-        for (int k = 0; k <= n; ++k)
-            l.Noeuds.emplace_back(PixelBorne(x[k]), PixelBorne(y[k]));
-    };
+    std::vector<QPoint> sommets;
+    if (mode < 1 || n < 0) return sommets;
     if (mode == 1) {
-        noeuds(xs, ys);
-        l.Sommets = l.Noeuds;
+        sommets.reserve(n + 1);
+        for (int k = 0; k <= n; ++k)
+            sommets.emplace_back(PixelBorne(xs[k]), PixelBorne(ys[k]));
     } else if (mode == 2) {
-        noeuds(xs, ys);
-        PolylineCubique(xs.data(), ys.data(), n, l.Sommets);
+        PolylineCubique(xs.data(), ys.data(), n, sommets);
     } else {
         std::vector<int64_t> xl(n + 1), yl(n + 1);
         const int largeur = 2 * mode - 3; // 3, 5, 7 points
         Lissage(largeur, xs.data(), xl.data(), n);
         Lissage(largeur, ys.data(), yl.data(), n);
-        noeuds(xl, yl);
-        PolylineCubique(xl.data(), yl.data(), n, l.Sommets);
+        PolylineCubique(xl.data(), yl.data(), n, sommets);
     }
-    return l;
+    return sommets;
 }
 
-TLigneCourbe TGraphe::LigneCourbe(const TTrace& courbe) const {
+std::vector<QPoint> TGraphe::SommetsCourbe(const TTrace& courbe) const {
     std::vector<int64_t> xs, ys;
     pixelsCourbe(courbe, xs, ys);
-    return LigneCourbe(courbe, xs, ys);
+    return SommetsCourbe(courbe, xs, ys);
 }
 
 void TGraphe::pixelsCourbe(const TTrace& courbe, std::vector<int64_t>& xs, std::vector<int64_t>& ys) const {

@@ -1,10 +1,14 @@
 #include "Marqueurs.h"
 
+#include "PixelsDirects.h"
+
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <vector>
 
 void TraceMarqueur(QPainter& p, int type, int b, QPoint centre) {
@@ -104,44 +108,12 @@ std::array<uint8_t, 64> motifBrosse(const QBrush& brosse) {
     return motif;
 }
 
-// The painter state in which stamping is exact: an unshared 32-bit image, no transform,
-// plain source-over of opaque colours, aliased, at most a rectangular clip.
-bool tamponnable(QPainter& p, QRect& zone) {
-    QPaintDevice* d = p.device();
-    if (!d || d->devType() != QInternal::Image) return false;
-    QImage* image = static_cast<QImage*>(d);
-    const QImage::Format f = image->format();
-    if (f != QImage::Format_RGB32 && f != QImage::Format_ARGB32_Premultiplied && f != QImage::Format_ARGB32)
-        return false;
-    if (!image->isDetached() || image->devicePixelRatio() != 1.0) return false;
-    if (!p.transform().isIdentity() || p.opacity() != 1.0 ||
-        p.compositionMode() != QPainter::CompositionMode_SourceOver ||
-        p.testRenderHint(QPainter::Antialiasing) || p.background().style() != Qt::NoBrush ||
-        p.backgroundMode() != Qt::TransparentMode)
-        return false;
-    const QPen crayon = p.pen();
-    if (crayon.style() != Qt::NoPen &&
-        (crayon.brush().style() != Qt::SolidPattern || crayon.color().alpha() != 255))
-        return false;
-    const QBrush brosse = p.brush();
-    if (brosse.style() != Qt::NoBrush && ((brosse.style() > Qt::DiagCrossPattern) ||
-                                          brosse.color().alpha() != 255 || !brosse.transform().isIdentity()))
-        return false;
-    zone = image->rect();
-    if (p.hasClipping()) {
-        const QRegion clip = p.clipRegion();
-        if (clip.rectCount() != 1) return false;
-        zone &= clip.boundingRect();
-    }
-    return true;
-}
-
 } // namespace
 
 void TraceMarqueurs(QPainter& p, int type, int b, const QPoint* points, int n) {
     if (type < 0 || type > 5 || n <= 0) return;
     QRect zone;
-    if (!tamponnable(p, zone)) {
+    if (!SurfaceDirecte(p, zone)) {
         for (int i = 0; i < n; ++i)
             if (i == 0 || points[i] != points[i - 1]) TraceMarqueur(p, type, b, points[i]);
         return;
@@ -165,18 +137,32 @@ void TraceMarqueurs(QPainter& p, int type, int b, const QPoint* points, int n) {
     const qsizetype ligne = image.bytesPerLine();
     auto pixel = [&](int x, int y) -> QRgb& { return reinterpret_cast<QRgb*>(bits + y * ligne)[x]; };
 
+    // Pixels of the marker that the zone takes in, the whole marker when its box is inside.
+    int rayon = 0;
+    for (const QPoint& d : e.trait)
+        rayon = std::max({rayon, std::abs(d.x()), std::abs(d.y())});
+    for (const QPoint& d : interieur)
+        rayon = std::max({rayon, std::abs(d.x()), std::abs(d.y())});
+    const int gauche = zone.left(), haut = zone.top(), droite = zone.right(), bas = zone.bottom();
+    const int ox = origine.x(), oy = origine.y();
     for (int i = 0; i < n; ++i) {
         const QPoint c = points[i];
         // The same marker at the same place paints the same pixels again.
         if (i > 0 && c == points[i - 1]) continue;
+        const int cx = c.x(), cy = c.y();
+        if (cx + rayon < gauche || cx - rayon > droite || cy + rayon < haut || cy - rayon > bas) continue;
+        const bool entier =
+            cx - rayon >= gauche && cx + rayon <= droite && cy - rayon >= haut && cy + rayon <= bas;
+        auto dedans = [&](int x, int y) {
+            return entier || (x >= gauche && x <= droite && y >= haut && y <= bas);
+        };
         for (const QPoint& d : interieur) {
-            const int x = c.x() + d.x(), y = c.y() + d.y();
-            if (!zone.contains(x, y)) continue;
-            if (motif[8 * ((y - origine.y()) & 7) + ((x - origine.x()) & 7)]) pixel(x, y) = couleurFond;
+            const int x = cx + d.x(), y = cy + d.y();
+            if (dedans(x, y) && motif[8 * ((y - oy) & 7) + ((x - ox) & 7)]) pixel(x, y) = couleurFond;
         }
         for (const QPoint& d : e.trait) {
-            const int x = c.x() + d.x(), y = c.y() + d.y();
-            if (zone.contains(x, y)) pixel(x, y) = couleurTrait;
+            const int x = cx + d.x(), y = cy + d.y();
+            if (dedans(x, y)) pixel(x, y) = couleurTrait;
         }
     }
 }

@@ -30,7 +30,9 @@ inline void appliGui() {
 struct SurfaceImage {
     QImage image;
     QPainter painter;
-    SurfaceImage(int largeur, int hauteur, int ppi = 96) : image(largeur, hauteur, QImage::Format_RGB32) {
+    // A 24-bit image makes the painter draw every stroke itself.
+    SurfaceImage(int largeur, int hauteur, int ppi = 96, QImage::Format format = QImage::Format_RGB32)
+        : image(largeur, hauteur, format) {
         image.fill(Qt::white);
         const int dpm = qRound(ppi / 0.0254);
         image.setDotsPerMeterX(dpm);
@@ -38,7 +40,7 @@ struct SurfaceImage {
         painter.begin(&image);
     }
     // The picture as it is now, the painter staying open.
-    QImage copie() const { return image.copy(); }
+    QImage copie() const { return image.convertToFormat(QImage::Format_RGB32); }
 };
 
 // A graph on `s` whose frame is the whole image, scheme 0, the tests' font.

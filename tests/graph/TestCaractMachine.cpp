@@ -6,10 +6,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
+#include <QPrinter>
 #include <QSlider>
 #include <QTest>
 #include <QToolButton>
@@ -82,6 +86,8 @@ TEST_F(CaractMachineTest, TheHeaderNamesTheCharacteristic) {
     EXPECT_EQ(panneau->ButtonCaract->text(), QString::fromUtf8("Caractéristique"));
     EXPECT_FALSE(panneau->imageEcran().isNull());
     EXPECT_TRUE(panneau->grapheEcran().Valide);
+    EXPECT_EQ(panneau->grapheEcran().Cadre.Droite, panneau->PaintBox1->width());
+    EXPECT_EQ(panneau->grapheEcran().TaillePolice, panneau->PaintBox1->width() / 200 + 5);
 }
 
 TEST_F(CaractMachineTest, ReadOutsShowTheSelectedPointThenDashesAfterAFullRedraw) {
@@ -286,6 +292,26 @@ TEST_F(CaractMachineTest, PrintingDrawsOnTheSurfaceAndFrameTheOwnerSets) {
     EXPECT_EQ(page.pixel(1090, 110), QColor(Qt::white).rgb());
     EXPECT_TRUE(panneau->GrapheImprimante.Valide);
     EXPECT_EQ(panneau->GrapheImprimante.TaillePolice, 1000 / 200 + 5);
+}
+
+TEST_F(CaractMachineTest, APrintedPageIsDrawnByThePainterOfThePrinter) {
+    const QString chemin = QDir::temp().filePath("vimra_caract.pdf");
+    QFile::remove(chemin);
+    {
+        QPrinter imprimante(QPrinter::HighResolution);
+        imprimante.setOutputFormat(QPrinter::PdfFormat);
+        imprimante.setOutputFileName(chemin);
+        QPainter p(&imprimante);
+        panneau->GrapheImprimante.Surface = &p;
+        const QRect page = imprimante.pageLayout().paintRectPixels(imprimante.resolution());
+        panneau->GrapheImprimante.Cadre = {0, 0, page.width(), page.height() / 2};
+        panneau->Imprimercaract();
+        panneau->GrapheImprimante.Surface = nullptr;
+        EXPECT_TRUE(panneau->GrapheImprimante.Valide);
+        EXPECT_GT(panneau->GrapheImprimante.AxeX.L, 3000); // the page's pixels, not the screen's
+    }
+    EXPECT_GT(QFileInfo(chemin).size(), 5000);
+    QFile::remove(chemin);
 }
 
 TEST_F(CaractMachineTest, CaptionsAndHintsFollowTheLanguage) {

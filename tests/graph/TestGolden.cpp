@@ -5,6 +5,7 @@
 #include "graph/CaractTravail.h"
 
 #include <QDir>
+#include <QFontInfo>
 
 namespace {
 
@@ -47,6 +48,8 @@ QImage dessine(const Scene& sc) {
 }
 
 TEST_P(GoldenTest, ThePictureIsTheStoredOne) {
+    ASSERT_EQ(QFontInfo(QFont(policeTests)).family(), policeTests)
+        << "the fonts-liberation package is needed";
     const Scene sc = GetParam();
     const QImage image = dessine(sc);
     const QString chemin = QStringLiteral(VIMRA_GOLDEN "/") + sc.nom + ".png";

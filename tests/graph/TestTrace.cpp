@@ -1,6 +1,7 @@
 #include "GrapheTest.h"
 #include "graph/Couleurs.h"
 #include "graph/Marqueurs.h"
+#include "graph/PixelsDirects.h"
 
 #include <QFontMetrics>
 
@@ -78,29 +79,75 @@ std::unique_ptr<TTrace> dentsDeScie(int mode) {
                     mode);
 }
 
+// Distance from pixel (x, y) to the segment a-b.
+double distance(QPoint p, QPoint a, QPoint b) {
+    const double dx = b.x() - a.x(), dy = b.y() - a.y(), l2 = dx * dx + dy * dy;
+    const double t = l2 == 0 ? 0 : std::clamp(((p.x() - a.x()) * dx + (p.y() - a.y()) * dy) / l2, 0.0, 1.0);
+    return std::hypot(p.x() - a.x() - t * dx, p.y() - a.y() - t * dy);
+}
+
 class PassageTest : public TraceTest, public testing::WithParamInterface<int> {};
 
-TEST_P(PassageTest, TheCurveIsThePolylineOfItsVerticesAndItsNodes) {
+TEST_P(PassageTest, TheCurveLightsEveryVertexAndOnlyPixelsAlongItsSegments) {
     auto c = dentsDeScie(GetParam());
     SurfaceImage s(400, 300);
     TGraphe g;
     preparer(g, s);
     axesALaMain(g, 1000, 50, 350, 1000, 30, 270);
     g.TraceCourbe(*c);
-    const TLigneCourbe l = g.LigneCourbe(*c);
-    ASSERT_EQ(l.Noeuds.size(), 12u);
-    ASSERT_EQ(l.Sommets.size(), GetParam() == 1 ? 12u : 8u * 11 + 2);
+    std::vector<QPoint> v = g.SommetsCourbe(*c);
+    ASSERT_EQ(v.size(), GetParam() == 1 ? 12u : 8u * 11 + 2);
+    for (const QPoint& q : v)
+        EXPECT_EQ(s.image.pixel(q), rouge.rgb()) << q.x() << "," << q.y();
+    v.erase(std::unique(v.begin(), v.end()), v.end());
+    int pas = 1;
+    for (std::size_t i = 1; i < v.size(); ++i)
+        pas += std::max(std::abs(v[i].x() - v[i - 1].x()), std::abs(v[i].y() - v[i - 1].y()));
+    int allumes = 0;
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 400; ++x) {
+            if (s.image.pixel(x, y) != rouge.rgb()) continue;
+            ++allumes;
+            double d = 1e9;
+            for (std::size_t i = 1; i < v.size(); ++i)
+                d = std::min(d, distance({x, y}, v[i - 1], v[i]));
+            EXPECT_LE(d, 0.71) << x << "," << y;
+        }
+    EXPECT_LE(allumes, pas); // one pixel per step: a thin line
+}
+
+TEST_P(PassageTest, OnAnySurfaceThePainterDrawsTheSameVertices) {
+    auto c = dentsDeScie(GetParam());
+    SurfaceImage s(400, 300, 96, QImage::Format_RGB888);
+    TGraphe g;
+    preparer(g, s);
+    axesALaMain(g, 1000, 50, 350, 1000, 30, 270);
+    g.TraceCourbe(*c);
+    std::vector<QPoint> v = g.SommetsCourbe(*c);
+    v.erase(std::unique(v.begin(), v.end()), v.end());
     SurfaceImage attendu(400, 300);
     attendu.painter.setPen(QPen(rouge, 1));
-    attendu.painter.drawPolyline(l.Sommets.data(), int(l.Sommets.size()));
-    attendu.painter.drawPoints(l.Noeuds.data(), int(l.Noeuds.size()));
+    attendu.painter.drawPolyline(v.data(), int(v.size()));
+    attendu.painter.drawPoints(v.data(), int(v.size()));
     EXPECT_EQ(s.copie(), attendu.copie());
-    // The curve goes through its first and last mapped points in every mode.
-    EXPECT_EQ(s.image.pixel(int(g.EcranX(0)), int(g.EcranY(0))), rouge.rgb());
-    EXPECT_EQ(s.image.pixel(int(g.EcranX(1000)), int(g.EcranY(1000))), rouge.rgb());
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, PassageTest, testing::Values(1, 2, 3, 4, 5));
+
+TEST_F(TraceTest, FarVerticesAndClippingAreHandled) {
+    SurfaceImage s(100, 80);
+    s.painter.setPen(QPen(rouge, 1));
+    s.painter.setClipRect(QRect(10, 10, 50, 40));
+    TracePolyline(s.painter, {{0, 0}, {99, 79}, {4000000, 40}, {20, 40}});
+    int dehors = 0, dedans = 0;
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 100; ++x)
+            if (s.image.pixel(x, y) == rouge.rgb())
+                (QRect(10, 10, 50, 40).contains(x, y) ? dedans : dehors) += 1;
+    EXPECT_EQ(dehors, 0);
+    EXPECT_GT(dedans, 40 + 40); // the diagonal and the line back from far away
+    EXPECT_EQ(s.image.pixel(30, 40), rouge.rgb());
+}
 
 class SommetsTest : public TraceTest, public testing::WithParamInterface<int> {};
 
@@ -149,11 +196,9 @@ TEST_P(MarqueurTest, StampedMarkersMatchMarkersDrawnOneByOne) {
     const CasMarqueur c = GetParam();
     const std::vector<QPoint> points{{0, 0},   {10, 10}, {10, 10}, {11, 10}, {37, 12}, {38, 13}, {39, 19},
                                      {-2, 15}, {63, 40}, {61, 38}, {20, 41}, {45, 25}, {10, 10}};
-    auto dessine = [&](bool partage, QImage::Format format) {
-        QImage image(64, 42, format);
+    auto dessine = [&](QImage::Format format, QSize taille, QPoint decalage) {
+        QImage image(taille, format);
         image.fill(QColor(0x10, 0x20, 0x30));
-        QImage copie; // a second reference keeps the image shared, which forbids stamping
-        if (partage) copie = image;
         {
             QPainter p(&image);
             p.setPen(QPen(QColor(0, 0, 0x80), 1));
@@ -161,12 +206,20 @@ TEST_P(MarqueurTest, StampedMarkersMatchMarkersDrawnOneByOne) {
                 QBrush(QColor(0x80, 0, 0), std::array{Qt::NoBrush, Qt::SolidPattern, Qt::BDiagPattern,
                                                       Qt::FDiagPattern, Qt::HorPattern, Qt::VerPattern,
                                                       Qt::CrossPattern, Qt::DiagCrossPattern}[c.brosse]));
-            TraceMarqueurs(p, c.type, 3, points.data(), int(points.size()));
+            std::vector<QPoint> decales;
+            for (QPoint q : points)
+                decales.push_back(q + decalage);
+            TraceMarqueurs(p, c.type, 3, decales.data(), int(decales.size()));
         }
         return image.convertToFormat(QImage::Format_RGB32);
     };
+    // On a 24-bit image the painter draws each marker itself; there it draws them on a larger
+    // picture, shifted by whole hatch tiles, so that no marker is cut by the edge: the stamps of
+    // the markers the edge cuts must be exactly the visible part of the whole ones.
+    const QImage parLePeintre =
+        dessine(QImage::Format_RGB888, QSize(96, 74), QPoint(16, 16)).copy(QRect(16, 16, 64, 42));
     for (QImage::Format f : {QImage::Format_RGB32, QImage::Format_ARGB32_Premultiplied})
-        EXPECT_EQ(dessine(false, f), dessine(true, f)) << "format " << int(f);
+        EXPECT_EQ(dessine(f, QSize(64, 42), QPoint()), parLePeintre) << "format " << int(f);
 }
 
 std::vector<CasMarqueur> casMarqueurs() {
@@ -178,6 +231,28 @@ std::vector<CasMarqueur> casMarqueurs() {
 }
 
 INSTANTIATE_TEST_SUITE_P(TypesEtBrosses, MarqueurTest, testing::ValuesIn(casMarqueurs()));
+
+TEST_F(TraceTest, PixelsAreWrittenDirectlyOnAPlainImageOnly) {
+    SurfaceImage s(64, 48);
+    QRect zone;
+    s.painter.setPen(QPen(rouge, 1));
+    s.painter.setBrush(QBrush(rouge, Qt::FDiagPattern));
+    EXPECT_TRUE(SurfaceDirecte(s.painter, zone));
+    EXPECT_EQ(zone, QRect(0, 0, 64, 48));
+    s.painter.setClipRect(QRect(4, 5, 20, 10));
+    EXPECT_TRUE(SurfaceDirecte(s.painter, zone));
+    EXPECT_EQ(zone, QRect(4, 5, 20, 10));
+    s.painter.setClipping(false);
+    s.painter.setRenderHint(QPainter::Antialiasing, true);
+    EXPECT_FALSE(SurfaceDirecte(s.painter, zone));
+    s.painter.setRenderHint(QPainter::Antialiasing, false);
+    s.painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    EXPECT_FALSE(SurfaceDirecte(s.painter, zone));
+    s.painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    EXPECT_TRUE(SurfaceDirecte(s.painter, zone));
+    SurfaceImage autreFormat(64, 48, 96, QImage::Format_RGB888);
+    EXPECT_FALSE(SurfaceDirecte(autreFormat.painter, zone));
+}
 
 TEST_F(TraceTest, MarkersAreCentredAndSizedByTheResolution) {
     // b = ppi x 6 / 254: 2 at 96 ppi, 7 at 300 ppi; the square's outline spans x - b .. x + b.

@@ -18,10 +18,10 @@ inline void remplitTravailExemple(Travail& t, int nbPoints) {
             const int64_t ondulation =
                 int64_t((uint32_t(k + 1) * 2654435761u + uint32_t(e) * 40503u) >> 9) % 25 - 12;
             const int64_t vitesse = 1450 - (150 + 40 * e) * couple / 1800 + ondulation; // tr/min
-            const int64_t pm = vitesse * couple * 628318 / 60000000;             // 0,1 W: n x 2 pi / 60 x Tu
-            const int64_t courant = 400 + couple * (9 - e / 2) + 3 * ondulation; // mA
-            const int64_t tension = 2200 - courant / 100;                        // 0,1 V
-            const int64_t pe = tension * courant / 1000;                         // 0,1 W
+            const int64_t pm = vitesse * couple * 628318 / 60000000;              // 0,1 W: n x 2 pi / 60 x Tu
+            const int64_t courant = 400 + couple * (22 - e) / 2 + 3 * ondulation; // mA
+            const int64_t tension = 2200 - courant / 100;                         // 0,1 V
+            const int64_t pe = tension * courant / 1000;                          // 0,1 W
             t.Mesures.fill(0);
             t.Mesures[1] = int32_t(vitesse);
             t.Mesures[2] = int32_t(couple);
