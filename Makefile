@@ -43,6 +43,7 @@ test-asan: setup
 bench: build
 	$(BUILD)/benchmarks/bench_liaison --benchmark_enable_random_interleaving=true --benchmark_color=false
 	$(BUILD)/benchmarks/bench_demarrage --benchmark_color=false
+	$(BUILD)/benchmarks/bench_fichiers --benchmark_enable_random_interleaving=true --benchmark_color=false
 	QT_QPA_PLATFORM=offscreen $(BUILD)/benchmarks/bench_graphe --benchmark_enable_random_interleaving=true \
 		--benchmark_color=false
 

@@ -19,10 +19,13 @@ void bloc(QString& s, const Travail& t, const TEssai& essai, int derniere) {
     }
     s += crlf;
     const int n = std::clamp(essai.nbPoints(), 0, NB_POINTS_MAX);
+    s.reserve(s.size() + qsizetype(n) * (derniere + 1) * 8);
     for (int j = 0; j < n; ++j) {
-        s += TexteValeur(essai.valeur(0, j), t.Colonnes[0].Decimales);
-        for (int c = 1; c <= derniere; ++c)
-            s += u'\t' + TexteValeur(essai.valeur(c, j), t.Colonnes[c].Decimales);
+        AjouteTexteValeur(s, essai.valeur(0, j), t.Colonnes[0].Decimales);
+        for (int c = 1; c <= derniere; ++c) {
+            s += u'\t';
+            AjouteTexteValeur(s, essai.valeur(c, j), t.Colonnes[c].Decimales);
+        }
         s += crlf;
     }
 }
@@ -66,8 +69,10 @@ QString CsvValeurs(const Travail& t, int essai, int derniere) {
         const int n = std::clamp(e.nbPoints(), 0, NB_POINTS_MAX);
         for (int j = 0; j < n; ++j) {
             s += QString::number(k);
-            for (int c = 0; c <= derniere; ++c)
-                s += u',' + TexteValeur(e.valeur(c, j), t.Colonnes[c].Decimales).replace(u',', u'.');
+            for (int c = 0; c <= derniere; ++c) {
+                s += u',';
+                AjouteTexteValeur(s, e.valeur(c, j), t.Colonnes[c].Decimales, u'.');
+            }
             s += crlf;
         }
     }

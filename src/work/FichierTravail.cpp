@@ -126,7 +126,11 @@ QString TypeFichier(const QString& chemin) {
 
 QByteArray OctetsTravail(const Travail& t, Disposition d) {
     QByteArray b;
-    b.reserve(tailleEntete(d) + 64 * 1024);
+    qsizetype taille = tailleEntete(d);
+    for (int k = 1; k <= t.EnteteTravail.NbEssais && k <= NB_ESSAIS_MAX; ++k)
+        taille += TEnteteEssai::taille +
+                  qsizetype(nbColonnes(d)) * std::clamp(t.Essais[k].nbPoints(), 0, NB_POINTS_MAX) * 4;
+    b.reserve(taille);
     EcrivainOctets e(b);
     const TEnteteTravail& h = t.EnteteTravail;
     if (d == Disposition::Vimr2) {
@@ -213,7 +217,7 @@ bool EcritTravail(Travail& t, const QString& nom, Disposition d) {
 }
 
 bool LitTravail(Travail& t, const QString& nom) {
-    t.NouveauTravail();
+    // Every way through starts from a new work: the decoding resets it, and so does a failure.
     const QString type = TypeFichier(nom);
     bool ok = false;
     if (type == QLatin1String(TYPE_MLX2) || type == QLatin1String(TYPE_VIMR2)) {

@@ -5,13 +5,28 @@
 #include <array>
 #include <cstdlib>
 
+void AjouteTexteValeur(QString& s, int32_t v, int d, char16_t virgule) {
+    // At most 10 digits, the leading zeros for up to `d` decimals, a comma and a sign.
+    char16_t tampon[64];
+    char16_t* fin = tampon + 64;
+    char16_t* p = fin;
+    uint64_t reste = v < 0 ? uint64_t(-int64_t(v)) : uint64_t(v);
+    const int decimales = std::clamp(d, 0, 40);
+    int chiffres = 0;
+    do {
+        *--p = char16_t(u'0' + reste % 10);
+        reste /= 10;
+        ++chiffres;
+        if (chiffres == decimales) *--p = virgule;
+    } while (reste != 0 || chiffres <= decimales);
+    if (v < 0) *--p = u'-';
+    s.append(reinterpret_cast<const QChar*>(p), fin - p);
+}
+
 QString TexteValeur(int32_t v, int d) {
-    QString chiffres = QString::number(std::llabs(static_cast<long long>(v)));
-    if (d > 0) {
-        if (chiffres.size() <= d) chiffres = QString(d + 1 - chiffres.size(), u'0') + chiffres;
-        chiffres.insert(chiffres.size() - d, u',');
-    }
-    return v < 0 ? u'-' + chiffres : chiffres;
+    QString s;
+    AjouteTexteValeur(s, v, d);
+    return s;
 }
 
 QString TexteValeurUnite(int32_t v, int d, const QString& unite) {

@@ -10,6 +10,8 @@ class Travail;
 // Text of v with d decimals: (5, 1) -> "0,5", (-7, 3) -> "-0,007", (1500, 0) -> "1500".
 // This is also the graduation text of the graphs.
 QString TexteValeur(int32_t v, int d);
+// The same text appended to `s`, without a temporary: the copies of whole works use it.
+void AjouteTexteValeur(QString& s, int32_t v, int d, char16_t virgule = u',');
 // Cursor text: the value, one space, then the unit (one space even when the unit is empty).
 QString TexteValeurUnite(int32_t v, int d, const QString& unite);
 // Mesures[i] with the decimals of Colonnes[i], then " " and its unit.

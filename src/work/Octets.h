@@ -2,6 +2,7 @@
 // Little-endian serialisation of the fixed-layout records, field by field.
 
 #include <QByteArray>
+#include <QtEndian>
 
 #include <array>
 #include <cstdint>
@@ -24,9 +25,12 @@ public:
         m_sortie.append(reinterpret_cast<const char*>(a.data()), static_cast<qsizetype>(N));
     }
     void zeros(int n) { m_sortie.append(n, '\0'); }
+    // Columns of values in one go: the byte order is set by qToLittleEndian, not by the host.
     void i32s(const int32_t* v, int n) {
-        for (int i = 0; i < n; ++i)
-            i32(v[i]);
+        if (n <= 0) return;
+        const qsizetype debut = m_sortie.size();
+        m_sortie.resize(debut + qsizetype(n) * 4);
+        qToLittleEndian<qint32>(v, n, m_sortie.data() + debut);
     }
 
 private:
@@ -73,8 +77,14 @@ public:
         }
     }
     void i32s(int32_t* v, int n) {
-        for (int i = 0; i < n; ++i)
-            v[i] = i32();
+        if (n <= 0) return;
+        if (qsizetype(n) * 4 > reste()) {
+            for (int i = 0; i < n; ++i)
+                v[i] = i32();
+            return;
+        }
+        qFromLittleEndian<qint32>(m_d + m_pos, n, v);
+        m_pos += qsizetype(n) * 4;
     }
 
 private:
