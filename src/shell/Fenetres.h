@@ -8,6 +8,7 @@
 class QLabel;
 class TFormMachine2;
 class TFormCom;
+class TFormVisuApp;
 
 // A window that a later version of the program fills; it exists so that start-up creates every
 // window, and closing it brings the main menu back.
@@ -33,7 +34,7 @@ struct Fenetres {
     QWidget* FormChoixCaract = nullptr;
     QWidget* FormTrierPoints = nullptr;
     QWidget* FormCalibreCourant = nullptr;
-    QWidget* FormVisuApp = nullptr;
+    TFormVisuApp* FormVisuApp = nullptr;
     QWidget* AboutBox = nullptr;
     QWidget* Avertissements = nullptr;
     QWidget* FormKorlan = nullptr;

@@ -3,6 +3,7 @@
 #include "Fenetres.h"
 #include "FormMachine2.h"
 #include "link/FormCom.h"
+#include "study/FormVisuApp.h"
 
 Programme::Programme(Liaison& liaison) {
     Fenetres& f = fenetres();
@@ -20,7 +21,8 @@ Programme::Programme(Liaison& liaison) {
     vide(f.FormChoixCaract, "FormChoixCaract");
     vide(f.FormTrierPoints, "FormTrierPoints");
     vide(f.FormCalibreCourant, "FormCalibreCourant");
-    vide(f.FormVisuApp, "FormVisuApp");
+    f.FormVisuApp = new TFormVisuApp;
+    f.ordre.push_back("FormVisuApp");
     vide(f.AboutBox, "AboutBox");
     vide(f.Avertissements, "Avertissements");
     vide(f.FormKorlan, "FormKorlan");
@@ -39,8 +41,8 @@ Programme::~Programme() {
     for (QWidget* w :
          {static_cast<QWidget*>(f.FormCom), f.FormAideCablage, f.FormVisualisationPDF, f.FormTest,
           f.ConfigurationApplication, f.ChoixMachine, f.FormApplication, f.FormKorlan, f.Avertissements,
-          f.AboutBox, f.FormVisuApp, f.FormCalibreCourant, f.FormTrierPoints, f.FormChoixCaract,
-          f.FormVisualisation, f.NouvelCaract, f.FormTraceCaract})
+          f.AboutBox, static_cast<QWidget*>(f.FormVisuApp), f.FormCalibreCourant, f.FormTrierPoints,
+          f.FormChoixCaract, f.FormVisualisation, f.NouvelCaract, f.FormTraceCaract})
         delete w;
     delete f.FormMachine2;
     f = Fenetres{};
