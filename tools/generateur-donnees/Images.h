@@ -16,3 +16,5 @@ std::vector<DessinImage> imagesManutention();
 std::vector<DessinImage> imagesFluides();
 // Extruder, calender, brake, winder, lathe, cutter, press.
 std::vector<DessinImage> imagesProcedes();
+// Packaging, positioning, synchronisation, generators, explosive atmospheres.
+std::vector<DessinImage> imagesIllustrations();

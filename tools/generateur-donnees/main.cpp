@@ -93,7 +93,7 @@ Source litSource(const QString& chemin) {
 
 std::map<QString, void (*)(QPainter&)> dessins() {
     std::map<QString, void (*)(QPainter&)> d;
-    for (const auto& liste : {imagesManutention(), imagesFluides(), imagesProcedes()})
+    for (const auto& liste : {imagesManutention(), imagesFluides(), imagesProcedes(), imagesIllustrations()})
         for (const DessinImage& i : liste)
             d[i.nom] = i.dessine;
     return d;
