@@ -122,7 +122,8 @@ void TFormVisuApp::setGroupe(int groupe) {
     m_visionneuse.setGroupe(groupe);
 }
 
-void TFormVisuApp::Montre(int groupe) {
+bool TFormVisuApp::Montre(int groupe) {
+    if (groupe < 1 || groupe > NB_GROUPES_APPLICATIONS) return false;
     setGroupe(groupe);
     if (isVisible())
         FormShow();
@@ -130,6 +131,7 @@ void TFormVisuApp::Montre(int groupe) {
         show();
     raise();
     activateWindow();
+    return true;
 }
 
 void TFormVisuApp::FormShow() {

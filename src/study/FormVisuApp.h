@@ -41,8 +41,10 @@ public:
     void setGroupe(int groupe);
     int Groupe() const { return m_visionneuse.Groupe(); }
     int Index() const { return m_visionneuse.Index(); }
-    // Sets the group and shows the viewer, or restarts it when it is already on view.
-    void Montre(int groupe);
+    // Sets the group and shows the viewer, or restarts it when it is already on view. The choice
+    // screen passes GroupeApplications(load type): a number outside 1..7 (no load chosen) opens
+    // nothing and returns false.
+    bool Montre(int groupe);
 
     void FormShow();
     void Action();

@@ -132,6 +132,14 @@ TEST_F(VisuApp, EveryShowingStartsAtTheFirstEntryOfTheChosenGroup) {
     EXPECT_FALSE(visu().APPPlus->isEnabled());
 }
 
+TEST_F(VisuApp, NoLoadTypeOpensNothing) {
+    EXPECT_FALSE(visu().Montre(GroupeApplications(0)));
+    EXPECT_FALSE(visu().Montre(GroupeApplications(3)));
+    EXPECT_FALSE(visu().isVisible());
+    EXPECT_TRUE(visu().Montre(GroupeApplications(8)));
+    EXPECT_EQ(visu().Groupe(), 3);
+}
+
 TEST_F(VisuApp, CaptionsFollowTheLanguageAtEachShowing) {
     AppliqueLangue(2);
     montre(3);
