@@ -144,6 +144,8 @@ TEST_F(VisuApp, CaptionsFollowTheLanguageAtEachShowing) {
     AppliqueLangue(2);
     montre(3);
     EXPECT_EQ(visu().APPPlus->text(), ">>                   Next");
+    // The catalogue read at start-up stays until the next start.
+    EXPECT_EQ(visu().StaticText1->text(), "Pompe centrifuge");
     EXPECT_EQ(visu().ButtonClose->toolTip(), "Close window");
     visu().close();
     AppliqueLangue(3);
