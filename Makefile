@@ -5,7 +5,7 @@ JOBS       ?= 2
 PACKAGES   := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-serialport-dev qt6-pdf-dev \
               libjpeg-dev fonts-liberation poppler-utils googletest libgtest-dev libmodbus-dev libbenchmark-dev mbpoll
 
-.PHONY: all setup build run test test-asan bench screenshots clean
+.PHONY: all setup build run test test-asan bench screenshots donnees clean
 
 all: build
 
@@ -50,6 +50,12 @@ bench: build
 screenshots: build
 	$(BUILD)/vimra-screenshots $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD)/vimra-captures $(BUILD)/screenshots
+
+# Redraws the application pictures and rewrites the catalogue files in data/ from
+# tools/generateur-donnees/catalogue.json; commit what changed.
+donnees: setup $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target vimra-donnees
+	$(BUILD)/vimra-donnees tools/generateur-donnees/catalogue.json data
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN)

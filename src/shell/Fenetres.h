@@ -12,6 +12,7 @@ class TFormTraceCaract;
 class TNouvelCaract;
 class TFormTrierPoints;
 class TFormCalibreCourant;
+class TFormVisuApp;
 
 // A window that a later version of the program fills; it exists so that start-up creates every
 // window, and closing it brings the main menu back.
@@ -37,7 +38,7 @@ struct Fenetres {
     QWidget* FormChoixCaract = nullptr;
     TFormTrierPoints* FormTrierPoints = nullptr;
     TFormCalibreCourant* FormCalibreCourant = nullptr;
-    QWidget* FormVisuApp = nullptr;
+    TFormVisuApp* FormVisuApp = nullptr;
     QWidget* AboutBox = nullptr;
     QWidget* Avertissements = nullptr;
     QWidget* FormKorlan = nullptr;

@@ -9,6 +9,7 @@
 #include "link/FormCom.h"
 #include "link/Liaison.h"
 #include "study/Avertissement.h"
+#include "study/Catalogue.h"
 #include "study/FormTraceCaract.h"
 #include "work/FichierTravail.h"
 #include "work/Travail.h"
@@ -128,6 +129,8 @@ void TFormMachine2::FormCreate() {
     // Before any other window exists: settings, texts and work data only.
     dossiers().fixe(QDir::currentPath());
     ChargeConfig(dossiers().DossierConfig);
+    // The catalogue of the language just loaded; another language is read at the next start.
+    ChargeCatalogue(dossiers().DossierProgramme);
     LiaisonInitialisee = false;
     travail().NouveauTravail();
 }

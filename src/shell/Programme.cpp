@@ -6,6 +6,7 @@
 #include "study/FormCalibreCourant.h"
 #include "study/FormTraceCaract.h"
 #include "study/FormTrierPoints.h"
+#include "study/FormVisuApp.h"
 #include "study/NouvelCaract.h"
 
 Programme::Programme(Liaison& liaison) {
@@ -28,7 +29,8 @@ Programme::Programme(Liaison& liaison) {
     f.ordre.push_back("FormTrierPoints");
     f.FormCalibreCourant = new TFormCalibreCourant(menu);
     f.ordre.push_back("FormCalibreCourant");
-    vide(f.FormVisuApp, "FormVisuApp");
+    f.FormVisuApp = new TFormVisuApp;
+    f.ordre.push_back("FormVisuApp");
     vide(f.AboutBox, "AboutBox");
     vide(f.Avertissements, "Avertissements");
     vide(f.FormKorlan, "FormKorlan");

@@ -14,6 +14,8 @@
 #include "study/FormTraceCaract.h"
 #include "study/FormTrierPoints.h"
 #include "study/NouvelCaract.h"
+#include "study/Catalogue.h"
+#include "study/FormVisuApp.h"
 #include "work/Travail.h"
 
 #include <QApplication>
@@ -35,6 +37,15 @@ public:
 private:
     Dialogues* m_avant;
 };
+// The catalogues and pictures delivered beside the program, copied into the program folder.
+void copieDonnees(const QString& source, const QString& cible) {
+    const QDir s(source);
+    for (const QString& f : s.entryList({"CFGAPP*.cfg"}, QDir::Files))
+        QFile::copy(s.filePath(f), QDir(cible).filePath(f));
+    QDir(cible).mkpath("Vimra_app");
+    for (const QString& f : QDir(s.filePath("Vimra_app")).entryList(QDir::Files))
+        QFile::copy(s.filePath("Vimra_app/" + f), QDir(cible).filePath("Vimra_app/" + f));
+}
 
 bool enregistre(QWidget* w, const QString& dossier, const QString& nom) {
     QCoreApplication::processEvents();
@@ -157,6 +168,40 @@ bool traceCaract(const QString& dossier) {
     return ok;
 }
 
+// The applications viewer in each language, every picture delivered, and the messages that
+// replace a picture that cannot be shown.
+bool viewer(TFormVisuApp& visu, const QString& sortie) {
+    bool ok = true;
+    const QString langues[] = {"fr", "en", "es"};
+    const int groupes[] = {1, 3, 7};
+    for (int l = 1; l <= 3; ++l) {
+        AppliqueLangue(l);
+        ChargeCatalogue(QDir::currentPath());
+        visu.Montre(groupes[l - 1]);
+        visu.APPPlusClick();
+        ok &= enregistre(&visu, sortie, QString("applications-viewer-%1").arg(langues[l - 1]));
+    }
+    AppliqueLangue(1);
+    ChargeCatalogue(QDir::currentPath());
+    QDir(sortie).mkpath("applications");
+    for (int g = 1; g <= NB_GROUPES_APPLICATIONS; ++g) {
+        visu.Montre(g);
+        for (int i = 1; i <= CatalogueApplications().groupe(g).nombre(); ++i, visu.APPPlusClick())
+            ok &= enregistre(&visu, sortie, QString("applications/group%1-%2").arg(g).arg(i));
+    }
+    TGroupeApplications& g6 = CatalogueApplications().groupe(6);
+    g6.Count = 2;
+    g6.Entrees[0].Name.setTexte("Pompe doseuse");
+    g6.Entrees[0].ImageFile.setTexte("pompe_doseuse.jpg");
+    visu.Montre(6);
+    ok &= enregistre(&visu, sortie, "applications-viewer-missing-picture");
+    CatalogueApplications() = {};
+    visu.Montre(1);
+    ok &= enregistre(&visu, sortie, "applications-viewer-no-catalogue");
+    visu.hide();
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -173,6 +218,7 @@ int main(int argc, char** argv) {
     // A folder of its own, so that no settings file of the user's is read or written.
     QTemporaryDir programme;
     QDir::setCurrent(programme.path());
+    copieDonnees(QCoreApplication::applicationDirPath(), programme.path());
 
     auto port = creePortSerieSysteme();
     auto reseau = creeBibliothequeModbusTcp();
@@ -203,6 +249,7 @@ int main(int argc, char** argv) {
         ConfigGenerale().LangueConfig = 1;
         AppliqueLangue(1);
         ok &= traceCaract(dossierSortie);
+        ok &= viewer(*fenetres().FormVisuApp, dossierSortie);
     }
     installeDialogues(nullptr);
     return ok ? 0 : 1;

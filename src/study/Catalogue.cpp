@@ -1,0 +1,155 @@
+#include "Catalogue.h"
+
+#include "shell/ImageJpeg.h"
+#include "shell/Textes.h"
+#include "work/Octets.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+
+int TGroupeApplications::nombre() const {
+    return std::clamp<int32_t>(Count, 0, NB_ENTREES_GROUPE);
+}
+
+const TGroupeApplications& TCatalogueApplications::groupe(int g) const {
+    static const TGroupeApplications vide;
+    return g >= 1 && g <= NB_GROUPES_APPLICATIONS ? Groupes[std::size_t(g - 1)] : vide;
+}
+
+TGroupeApplications& TCatalogueApplications::groupe(int g) {
+    return Groupes[std::size_t(std::clamp(g, 1, NB_GROUPES_APPLICATIONS) - 1)];
+}
+
+QByteArray TCatalogueApplications::octets() const {
+    QByteArray b;
+    b.reserve(taille);
+    EcrivainOctets e(b);
+    for (const TGroupeApplications& g : Groupes) {
+        e.i32(g.Count);
+        for (const TEntreeApplication& a : g.Entrees) {
+            e.i32(a.Reserve);
+            e.octets(a.Name.octets);
+            e.octets(a.ImageFile.octets);
+        }
+    }
+    return b;
+}
+
+std::optional<TCatalogueApplications> TCatalogueApplications::depuisOctets(const QByteArray& b) {
+    if (b.size() != taille) return std::nullopt;
+    TCatalogueApplications c;
+    LecteurOctets l(b);
+    for (TGroupeApplications& g : c.Groupes) {
+        g.Count = l.i32();
+        for (TEntreeApplication& a : g.Entrees) {
+            a.Reserve = l.i32();
+            l.octets(a.Name.octets);
+            l.octets(a.ImageFile.octets);
+        }
+    }
+    if (!l.ok() || l.reste() != 0) return std::nullopt;
+    return c;
+}
+
+TCatalogueApplications& CatalogueApplications() {
+    static TCatalogueApplications c;
+    return c;
+}
+
+bool ChargeCatalogue(const QString& dossier) {
+    TCatalogueApplications& c = CatalogueApplications();
+    c = TCatalogueApplications{};
+    QFile f(QDir(dossier).filePath(Textes().FichierCatalogue));
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    // One byte more than the record tells a longer file from an exact one.
+    const auto lu = TCatalogueApplications::depuisOctets(f.read(TCatalogueApplications::taille + 1));
+    if (!lu) return false;
+    c = *lu;
+    return true;
+}
+
+int GroupeApplications(int typeCharge) {
+    switch (typeCharge) {
+    case 6:
+    case 10:
+    case 15:
+    case 16:
+        return 1;
+    case 7:
+    case 11:
+        return 2;
+    case 8:
+    case 12:
+        return 3;
+    case 9:
+    case 13:
+        return 4;
+    case 14:
+        return 5;
+    case 17:
+    case 18:
+        return 7;
+    default:
+        return 0;
+    }
+}
+
+bool NomImageSur(const QString& nom) {
+    if (nom.isEmpty() || nom == "." || nom == "..") return false;
+    return std::none_of(nom.begin(), nom.end(),
+                        [](QChar c) { return c == '/' || c == '\\' || c == ':' || c.unicode() < 0x20; });
+}
+
+void VisionneuseApplications::setGroupe(int g) {
+    m_groupe = g;
+    m_index = 1;
+}
+
+bool VisionneuseApplications::Precedente() {
+    if (!PrecedenteActive()) return false;
+    --m_index;
+    return true;
+}
+
+bool VisionneuseApplications::Suivante() {
+    if (!SuivanteActive()) return false;
+    ++m_index;
+    return true;
+}
+
+const TEntreeApplication& VisionneuseApplications::Entree() const {
+    return groupe().Entrees[std::size_t(std::clamp(m_index, 1, NB_ENTREES_GROUPE) - 1)];
+}
+
+QString VisionneuseApplications::CheminImage(const QString& dossierApplications) const {
+    const QString nom = NomImage();
+    return NomImageSur(nom) ? QDir(dossierApplications).filePath(nom) : QString();
+}
+
+VueApplication VisionneuseApplications::Vue(const QString& dossierApplications) const {
+    VueApplication v;
+    v.titre = Nom();
+    v.precedente = PrecedenteActive();
+    v.suivante = SuivanteActive();
+    const QString& erreurLecture = Textes().Texte[txt::ErreurLecture];
+    const QString nom = NomImage();
+    // An entry without a picture is an empty or missing catalogue: name the catalogue file.
+    if (nom.isEmpty()) {
+        v.message = erreurLecture + "\n" + Textes().FichierCatalogue;
+        return v;
+    }
+    const QString chemin = CheminImage(dossierApplications);
+    if (chemin.isEmpty()) {
+        v.message = erreurLecture + "\n" + nom + "\n" + "Not a file name of the pictures folder";
+        return v;
+    }
+    ImageJpeg j = ChargeJpeg(chemin);
+    if (!j.ok()) {
+        v.message = erreurLecture + "\n" + nom + "\n" + j.detail;
+        return v;
+    }
+    v.image = std::move(j.image);
+    return v;
+}
