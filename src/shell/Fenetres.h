@@ -12,6 +12,7 @@ class TFormTraceCaract;
 class TNouvelCaract;
 class TFormTrierPoints;
 class TFormCalibreCourant;
+class TFormVisualisation;
 
 // A window that a later version of the program fills; it exists so that start-up creates every
 // window, and closing it brings the main menu back.
@@ -33,7 +34,7 @@ struct Fenetres {
     TFormMachine2* FormMachine2 = nullptr;
     TFormTraceCaract* FormTraceCaract = nullptr;
     TNouvelCaract* NouvelCaract = nullptr;
-    QWidget* FormVisualisation = nullptr;
+    TFormVisualisation* FormVisualisation = nullptr;
     QWidget* FormChoixCaract = nullptr;
     TFormTrierPoints* FormTrierPoints = nullptr;
     TFormCalibreCourant* FormCalibreCourant = nullptr;
