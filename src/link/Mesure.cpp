@@ -25,6 +25,11 @@ int32_t Rendement(int32_t pe, int32_t pm) {
 }
 
 bool Liaison::LectureValeurs() {
+    // A closed link reads nothing: blank words are no measurement.
+    if (!LinkOpen) {
+        m_travail.Mesures[0] = -1;
+        return false;
+    }
     Valeurs10 mots{};
     Read10RegModbus(20, 2, 10, mots);
     const bool lu = !LastFailed;

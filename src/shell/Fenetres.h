@@ -13,6 +13,7 @@ class TNouvelCaract;
 class TFormTrierPoints;
 class TFormCalibreCourant;
 class TFormVisuApp;
+class TFormVisualisation;
 
 // A window that a later version of the program fills; it exists so that start-up creates every
 // window, and closing it brings the main menu back.
@@ -34,7 +35,7 @@ struct Fenetres {
     TFormMachine2* FormMachine2 = nullptr;
     TFormTraceCaract* FormTraceCaract = nullptr;
     TNouvelCaract* NouvelCaract = nullptr;
-    QWidget* FormVisualisation = nullptr;
+    TFormVisualisation* FormVisualisation = nullptr;
     QWidget* FormChoixCaract = nullptr;
     TFormTrierPoints* FormTrierPoints = nullptr;
     TFormCalibreCourant* FormCalibreCourant = nullptr;

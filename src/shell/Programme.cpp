@@ -3,6 +3,7 @@
 #include "Fenetres.h"
 #include "FormMachine2.h"
 #include "link/FormCom.h"
+#include "link/FormVisualisation.h"
 #include "study/FormCalibreCourant.h"
 #include "study/FormTraceCaract.h"
 #include "study/FormTrierPoints.h"
@@ -23,7 +24,8 @@ Programme::Programme(Liaison& liaison) {
     f.ordre.push_back("FormTraceCaract");
     f.NouvelCaract = new TNouvelCaract(menu);
     f.ordre.push_back("NouvelCaract");
-    vide(f.FormVisualisation, "FormVisualisation");
+    f.FormVisualisation = new TFormVisualisation(liaison, menu);
+    f.ordre.push_back("FormVisualisation");
     vide(f.FormChoixCaract, "FormChoixCaract");
     f.FormTrierPoints = new TFormTrierPoints(menu);
     f.ordre.push_back("FormTrierPoints");

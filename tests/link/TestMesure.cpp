@@ -212,3 +212,16 @@ TEST_F(LiaisonTest, CouplingFactorsApplyAfterAGoodCycleOnly) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(LiaisonTest, ACycleOnAClosedLinkIsNoMeasurement) {
+    travail->Mesures[0] = 0;
+    travail->Mesures[1] = 1234;
+    EXPECT_FALSE(liaison->LectureValeurs());
+    EXPECT_EQ(travail->Mesures[0], -1);
+    EXPECT_EQ(travail->Mesures[1], 1234); // nothing computed from blank words
+    EXPECT_TRUE(port.esclave.requetes.empty());
+}
+
+} // namespace

@@ -1,6 +1,7 @@
 // Renders the program's windows offscreen to PNG files, so that anyone can look at what it shows.
 #include "link/BibliothequeReseau.h"
 #include "link/FormCom.h"
+#include "link/FormVisualisation.h"
 #include "link/Horloge.h"
 #include "link/Liaison.h"
 #include "link/PortSerie.h"
@@ -20,6 +21,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -99,6 +101,28 @@ bool dialogues(const QString& dossier, const QString& langue) {
     f.FormCalibreCourant->show();
     ok &= enregistre(f.FormCalibreCourant, dossier, "current-range-" + langue);
     f.FormCalibreCourant->hide();
+    return ok;
+}
+
+// The live values of a synchronous machine on the largest bench, K at 45%.
+bool visualisation(const QString& dossier, const QString& langue, Liaison& liaison) {
+    travail().NouveauTravail();
+    etude(4, 1);
+    ConfigGenerale().ClassePuissance = 3;
+    TFormVisualisation& v = *fenetres().FormVisualisation;
+    v.resize(1024, 768);
+    v.show();
+    v.ScrollBarK->setValue(45);
+    // No drive here: the values of one cycle, as the link would have left them.
+    liaison.RawValues = {0, 1487, 1260, 8500, 0, 5320, 0, 3980, 0, 880};
+    liaison.CalculValeurs();
+    travail().Mesures[0] = 0;
+    v.AfficheValeur();
+    const bool ok = enregistre(&v, dossier, "live-values-" + langue);
+    v.close();
+    fenetres().FormChoixCaract->hide();
+    ConfigGenerale().ClassePuissance = 2;
+    liaison.RawValues = {};
     return ok;
 }
 
@@ -245,6 +269,7 @@ int main(int argc, char** argv) {
             }
             AppliqueLangue(l);
             ok &= dialogues(dossierSortie, langues[l - 1]);
+            if (l <= 2) ok &= visualisation(dossierSortie, langues[l - 1], liaison);
         }
         ConfigGenerale().LangueConfig = 1;
         AppliqueLangue(1);
