@@ -3,6 +3,7 @@
 #include "Liaison.h"
 #include "shell/ConfigGenerale.h"
 #include "shell/Fenetres.h"
+#include "study/FormChoixCaract.h"
 #include "shell/Textes.h"
 #include "study/DefinitionCaract.h"
 #include "work/Format.h"

@@ -13,6 +13,8 @@ class TNouvelCaract;
 class TFormTrierPoints;
 class TFormCalibreCourant;
 class TFormVisuApp;
+class TFormChoixCaract;
+class TAvertissements;
 class TFormVisualisation;
 
 // A window that a later version of the program fills; it exists so that start-up creates every
@@ -36,12 +38,12 @@ struct Fenetres {
     TFormTraceCaract* FormTraceCaract = nullptr;
     TNouvelCaract* NouvelCaract = nullptr;
     TFormVisualisation* FormVisualisation = nullptr;
-    QWidget* FormChoixCaract = nullptr;
+    TFormChoixCaract* FormChoixCaract = nullptr;
     TFormTrierPoints* FormTrierPoints = nullptr;
     TFormCalibreCourant* FormCalibreCourant = nullptr;
     TFormVisuApp* FormVisuApp = nullptr;
     QWidget* AboutBox = nullptr;
-    QWidget* Avertissements = nullptr;
+    TAvertissements* Avertissements = nullptr;
     QWidget* FormKorlan = nullptr;
     QWidget* FormApplication = nullptr;
     QWidget* ChoixMachine = nullptr;

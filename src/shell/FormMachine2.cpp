@@ -10,6 +10,7 @@
 #include "link/Liaison.h"
 #include "study/Avertissement.h"
 #include "study/Catalogue.h"
+#include "study/FormChoixCaract.h"
 #include "study/FormTraceCaract.h"
 #include "work/FichierTravail.h"
 #include "work/Travail.h"
@@ -195,6 +196,7 @@ void TFormMachine2::ButtonEtudeApplicationClick() {
 }
 
 void TFormMachine2::ButtonEtudeMachineClick() {
+    fenetres().FormChoixCaract->PageDemandee = fenetres().ModeEtudeChoixCaract;
     fenetres().FormChoixCaract->show();
     hide();
 }

@@ -2,9 +2,11 @@
 
 #include "Fenetres.h"
 #include "FormMachine2.h"
+#include "application/Avertissements.h"
 #include "link/FormCom.h"
 #include "link/FormVisualisation.h"
 #include "study/FormCalibreCourant.h"
+#include "study/FormChoixCaract.h"
 #include "study/FormTraceCaract.h"
 #include "study/FormTrierPoints.h"
 #include "study/FormVisuApp.h"
@@ -26,7 +28,8 @@ Programme::Programme(Liaison& liaison) {
     f.ordre.push_back("NouvelCaract");
     f.FormVisualisation = new TFormVisualisation(liaison, menu);
     f.ordre.push_back("FormVisualisation");
-    vide(f.FormChoixCaract, "FormChoixCaract");
+    f.FormChoixCaract = new TFormChoixCaract(menu);
+    f.ordre.push_back("FormChoixCaract");
     f.FormTrierPoints = new TFormTrierPoints(menu);
     f.ordre.push_back("FormTrierPoints");
     f.FormCalibreCourant = new TFormCalibreCourant(menu);
@@ -34,7 +37,8 @@ Programme::Programme(Liaison& liaison) {
     f.FormVisuApp = new TFormVisuApp;
     f.ordre.push_back("FormVisuApp");
     vide(f.AboutBox, "AboutBox");
-    vide(f.Avertissements, "Avertissements");
+    f.Avertissements = new TAvertissements(menu);
+    f.ordre.push_back("Avertissements");
     vide(f.FormKorlan, "FormKorlan");
     vide(f.FormApplication, "FormApplication");
     vide(f.ChoixMachine, "ChoixMachine");
@@ -50,8 +54,9 @@ Programme::~Programme() {
     Fenetres& f = fenetres();
     for (QWidget* w : std::initializer_list<QWidget*>{
              f.FormCom, f.FormAideCablage, f.FormVisualisationPDF, f.FormTest, f.ConfigurationApplication,
-             f.ChoixMachine, f.FormApplication, f.FormKorlan, f.Avertissements, f.AboutBox, f.FormVisuApp,
-             f.FormCalibreCourant, f.FormTrierPoints, f.FormChoixCaract, f.FormVisualisation, f.NouvelCaract,
+             f.ChoixMachine, f.FormApplication, f.FormKorlan, static_cast<QWidget*>(f.Avertissements),
+             f.AboutBox, f.FormVisuApp, f.FormCalibreCourant, f.FormTrierPoints,
+             static_cast<QWidget*>(f.FormChoixCaract), f.FormVisualisation, f.NouvelCaract,
              f.FormTraceCaract})
         delete w;
     delete f.FormMachine2;

@@ -1,5 +1,6 @@
 #include "FormTraceCaract.h"
 
+#include "FormChoixCaract.h"
 #include "TraceCaract.h"
 #include "graph/CaractMachine.h"
 #include "link/Liaison.h"
@@ -78,8 +79,12 @@ TFormTraceCaract::TFormTraceCaract(Liaison& liaison, QWidget* parent)
     for (QToolButton* b : {ButtonModifCharge, ButtonAffichage, ButtonTitre, ButtonClose})
         haut->addWidget(b);
     connect(ButtonModifCharge, &QToolButton::clicked, this, [this] {
-        fenetres().FormChoixCaract->show();
-        fenetres().FormChoixCaract->raise();
+        // The choice screen opens on the page of the current test's load.
+        const GroupeMode g = groupeMode(travail().ModeleEssai.TypeCharge());
+        TFormChoixCaract* c = fenetres().FormChoixCaract;
+        c->PageDemandee = g == GroupeMode::ChargeStatique ? 1 : g == GroupeMode::Oscilloscope ? 2 : 0;
+        c->exec();
+        Action();
     });
     connect(ButtonAffichage, &QToolButton::clicked, this, [this] { Action(); });
     connect(ButtonTitre, &QToolButton::clicked, this, [this] { Action(); });

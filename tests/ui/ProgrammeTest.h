@@ -5,6 +5,7 @@
 #include "HorlogeFactice.h"
 #include "PortMemoire.h"
 #include "link/FormCom.h"
+#include "study/FormChoixCaract.h"
 #include "link/Liaison.h"
 #include "link/ListePorts.h"
 #include "shell/ConfigGenerale.h"

@@ -1,4 +1,5 @@
 #include "ProgrammeTest.h"
+#include "study/FormChoixCaract.h"
 
 #include "link/FormVisualisation.h"
 

@@ -11,12 +11,13 @@
 #include "shell/FormMachine2.h"
 #include "shell/Programme.h"
 #include "shell/Textes.h"
+#include "study/Catalogue.h"
 #include "study/FormCalibreCourant.h"
+#include "study/FormChoixCaract.h"
 #include "study/FormTraceCaract.h"
 #include "study/FormTrierPoints.h"
-#include "study/NouvelCaract.h"
-#include "study/Catalogue.h"
 #include "study/FormVisuApp.h"
+#include "study/NouvelCaract.h"
 #include "work/Travail.h"
 
 #include <QApplication>
@@ -123,6 +124,22 @@ bool visualisation(const QString& dossier, const QString& langue, Liaison& liais
     fenetres().FormChoixCaract->hide();
     ConfigGenerale().ClassePuissance = 2;
     liaison.RawValues = {};
+    return ok;
+}
+
+// The choice screen on each page, with a machine and a load chosen.
+bool choixCaract(const QString& dossier) {
+    bool ok = true;
+    TFormChoixCaract& c = *fenetres().FormChoixCaract;
+    const int charges[3] = {1, 8, 14};
+    for (int page = 0; page < 3; ++page) {
+        travail().ModeleEssai.TypeMachine() = 3;
+        travail().ModeleEssai.TypeCharge() = charges[page];
+        c.PageDemandee = page;
+        c.show();
+        ok &= enregistre(&c, dossier, QString("choice-screen-page%1").arg(page));
+        c.hide();
+    }
     return ok;
 }
 
@@ -273,6 +290,7 @@ int main(int argc, char** argv) {
         }
         ConfigGenerale().LangueConfig = 1;
         AppliqueLangue(1);
+        ok &= choixCaract(dossierSortie);
         ok &= traceCaract(dossierSortie);
         ok &= viewer(*fenetres().FormVisuApp, dossierSortie);
     }

@@ -1,0 +1,77 @@
+#include "Avertissements.h"
+
+#include "shell/Textes.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+bool TestAvertissement(int code) {
+    switch (code) {
+    case 6:
+    case 7:
+    case 9:
+    case 10:
+    case 11:
+    case 13:
+    case 15:
+    case 16:
+    case 17:
+    case 18:
+    case 51:
+    case 52:
+    case 53:
+    case 54:
+    case 55:
+    case 56:
+    case 57:
+    case 58:
+    case 60:
+    case 66:
+        return true;
+    default:
+        return false;
+    }
+}
+
+TAvertissements::TAvertissements(QWidget* parent) : QDialog(parent) {
+    setObjectName("Avertissements");
+    setModal(true);
+    auto* l = new QVBoxLayout(this);
+    auto* haut = new QHBoxLayout;
+    auto* icone = new QLabel(this);
+    icone->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(48, 48));
+    haut->addWidget(icone, 0, Qt::AlignTop);
+    auto* textes = new QVBoxLayout;
+    TextAttention = new QLabel(this);
+    QFont gras = TextAttention->font();
+    gras.setBold(true);
+    gras.setPointSizeF(gras.pointSizeF() * 1.4);
+    TextAttention->setFont(gras);
+    TextLigne1 = new QLabel(this);
+    TextLigne2 = new QLabel(this);
+    for (QLabel* t : {TextAttention, TextLigne1, TextLigne2})
+        textes->addWidget(t);
+    haut->addLayout(textes, 1);
+    l->addLayout(haut);
+    BoutonOK = new QPushButton("OK", this);
+    BoutonOK->setDefault(true);
+    connect(BoutonOK, &QPushButton::clicked, this, &QDialog::accept);
+    l->addWidget(BoutonOK, 0, Qt::AlignRight);
+}
+
+void TAvertissements::FormShow() {
+    const auto& t = Textes().Texte;
+    setWindowTitle(t[362]);
+    TextAttention->setText(t[363]);
+    TextLigne1->setText(t[364]);
+    TextLigne2->setText(t[365]);
+    BoutonOK->setText(t[0]);
+}
+
+void TAvertissements::showEvent(QShowEvent* e) {
+    FormShow();
+    QDialog::showEvent(e);
+}

@@ -1,0 +1,275 @@
+#include "FormChoixCaract.h"
+
+#include "Catalogue.h"
+#include "FormTraceCaract.h"
+#include "FormVisuApp.h"
+#include "NouvelCaract.h"
+#include "application/Avertissements.h"
+#include "link/FormVisualisation.h"
+#include "link/Visualisation.h"
+#include "shell/ConfigGenerale.h"
+#include "shell/Fenetres.h"
+#include "shell/FormMachine2.h"
+#include "shell/Textes.h"
+#include "work/Travail.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const char* nomsMachine[7] = {"ButtonMCCInd",   "ButtonMCCSerie", "ButtonMASTri",  "ButtonMSynch",
+                              "ButtonAlimCont", "ButtonAlimTri",  "ButtonAlimMono"};
+const char* nomsCharge[3][7] = {
+    {"ButtonTcstC", "ButtonTanC", "ButtonNcste", "ButtonNan", "ButtonCouplage", nullptr, nullptr},
+    {"ButtonTcstS", "ButtonTanbS", "Buttontan2bS", "ButtonPcstS", "ButtonTcollageS", "ButtonLevageS",
+     nullptr},
+    {"ButtonTcstD", "ButtonTanbD", "Buttontan2bD", "ButtonPcstD", "ButtonTcycle", "ButtonTcollageD",
+     "ButtonLevageD"}};
+
+QToolButton* bascule(const char* nom, QWidget* parent) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(nom);
+    b->setCheckable(true);
+    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    b->setMinimumHeight(34);
+    return b;
+}
+
+// A button group in which the pressed button can be released again: none down is a valid state.
+QButtonGroup* groupe(QObject* parent) {
+    auto* g = new QButtonGroup(parent);
+    g->setExclusive(false);
+    QObject::connect(g, &QButtonGroup::buttonToggled, g, [g](QAbstractButton* b, bool presse) {
+        if (!presse) return;
+        for (QAbstractButton* autre : g->buttons())
+            if (autre != b) autre->setChecked(false);
+    });
+    return g;
+}
+
+} // namespace
+
+TFormChoixCaract::TFormChoixCaract(QWidget* parent) : QDialog(parent) {
+    setObjectName("FormChoixCaract");
+    setProperty("contexteAide", 4);
+    resize(820, 560);
+    auto* l = new QHBoxLayout(this);
+
+    auto* machines = new QVBoxLayout;
+    m_textMachine = new QLabel(this);
+    QFont titre = m_textMachine->font();
+    titre.setBold(true);
+    titre.setPointSizeF(titre.pointSizeF() * 1.3);
+    m_textMachine->setFont(titre);
+    TextPuissanceMachine = new QLabel(this);
+    machines->addWidget(m_textMachine);
+    machines->addWidget(TextPuissanceMachine);
+    QButtonGroup* gm = groupe(this);
+    for (int i = 0; i < 7; ++i) {
+        BoutonsMachine[i] = bascule(nomsMachine[i], this);
+        gm->addButton(BoutonsMachine[i]);
+        machines->addWidget(BoutonsMachine[i]);
+        connect(BoutonsMachine[i], &QToolButton::clicked, this, &TFormChoixCaract::Action);
+    }
+    machines->addStretch();
+    l->addLayout(machines);
+
+    PageControl = new QTabWidget(this);
+    PageControl->setObjectName("PageControlChoix");
+    for (int p = 0; p < 3; ++p) {
+        auto* page = new QWidget;
+        auto* g = new QGridLayout(page);
+        m_titresPage[p] = new QLabel(page);
+        m_titresPage[p]->setFont(titre);
+        g->addWidget(m_titresPage[p], 0, 0, 1, 2);
+        TextMachinePage[p] = new QLabel(page);
+        TextChargePage[p] = new QLabel(page);
+        g->addWidget(TextMachinePage[p], 1, 0, 1, 2);
+        g->addWidget(TextChargePage[p], 2, 0, 1, 2);
+        auto* charges = new QVBoxLayout;
+        m_textCharge[p] = new QLabel(page);
+        m_textCharge[p]->setFont(titre);
+        charges->addWidget(m_textCharge[p]);
+        QButtonGroup* gc = groupe(this);
+        for (int i = 0; i < 7; ++i) {
+            if (!nomsCharge[p][i]) continue;
+            BoutonsCharge[p][i] = bascule(nomsCharge[p][i], page);
+            gc->addButton(BoutonsCharge[p][i]);
+            charges->addWidget(BoutonsCharge[p][i]);
+            connect(BoutonsCharge[p][i], &QToolButton::clicked, this, &TFormChoixCaract::Action);
+        }
+        charges->addStretch();
+        g->addLayout(charges, 3, 1);
+        // The load's own settings are drawn here with the load panel.
+        PanelCaract[p] = new QWidget(page);
+        PanelCaract[p]->setObjectName(p == 1 ? "PanelCaractS" : p == 2 ? "PanelCaractD" : "");
+        PanelCaract[p]->setMinimumSize(320, 220);
+        g->addWidget(PanelCaract[p], 3, 0);
+        g->setRowStretch(3, 1);
+        g->setColumnStretch(0, 1);
+        auto* bas = new QHBoxLayout;
+        if (p == 0) {
+            ButtonVISUALISATION = new QPushButton(page);
+            ButtonVISUALISATION->setObjectName("ButtonVISUALISATION");
+            bas->addWidget(ButtonVISUALISATION);
+            connect(ButtonVISUALISATION, &QPushButton::clicked, this,
+                    &TFormChoixCaract::ButtonVISUALISATIONClick);
+        } else {
+            ButtonAPP[p] = new QPushButton(page);
+            ButtonAPP[p]->setObjectName(p == 1 ? "ButtonAPPstat" : "ButtonAPPdyn");
+            bas->addWidget(ButtonAPP[p]);
+            connect(ButtonAPP[p], &QPushButton::clicked, this, &TFormChoixCaract::ButtonAPPstatClick);
+        }
+        ButtonEtude[p] = new QPushButton(page);
+        ButtonEtude[p]->setObjectName(p == 0   ? "ButtonEtudeCaract"
+                                      : p == 1 ? "ButtonEtudeStatique"
+                                               : "ButtonEtudeDynamique");
+        bas->addWidget(ButtonEtude[p]);
+        connect(ButtonEtude[p], &QPushButton::clicked, this, &TFormChoixCaract::ButtonEtudeCaractClick);
+        bas->addStretch();
+        m_fermer[p] = new QPushButton(page);
+        bas->addWidget(m_fermer[p]);
+        connect(m_fermer[p], &QPushButton::clicked, this, &QWidget::close);
+        g->addLayout(bas, 4, 0, 1, 2);
+        PageControl->addTab(page, QString());
+    }
+    ButtonCouplage = BoutonsCharge[0][4];
+    connect(PageControl, &QTabWidget::currentChanged, this, &TFormChoixCaract::Action);
+    l->addWidget(PageControl, 1);
+    Langue();
+}
+
+void TFormChoixCaract::Langue() {
+    const auto& t = Textes().Texte;
+    setWindowTitle(t[173]);
+    m_textMachine->setText(t[23]);
+    TextPuissanceMachine->setText(QString::number(ChampTailleBanc(ConfigGenerale().ClassePuissance, 4)) +
+                                  " W");
+    for (int i = 0; i < 7; ++i) {
+        BoutonsMachine[i]->setText(t[txt::TypeMachineCourt + i + 1]);
+        BoutonsMachine[i]->setToolTip(t[txt::TypeMachineLong + i + 1]);
+    }
+    for (int p = 0; p < 3; ++p) {
+        PageControl->setTabText(p, t[20 + p]);
+        m_titresPage[p]->setText(t[p == 0 ? 4 : p == 1 ? 6 : 8]);
+        m_textCharge[p]->setText(t[24]);
+        ButtonEtude[p]->setText(t[27]);
+        ButtonEtude[p]->setToolTip(t[28]);
+        m_fermer[p]->setText(t[246]);
+        m_fermer[p]->setToolTip(t[3]);
+        for (int i = 0; i < 7; ++i) {
+            if (!BoutonsCharge[p][i]) continue;
+            const int type = TypesChargeParPage[p][i];
+            BoutonsCharge[p][i]->setText(t[txt::TypeChargeCourt + type]);
+            BoutonsCharge[p][i]->setToolTip(t[txt::TypeChargeDescription + type]);
+        }
+        if (ButtonAPP[p]) {
+            ButtonAPP[p]->setText(t[29]);
+            ButtonAPP[p]->setToolTip(t[30]);
+        }
+    }
+    ButtonVISUALISATION->setText(t[25]);
+    ButtonVISUALISATION->setToolTip(t[26]);
+}
+
+void TFormChoixCaract::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    FormShow();
+}
+
+void TFormChoixCaract::FormShow() {
+    Langue();
+    SetButton();
+    PageControl->blockSignals(true);
+    PageControl->setCurrentIndex(std::clamp(PageDemandee, 0, 2));
+    PageControl->blockSignals(false);
+    Action();
+}
+
+void TFormChoixCaract::SetButton() {
+    const TEnteteEssai& m = travail().ModeleEssai;
+    for (int i = 0; i < 7; ++i)
+        BoutonsMachine[i]->setChecked(m.TypeMachine() == i + 1);
+    for (int p = 0; p < 3; ++p)
+        for (int i = 0; i < 7; ++i)
+            if (BoutonsCharge[p][i])
+                BoutonsCharge[p][i]->setChecked(m.TypeCharge() == TypesChargeParPage[p][i]);
+}
+
+void TFormChoixCaract::Action() {
+    const auto& t = Textes().Texte;
+    for (int p = 0; p < 3; ++p) {
+        TextMachinePage[p]->clear();
+        TextChargePage[p]->clear();
+    }
+    Machine = 0;
+    Charge = 0;
+    for (int i = 0; i < 7; ++i)
+        if (BoutonsMachine[i]->isChecked()) Machine = i + 1;
+    // The coupling aid is for the synchronous machine only.
+    if (Machine != 4) ButtonCouplage->setChecked(false);
+    ButtonCouplage->setEnabled(Machine == 4);
+    const int page = PageControl->currentIndex();
+    for (int i = 0; i < 7; ++i)
+        if (BoutonsCharge[page][i] && BoutonsCharge[page][i]->isChecked())
+            Charge = TypesChargeParPage[page][i];
+    TextMachinePage[page]->setText(t[txt::TypeMachineLong + Machine]);
+    TextChargePage[page]->setText(t[txt::TypeChargeLong + Charge]);
+    const bool tout = Machine != 0 && Charge != 0;
+    ButtonEtude[page]->setEnabled(tout);
+    if (page == 0)
+        ButtonVISUALISATION->setEnabled(tout);
+    else
+        ButtonAPP[page]->setEnabled(Charge != 0);
+    TEnteteEssai& m = travail().ModeleEssai;
+    m.TypeMachine() = Machine;
+    m.TypeCharge() = Charge;
+    for (int p = 1; p < 3; ++p)
+        PanelCaract[p]->setVisible(p == page && Charge != 0);
+}
+
+void TFormChoixCaract::ButtonVISUALISATIONClick() {
+    if (fenetres().FormVisualisation) fenetres().FormVisualisation->show();
+}
+
+void TFormChoixCaract::ButtonAPPstatClick() {
+    if (fenetres().FormVisuApp) fenetres().FormVisuApp->Montre(GroupeApplications(Charge));
+}
+
+void TFormChoixCaract::ButtonEtudeCaractClick() {
+    Travail& t = travail();
+    const int charge = Charge;
+    const int actuelle = t.EssaiCourant >= 1 && t.EssaiCourant <= NB_ESSAIS_MAX
+                             ? t.Essais[t.EssaiCourant].Entete.TypeCharge()
+                             : 0;
+    auto* avertissement = qobject_cast<TAvertissements*>(fenetres().Avertissements);
+    if (avertissement) {
+        avertissement->Code = charge;
+        if (charge != actuelle && avertissement->test() && avertissement->exec() != QDialog::Accepted) return;
+    }
+    if (t.NbCaract() == 0) {
+        TNouvelCaract* d = fenetres().NouvelCaract;
+        if (!d) return;
+        d->Prepare(ModeDefinition::Nouveau, 1);
+        if (d->exec() != QDialog::Accepted) return;
+    }
+    TFormTraceCaract* f = fenetres().FormTraceCaract;
+    f->Setcourbe();
+    f->show();
+    f->raise();
+    close();
+}
+
+void TFormChoixCaract::closeEvent(QCloseEvent* e) {
+    if (!fenetres().FormTraceCaract->isVisible() && fenetres().FormMachine2) fenetres().FormMachine2->show();
+    QDialog::closeEvent(e);
+}

@@ -1,0 +1,159 @@
+#include "ProgrammeTest.h"
+
+#include "application/Avertissements.h"
+#include "study/FormTraceCaract.h"
+#include "study/NouvelCaract.h"
+
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+class ChoixCaract : public ProgrammeTest {
+protected:
+    TFormChoixCaract& c() { return *fenetres().FormChoixCaract; }
+    void montre(int page) {
+        c().PageDemandee = page;
+        c().show();
+        QApplication::processEvents();
+    }
+    // Answers the next modal dialog with `accepte` once it is up, and says which one it was.
+    QString reponds(bool accepte) {
+        auto nom = std::make_shared<QString>();
+        QTimer::singleShot(0, [nom, accepte] {
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                *nom = d->objectName();
+                // Accepting is what the dialog's default button does, not a bare accept().
+                QPushButton* ok = nullptr;
+                for (QPushButton* b : d->findChildren<QPushButton*>())
+                    if (b->isDefault()) ok = b;
+                if (accepte && ok)
+                    ok->click();
+                else if (accepte)
+                    d->accept();
+                else
+                    d->reject();
+            }
+        });
+        m_noms.push_back(nom);
+        return {};
+    }
+    QString dernierDialogue() const { return m_noms.empty() ? QString() : *m_noms.back(); }
+
+private:
+    std::vector<std::shared_ptr<QString>> m_noms;
+};
+
+TEST_F(ChoixCaract, TheCouplingAidIsForTheSynchronousMachineOnly) {
+    montre(0);
+    c().BoutonsMachine[3]->click(); // MS Triphasée
+    EXPECT_TRUE(c().ButtonCouplage->isEnabled());
+    c().ButtonCouplage->click();
+    EXPECT_EQ(c().Charge, 5);
+    c().BoutonsMachine[2]->click(); // MAS Triphasée
+    EXPECT_FALSE(c().ButtonCouplage->isEnabled());
+    EXPECT_FALSE(c().ButtonCouplage->isChecked());
+    EXPECT_EQ(c().Charge, 0);
+    EXPECT_EQ(travail().ModeleEssai.TypeMachine(), 3);
+}
+
+TEST_F(ChoixCaract, OnlyTheLoadsOfThePageOnViewCount) {
+    montre(1);
+    c().BoutonsMachine[0]->click();
+    c().BoutonsCharge[1][0]->click(); // T = cst on the static page
+    EXPECT_EQ(c().Charge, 6);
+    EXPECT_TRUE(c().ButtonEtude[1]->isEnabled());
+    EXPECT_TRUE(c().PanelCaract[1]->isVisible());
+    c().PageControl->setCurrentIndex(2);
+    EXPECT_EQ(c().Charge, 0);
+    EXPECT_FALSE(c().ButtonEtude[2]->isEnabled());
+    EXPECT_FALSE(c().ButtonAPP[2]->isEnabled());
+    EXPECT_FALSE(c().PanelCaract[1]->isVisible());
+    EXPECT_EQ(travail().ModeleEssai.TypeCharge(), 0);
+}
+
+TEST_F(ChoixCaract, ApplicationsNeedALoadAndStudyNeedsAMachineToo) {
+    montre(1);
+    c().BoutonsCharge[1][2]->click(); // T = a.n²+b
+    EXPECT_TRUE(c().ButtonAPP[1]->isEnabled());
+    EXPECT_FALSE(c().ButtonEtude[1]->isEnabled());
+}
+
+TEST_F(ChoixCaract, ShowingPressesTheButtonsOfTheTemplate) {
+    travail().ModeleEssai.TypeMachine() = 5;
+    travail().ModeleEssai.TypeCharge() = 13;
+    montre(2);
+    EXPECT_TRUE(c().BoutonsMachine[4]->isChecked());
+    EXPECT_TRUE(c().BoutonsCharge[2][3]->isChecked());
+    EXPECT_EQ(c().Charge, 13);
+    EXPECT_EQ(c().PageControl->currentIndex(), 2);
+}
+
+TEST_F(ChoixCaract, CancellingTheFirstDefinitionLeavesTheScreenOpenAndTheWorkAlone) {
+    montre(0);
+    c().BoutonsMachine[2]->click();
+    c().BoutonsCharge[0][0]->click();
+    reponds(false);
+    c().ButtonEtudeCaractClick();
+    EXPECT_EQ(dernierDialogue(), "NouvelCaract");
+    EXPECT_TRUE(c().isVisible());
+    EXPECT_EQ(travail().EnteteTravail.NbEssais, 0);
+    EXPECT_FALSE(fenetres().FormTraceCaract->isVisible());
+}
+
+TEST_F(ChoixCaract, AStudyStartsInThePlotWindowWithANewTest) {
+    montre(0);
+    c().BoutonsMachine[2]->click();
+    c().BoutonsCharge[0][0]->click();
+    reponds(true);
+    c().ButtonEtudeCaractClick();
+    EXPECT_TRUE(fenetres().FormTraceCaract->isVisible());
+    EXPECT_FALSE(c().isVisible());
+    ASSERT_EQ(travail().EnteteTravail.NbEssais, 1);
+    EXPECT_EQ(travail().Essais[1].Entete.TypeMachine(), 3);
+    EXPECT_EQ(travail().Essais[1].Entete.TypeCharge(), 1);
+    EXPECT_EQ(travail().NbCaract(), 1);
+    fenetres().FormTraceCaract->close();
+}
+
+struct CasAvertissement {
+    const char* nom;
+    int avant, apres;
+    bool averti;
+};
+
+class Avertissement : public ChoixCaract, public testing::WithParamInterface<CasAvertissement> {};
+
+TEST_P(Avertissement, IsShownBeforeALoadThatNeedsTheFunctionInputs) {
+    Travail& t = travail();
+    t.ModeleEssai.TypeMachine() = 3;
+    t.ModeleEssai.TypeCharge() = GetParam().avant;
+    t.AjouteEssai();
+    t.EnteteTravail.DefCaract(1) = TDefCaract{1, 1, {}, 1, 18, {}, 2, 18, {}, 0};
+    t.ModeleEssai.TypeCharge() = GetParam().apres;
+    montre(1);
+    reponds(false); // a warning, if any, is refused: the study must not start
+    c().ButtonEtudeCaractClick();
+    EXPECT_EQ(dernierDialogue() == "Avertissements", GetParam().averti);
+    EXPECT_EQ(fenetres().FormTraceCaract->isVisible(), !GetParam().averti);
+    fenetres().FormTraceCaract->close();
+}
+
+INSTANTIATE_TEST_SUITE_P(Cas, Avertissement,
+                         testing::Values(CasAvertissement{"quadraticAfterConstant", 6, 8, false},
+                                         CasAvertissement{"constantAfterQuadratic", 8, 6, true},
+                                         CasAvertissement{"sameLoadAgain", 6, 6, false},
+                                         CasAvertissement{"liftingAfterPower", 9, 17, true}),
+                         [](const auto& i) { return std::string(i.param.nom); });
+
+TEST(Avertissements, FollowTheLoadsAndApplicationsThatNeedTheFunctionInputs) {
+    std::vector<int> averties;
+    for (int code = 0; code <= 70; ++code)
+        if (TestAvertissement(code)) averties.push_back(code);
+    EXPECT_EQ(averties, (std::vector<int>{6,  7,  9,  10, 11, 13, 15, 16, 17, 18,
+                                          51, 52, 53, 54, 55, 56, 57, 58, 60, 66}));
+}
+
+} // namespace
