@@ -113,8 +113,31 @@ void PolylineSansRepetition(benchmark::State& etat) {
         b.polylines(b.sansRepetition);
 }
 
+// The cursor following the measurement over a full graph: XOR off and on, no redraw.
+void DeplacementCurseur(benchmark::State& etat) {
+    Banc& b = banc();
+    QPainter p(&b.images[0]);
+    TGraphe g;
+    b.prepare(g, p, 0);
+    g.TraceCadre();
+    for (int e = 1; e <= NB_ESSAIS_MAX; ++e) {
+        RemplitCourbe(*b.courbe, *b.travail, 1, e);
+        g.TraceCourbe(*b.courbe);
+    }
+    g.InitialiseCurseur(TCurseurXor::Reticule, 1);
+    const TDefCaract& d = b.travail->EnteteTravail.DefCaract(1);
+    const TEssai& essai = b.travail->Essais[1];
+    int k = 0;
+    for (auto _ : etat) {
+        const int j = k++ % NB_POINTS_MAX;
+        g.PlaceCurseur(essai.valeur(d.ColonneX, j), essai.valeur(d.ColonneY, j));
+    }
+    etat.counters["plafond"] = 0.0002;
+}
+
 } // namespace
 
+BENCHMARK(DeplacementCurseur)->Unit(benchmark::kMicrosecond)->UseRealTime();
 BENCHMARK(Redessin)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(Polyline)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(PolylineSansRepetition)
@@ -131,6 +154,7 @@ int main(int argc, char** argv) {
         {"4 graphs 960x540, 5 x 2001 points, cubic / drawPolyline", "Redessin", "Polyline", "", 3.0, 16.0},
         {"the same / drawPolyline without repeated vertices", "Redessin", "PolylineSansRepetition", "", 3.0,
          16.0},
+        {"cursor moved on a full graph / 0.2 ms", "DeplacementCurseur", "", "plafond", 1.0},
     });
     benchmark::RunSpecifiedBenchmarks(&rapport);
     const bool ok = rapport.imprime();
