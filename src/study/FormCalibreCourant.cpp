@@ -1,5 +1,6 @@
 #include "FormCalibreCourant.h"
 
+#include "BoutonsCalibre.h"
 #include "TriPoints.h"
 #include "shell/Textes.h"
 #include "work/Travail.h"
@@ -11,35 +12,14 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
-
-QToolButton* bouton(const char* nom, QWidget* parent) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(nom);
-    b->setCheckable(true);
-    b->setFocusPolicy(Qt::StrongFocus);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    b->setMinimumHeight(b->fontMetrics().height() * 2);
-    return b;
-}
-
-} // namespace
-
 TFormCalibreCourant::TFormCalibreCourant(QWidget* parent) : QDialog(parent) {
     setObjectName("FormCalibreCourant");
     setModal(true);
 
-    GroupBoxCalibre = new QGroupBox(this);
-    GroupBoxCalibre->setObjectName("GroupBoxCalibre");
-    auto* g = new QHBoxLayout(GroupBoxCalibre);
-    ButtonCalibre2A = bouton("ButtonCalibre2A", GroupBoxCalibre);
-    ButtonCalibre20A = bouton("ButtonCalibre20A", GroupBoxCalibre);
-    g->addWidget(ButtonCalibre2A);
-    g->addWidget(ButtonCalibre20A);
-    auto* groupe = new QButtonGroup(this);
-    groupe->addButton(ButtonCalibre2A);
-    groupe->addButton(ButtonCalibre20A);
+    const BoutonsCalibre b = creeBoutonsCalibre(this);
+    GroupBoxCalibre = b.GroupBoxCalibre;
+    ButtonCalibre2A = b.ButtonCalibre2A;
+    ButtonCalibre20A = b.ButtonCalibre20A;
     connect(ButtonCalibre2A, &QToolButton::clicked, this, &TFormCalibreCourant::ButtonCalibre2AClick);
     connect(ButtonCalibre20A, &QToolButton::clicked, this, &TFormCalibreCourant::ButtonCalibre20AClick);
 

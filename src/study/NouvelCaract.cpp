@@ -1,5 +1,6 @@
 #include "NouvelCaract.h"
 
+#include "BoutonsCalibre.h"
 #include "shell/ConfigGenerale.h"
 #include "shell/Textes.h"
 #include "work/Travail.h"
@@ -82,18 +83,6 @@ void TBoutonQuadrant::mouseDoubleClickEvent(QMouseEvent* e) {
 
 namespace {
 
-QToolButton* boutonCalibre(const char* nom, const char* texte, QWidget* parent) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(nom);
-    b->setText(texte); // a range in amperes reads the same in every language
-    b->setCheckable(true);
-    b->setFocusPolicy(Qt::StrongFocus);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    b->setMinimumHeight(b->fontMetrics().height() * 2);
-    return b;
-}
-
 QGroupBox* liste(const char* nom, QWidget* parent) {
     auto* g = new QGroupBox(parent);
     g->setObjectName(nom);
@@ -128,16 +117,13 @@ TNouvelCaract::TNouvelCaract(QWidget* parent) : QDialog(parent) {
     }
     connect(m_boutonsQ, &QButtonGroup::idClicked, this, &TNouvelCaract::QuadrantClick);
 
-    GroupBoxCalibre = new QGroupBox(this);
-    GroupBoxCalibre->setObjectName("GroupBoxCalibre");
-    auto* calibres = new QHBoxLayout(GroupBoxCalibre);
-    ButtonCalibre2A = boutonCalibre("ButtonCalibre2A", "2 A", GroupBoxCalibre);
-    ButtonCalibre20A = boutonCalibre("ButtonCalibre20A", "20 A", GroupBoxCalibre);
-    calibres->addWidget(ButtonCalibre2A);
-    calibres->addWidget(ButtonCalibre20A);
-    auto* groupeCalibre = new QButtonGroup(this);
-    groupeCalibre->addButton(ButtonCalibre2A);
-    groupeCalibre->addButton(ButtonCalibre20A);
+    const BoutonsCalibre calibres = creeBoutonsCalibre(this);
+    GroupBoxCalibre = calibres.GroupBoxCalibre;
+    ButtonCalibre2A = calibres.ButtonCalibre2A;
+    ButtonCalibre20A = calibres.ButtonCalibre20A;
+    // A range in amperes reads the same in every language.
+    ButtonCalibre2A->setText("2 A");
+    ButtonCalibre20A->setText("20 A");
     connect(ButtonCalibre2A, &QToolButton::clicked, this, &TNouvelCaract::ButtonCalibre2AClick);
     connect(ButtonCalibre20A, &QToolButton::clicked, this, &TNouvelCaract::ButtonCalibre20AClick);
 
