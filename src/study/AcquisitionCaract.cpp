@@ -2,7 +2,9 @@
 
 #include "link/Liaison.h"
 #include "shell/ConfigGenerale.h"
+#include "work/Entier32.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 AcquisitionCaract::AcquisitionCaract(Liaison& liaison, Travail& travail, TConfigGenerale& config)
@@ -10,6 +12,11 @@ AcquisitionCaract::AcquisitionCaract(Liaison& liaison, Travail& travail, TConfig
 
 int AcquisitionCaract::poidsDistance(int classePuissance) {
     static constexpr int poids[4] = {50, 100, 10, 100};
+    return classePuissance >= 0 && classePuissance <= 3 ? poids[classePuissance] : poids[2];
+}
+
+int AcquisitionCaract::poidsDistanceCharge(int classePuissance) {
+    static constexpr int poids[4] = {10, 100, 10, 4};
     return classePuissance >= 0 && classePuissance <= 3 ? poids[classePuissance] : poids[2];
 }
 
@@ -110,8 +117,179 @@ ResultatAjout AcquisitionCaract::enregistrePoint() {
     return m_travail.AjoutePoint();
 }
 
+std::array<int32_t, 5> AcquisitionCaract::blocLoiCharge(const TEnteteEssai& e, const ConstantesBanc& banc) {
+    using M = TEnteteEssai;
+    const int32_t tn = banc.RatedTorque;
+    const auto couple = [&](int mot) { return quotient32(produit32(tn, e[mot]), 150); };
+    const int type = e.TypeCharge();
+    std::array<int32_t, 5> b{};
+    switch (type) {
+    case 6:
+    case 10:
+        b[1] = couple(M::MotTorqueConstPos);
+        break;
+    case 7:
+    case 11:
+        b = {couple(M::MotLinearAtSyncPos), couple(M::MotLinearConstPos), banc.SyncSpeed, 0, 0};
+        break;
+    case 8:
+    case 12:
+        b = {couple(M::MotQuadAtSyncPos), couple(M::MotQuadConstPos), banc.SyncSpeed, 0, 0};
+        break;
+    case 9:
+    case 13: {
+        const int32_t p = produit32(produit32(banc.RatedPower, e[M::MotPowerConstPos]), 956);
+        b = {couple(M::MotPowerTorqueLimitPos), 0,
+             quotient32(quotient32(p, e[M::MotPowerTorqueLimitPos]), tn), 0, 0};
+        break;
+    }
+    case 14: {
+        const int32_t reduction = e[M::MotCyclicReduction], pente = e[M::MotCyclicSlope];
+        b = {couple(M::MotCyclicMaxPos), couple(M::MotCyclicMinPos),
+             quotient32(produit32(10 - pente, reduction), 10), quotient32(produit32(reduction, pente), 10),
+             0};
+        break;
+    }
+    case 15:
+    case 16:
+        b = {couple(M::MotStickingRunPos), couple(M::MotStickingPos), e[M::MotBreakawaySpeedPos], 0, 0};
+        break;
+    case 17:
+    case 18:
+        b = {quotient32(produit32(tn, e[M::MotLiftMassPos]), banc.SyncSpeed), e[M::MotLiftEfficiency],
+             e[M::MotLiftSpeed], 0, 0};
+        break;
+    default:
+        return b;
+    }
+    const bool dynamique = (type >= 10 && type <= 14) || type == 16 || type == 18;
+    if (dynamique) b[4] = e[M::MotInertie];
+    return b;
+}
+
+void AcquisitionCaract::setAcquisitionChargeManu() {
+    m_liaison.setParam0();
+    const auto bloc = blocLoiCharge(m_travail.ModeleEssai, constantesBanc(m_config));
+    std::copy(bloc.begin(), bloc.end(), m_liaison.ParamBlock.begin());
+    const int code = CodesLoiCharge(m_travail.ModeleEssai.TypeCharge());
+    m_liaison.EmissionControle((code << 8) | 1);
+    m_liaison.EmissionParam();
+    m_liaison.EmissionControle((code << 8) | 5);
+    vitessePrecedente = 0;
+    couplePrecedent = 0;
+}
+
+bool AcquisitionCaract::entreChargeManu() {
+    if (!m_liaison.LinkOpen) m_liaison.Initialise();
+    if (!m_liaison.LinkOpen) return false;
+    mode = Mode::ChargeManu;
+    m_travail.AcquisitionEnCours = true;
+    setAcquisitionChargeManu();
+    TimerManu = true;
+    return true;
+}
+
+bool AcquisitionCaract::entreChargeAuto() {
+    if (!m_liaison.LinkOpen) m_liaison.Initialise();
+    if (!m_liaison.LinkOpen) return false;
+    mode = Mode::ChargeAuto;
+    m_travail.AcquisitionEnCours = true;
+    setAcquisitionChargeManu();
+    TimerChargeAuto = true;
+    return true;
+}
+
+AcquisitionCaract::Suite AcquisitionCaract::TimerChargeAutoTimer(bool enregistre) {
+    m_liaison.LectureValeurs();
+    auto& m = m_travail.Mesures;
+    if (m[0] < 0) return Suite::Stop;
+    m[11] = 0;
+    const int64_t dn = int64_t(m[1]) - vitessePrecedente;
+    const int64_t dt = int64_t(m[2]) - couplePrecedent;
+    const int64_t d = dn * dn + poidsDistanceCharge(m_config.ClassePuissance) * dt * dt;
+    if (d > SeuilDistance && enregistre) {
+        vitessePrecedente = m[1];
+        couplePrecedent = m[2];
+        if (enregistrePoint() == ResultatAjout::EssaiPlein) return Suite::Stop;
+    }
+    return Suite::Continue;
+}
+
+bool AcquisitionCaract::entreOscillo() {
+    if (!m_liaison.LinkOpen) m_liaison.Initialise();
+    if (!m_liaison.LinkOpen) return false;
+    mode = Mode::Oscillo;
+    m_travail.AcquisitionEnCours = true;
+    setAcquisitionChargeManu();
+    oscilloArme = false;
+    oscilloDeclenche = false;
+    TimerOscillo = true;
+    return true;
+}
+
+int AcquisitionCaract::dureeOscillo(int index) {
+    static constexpr int durees[25] = {5,  6,  7,  8,  9,  10, 12, 14, 16, 18,  20,  25, 30,
+                                       35, 40, 45, 50, 55, 60, 70, 80, 90, 100, 110, 120};
+    return durees[std::clamp(index, 0, 24)];
+}
+
+int AcquisitionCaract::colonneSynchro(int variable) {
+    static constexpr int colonnes[4] = {1, 2, 4, 5};
+    return colonnes[std::clamp(variable, 1, 4) - 1];
+}
+
+int AcquisitionCaract::seuilSynchro(int classePuissance, int position) {
+    static constexpr int seuils[4][4] = {{10, 5, 5, 10}, {10, 2, 2, 10}, {10, 5, 5, 10}, {10, 10, 10, 10}};
+    if (classePuissance < 0 || classePuissance > 3) classePuissance = 2;
+    return seuils[classePuissance][std::clamp(position, 0, 3)];
+}
+
+void AcquisitionCaract::configureOscillo(int indexDuree, int position) {
+    if (m_travail.EssaiCourant < 1 || m_travail.EssaiCourant > NB_ESSAIS_MAX) return;
+    TEnteteEssai& e = m_travail.Essais[m_travail.EssaiCourant].Entete;
+    position = std::clamp(position, 0, 3);
+    e[TEnteteEssai::MotDureeOscillo] = std::clamp(indexDuree, 0, 24);
+    e[TEnteteEssai::MotVariableSynchro] = position + 1;
+    const int32_t maximum = m_travail.Colonnes[colonneSynchro(position + 1)].Maximum;
+    e[TEnteteEssai::MotSeuilSynchro] =
+        quotient32(produit32(maximum, seuilSynchro(m_config.ClassePuissance, position)), 1000);
+    m_travail.ModeleEssai = e;
+}
+
+void AcquisitionCaract::arme(bool synchro) {
+    oscilloDeclenche = !synchro;
+    oscilloArme = true;
+    m_liaison.inittime();
+    m_liaison.LectureValeurs();
+    const TEnteteEssai& e = m_travail.ModeleEssai;
+    reference = m_travail.Mesures[colonneSynchro(e[TEnteteEssai::MotVariableSynchro])];
+    finTemps = dureeOscillo(e[TEnteteEssai::MotDureeOscillo]) * 100;
+}
+
+AcquisitionCaract::Suite AcquisitionCaract::TimerOscilloTimer() {
+    m_liaison.LectureValeurs();
+    auto& m = m_travail.Mesures;
+    if (m[0] < 0) return Suite::Stop;
+    const TEnteteEssai& e = m_travail.ModeleEssai;
+    if (!oscilloDeclenche) {
+        m[11] = 0;
+        const int64_t ecart = int64_t(m[colonneSynchro(e[TEnteteEssai::MotVariableSynchro])]) - reference;
+        if (oscilloArme && std::abs(ecart) > e[TEnteteEssai::MotSeuilSynchro]) {
+            oscilloDeclenche = true;
+            m_liaison.inittime();
+        }
+    }
+    if (oscilloDeclenche && enregistrePoint() == ResultatAjout::EssaiPlein) return Suite::Stop;
+    if (m[11] > finTemps) {
+        TimerOscillo = false;
+        return Suite::Stop;
+    }
+    return Suite::Continue;
+}
+
 void AcquisitionCaract::resetAcquisition() {
     TimerManu = TimerOscillo = TimerAuto = TimerChargeAuto = false;
+    oscilloArme = oscilloDeclenche = false;
     m_liaison.EmissionControle(1);
     m_liaison.setParam0();
 }

@@ -1,10 +1,14 @@
 #pragma once
 // Acquisition of a machine's characteristics: by hand with K under the user's hand, or during a
 // sweep of K run by the drive, recording a point each time the operating point has moved far
-// enough. The plot window drives this with its timers and buttons; nothing here is a widget.
+// enough; and the study of the machine on an industrial load law that the drive emulates, point by
+// point or against time with a triggered oscilloscope. The plot window drives this with its timers
+// and buttons; nothing here is a widget.
 
+#include "study/ConstantesBanc.h"
 #include "work/Travail.h"
 
+#include <array>
 #include <cstdint>
 
 class Liaison;
@@ -12,7 +16,7 @@ struct TConfigGenerale;
 
 class AcquisitionCaract {
 public:
-    enum class Mode { Aucun, Manuel, Auto };
+    enum class Mode { Aucun, Manuel, Auto, ChargeManu, ChargeAuto, Oscillo };
     // What a tick asks of the window.
     enum class Suite { Continue, Stop };
 
@@ -40,6 +44,8 @@ public:
 
     // Weight of the torque in the distance between two points of a sweep, by power class.
     static int poidsDistance(int classePuissance);
+    // The same weight in the automatic mode on a static load.
+    static int poidsDistanceCharge(int classePuissance);
     // Load-law code of the current test's load type.
     int codeLoi() const;
 
@@ -56,6 +62,35 @@ public:
     Suite TimerAutoTimer();
     // Appends Mesures to the current test; a full test refuses the point.
     ResultatAjout enregistrePoint();
+    // The load law of a test header as the drive's parameter block (torques in hundredths of N.m,
+    // the corner speed of the constant-power law in tr/min, the lifted mass in kg).
+    static std::array<int32_t, 5> blocLoiCharge(const TEnteteEssai& e, const ConstantesBanc& banc);
+    // Sends the current test's load law to the drive and clears the last recorded point.
+    void setAcquisitionChargeManu();
+    bool entreChargeManu();
+    bool entreChargeAuto();
+    bool entreOscillo();
+    // enregistre: the automatic recording toggle is down.
+    Suite TimerChargeAutoTimer(bool enregistre);
+
+    // Oscilloscope. Durations in seconds, index 0..24 (outside: the nearest end).
+    static int dureeOscillo(int index);
+    // The column of Mesures that synchronisation variable 1..4 designates: speed, torque,
+    // voltage, current.
+    static int colonneSynchro(int variable);
+    // Trigger threshold, thousandths of the variable's full scale, by class and list position.
+    static int seuilSynchro(int classePuissance, int position);
+    // The duration bar or the variable list changed: the current test's words 17..19. The work is
+    // not marked modified: this is the view's configuration, not a measurement.
+    void configureOscillo(int indexDuree, int position);
+    // "Acqui.": the time base restarts; with synchronisation the recording waits for the trigger.
+    void arme(bool synchro);
+    Suite TimerOscilloTimer();
+    bool oscilloArme = false;
+    bool oscilloDeclenche = false;
+    int32_t reference = 0;
+    int32_t finTemps = 0; // hundredths of a second
+
     // Ends any mode: timers off, load off, K back to 0.
     void stop();
     void resetAcquisition();
