@@ -105,3 +105,15 @@ const TTextesKorlan& TextesKorlan() {
 Langue LangueCourante() {
     return courants().langue;
 }
+
+QString Traduit(const char* francais, const char* anglais, const char* espagnol) {
+    switch (LangueCourante()) {
+    case Langue::Anglais:
+        return QString::fromUtf8(anglais);
+    case Langue::Espagnol:
+        return QString::fromUtf8(espagnol);
+    case Langue::Francais:
+        break;
+    }
+    return QString::fromUtf8(francais);
+}

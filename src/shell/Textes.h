@@ -72,3 +72,5 @@ const TTextesVimra& Textes();
 const TTextesKorlan& TextesKorlan();
 // The language of the current records, for the few texts the table does not hold.
 Langue LangueCourante();
+// One of three spellings after the current language (UTF-8), for those few texts.
+QString Traduit(const char* francais, const char* anglais, const char* espagnol);

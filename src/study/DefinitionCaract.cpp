@@ -51,15 +51,7 @@ constexpr Traductions bulleAbscisse = {"Sélection de la grandeur à afficher en
                                        "Selección de la magnitud mostrada en abscisas"};
 
 QString traduit(const Traductions& t) {
-    switch (LangueCourante()) {
-    case Langue::Anglais:
-        return QString::fromUtf8(t[1]);
-    case Langue::Espagnol:
-        return QString::fromUtf8(t[2]);
-    case Langue::Francais:
-        break;
-    }
-    return QString::fromUtf8(t[0]);
+    return Traduit(t[0], t[1], t[2]);
 }
 
 int positionDans(const std::vector<int>& colonnes, int n, int colonne) {

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -78,14 +79,7 @@ TFormTraceCaract::TFormTraceCaract(Liaison& liaison, QWidget* parent)
     ButtonClose = bouton("ButtonClose", centre);
     for (QToolButton* b : {ButtonModifCharge, ButtonAffichage, ButtonTitre, ButtonClose})
         haut->addWidget(b);
-    connect(ButtonModifCharge, &QToolButton::clicked, this, [this] {
-        // The choice screen opens on the page of the current test's load.
-        const GroupeMode g = groupeMode(travail().ModeleEssai.TypeCharge());
-        TFormChoixCaract* c = fenetres().FormChoixCaract;
-        c->PageDemandee = g == GroupeMode::ChargeStatique ? 1 : g == GroupeMode::Oscilloscope ? 2 : 0;
-        c->exec();
-        Action();
-    });
+    connect(ButtonModifCharge, &QToolButton::clicked, this, &TFormTraceCaract::ButtonModifChargeClick);
     connect(ButtonAffichage, &QToolButton::clicked, this, [this] { Action(); });
     connect(ButtonTitre, &QToolButton::clicked, this, [this] { Action(); });
     connect(ButtonClose, &QToolButton::clicked, this, &QWidget::close);
@@ -131,6 +125,12 @@ TFormTraceCaract::TFormTraceCaract(Liaison& liaison, QWidget* parent)
     TimerAuto = new QTimer(this);
     TimerAuto->setInterval(50);
     connect(TimerAuto, &QTimer::timeout, this, &TFormTraceCaract::TimerAutoTimer);
+    TimerChargeAuto = new QTimer(this);
+    TimerChargeAuto->setInterval(50);
+    connect(TimerChargeAuto, &QTimer::timeout, this, &TFormTraceCaract::TimerChargeAutoTimer);
+    TimerOscillo = new QTimer(this);
+    TimerOscillo->setInterval(50);
+    connect(TimerOscillo, &QTimer::timeout, this, &TFormTraceCaract::TimerOscilloTimer);
 
     construitMenus();
     // The window sees Escape and Space before its controls.
@@ -160,8 +160,6 @@ void TFormTraceCaract::construitBarres() {
     connect(ButtonAuto, &QToolButton::clicked, this, &TFormTraceCaract::ButtonAutoClick);
     l->addWidget(PanelAcquisitionCarMachine);
 
-    // The load modes arrive with the load control; their bars exist so that every refresh can
-    // treat the five modes alike.
     PanelAcqusitionChargeStatique = new QWidget(barre);
     PanelAcqusitionChargeStatique->setObjectName("PanelAcqusitionChargeStatique");
     auto* statique = new QHBoxLayout(PanelAcqusitionChargeStatique);
@@ -178,8 +176,11 @@ void TFormTraceCaract::construitBarres() {
     ButtonChargeDynamique = bouton("ButtonChargeDynamique", PanelAcqusitionChargeDynamique, true);
     dynamique->addWidget(ButtonChargeDynamique);
     l->addWidget(PanelAcqusitionChargeDynamique);
-    for (QToolButton* b : {ButtonChargeManu, ButtonChargeAuto, ButtonChargeDynamique})
-        b->setEnabled(false);
+    connect(ButtonChargeManu, &QToolButton::clicked, this, &TFormTraceCaract::ButtonChargeManuClick);
+    connect(ButtonChargeAuto, &QToolButton::clicked, this, &TFormTraceCaract::ButtonChargeAutoClick);
+    connect(ButtonChargeDynamique, &QToolButton::clicked, this,
+            &TFormTraceCaract::ButtonChargeDynamiqueClick);
+    construitBarresCharge(barre);
 
     PanelAcquiManu = new QWidget(barre);
     PanelAcquiManu->setObjectName("PanelAcquiManu");
@@ -310,6 +311,27 @@ void TFormTraceCaract::Langue() {
     ButtonChargeAuto->setToolTip(t[314]);
     ButtonChargeDynamique->setText(t[305]);
     ButtonChargeDynamique->setToolTip(t[306]);
+    ButtonAcquiPointStatique->setText(t[323]);
+    ButtonAcquiPointStatique->setToolTip(t[324]);
+    ButtonAcquiAutoStatique->setText(t[313]);
+    ButtonAcquiAutoStatique->setToolTip(t[326]);
+    SpeedButtonOscillo->setText(t[327]);
+    SpeedButtonOscillo->setToolTip(t[328]);
+    for (QToolButton* b : {ButtonStopChargeManu, ButtonStopChargeAuto, ButtonStopDynamique})
+        b->setToolTip(t[334]);
+    ComboBoxVariable->setToolTip(t[339]);
+    ScrollBarDureeOscillo->setToolTip(t[340]);
+    TextDureeSynchro->setToolTip(t[341]);
+    {
+        const int choix = ComboBoxVariable->currentIndex();
+        ComboBoxVariable->blockSignals(true);
+        ComboBoxVariable->clear();
+        ComboBoxVariable->addItems(
+            {Traduit("Vitesse", "Speed", "Velocidad"), Traduit("Couple", "Torque", "Par"),
+             Traduit("Tension", "Voltage", "Tensión"), Traduit("Courant", "Current", "Corriente")});
+        ComboBoxVariable->setCurrentIndex(std::max(choix, 0));
+        ComboBoxVariable->blockSignals(false);
+    }
     ButtonAcquiPointCaract->setText(t[321]);
     ButtonAcquiPointCaract->setToolTip(t[322]);
     ButtonStopManu->setToolTip(t[334]);
@@ -410,6 +432,10 @@ void TFormTraceCaract::Action() {
     PanelANALYSE->setVisible(!unMode);
     PanelAcquiManu->setVisible(ButtonManu->isChecked());
     PanelAcquiAuto->setVisible(ButtonAuto->isChecked());
+    PanelChargeStatiqueManu->setVisible(ButtonChargeManu->isChecked());
+    PanelChargeStatiqueAuto->setVisible(ButtonChargeAuto->isChecked());
+    PanelChargeDynamique->setVisible(ButtonChargeDynamique->isChecked());
+    afficheOscillo();
 
     t.Mesures[0] = -1;
     for (int k = 1; k <= 4; ++k) {
@@ -516,7 +542,9 @@ bool TFormTraceCaract::eventFilter(QObject* o, QEvent* e) {
 
 void TFormTraceCaract::closeEvent(QCloseEvent* e) {
     ButtonStopManuClick();
-    if (TimerManu->isActive() || TimerAuto->isActive()) m_acq.resetAcquisition();
+    if (TimerManu->isActive() || TimerAuto->isActive() || TimerChargeAuto->isActive() ||
+        TimerOscillo->isActive())
+        m_acq.resetAcquisition();
     if (fenetres().FormAideCablage) fenetres().FormAideCablage->close();
     if (fenetres().FormMachine2) fenetres().FormMachine2->show();
     e->accept();

@@ -12,6 +12,7 @@
 #include <memory>
 
 class QAction;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -83,6 +84,16 @@ public:
     void resetMenu();
     void setMenu();
 
+    // Load modes: the drive emulates the current test's load law.
+    void ButtonChargeManuClick(bool presse);
+    void ButtonChargeAutoClick(bool presse);
+    void ButtonChargeDynamiqueClick(bool presse);
+    void TimerChargeAutoTimer();
+    void TimerOscilloTimer();
+    void SpeedButtonOscilloClick();
+    void ComboBoxDureeChange();
+    void ButtonModifChargeClick();
+
     AcquisitionCaract& acquisition() { return m_acq; }
     TCaractMachine* panneau(int k) const { return m_panneaux[k - 1]; }
     QRect rectanglePanneaux() const;
@@ -117,6 +128,25 @@ public:
     QToolButton* ButtonAutoDecroissant;
     QToolButton* ButtonStopAuto;
     QLabel* TextModechargeAuto;
+    QWidget* PanelChargeStatiqueManu;
+    QLabel* TextModeChargestatiqueManu;
+    QToolButton* ButtonAcquiPointStatique;
+    QToolButton* ButtonStopChargeManu;
+    QWidget* PanelChargeStatiqueAuto;
+    QLabel* TextModeChargestatiqueAuto;
+    QToolButton* ButtonAcquiAutoStatique;
+    QToolButton* ButtonStopChargeAuto;
+    QWidget* PanelChargeDynamique;
+    QLabel* TextModeChargeDynamique;
+    QLabel* StaticTextModeOscillo;
+    QToolButton* SpeedButtonOscillo;
+    QToolButton* ButtonStopDynamique;
+    QWidget* PanelConfOscillo;
+    QToolButton* ButtonSynchro;
+    QLabel* TextSynchro;
+    QComboBox* ComboBoxVariable;
+    QScrollBar* ScrollBarDureeOscillo;
+    QLabel* TextDureeSynchro;
     QWidget* PanelANALYSE;
     std::array<QToolButton*, 5> Buttoncourbe{};
     std::array<QLineEdit*, 5> Editcourbe{};
@@ -126,6 +156,8 @@ public:
     QWidget* ImageFond;
     QTimer* TimerManu;
     QTimer* TimerAuto;
+    QTimer* TimerChargeAuto;
+    QTimer* TimerOscillo;
 
     QMenu* Fichier1;
     QMenu* Edition1;
@@ -149,6 +181,12 @@ protected:
 
 private:
     void construitBarres();
+    void construitBarresCharge(QWidget* barre);
+    void afficheOscillo();
+    // After a tick that may have recorded a point: draws it, and stops on the tick's word.
+    void finTick(int pointsAvant, AcquisitionCaract::Suite suite);
+    // Entering a load mode; false when the link could not be opened and the button is released.
+    bool entreModeCharge(QToolButton* bouton, bool presse, bool (AcquisitionCaract::*entre)());
     void construitValeurs();
     void construitMenus();
     void EditionPopup();

@@ -21,6 +21,8 @@ void TFormTraceCaract::synchroniseTimers() {
     };
     suit(TimerManu, m_acq.TimerManu);
     suit(TimerAuto, m_acq.TimerAuto);
+    suit(TimerChargeAuto, m_acq.TimerChargeAuto);
+    suit(TimerOscillo, m_acq.TimerOscillo);
 }
 
 void TFormTraceCaract::resetMenu() {
@@ -113,17 +115,7 @@ void TFormTraceCaract::TimerManuTimer() {
 void TFormTraceCaract::TimerAutoTimer() {
     const Travail& t = travail();
     const int avant = t.Essais[t.EssaiCourant].nbPoints();
-    const AcquisitionCaract::Suite suite = m_acq.TimerAutoTimer();
-    if (t.Mesures[0] >= 0) Curseur();
-    const TEssai& essai = t.Essais[t.EssaiCourant];
-    if (essai.nbPoints() > avant)
-        for (TCaractMachine* p : m_panneaux)
-            p->tracepoint(t.EssaiCourant, essai.Entete.DernierPoint());
-    if (suite == AcquisitionCaract::Suite::Stop) {
-        if (essai.Entete.DernierPoint() >= DERNIER_POINT_MAX && (t.Mesures[0] >= 0))
-            dialogues().avertissement(Textes().Message[msg::EssaiPlein]);
-        ButtonStopManuClick();
-    }
+    finTick(avant, m_acq.TimerAutoTimer());
 }
 
 void TFormTraceCaract::ButtonAcquiPointCaractClick() {
@@ -151,8 +143,11 @@ void TFormTraceCaract::ButtonStopManuClick() {
         b->setEnabled(true);
         b->setChecked(false);
     }
-    for (QToolButton* b : {ButtonChargeManu, ButtonChargeAuto, ButtonChargeDynamique})
+    for (QToolButton* b : {ButtonChargeManu, ButtonChargeAuto, ButtonChargeDynamique}) {
+        b->setEnabled(true);
         b->setChecked(false);
+    }
+    ButtonAcquiAutoStatique->setChecked(false);
     m_acq.stop();
     synchroniseTimers();
     ScrollBarK->blockSignals(true);

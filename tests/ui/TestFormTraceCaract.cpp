@@ -5,6 +5,7 @@
 #include "work/FichierTravail.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -203,6 +204,111 @@ TEST_F(TraceCaract, ThreePrintedCharacteristicsStandTwoOnTheLeftAndOneOnTheRight
         avantD = d;
     }
     EXPECT_GT(cadresGauche, cadresDroite);
+}
+
+} // namespace
+
+namespace {
+
+class ModesCharge : public TraceCaract {
+protected:
+    void chargeDe(int type) {
+        travailDe(1, 0);
+        travail().Essais[1].Entete.TypeCharge() = type;
+        montreMenu();
+        montre();
+    }
+};
+
+TEST_F(ModesCharge, TheAutomaticStaticModeKeepsTheLoadButtonAndTheMenus) {
+    chargeDe(8);
+    EXPECT_TRUE(f().PanelAcqusitionChargeStatique->isVisible());
+    EXPECT_FALSE(f().PanelAcqusitionChargeDynamique->isVisible());
+    f().ButtonChargeAuto->click();
+    ASSERT_TRUE(f().ButtonChargeAuto->isChecked());
+    EXPECT_TRUE(f().PanelChargeStatiqueAuto->isVisible());
+    EXPECT_FALSE(f().PanelANALYSE->isVisible());
+    EXPECT_TRUE(f().ButtonModifCharge->isEnabled());
+    EXPECT_TRUE(f().Fichier1->menuAction()->isEnabled());
+    EXPECT_FALSE(f().ButtonChargeManu->isEnabled());
+    EXPECT_TRUE(f().TimerChargeAuto->isActive());
+    EXPECT_EQ(port.esclave.registres[2028], (7 << 8) | 5); // the quadratic law runs
+    EXPECT_TRUE(
+        f().TextModeChargestatiqueAuto->text().startsWith("Comportement sur application industrielle"));
+    port.esclave.registres[2002] = 900;
+    f().TimerChargeAutoTimer();
+    EXPECT_EQ(travail().Essais[1].nbPoints(), 0); // the recording toggle is up
+    f().ButtonAcquiAutoStatique->click();
+    f().TimerChargeAutoTimer();
+    EXPECT_EQ(travail().Essais[1].nbPoints(), 1);
+    f().ButtonStopChargeAuto->click();
+    EXPECT_FALSE(f().ButtonChargeAuto->isChecked());
+    EXPECT_FALSE(f().ButtonAcquiAutoStatique->isChecked());
+    EXPECT_FALSE(f().TimerChargeAuto->isActive());
+    EXPECT_TRUE(f().ButtonChargeManu->isEnabled());
+    EXPECT_EQ(port.esclave.registres[2028], 1);
+    EXPECT_TRUE(f().PanelANALYSE->isVisible());
+}
+
+TEST_F(ModesCharge, TheManualStaticModeRecordsWithPointAndDisablesTheLoadButton) {
+    chargeDe(6);
+    f().ButtonChargeManu->click();
+    ASSERT_TRUE(f().ButtonChargeManu->isChecked());
+    EXPECT_FALSE(f().ButtonModifCharge->isEnabled());
+    EXPECT_TRUE(f().TimerManu->isActive());
+    EXPECT_EQ(port.esclave.registres[1920], 200); // constant torque of 20 on class 2
+    f().ButtonAcquiPointStatique->click();
+    QTest::keyClick(&f(), Qt::Key_Space);
+    EXPECT_EQ(travail().Essais[1].nbPoints(), 2);
+    QTest::keyClick(&f(), Qt::Key_Escape);
+    EXPECT_FALSE(travail().AcquisitionEnCours);
+    EXPECT_FALSE(f().TimerManu->isActive());
+}
+
+TEST_F(ModesCharge, TheOscilloscopeIsConfiguredArmedAndTriggered) {
+    chargeDe(14);
+    EXPECT_TRUE(f().PanelAcqusitionChargeDynamique->isVisible());
+    f().ButtonChargeDynamique->click();
+    ASSERT_TRUE(f().ButtonChargeDynamique->isChecked());
+    EXPECT_TRUE(f().PanelChargeDynamique->isVisible());
+    EXPECT_EQ(f().StaticTextModeOscillo->text(), "Configuration");
+    EXPECT_TRUE(f().TimerOscillo->isActive());
+    EXPECT_EQ(f().TextSynchro->text(), "Synchronisation sur : ");
+    travail().TravailEnregistre = true;
+    EXPECT_EQ(f().ComboBoxVariable->currentIndex(), 1); // a new test synchronises on the torque
+    f().ComboBoxVariable->setCurrentIndex(0);
+    emit f().ComboBoxVariable->activated(0);
+    f().ScrollBarDureeOscillo->setValue(11);
+    EXPECT_EQ(f().TextDureeSynchro->text(), "T = 25 s");
+    EXPECT_EQ(travail().Essais[1].Entete[TEnteteEssai::MotDureeOscillo], 11);
+    EXPECT_EQ(travail().Essais[1].Entete[TEnteteEssai::MotSeuilSynchro], 15);
+    EXPECT_TRUE(travail().TravailEnregistre);
+
+    port.esclave.registres[2002] = 100;
+    f().SpeedButtonOscillo->click();
+    EXPECT_EQ(f().StaticTextModeOscillo->text(), "Attente");
+    EXPECT_FALSE(f().PanelConfOscillo->isEnabled());
+    f().TimerOscilloTimer();
+    EXPECT_EQ(travail().Essais[1].nbPoints(), 0);
+    port.esclave.registres[2002] = 116;
+    f().TimerOscilloTimer();
+    EXPECT_EQ(f().StaticTextModeOscillo->text(), "Acquisition");
+    EXPECT_EQ(travail().Essais[1].nbPoints(), 1);
+    f().ButtonStopDynamique->click();
+    EXPECT_FALSE(f().TimerOscillo->isActive());
+    EXPECT_EQ(travail().Essais[1].nbPoints(), 1);
+}
+
+TEST_F(ModesCharge, WithoutSynchronisationTheVariableListIsHidden) {
+    chargeDe(10);
+    f().ButtonSynchro->click();
+    EXPECT_EQ(f().TextSynchro->text(), "Sans synchronisation");
+    EXPECT_FALSE(f().ComboBoxVariable->isVisible());
+    f().ButtonChargeDynamique->click();
+    f().SpeedButtonOscillo->click();
+    EXPECT_EQ(f().StaticTextModeOscillo->text(), "Acquisition");
+    f().TimerOscilloTimer();
+    EXPECT_EQ(travail().Essais[1].nbPoints(), 1);
 }
 
 } // namespace

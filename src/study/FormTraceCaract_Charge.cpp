@@ -1,0 +1,229 @@
+// The plot window's load modes: the drive emulates the current test's load law while the machine
+// is studied point by point, automatically, or against time with a triggered oscilloscope.
+#include "FormTraceCaract.h"
+
+#include "FormChoixCaract.h"
+#include "TraceCaract.h"
+#include "graph/CaractMachine.h"
+#include "shell/Dialogues.h"
+#include "shell/Fenetres.h"
+#include "shell/Textes.h"
+#include "work/Travail.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+QToolButton* boutonBarre(const QString& nom, QWidget* parent, bool bascule = false) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(nom);
+    b->setCheckable(bascule);
+    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    b->setMinimumHeight(28);
+    return b;
+}
+
+QWidget* barreMode(const QString& nom, QWidget* parent, QHBoxLayout*& l) {
+    auto* w = new QWidget(parent);
+    w->setObjectName(nom);
+    l = new QHBoxLayout(w);
+    l->setContentsMargins(0, 0, 0, 0);
+    return w;
+}
+
+QString texteDuree(int index) {
+    return QString("T = %1 s").arg(AcquisitionCaract::dureeOscillo(index));
+}
+
+} // namespace
+
+void TFormTraceCaract::construitBarresCharge(QWidget* barre) {
+    auto* l = static_cast<QHBoxLayout*>(barre->layout());
+    QHBoxLayout* manu = nullptr;
+    PanelChargeStatiqueManu = barreMode("PanelChargeStatiqueManu", barre, manu);
+    ButtonAcquiPointStatique = boutonBarre("ButtonAcquiPointStatique", PanelChargeStatiqueManu);
+    ButtonStopChargeManu = boutonBarre("ButtonStopChargeManu", PanelChargeStatiqueManu);
+    ButtonStopChargeManu->setText("Stop");
+    TextModeChargestatiqueManu = new QLabel(PanelChargeStatiqueManu);
+    manu->addWidget(ButtonAcquiPointStatique);
+    manu->addWidget(ButtonStopChargeManu);
+    manu->addWidget(TextModeChargestatiqueManu, 1);
+    connect(ButtonAcquiPointStatique, &QToolButton::clicked, this,
+            &TFormTraceCaract::ButtonAcquiPointCaractClick);
+    connect(ButtonStopChargeManu, &QToolButton::clicked, this, &TFormTraceCaract::ButtonStopManuClick);
+    l->addWidget(PanelChargeStatiqueManu, 1);
+
+    QHBoxLayout* automatique = nullptr;
+    PanelChargeStatiqueAuto = barreMode("PanelChargeStatiqueAuto", barre, automatique);
+    ButtonAcquiAutoStatique = boutonBarre("ButtonAcquiAutoStatique", PanelChargeStatiqueAuto, true);
+    ButtonStopChargeAuto = boutonBarre("ButtonStopChargeAuto", PanelChargeStatiqueAuto);
+    ButtonStopChargeAuto->setText("Stop");
+    TextModeChargestatiqueAuto = new QLabel(PanelChargeStatiqueAuto);
+    automatique->addWidget(ButtonAcquiAutoStatique);
+    automatique->addWidget(ButtonStopChargeAuto);
+    automatique->addWidget(TextModeChargestatiqueAuto, 1);
+    connect(ButtonStopChargeAuto, &QToolButton::clicked, this, &TFormTraceCaract::ButtonStopManuClick);
+    l->addWidget(PanelChargeStatiqueAuto, 1);
+
+    QHBoxLayout* oscillo = nullptr;
+    PanelChargeDynamique = barreMode("PanelChargeDynamique", barre, oscillo);
+    StaticTextModeOscillo = new QLabel(PanelChargeDynamique);
+    StaticTextModeOscillo->setObjectName("StaticTextModeOscillo");
+    StaticTextModeOscillo->setFrameShape(QFrame::StyledPanel);
+    StaticTextModeOscillo->setMinimumWidth(110);
+    StaticTextModeOscillo->setAlignment(Qt::AlignCenter);
+    QFont gras = StaticTextModeOscillo->font();
+    gras.setBold(true);
+    StaticTextModeOscillo->setFont(gras);
+    SpeedButtonOscillo = boutonBarre("SpeedButtonOscillo", PanelChargeDynamique);
+    ButtonStopDynamique = boutonBarre("ButtonStopDynamique", PanelChargeDynamique);
+    ButtonStopDynamique->setText("Stop");
+    QHBoxLayout* conf = nullptr;
+    PanelConfOscillo = barreMode("PanelConfOscillo", PanelChargeDynamique, conf);
+    ButtonSynchro = boutonBarre("ButtonSynchro", PanelConfOscillo, true);
+    ButtonSynchro->setChecked(true);
+    TextSynchro = new QLabel(PanelConfOscillo);
+    ComboBoxVariable = new QComboBox(PanelConfOscillo);
+    ComboBoxVariable->setObjectName("ComboBoxVariable");
+    ScrollBarDureeOscillo = new QScrollBar(Qt::Horizontal, PanelConfOscillo);
+    ScrollBarDureeOscillo->setObjectName("ScrollBarDureeOscillo");
+    ScrollBarDureeOscillo->setRange(0, 24);
+    ScrollBarDureeOscillo->setValue(5);
+    ScrollBarDureeOscillo->setMinimumWidth(160);
+    TextDureeSynchro = new QLabel(texteDuree(5), PanelConfOscillo);
+    TextDureeSynchro->setMinimumWidth(70);
+    for (QWidget* w : std::initializer_list<QWidget*>{ButtonSynchro, TextSynchro, ComboBoxVariable,
+                                                      ScrollBarDureeOscillo, TextDureeSynchro})
+        conf->addWidget(w);
+    TextModeChargeDynamique = new QLabel(PanelChargeDynamique);
+    for (QWidget* w : std::initializer_list<QWidget*>{StaticTextModeOscillo, SpeedButtonOscillo,
+                                                      ButtonStopDynamique, PanelConfOscillo})
+        oscillo->addWidget(w);
+    oscillo->addWidget(TextModeChargeDynamique, 1);
+    connect(SpeedButtonOscillo, &QToolButton::clicked, this, &TFormTraceCaract::SpeedButtonOscilloClick);
+    connect(ButtonStopDynamique, &QToolButton::clicked, this, &TFormTraceCaract::ButtonStopManuClick);
+    connect(ButtonSynchro, &QToolButton::clicked, this, [this] { Action(); });
+    connect(ComboBoxVariable, &QComboBox::activated, this, &TFormTraceCaract::ComboBoxDureeChange);
+    connect(ScrollBarDureeOscillo, &QScrollBar::valueChanged, this, &TFormTraceCaract::ComboBoxDureeChange);
+    l->addWidget(PanelChargeDynamique, 1);
+}
+
+void TFormTraceCaract::afficheOscillo() {
+    const auto& t = Textes().Texte;
+    const bool synchro = ButtonSynchro->isChecked();
+    TextSynchro->setText(t[synchro ? 343 : 342]);
+    ComboBoxVariable->setVisible(synchro);
+    const TEnteteEssai& e = travail().ModeleEssai;
+    ComboBoxVariable->setCurrentIndex(std::clamp(e[TEnteteEssai::MotVariableSynchro] - 1, 0, 3));
+    ScrollBarDureeOscillo->blockSignals(true);
+    ScrollBarDureeOscillo->setValue(std::clamp(e[TEnteteEssai::MotDureeOscillo], 0, 24));
+    ScrollBarDureeOscillo->blockSignals(false);
+    TextDureeSynchro->setText(texteDuree(ScrollBarDureeOscillo->value()));
+}
+
+bool TFormTraceCaract::entreModeCharge(QToolButton* bouton, bool presse, bool (AcquisitionCaract::*entre)()) {
+    if (presse && (m_acq.*entre)()) {
+        // One load mode at a time: the others wait for Stop.
+        for (QToolButton* b : {ButtonChargeManu, ButtonChargeAuto, ButtonChargeDynamique})
+            b->setEnabled(b == bouton);
+        return true;
+    }
+    bouton->setChecked(false);
+    ButtonStopManuClick();
+    return false;
+}
+
+void TFormTraceCaract::ButtonChargeManuClick(bool presse) {
+    if (!entreModeCharge(ButtonChargeManu, presse, &AcquisitionCaract::entreChargeManu)) return;
+    TextModeChargestatiqueManu->setText(windowTitle());
+    synchroniseTimers();
+    Action();
+}
+
+void TFormTraceCaract::ButtonChargeAutoClick(bool presse) {
+    if (!entreModeCharge(ButtonChargeAuto, presse, &AcquisitionCaract::entreChargeAuto)) return;
+    TextModeChargestatiqueAuto->setText(windowTitle());
+    ButtonAcquiAutoStatique->setChecked(false);
+    synchroniseTimers();
+    Action();
+}
+
+void TFormTraceCaract::ButtonChargeDynamiqueClick(bool presse) {
+    if (!entreModeCharge(ButtonChargeDynamique, presse, &AcquisitionCaract::entreOscillo)) return;
+    TextModeChargeDynamique->setText(windowTitle());
+    StaticTextModeOscillo->setText(Textes().Texte[91]);
+    SpeedButtonOscillo->setEnabled(true);
+    PanelConfOscillo->setEnabled(true);
+    synchroniseTimers();
+    Action();
+}
+
+void TFormTraceCaract::finTick(int pointsAvant, AcquisitionCaract::Suite suite) {
+    const Travail& t = travail();
+    if (t.Mesures[0] >= 0) Curseur();
+    const TEssai& essai = t.Essais[t.EssaiCourant];
+    for (int k = pointsAvant; k < essai.nbPoints(); ++k)
+        for (TCaractMachine* p : m_panneaux)
+            p->tracepoint(t.EssaiCourant, k);
+    if (suite == AcquisitionCaract::Suite::Continue) return;
+    if (essai.Entete.DernierPoint() >= DERNIER_POINT_MAX && t.Mesures[0] >= 0)
+        dialogues().avertissement(Textes().Message[msg::EssaiPlein]);
+    ButtonStopManuClick();
+}
+
+void TFormTraceCaract::TimerChargeAutoTimer() {
+    const Travail& t = travail();
+    const int avant = t.Essais[t.EssaiCourant].nbPoints();
+    finTick(avant, m_acq.TimerChargeAutoTimer(ButtonAcquiAutoStatique->isChecked()));
+}
+
+void TFormTraceCaract::TimerOscilloTimer() {
+    const Travail& t = travail();
+    const int avant = t.Essais[t.EssaiCourant].nbPoints();
+    const bool attendait = !m_acq.oscilloDeclenche;
+    const AcquisitionCaract::Suite suite = m_acq.TimerOscilloTimer();
+    if (attendait && m_acq.oscilloDeclenche) StaticTextModeOscillo->setText(Textes().Texte[93]);
+    finTick(avant, suite);
+}
+
+void TFormTraceCaract::SpeedButtonOscilloClick() {
+    SpeedButtonOscillo->setEnabled(false);
+    PanelConfOscillo->setEnabled(false);
+    const bool synchro = ButtonSynchro->isChecked();
+    StaticTextModeOscillo->setText(Textes().Texte[synchro ? 92 : 93]);
+    m_acq.arme(synchro);
+    Curseur();
+}
+
+void TFormTraceCaract::ComboBoxDureeChange() {
+    m_acq.configureOscillo(ScrollBarDureeOscillo->value(), ComboBoxVariable->currentIndex());
+    TextDureeSynchro->setText(texteDuree(ScrollBarDureeOscillo->value()));
+}
+
+void TFormTraceCaract::ButtonModifChargeClick() {
+    Travail& t = travail();
+    if (t.EssaiCourant >= 1 && t.EssaiCourant <= NB_ESSAIS_MAX)
+        t.ModeleEssai = t.Essais[t.EssaiCourant].Entete;
+    // The choice screen opens on the page of the current test's load.
+    TFormChoixCaract* c = fenetres().FormChoixCaract;
+    switch (groupeMode(t.ModeleEssai.TypeCharge())) {
+    case GroupeMode::Acquisition:
+        c->PageDemandee = 0;
+        break;
+    case GroupeMode::ChargeStatique:
+        c->PageDemandee = 1;
+        break;
+    case GroupeMode::Oscilloscope:
+        c->PageDemandee = 2;
+        break;
+    case GroupeMode::Inchange:
+        break;
+    }
+    c->exec();
+    Action();
+}
