@@ -319,6 +319,8 @@ void TFormTraceCaract::Langue() {
     SpeedButtonOscillo->setToolTip(t[328]);
     for (QToolButton* b : {ButtonStopChargeManu, ButtonStopChargeAuto, ButtonStopDynamique})
         b->setToolTip(t[334]);
+    ButtonSynchro->setText(Traduit("Synchro", "Sync", "Sincro"));
+    ButtonSynchro->setToolTip(t[343].trimmed().remove(':').trimmed());
     ComboBoxVariable->setToolTip(t[339]);
     ScrollBarDureeOscillo->setToolTip(t[340]);
     TextDureeSynchro->setToolTip(t[341]);

@@ -36,6 +36,13 @@ QWidget* barreMode(const QString& nom, QWidget* parent, QHBoxLayout*& l) {
     return w;
 }
 
+// The mode text gives way when the bar is short: the controls keep their room.
+QLabel* texteMode(QWidget* parent) {
+    auto* l = new QLabel(parent);
+    l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    return l;
+}
+
 QString texteDuree(int index) {
     return QString("T = %1 s").arg(AcquisitionCaract::dureeOscillo(index));
 }
@@ -49,7 +56,7 @@ void TFormTraceCaract::construitBarresCharge(QWidget* barre) {
     ButtonAcquiPointStatique = boutonBarre("ButtonAcquiPointStatique", PanelChargeStatiqueManu);
     ButtonStopChargeManu = boutonBarre("ButtonStopChargeManu", PanelChargeStatiqueManu);
     ButtonStopChargeManu->setText("Stop");
-    TextModeChargestatiqueManu = new QLabel(PanelChargeStatiqueManu);
+    TextModeChargestatiqueManu = texteMode(PanelChargeStatiqueManu);
     manu->addWidget(ButtonAcquiPointStatique);
     manu->addWidget(ButtonStopChargeManu);
     manu->addWidget(TextModeChargestatiqueManu, 1);
@@ -63,7 +70,7 @@ void TFormTraceCaract::construitBarresCharge(QWidget* barre) {
     ButtonAcquiAutoStatique = boutonBarre("ButtonAcquiAutoStatique", PanelChargeStatiqueAuto, true);
     ButtonStopChargeAuto = boutonBarre("ButtonStopChargeAuto", PanelChargeStatiqueAuto);
     ButtonStopChargeAuto->setText("Stop");
-    TextModeChargestatiqueAuto = new QLabel(PanelChargeStatiqueAuto);
+    TextModeChargestatiqueAuto = texteMode(PanelChargeStatiqueAuto);
     automatique->addWidget(ButtonAcquiAutoStatique);
     automatique->addWidget(ButtonStopChargeAuto);
     automatique->addWidget(TextModeChargestatiqueAuto, 1);
@@ -96,11 +103,11 @@ void TFormTraceCaract::construitBarresCharge(QWidget* barre) {
     ScrollBarDureeOscillo->setValue(5);
     ScrollBarDureeOscillo->setMinimumWidth(160);
     TextDureeSynchro = new QLabel(texteDuree(5), PanelConfOscillo);
-    TextDureeSynchro->setMinimumWidth(70);
+    TextDureeSynchro->setMinimumWidth(TextDureeSynchro->fontMetrics().horizontalAdvance("T = 120 s") + 8);
     for (QWidget* w : std::initializer_list<QWidget*>{ButtonSynchro, TextSynchro, ComboBoxVariable,
                                                       ScrollBarDureeOscillo, TextDureeSynchro})
         conf->addWidget(w);
-    TextModeChargeDynamique = new QLabel(PanelChargeDynamique);
+    TextModeChargeDynamique = texteMode(PanelChargeDynamique);
     for (QWidget* w : std::initializer_list<QWidget*>{StaticTextModeOscillo, SpeedButtonOscillo,
                                                       ButtonStopDynamique, PanelConfOscillo})
         oscillo->addWidget(w);

@@ -294,9 +294,14 @@ TEST_F(ModesCharge, TheOscilloscopeIsConfiguredArmedAndTriggered) {
     f().TimerOscilloTimer();
     EXPECT_EQ(f().StaticTextModeOscillo->text(), "Acquisition");
     EXPECT_EQ(travail().Essais[1].nbPoints(), 1);
+    // A refresh of the window (a resize) does not disarm a recording under way.
+    f().resize(f().width() + 40, f().height());
+    QApplication::processEvents();
+    f().TimerOscilloTimer();
+    EXPECT_EQ(travail().Essais[1].nbPoints(), 2);
     f().ButtonStopDynamique->click();
     EXPECT_FALSE(f().TimerOscillo->isActive());
-    EXPECT_EQ(travail().Essais[1].nbPoints(), 1);
+    EXPECT_EQ(travail().Essais[1].nbPoints(), 2);
 }
 
 TEST_F(ModesCharge, WithoutSynchronisationTheVariableListIsHidden) {

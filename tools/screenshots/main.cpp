@@ -22,9 +22,13 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
+
+#include <cmath>
 
 #include <cstdio>
 
@@ -176,6 +180,63 @@ void travailExemple() {
     t.TravailEnregistre = true;
 }
 
+// The plot window in the load modes: a pump (quadratic load) studied point by point, and a
+// cyclic load recorded against time.
+bool modesCharge(TFormTraceCaract& f, const QString& dossier) {
+    bool ok = true;
+    Travail& t = travail();
+    for (int e = 1; e <= 2; ++e)
+        t.Essais[e].Entete.TypeCharge() = 8;
+    f.Action();
+    const auto mode = [&](QToolButton* b, QLabel* texte, const QString& nom) {
+        b->setChecked(true);
+        texte->setText(f.windowTitle());
+        f.Action();
+        ok &= enregistre(&f, dossier, nom);
+        b->setChecked(false);
+    };
+    mode(f.ButtonChargeManu, f.TextModeChargestatiqueManu, "plot-window-static-load-manual");
+    f.ButtonAcquiAutoStatique->setChecked(true);
+    mode(f.ButtonChargeAuto, f.TextModeChargestatiqueAuto, "plot-window-static-load-auto");
+    f.ButtonAcquiAutoStatique->setChecked(false);
+
+    // Thirty seconds of a cyclic load: speed and torque against time.
+    t.NouveauTravail();
+    t.ModeleEssai.TypeMachine() = 1;
+    t.ModeleEssai.TypeCharge() = 14;
+    t.AjouteEssai();
+    t.EnteteTravail.Interpolation = 1;
+    for (int k = 0; k <= 600; ++k) {
+        const double phase = std::fmod(k * 0.05, 8.0) / 4; // an 8 s period
+        const double couple = phase < 0.9   ? 200
+                              : phase < 1.0 ? 200 + 3000 * (phase - 0.9)
+                              : phase < 1.9 ? 500
+                                            : 500 - 3000 * (phase - 1.9);
+        t.Mesures[11] = k * 5;
+        t.Mesures[2] = int(couple);
+        t.Mesures[1] = int(1480 - couple / 10);
+        t.AjoutePoint();
+    }
+    t.EnteteTravail.DefCaract(1) = TDefCaract{1, 1, {}, 11, 18, {}, 1, 18, {}, 1};
+    t.EnteteTravail.DefCaract(2) = TDefCaract{1, 1, {}, 11, 18, {}, 2, 18, {}, 1};
+    t.TravailEnregistre = true;
+    f.Action();
+    f.ButtonChargeDynamique->setChecked(true);
+    f.TextModeChargeDynamique->setText(f.windowTitle());
+    f.StaticTextModeOscillo->setText(Textes().Texte[91]);
+    f.Action();
+    ok &= enregistre(&f, dossier, "plot-window-oscilloscope-configuration");
+    f.StaticTextModeOscillo->setText(Textes().Texte[93]);
+    f.PanelConfOscillo->setEnabled(false);
+    f.SpeedButtonOscillo->setEnabled(false);
+    f.Action();
+    ok &= enregistre(&f, dossier, "plot-window-oscilloscope-recording");
+    f.ButtonChargeDynamique->setChecked(false);
+    f.PanelConfOscillo->setEnabled(true);
+    f.SpeedButtonOscillo->setEnabled(true);
+    return ok;
+}
+
 bool traceCaract(const QString& dossier) {
     bool ok = true;
     TFormTraceCaract& f = *fenetres().FormTraceCaract;
@@ -196,6 +257,8 @@ bool traceCaract(const QString& dossier) {
     f.Action();
     ok &= enregistre(&f, dossier, "plot-window-sweep-bar");
     f.ButtonAuto->setChecked(false);
+    ok &= modesCharge(f, dossier);
+    travailExemple();
     // The printed page with three characteristics, as a PDF.
     for (int k = 1; k <= 4; ++k)
         travail().EnteteTravail.DefCaract(k).Affichee = k <= 3;
