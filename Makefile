@@ -38,14 +38,10 @@ test-asan: setup
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp \
 		ctest --test-dir $(BUILD_ASAN) -L core -j $(JOBS) --output-on-failure
 
-# Each benchmark program prints its table: the measured median, the floor or peer measured in the
+# Every benchmark in one run and one table: the measured median, the floor or peer measured in the
 # same run, and the ratio against the target.
 bench: build
-	$(BUILD)/benchmarks/bench_liaison --benchmark_enable_random_interleaving=true --benchmark_color=false
-	$(BUILD)/benchmarks/bench_demarrage --benchmark_color=false
-	$(BUILD)/benchmarks/bench_fichiers --benchmark_enable_random_interleaving=true --benchmark_color=false
-	QT_QPA_PLATFORM=offscreen $(BUILD)/benchmarks/bench_graphe --benchmark_enable_random_interleaving=true \
-		--benchmark_color=false
+	sh benchmarks/tout.sh $(BUILD)
 
 screenshots: build
 	$(BUILD)/vimra-screenshots $(BUILD)/screenshots

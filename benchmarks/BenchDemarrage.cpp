@@ -1,6 +1,7 @@
 // Start-up: from nothing to the main menu painted on the screen, every window created, the
 // settings read and the work reset. The drive link starts after that first showing.
 #include "Rapport.h"
+#include "TravailExemple.h"
 #include "link/BibliothequeReseau.h"
 #include "link/Horloge.h"
 #include "link/Liaison.h"
@@ -10,6 +11,7 @@
 #include "shell/Fenetres.h"
 #include "shell/FormMachine2.h"
 #include "shell/Programme.h"
+#include "study/FormTraceCaract.h"
 #include "work/Travail.h"
 
 #include <QApplication>
@@ -17,6 +19,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <fstream>
+#include <string>
 
 namespace {
 
@@ -58,6 +63,35 @@ void Demarrage(benchmark::State& etat) {
     etat.counters["plafond"] = 0.300;
 }
 
+// The peak resident memory of this process so far, in MB (VmHWM), or -1 when the system does not say.
+double pointeMemoireMo() {
+    std::ifstream f("/proc/self/status");
+    std::string ligne;
+    while (std::getline(f, ligne))
+        if (ligne.rfind("VmHWM:", 0) == 0) return std::stod(ligne.substr(6)) / 1024.0;
+    return -1;
+}
+
+// The program with a full work on screen: five tests of 2001 points drawn in four panels.
+double memoireTravailPlein() {
+    QTemporaryDir dossier;
+    QDir::setCurrent(dossier.path());
+    auto port = creePortSerieSysteme();
+    auto reseau = creeBibliothequeModbusTcp();
+    Liaison liaison(*port, *reseau, horlogeSysteme(), ConfigGenerale(), travail());
+    Programme p(liaison);
+    fenetres().FormMachine2->show();
+    QCoreApplication::processEvents();
+    remplitTravailExemple(travail(), NB_POINTS_MAX);
+    TFormTraceCaract& f = *fenetres().FormTraceCaract;
+    f.resize(1920, 1080);
+    f.show();
+    f.Action();
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents();
+    return pointeMemoireMo();
+}
+
 } // namespace
 
 BENCHMARK(Demarrage)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
@@ -71,9 +105,13 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     Rapport rapport({{"start-up to the main menu painted / 300 ms", "Demarrage", "", "plafond", 1.0}});
     benchmark::RunSpecifiedBenchmarks(&rapport);
-    const bool ok = rapport.imprime();
+    bool ok = rapport.imprime();
     std::printf("first start-up of the process (fonts, plug-ins and pictures loaded cold): %.1f ms\n",
                 premierDemarrage);
+    const double memoire = memoireTravailPlein();
+    std::printf("%-58s %10.1fMB %10.1fMB %8.3f %8.2f\n",
+                "peak memory, full work shown in four panels / 150 MB", memoire, 150.0, memoire / 150.0, 1.0);
+    ok = ok && memoire > 0 && memoire < 150.0;
     benchmark::Shutdown();
     installeDialogues(nullptr);
     return ok ? 0 : 1;

@@ -1,6 +1,7 @@
 // The measurement cycle: one block read of ten words and the status echo, on a pseudo-terminal.
 // Against a slave that answers at once it is compared with libmodbus doing the same two exchanges;
-// against a slave paced at 19200 baud, with the time the line itself needs.
+// against a slave paced at 19200 baud (ours, and the simulated bench), with the time the line
+// itself needs.
 #include "EsclavePty.h"
 #include "Rapport.h"
 #include "link/Horloge.h"
@@ -8,6 +9,7 @@
 #include "link/ModbusRtu.h"
 #include "link/PortSerie.h"
 #include "shell/ConfigGenerale.h"
+#include "simulator/BancSimule.h"
 #include "work/Travail.h"
 
 #include <QCoreApplication>
@@ -67,6 +69,33 @@ void CycleVimra(benchmark::State& etat, int modele, int microsParOctet, bool pau
     if (microsParOctet) etat.counters["floor"] = tempsFil(modele);
 }
 
+// The same cycle against the simulated bench, its replies paced at 19200 baud.
+void CycleBancSimule(benchmark::State& etat, int modele) {
+    TDefauts rythme;
+    rythme.debitBauds = 19200;
+    TCadence cadence;
+    cadence.pasParRequete = 0.001;
+    auto simule = TBancSimule::surPty(TConfigBanc{}, modele, cadence, rythme);
+    if (!simule) {
+        etat.SkipWithError("no pseudo-terminal for the simulated bench");
+        return;
+    }
+    auto port = creePortSerieSysteme();
+    auto reseau = creeBibliothequeModbusTcp();
+    TConfigGenerale config = TConfigGenerale::defaut();
+    config.TypeLiaison = 1;
+    config.TypeVariateur = modele;
+    auto travail = std::make_unique<Travail>();
+    HorlogePause horloge;
+    Liaison liaison(*port, *reseau, horloge, config, *travail);
+    liaison.NomPortImpose = QString::fromStdString(simule->chemin());
+    liaison.Ouvre();
+    for (auto _ : etat) {
+        if (!liaison.LectureValeurs()) etat.SkipWithError("the cycle failed");
+    }
+    etat.counters["floor"] = tempsFil(modele);
+}
+
 void CycleLibmodbus(benchmark::State& etat) {
     EsclavePty esclave;
     esclave.avec([](EsclaveScripte& e) { return e.modele = 0; });
@@ -109,6 +138,15 @@ BENCHMARK_CAPTURE(CycleVimra, paced_19200_model1, 1, 521, true)
     ->UseRealTime()
     ->Iterations(60);
 
+BENCHMARK_CAPTURE(CycleBancSimule, bench_model0, 0)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(60);
+BENCHMARK_CAPTURE(CycleBancSimule, bench_model1, 1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(60);
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
@@ -121,6 +159,10 @@ int main(int argc, char** argv) {
          1.05},
         {"cycle at 19200 baud, model 1 / wire time + 10 ms", "CycleVimra/paced_19200_model1", "", "floor",
          1.05},
+        {"cycle on the simulated bench at 19200 baud, model 0 / wire time + 10 ms",
+         "CycleBancSimule/bench_model0", "", "floor", 1.05},
+        {"cycle on the simulated bench at 19200 baud, model 1 / wire time + 10 ms",
+         "CycleBancSimule/bench_model1", "", "floor", 1.05},
     });
     benchmark::RunSpecifiedBenchmarks(&rapport);
     const bool ok = rapport.imprime();

@@ -3,8 +3,39 @@
 #include "Courbe.h"
 #include "Graphe.h"
 
+#include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+// The image under the painter when the cursor can be XORed straight into its pixels: unshared,
+// 32-bit opaque, at its own scale, untransformed and unclipped. The painter spends far longer
+// setting up a dotted XOR stroke than the few hundred pixels take.
+QImage* imageDirecte(QPainter& p) {
+    auto* image = static_cast<QImage*>(p.device());
+    if (image->format() != QImage::Format_RGB32 || !image->isDetached() || image->devicePixelRatio() != 1.0)
+        return nullptr;
+    if (!p.transform().isIdentity() || p.hasClipping()) return nullptr;
+    return image;
+}
+
+// XOR of single pixels, the image's rows addressed once.
+class Inverseur {
+public:
+    Inverseur(QImage& image, QRgb masque)
+        : m_bits(image.bits()), m_ligne(image.bytesPerLine()), m_masque(masque) {}
+    void operator()(int x, int y) const { reinterpret_cast<QRgb*>(m_bits + y * m_ligne)[x] ^= m_masque; }
+
+private:
+    uchar* m_bits;
+    qsizetype m_ligne;
+    QRgb m_masque;
+};
+
+} // namespace
 
 void TCurseurXor::setCadre(const TCadre& c) {
     Gauche = c.Gauche;
@@ -13,9 +44,36 @@ void TCurseurXor::setCadre(const TCadre& c) {
     Bas = c.Bas;
 }
 
+bool TCurseurXor::DessineDirect(QImage& image) const {
+    const QRect r = image.rect();
+    if (TypeCurseur == Point) {
+        if (!r.contains(X - 2, Y - 2) || !r.contains(X + 2, Y + 2)) return false;
+        const Inverseur inverse(image, Couleur.rgb() & 0x00FFFFFFu);
+        for (int dy = -2; dy <= 2; ++dy) {
+            const int demi = dy == -2 || dy == 2 ? 1 : 2;
+            for (int dx = -demi; dx <= demi; ++dx)
+                inverse(X + dx, Y + dy);
+        }
+        return true;
+    }
+    // The painter's dotted pen lights one pixel in three from the start of each line, the end
+    // excluded. A line that starts inside the image keeps that phase wherever it ends; one that
+    // starts outside is left to the painter.
+    const bool horizontale = Gauche < Droite && r.contains(Gauche, Y);
+    const bool verticale = Haut < Bas && r.contains(X, Haut);
+    if (!horizontale || !verticale) return false;
+    const Inverseur inverse(image, Couleur.rgb() & 0x00FFFFFFu);
+    for (int x = Gauche, fin = std::min(Droite, r.right() + 1); x < fin; x += 3)
+        inverse(x, Y);
+    for (int y = Haut, fin = std::min(Bas, r.bottom() + 1); y < fin; y += 3)
+        inverse(X, y);
+    return true;
+}
+
 void TCurseurXor::Dessine(QPainter& p) const {
     // Raster operations exist only on a raster image; a picture or a page never shows a cursor.
     if (!p.isActive() || p.device()->devType() != QInternal::Image) return;
+    if (QImage* image = imageDirecte(p); image && DessineDirect(*image)) return;
     p.save();
     p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     p.setRenderHint(QPainter::Antialiasing, false);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+class QImage;
 class QPainter;
 struct TCadre;
 
@@ -22,4 +23,7 @@ struct TCurseurXor {
     void setCadre(const TCadre& c);
     // One XOR pass at the stored position; only on a raster image surface.
     void Dessine(QPainter& p) const;
+    // The same pass written into the pixels of an opaque 32-bit image; false (nothing drawn) when
+    // the cursor reaches outside the image and only the painter knows how to clip it.
+    bool DessineDirect(QImage& image) const;
 };

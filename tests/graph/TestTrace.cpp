@@ -474,3 +474,64 @@ INSTANTIATE_TEST_SUITE_P(Types, CurseurTest,
                          testing::Values(int(TCurseurXor::Point), int(TCurseurXor::Reticule)));
 
 } // namespace
+
+namespace {
+
+// The cursor written into the pixels lights exactly what the painter's dotted XOR pen lights.
+TEST(CurseurDirect, MatchesThePaintersDottedXorStroke) {
+    QImage fond(640, 400, QImage::Format_RGB32);
+    for (int y = 0; y < fond.height(); ++y)
+        for (int x = 0; x < fond.width(); ++x)
+            fond.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x ^ y) % 256));
+    const struct {
+        int gauche, haut, droite, bas;
+    } cadres[] = {{0, 0, 639, 399},   {0, 0, 640, 400}, {40, 17, 601, 380},
+                  {41, 18, 600, 379}, {5, 9, 7, 11},    {3, 4, 900, 2000}};
+    for (const auto& c : cadres)
+        for (const int type : {int(TCurseurXor::Point), int(TCurseurXor::Reticule)})
+            for (const QPoint pos : {QPoint(c.gauche + 2, c.haut + 2), QPoint(320, 200),
+                                     QPoint(std::min(c.droite, 639) - 2, std::min(c.bas, 399) - 2)}) {
+                TCurseurXor curseur;
+                curseur.Couleur = QColor::fromRgb(0xFF5A3CC3u);
+                curseur.TypeCurseur = type;
+                curseur.Gauche = c.gauche, curseur.Haut = c.haut, curseur.Droite = c.droite,
+                curseur.Bas = c.bas;
+                curseur.X = pos.x(), curseur.Y = pos.y();
+                QImage direct = fond.copy();
+                ASSERT_TRUE(curseur.DessineDirect(direct));
+                QImage reference = fond.copy();
+                {
+                    QPainter p(&reference);
+                    p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+                    if (type == TCurseurXor::Point) {
+                        p.fillRect(pos.x() - 1, pos.y() - 2, 3, 1, curseur.Couleur);
+                        p.fillRect(pos.x() - 2, pos.y() - 1, 5, 3, curseur.Couleur);
+                        p.fillRect(pos.x() - 1, pos.y() + 2, 3, 1, curseur.Couleur);
+                    } else {
+                        p.setPen(QPen(curseur.Couleur, 1, Qt::DotLine, Qt::FlatCap));
+                        p.drawLine(c.gauche, pos.y(), c.droite, pos.y());
+                        p.drawLine(pos.x(), c.haut, pos.x(), c.bas);
+                    }
+                }
+                EXPECT_EQ(direct, reference) << "type " << type << " frame " << c.gauche << "," << c.haut
+                                             << " at " << pos.x() << "," << pos.y();
+            }
+}
+
+TEST(CurseurDirect, LeavesToThePainterWhatReachesOutsideTheImage) {
+    QImage image(100, 100, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    TCurseurXor curseur;
+    curseur.Couleur = Qt::white;
+    curseur.Gauche = -10, curseur.Haut = 0, curseur.Droite = 99, curseur.Bas = 99; // starts outside
+    curseur.X = 50, curseur.Y = 50;
+    EXPECT_FALSE(curseur.DessineDirect(image));
+    curseur.TypeCurseur = TCurseurXor::Point;
+    curseur.X = 1;
+    EXPECT_FALSE(curseur.DessineDirect(image));
+    QImage noir(100, 100, QImage::Format_RGB32);
+    noir.fill(Qt::black);
+    EXPECT_EQ(image, noir);
+}
+
+} // namespace
