@@ -2,16 +2,12 @@
 // then the measured and derived quantities.
 #include "Horloge.h"
 #include "Liaison.h"
+#include "work/Entier32.h"
 #include "work/Travail.h"
 
 #include <cstdlib>
 
 namespace {
-
-// A product formed in 32 bits, wrapping as the drive's own arithmetic does.
-int32_t produit32(int32_t a, int32_t b) {
-    return static_cast<int32_t>(static_cast<uint32_t>(int64_t(a) * b));
-}
 
 constexpr int32_t msParJour = 86'400'000;
 
