@@ -53,6 +53,23 @@ constexpr int ErreurLecture = 223;
 constexpr int ErreurEcriture = 224;
 constexpr int ErreurLiaison = 355;
 constexpr int TraitsAbsents = 248;
+// The load panel's captions.
+constexpr int CoupleConstant = 67;
+constexpr int CoupleMinimum = 71;
+constexpr int CoupleDeCollage = 72;
+constexpr int CoupleDeDescente = 73;
+constexpr int CoupleA = 75;
+constexpr int CoupleMaximum = 79;
+constexpr int CoupleDeMontee = 81;
+constexpr int PuissanceA = 83;
+constexpr int PuissanceConstante = 86;
+constexpr int VitesseDecollage = 88;
+constexpr int Masse = 89;
+constexpr int Reduction = 192;
+constexpr int Pente = 193;
+constexpr int VitesseLineaire1500 = 194;
+constexpr int Rendement = 195;
+constexpr int Inertie = 196;
 } // namespace txt
 
 namespace msg {

@@ -2,13 +2,14 @@
 
 #include "link/Visualisation.h"
 #include "shell/ConfigGenerale.h"
+#include "work/Entier32.h"
 
 #include <cmath>
 #include <numbers>
 
 ConstantesBanc constantesBanc(int frequenceReseau, int classePuissance) {
     ConstantesBanc c{};
-    c.SyncSpeed = 30 * frequenceReseau;
+    c.SyncSpeed = produit32(30, frequenceReseau); // a settings file may hold any frequency
     c.RatedTorque = ChampTailleBanc(classePuissance, 1);
     c.RatedPower = ChampTailleBanc(classePuissance, 2);
     c.RatedInertia = ChampTailleBanc(classePuissance, 3);

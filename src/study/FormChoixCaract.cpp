@@ -4,6 +4,7 @@
 #include "FormTraceCaract.h"
 #include "FormVisuApp.h"
 #include "NouvelCaract.h"
+#include "PanelCaract.h"
 #include "application/Avertissements.h"
 #include "link/FormVisualisation.h"
 #include "link/Visualisation.h"
@@ -109,11 +110,12 @@ TFormChoixCaract::TFormChoixCaract(QWidget* parent) : QDialog(parent) {
         }
         charges->addStretch();
         g->addLayout(charges, 3, 1);
-        // The load's own settings are drawn here with the load panel.
-        PanelCaract[p] = new QWidget(page);
-        PanelCaract[p]->setObjectName(p == 1 ? "PanelCaractS" : p == 2 ? "PanelCaractD" : "");
-        PanelCaract[p]->setMinimumSize(320, 220);
-        g->addWidget(PanelCaract[p], 3, 0);
+        // The load's own settings, with its curve.
+        if (p > 0) {
+            PanelCaract[p] = new TPanelCaract(page);
+            PanelCaract[p]->setObjectName(p == 1 ? "PanelCaractS" : "PanelCaractD");
+            g->addWidget(PanelCaract[p], 3, 0);
+        }
         g->setRowStretch(3, 1);
         g->setColumnStretch(0, 1);
         auto* bas = new QHBoxLayout;
@@ -176,6 +178,7 @@ void TFormChoixCaract::Langue() {
             ButtonAPP[p]->setText(t[29]);
             ButtonAPP[p]->setToolTip(t[30]);
         }
+        if (PanelCaract[p]) PanelCaract[p]->Langue();
     }
     ButtonVISUALISATION->setText(t[25]);
     ButtonVISUALISATION->setToolTip(t[26]);
@@ -235,6 +238,7 @@ void TFormChoixCaract::Action() {
     m.TypeCharge() = Charge;
     for (int p = 1; p < 3; ++p)
         PanelCaract[p]->setVisible(p == page && Charge != 0);
+    if (page > 0 && ChargeDuPanneau(Charge)) PanelCaract[page]->SetMode(Charge);
 }
 
 void TFormChoixCaract::ButtonVISUALISATIONClick() {

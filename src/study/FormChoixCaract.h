@@ -10,6 +10,7 @@ class QLabel;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
+class TPanelCaract;
 
 // Load type of each load button, page by page.
 inline constexpr std::array<std::array<int, 7>, 3> TypesChargeParPage{{
@@ -45,8 +46,8 @@ public:
     std::array<QLabel*, 3> TextChargePage{};  // TextCaractCharge, TextTitreS, TextTitreD
     std::array<QPushButton*, 3> ButtonEtude{};
     QPushButton* ButtonVISUALISATION;
-    std::array<QPushButton*, 3> ButtonAPP{}; // pages 1 and 2 only
-    std::array<QWidget*, 3> PanelCaract{};   // the load panels of pages 1 and 2
+    std::array<QPushButton*, 3> ButtonAPP{};    // pages 1 and 2 only
+    std::array<TPanelCaract*, 3> PanelCaract{}; // PanelCaractS, PanelCaractD on pages 1 and 2
 
 protected:
     void showEvent(QShowEvent* e) override;

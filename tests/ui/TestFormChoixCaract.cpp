@@ -3,8 +3,11 @@
 #include "application/Avertissements.h"
 #include "study/FormTraceCaract.h"
 #include "study/NouvelCaract.h"
+#include "study/PanelCaract.h"
 
+#include <QLabel>
 #include <QPushButton>
+#include <QSlider>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -116,6 +119,75 @@ TEST_F(ChoixCaract, AStudyStartsInThePlotWindowWithANewTest) {
     EXPECT_EQ(travail().Essais[1].Entete.TypeCharge(), 1);
     EXPECT_EQ(travail().NbCaract(), 1);
     fenetres().FormTraceCaract->close();
+}
+
+TEST_F(ChoixCaract, AStaticLoadShowsItsPanelAndItsBarsWriteTheTemplate) {
+    montre(1);
+    c().BoutonsCharge[1][1]->click(); // T = a.n + b
+    TPanelCaract& panneau = *c().PanelCaract[1];
+    ASSERT_TRUE(panneau.isVisible());
+    EXPECT_FALSE(c().PanelCaract[2]->isVisible());
+    EXPECT_EQ(panneau.etat().TypeCharge, 7);
+    EXPECT_TRUE(panneau.TrackBarA->isVisible());
+    EXPECT_FALSE(panneau.PanelInertie->isVisible());
+    EXPECT_EQ(panneau.TextC2->text(), "Couple à 1500tr/min");
+    panneau.TrackBarA->triggerAction(QSlider::SliderToMinimum); // the top of the bar
+    EXPECT_EQ(travail().ModeleEssai[TEnteteEssai::MotLinearAtSyncPos], 150);
+    EXPECT_EQ(panneau.TextB2->text(), "15,00 Nm");
+    panneau.TrackBarB->triggerAction(QSlider::SliderToMaximum);
+    EXPECT_EQ(travail().ModeleEssai[TEnteteEssai::MotLinearConstPos], 0);
+    EXPECT_EQ(panneau.TextB1->text(), "0,00 Nm");
+}
+
+TEST_F(ChoixCaract, LoweringTheStickingTorqueDragsTheRunningTorqueBarAlong) {
+    montre(1);
+    c().BoutonsCharge[1][4]->click(); // sticking torque
+    TPanelCaract& panneau = *c().PanelCaract[1];
+    ASSERT_TRUE(panneau.PanelN->isVisible());
+    panneau.TrackBarB->setValue(140); // sticking torque 10
+    EXPECT_EQ(panneau.TrackBarA->value(), 140);
+    EXPECT_EQ(travail().ModeleEssai[TEnteteEssai::MotStickingPos], 10);
+    EXPECT_EQ(travail().ModeleEssai[TEnteteEssai::MotStickingRunPos], 10);
+}
+
+TEST_F(ChoixCaract, ShowingALoadDoesNotChangeItsParameters) {
+    TEnteteEssai& m = travail().ModeleEssai;
+    m.TypeCharge() = 16;
+    m[TEnteteEssai::MotStickingPos] = 50;
+    m[TEnteteEssai::MotStickingRunPos] = 80; // above the sticking torque: a bar moved by hand would pull it
+    m[TEnteteEssai::MotInertie] = 250;
+    const TEnteteEssai avant = m;
+    montre(2);
+    TPanelCaract& panneau = *c().PanelCaract[2];
+    ASSERT_TRUE(panneau.isVisible());
+    EXPECT_EQ(m, avant);
+    EXPECT_EQ(panneau.TrackBarA->value(), 70);
+    EXPECT_EQ(panneau.TrackBarB->value(), 100);
+    EXPECT_EQ(panneau.TrackBarJ->value(), 40);
+}
+
+TEST_F(ChoixCaract, TheLiftingPanelStepsItsSpeedAndShowsTheLiftedInertia) {
+    montre(2);
+    c().BoutonsCharge[2][6]->click(); // lifting
+    TPanelCaract& panneau = *c().PanelCaract[2];
+    EXPECT_FALSE(panneau.TrackBarB->isVisible());
+    EXPECT_FALSE(panneau.TrackBarJ->isVisible());
+    EXPECT_TRUE(panneau.PanelCycle->isVisible());
+    EXPECT_TRUE(panneau.TextJ->isVisible());
+    panneau.SpinButtonRductionUp->click();
+    EXPECT_EQ(travail().ModeleEssai[TEnteteEssai::MotLiftSpeed], 11);
+    EXPECT_EQ(panneau.StaticTextred->text(), "1,1 m/s");
+    EXPECT_EQ(panneau.TextJ->text(), "J = 0,006 kg.m²"); // 130 x 11 x 11 / 2467
+}
+
+TEST_F(ChoixCaract, TheInertiaBarWritesTheTemplateAtOnce) {
+    montre(2);
+    c().BoutonsCharge[2][0]->click(); // T = cst, dynamic
+    TPanelCaract& panneau = *c().PanelCaract[2];
+    ASSERT_TRUE(panneau.TrackBarJ->isVisible());
+    panneau.TrackBarJ->triggerAction(QSlider::SliderToMaximum);
+    EXPECT_EQ(travail().ModeleEssai[TEnteteEssai::MotInertie], 1000);
+    EXPECT_EQ(panneau.TextJ->text(), "J = 1,000 kg.m²");
 }
 
 struct CasAvertissement {

@@ -18,6 +18,7 @@
 #include "study/FormTrierPoints.h"
 #include "study/FormVisuApp.h"
 #include "study/NouvelCaract.h"
+#include "study/PanelCaract.h"
 #include "work/Travail.h"
 
 #include <QApplication>
@@ -144,6 +145,24 @@ bool choixCaract(const QString& dossier) {
         ok &= enregistre(&c, dossier, QString("choice-screen-page%1").arg(page));
         c.hide();
     }
+    return ok;
+}
+
+// The load panel of every load law, as the choice screen shows it, from the default parameters.
+bool panneauxCharge(const QString& dossier) {
+    bool ok = true;
+    TFormChoixCaract& c = *fenetres().FormChoixCaract;
+    for (int type = 6; type <= 18; ++type) {
+        const bool statique = type <= 9 || type == 15 || type == 17;
+        travail().ModeleEssai = TEnteteEssai::defaut();
+        etude(3, type);
+        c.PageDemandee = statique ? 1 : 2;
+        c.show();
+        ok &= enregistre(c.PanelCaract[c.PageDemandee], dossier,
+                         QString("panneau-charge-%1").arg(type, 2, 10, QChar('0')));
+        c.hide();
+    }
+    travail().ModeleEssai = TEnteteEssai::defaut();
     return ok;
 }
 
@@ -354,6 +373,7 @@ int main(int argc, char** argv) {
         ConfigGenerale().LangueConfig = 1;
         AppliqueLangue(1);
         ok &= choixCaract(dossierSortie);
+        ok &= panneauxCharge(dossierSortie);
         ok &= traceCaract(dossierSortie);
         ok &= viewer(*fenetres().FormVisuApp, dossierSortie);
     }
