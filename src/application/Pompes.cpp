@@ -1,5 +1,7 @@
 #include "Pompes.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::array<TModelePompe, NB_MODELES_POMPE> tableA{{
@@ -44,5 +46,5 @@ const std::array<TModelePompe, NB_MODELES_POMPE>& ModelesPompe(int classePuissan
 
 const TModelePompe& ModelePompe(int classePuissance, int index) {
     const auto& modeles = ModelesPompe(classePuissance);
-    return modeles[index >= 0 && index < NB_MODELES_POMPE ? index : 0];
+    return modeles[std::clamp(index, 0, NB_MODELES_POMPE - 1)];
 }

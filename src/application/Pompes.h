@@ -25,5 +25,5 @@ constexpr int NB_MODELES_POMPE = 6;
 // The models of a bench power class: one table for classes 0 and 2, one for 1, one for 3. A class
 // the settings should not hold reads as class 2.
 const std::array<TModelePompe, NB_MODELES_POMPE>& ModelesPompe(int classePuissance);
-// Model `index` of the class; an index outside 0..5 (a damaged file) reads as model 0.
+// Model `index` of the class; an index outside 0..5 (a damaged file) is brought to the nearest end.
 const TModelePompe& ModelePompe(int classePuissance, int index);
