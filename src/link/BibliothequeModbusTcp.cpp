@@ -57,15 +57,12 @@ public:
             const qint64 reste = m_delaiReponse - m_attente.depuis.elapsed();
             if (reste > 0) m_socket.waitForReadyRead(int(std::min<qint64>(reste, 20)));
         }
-        if (m_socket.bytesAvailable() >= 9) {
-            const QByteArray debut = m_socket.peek(9);
-            const auto o = [&debut](int i) { return uint8_t(debut[i]); };
-            const bool exception = (o(7) & 0x80) != 0;
-            if (exception) {
-                m_socket.read(9);
-                return fin(genre, statutKnr::exception);
-            }
-            if (m_socket.bytesAvailable() >= attendus) return fin(genre, decode(m_socket.read(attendus)));
+        const reponseTcp::Analyse a = reponseTcp::analyse(
+            m_socket.peek(attendus), {m_attente.transaction, m_attente.fonction, m_attente.n, genre},
+            m_attente.objets);
+        if (a.statut != 0) {
+            m_socket.read(a.consommes);
+            return fin(genre, a.statut);
         }
         if (m_socket.state() != QAbstractSocket::ConnectedState) return fin(genre, statutKnr::ligne);
         if (m_attente.depuis.elapsed() >= m_delaiReponse) return fin(genre, statutKnr::delai);
@@ -130,22 +127,6 @@ private:
         return 0;
     }
 
-    int32_t decode(const QByteArray& r) {
-        const auto o = [&r](int i) { return uint8_t(r[i]); };
-        const quint16 transaction = quint16(o(0) << 8 | o(1));
-        if (transaction != m_attente.transaction || o(6) != unite || o(7) != m_attente.fonction)
-            return statutKnr::ligne;
-        if (m_attente.fonction == 3) {
-            if (o(8) != 2 * m_attente.n) return statutKnr::ligne;
-            for (int i = 0; i < m_attente.n; ++i) {
-                const int v = o(9 + 2 * i) << 8 | o(10 + 2 * i);
-                // A single read answers the register as it is; a list, as signed words.
-                m_attente.objets[i].mots[4] = m_attente.genre == reponseKnr::lecture ? v : int16_t(v);
-            }
-        }
-        return reponseKnr::succes;
-    }
-
     int32_t fin(int32_t genre, int32_t statut) {
         if (statut != reponseKnr::succes) m_socket.abort(); // start again from a clean line
         m_attente = {};
@@ -161,6 +142,26 @@ private:
 };
 
 } // namespace
+
+reponseTcp::Analyse reponseTcp::analyse(const QByteArray& r, const Attente& attente, TKnrObject* objets) {
+    if (r.size() < 9) return {};
+    const auto o = [&r](int i) { return uint8_t(r[i]); };
+    if (o(7) & 0x80) return {statutKnr::exception, 9};
+    const int attendus = attente.fonction == 3 ? 9 + 2 * attente.n : 12;
+    if (r.size() < attendus) return {};
+    const quint16 transaction = quint16(o(0) << 8 | o(1));
+    if (transaction != attente.transaction || o(6) != unite || o(7) != attente.fonction)
+        return {statutKnr::ligne, attendus};
+    if (attente.fonction == 3) {
+        if (o(8) != 2 * attente.n) return {statutKnr::ligne, attendus};
+        for (int i = 0; i < attente.n; ++i) {
+            const int v = o(9 + 2 * i) << 8 | o(10 + 2 * i);
+            // A single read answers the register as it is; a list, as signed words.
+            objets[i].mots[4] = attente.genre == reponseKnr::lecture ? v : int16_t(v);
+        }
+    }
+    return {reponseKnr::succes, attendus};
+}
 
 std::unique_ptr<BibliothequeReseau> creeBibliothequeModbusTcp(int delaiReponseMs, int delaiConnexionMs) {
     return std::make_unique<BibliothequeModbusTcp>(delaiReponseMs, delaiConnexionMs);

@@ -63,3 +63,20 @@ constexpr int32_t delai = 3;       // no answer in time
 constexpr int32_t ligne = 4;       // connection lost or reply malformed
 constexpr int32_t sansRequete = 5; // polled with no request outstanding
 } // namespace statutKnr
+
+// What the bytes received so far on the Modbus TCP route say about the request awaited: the status
+// of the response (0 while more bytes are needed) and how many bytes it takes. A read fills the
+// values of `objets` (n of them) on success.
+namespace reponseTcp {
+struct Attente {
+    uint16_t transaction = 0;
+    int fonction = 0; // 3 or 16
+    int n = 0;        // 1..10
+    int32_t genre = 0;
+};
+struct Analyse {
+    int32_t statut = 0;
+    int consommes = 0;
+};
+Analyse analyse(const QByteArray& recu, const Attente& attente, TKnrObject* objets);
+} // namespace reponseTcp
