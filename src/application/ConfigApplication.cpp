@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 namespace {
@@ -352,28 +353,20 @@ QString NomApplication(int code) {
 }
 
 std::array<const char*, 2> FichiersImageConfiguration(int code) {
-    switch (code) {
-    case 51:
-        return {"banderoleuse.jpg", "conditionnement.jpg"};
-    case 52:
-        return {"palettisation.jpg", "pos_absolu.jpg"};
-    case 53:
-        return {"convoyeur.jpg", "convoyeur.jpg"};
-    case 57:
-        return {"coupe_longueur.jpg", "coupe.jpg"};
-    case 58:
-        return {"levage.jpg", "pont_roulant.jpg"};
-    case 61:
-        return {"pompes.jpg", "pompes.jpg"};
-    case 62:
-        return {"ventilation.jpg", "ventilation.jpg"};
-    case 64:
-        return {"desenfumage.jpg", "desenfumage.jpg"};
-    case 66:
-        return {"tapis_roulant.jpg", "atex_poussiere.jpg"};
-    default:
-        return {nullptr, nullptr};
-    }
+    // The dialog's own picture, then the catalogue's illustration of the application.
+    static constexpr struct {
+        int code;
+        const char *propre, *catalogue;
+    } images[] = {
+        {51, "banderoleuse.jpg", "conditionnement.jpg"}, {52, "palettisation.jpg", "pos_absolu.jpg"},
+        {53, "convoyeur.jpg", "convoyeur.jpg"},          {57, "coupe_longueur.jpg", "coupe.jpg"},
+        {58, "levage.jpg", "pont_roulant.jpg"},          {61, "pompes.jpg", "pompes.jpg"},
+        {62, "ventilation.jpg", "ventilation.jpg"},      {64, "desenfumage.jpg", "desenfumage.jpg"},
+        {66, "tapis_roulant.jpg", "atex_poussiere.jpg"},
+    };
+    for (const auto& i : images)
+        if (i.code == code) return {i.propre, i.catalogue};
+    return {nullptr, nullptr};
 }
 
 ImageConfiguration ChargeImageConfiguration(int code, const QString& dossierApplications) {
@@ -381,14 +374,16 @@ ImageConfiguration ChargeImageConfiguration(int code, const QString& dossierAppl
     const auto fichiers = FichiersImageConfiguration(code);
     if (!fichiers[0]) return r;
     QString detail;
-    for (const char* f : fichiers) {
+    for (std::size_t k = 0; k < fichiers.size(); ++k) {
+        if (k == 1 && std::strcmp(fichiers[0], fichiers[1]) == 0) break; // tried already
+        const char* f = fichiers[k];
         ImageJpeg j = ChargeJpeg(QDir(dossierApplications).filePath(QString::fromLatin1(f)));
         if (j.ok()) {
             r.image = std::move(j.image);
             r.fichier = QString::fromLatin1(f);
             return r;
         }
-        if (detail.isEmpty()) detail = j.detail;
+        detail = j.detail;
     }
     // The catalogue's illustration is the one delivered with every copy of the program: name it.
     r.message = Textes().Texte[txt::ErreurLecture] + "\n" + QString::fromLatin1(fichiers[1]) + "\n" + detail;

@@ -36,23 +36,18 @@ struct CasPlage {
 
 class PlagesBarres : public testing::TestWithParam<CasPlage> {};
 
-TEST_P(PlagesBarres, EachApplicationHasItsOwnRanges) {
+TEST_P(PlagesBarres, ABarHasTheRangeOfItsApplicationOrTheCommonOne) {
     const CasPlage& c = GetParam();
     EXPECT_EQ(PlageBarreApplication(c.code, c.barre), c.plage) << c.code << " bar " << c.barre;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, PlagesBarres,
-    testing::Values(CasPlage{51, 1, {5, 20, 10}}, CasPlage{51, 6, {20, 200, 70}},
-                    CasPlage{52, 3, {20, 200, 50}}, CasPlage{53, 5, {20, 200, 100}},
-                    CasPlage{57, 5, {200, 1200, 600}}, CasPlage{58, 4, {50, 200, 100}},
-                    CasPlage{61, 4, {0, 5, 0}}, CasPlage{62, 6, {10, 100, 25}}, CasPlage{64, 6, {10, 200, 5}},
-                    CasPlage{66, 4, {0, 15, 5}},
-                    // Applications without settings of their own, and codes outside the table.
-                    CasPlage{50, 1, {10, 100, 50}}, CasPlage{54, 6, {10, 100, 50}},
-                    CasPlage{59, 4, {10, 100, 50}}, CasPlage{63, 3, {10, 100, 50}},
-                    CasPlage{70, 5, {10, 100, 50}}, CasPlage{0, 1, {10, 100, 50}},
-                    CasPlage{151, 1, {10, 100, 50}}, CasPlage{51, 2, {10, 100, 50}}));
+// The pump index and the one default outside its range; then the codes that share one range.
+INSTANTIATE_TEST_SUITE_P(Table, PlagesBarres,
+                         testing::Values(CasPlage{61, 4, {0, 5, 0}}, CasPlage{64, 6, {10, 200, 5}},
+                                         CasPlage{50, 1, {10, 100, 50}}, CasPlage{54, 6, {10, 100, 50}},
+                                         CasPlage{59, 4, {10, 100, 50}}, CasPlage{63, 3, {10, 100, 50}},
+                                         CasPlage{70, 5, {10, 100, 50}}, CasPlage{0, 1, {10, 100, 50}},
+                                         CasPlage{151, 1, {10, 100, 50}}, CasPlage{51, 2, {10, 100, 50}}));
 
 TEST(PlagesBarres, EveryDefaultLiesInItsRangeButTheOneTheScrollBarRaises) {
     for (int code = 50; code <= 70; ++code)
@@ -405,6 +400,8 @@ TEST(ImagesConfiguration, WithoutAnyPictureTheMessageNamesTheFile) {
     EXPECT_TRUE(i.image.isNull());
     EXPECT_TRUE(i.message.startsWith("Erreur de lecture du fichier\natex_poussiere.jpg\n"))
         << i.message.toStdString();
+    EXPECT_TRUE(ChargeImageConfiguration(62, vide.path())
+                    .message.startsWith("Erreur de lecture du fichier\nventilation.jpg\n"));
     const ImageConfiguration aucune = ChargeImageConfiguration(54, vide.path());
     EXPECT_TRUE(aucune.image.isNull());
     EXPECT_TRUE(aucune.message.isEmpty());
