@@ -92,6 +92,19 @@ int32_t masseConvoyeur(int32_t p0, int32_t p1, int32_t tn, int32_t diviseur) {
     return static_cast<int32_t>(int64_t(difference32(100, p1)) * tn * 10472 / p0 / diviseur / 100);
 }
 
+// What the two conveyors (53 and 66) show for the mass `m` they move: the inertia it gives P5,
+// the speed, the rolling coefficient, the loss and break-away torques.
+void convoyeur(AffichageApplication& a, int32_t tn, ParamsApplication& p, int32_t m) {
+    const int32_t j = p[0] != 0 ? quotient64(int64_t(m) * p[0] * p[0], 246740) : 0;
+    p[5] = j;
+    a.Aff5 = fmt(p[0], 2) + " m/s";
+    a.Aff6 = fmt(p[3], 2) + " N/kg";
+    a.Aff1 = couple(tn, p[1]);
+    a.Aff3 = couple(tn, p[2]);
+    a.Aff2 = "M = " + fmt(m, 0) + " kg";
+    a.Inertie = inertie(j);
+}
+
 } // namespace
 
 PlageBarre PlageBarreApplication(int code, int barre) {
@@ -229,15 +242,7 @@ AffichageApplication LitControles(int code, const ControlesApplication& c, int32
     }
     case 53: {
         p[0] = b[5], p[1] = b[1], p[2] = b[3], p[3] = b[6];
-        const int32_t m = masseConvoyeur(p[0], p[1], tn, p[3]);
-        const int32_t j = p[0] != 0 ? quotient64(int64_t(m) * p[0] * p[0], 246740) : 0;
-        p[5] = j;
-        a.Aff5 = fmt(p[0], 2) + " m/s";
-        a.Aff6 = fmt(p[3], 2) + " N/kg";
-        a.Aff1 = couple(tn, p[1]);
-        a.Aff3 = couple(tn, p[2]);
-        a.Aff2 = "M = " + fmt(m, 0) + " kg";
-        a.Inertie = inertie(j);
+        convoyeur(a, tn, p, masseConvoyeur(p[0], p[1], tn, p[3]));
         break;
     }
     case 57: {
@@ -282,15 +287,8 @@ AffichageApplication LitControles(int code, const ControlesApplication& c, int32
             const auto s = static_cast<int32_t>(std::trunc(100 * std::sin(p[4] * std::numbers::pi / 180)));
             m = masseConvoyeur(p[0], p[1], tn, somme32(quotient32(produit32(s, 981), 100), p[3]));
         }
-        const int32_t j = p[0] != 0 ? quotient64(int64_t(m) * p[0] * p[0], 246740) : 0;
-        p[5] = j;
+        convoyeur(a, tn, p, m);
         a.Aff4 = fmt(p[4], 0) + QString::fromUtf8(" °");
-        a.Aff5 = fmt(p[0], 2) + " m/s";
-        a.Aff6 = fmt(p[3], 2) + " N/kg";
-        a.Aff1 = couple(tn, p[1]);
-        a.Aff3 = couple(tn, p[2]);
-        a.Aff2 = "M = " + fmt(m, 0) + " kg";
-        a.Inertie = inertie(j);
         break;
     }
     default:
