@@ -16,6 +16,8 @@ class TFormVisuApp;
 class TFormChoixCaract;
 class TAvertissements;
 class TFormVisualisation;
+class TChoixMachine;
+class TConfigurationApplication;
 
 // A window that a later version of the program fills; it exists so that start-up creates every
 // window, and closing it brings the main menu back.
@@ -46,8 +48,8 @@ struct Fenetres {
     TAvertissements* Avertissements = nullptr;
     QWidget* FormKorlan = nullptr;
     QWidget* FormApplication = nullptr;
-    QWidget* ChoixMachine = nullptr;
-    QWidget* ConfigurationApplication = nullptr;
+    TChoixMachine* ChoixMachine = nullptr;
+    TConfigurationApplication* ConfigurationApplication = nullptr;
     QWidget* FormTest = nullptr;
     QWidget* FormVisualisationPDF = nullptr;
     QWidget* FormAideCablage = nullptr;

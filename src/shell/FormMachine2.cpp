@@ -6,6 +6,7 @@
 #include "Fenetres.h"
 #include "Pictogrammes.h"
 #include "Textes.h"
+#include "application/ChoixMachine.h"
 #include "link/FormCom.h"
 #include "link/Liaison.h"
 #include "study/Avertissement.h"
@@ -191,7 +192,7 @@ bool TFormMachine2::eventFilter(QObject* o, QEvent* e) {
 }
 
 void TFormMachine2::ButtonEtudeApplicationClick() {
-    fenetres().ChoixMachine->show();
+    if (!fenetres().ChoixMachine->isVisible()) fenetres().ChoixMachine->show();
     hide();
 }
 
@@ -230,6 +231,7 @@ void TFormMachine2::ButtonNouveauTravailClick() {
     dialoguesFichiers().SaveDialogMachine.nomFichier.clear();
     dialoguesFichiers().SaveDialogAppli.nomFichier.clear();
     travail().ApplicationCourante = 0;
+    fenetres().ChoixMachine->initialise();
 }
 
 void TFormMachine2::ButtonConfigureClick() {

@@ -3,6 +3,8 @@
 #include "Fenetres.h"
 #include "FormMachine2.h"
 #include "application/Avertissements.h"
+#include "application/ChoixMachine.h"
+#include "application/ConfigurationApplication.h"
 #include "link/FormCom.h"
 #include "link/FormVisualisation.h"
 #include "study/FormCalibreCourant.h"
@@ -41,8 +43,10 @@ Programme::Programme(Liaison& liaison) {
     f.ordre.push_back("Avertissements");
     vide(f.FormKorlan, "FormKorlan");
     vide(f.FormApplication, "FormApplication");
-    vide(f.ChoixMachine, "ChoixMachine");
-    vide(f.ConfigurationApplication, "ConfigurationApplication");
+    f.ChoixMachine = new TChoixMachine(menu);
+    f.ordre.push_back("ChoixMachine");
+    f.ConfigurationApplication = new TConfigurationApplication(menu);
+    f.ordre.push_back("ConfigurationApplication");
     vide(f.FormTest, "FormTest");
     vide(f.FormVisualisationPDF, "FormVisualisationPDF");
     vide(f.FormAideCablage, "FormAideCablage");

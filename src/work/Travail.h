@@ -153,6 +153,8 @@ public:
     QString NomFichierCourant;
     int32_t ApplicationCourante = 0;
     std::array<int32_t, 6> ParamApplication{};
+    // The application parameters on entry to their configuration, or as read from a file.
+    std::array<int32_t, 6> ParamApplicationSauve{};
 
     Travail() { NouveauTravail(); }
 

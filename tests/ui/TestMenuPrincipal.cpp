@@ -1,5 +1,6 @@
 #include "ProgrammeTest.h"
 
+#include "application/ChoixMachine.h"
 #include "work/FichierTravail.h"
 
 #include <QToolButton>

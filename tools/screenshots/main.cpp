@@ -1,4 +1,6 @@
 // Renders the program's windows offscreen to PNG files, so that anyone can look at what it shows.
+#include "application/ChoixMachine.h"
+#include "application/ConfigurationApplication.h"
 #include "link/BibliothequeReseau.h"
 #include "link/FormCom.h"
 #include "link/FormVisualisation.h"
@@ -325,6 +327,41 @@ bool viewer(TFormVisuApp& visu, const QString& sortie) {
     return ok;
 }
 
+// The machine choice, then the configuration of every application that has settings, the pump
+// on the smallest bench, one application without settings, and the dialog in English.
+bool etudeApplication(const QString& dossier) {
+    bool ok = true;
+    TChoixMachine& choix = *fenetres().ChoixMachine;
+    for (const int machine : {0, 3}) {
+        MachineApplication = machine;
+        choix.show();
+        ok &= enregistre(&choix, dossier, machine ? "machine-choice" : "machine-choice-none");
+        choix.hide();
+    }
+    MachineApplication = 0;
+    TConfigurationApplication& c = *fenetres().ConfigurationApplication;
+    const auto capture = [&](int code, const QString& nom) {
+        travail().ApplicationCourante = code;
+        c.show();
+        ok &= enregistre(&c, dossier, nom);
+        c.hide();
+    };
+    for (const int code : {51, 52, 53, 57, 58, 61, 62, 64, 66})
+        capture(code, QString("application-configuration-%1").arg(code));
+    ConfigGenerale().ClassePuissance = 1;
+    capture(61, "application-configuration-61-small-bench");
+    ConfigGenerale().ClassePuissance = 2;
+    capture(63, "application-configuration-without-settings");
+    AppliqueLangue(2);
+    capture(66, "application-configuration-66-en");
+    choix.show();
+    ok &= enregistre(&choix, dossier, "machine-choice-en");
+    choix.hide();
+    AppliqueLangue(1);
+    travail().ApplicationCourante = 0;
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -376,6 +413,7 @@ int main(int argc, char** argv) {
         ok &= panneauxCharge(dossierSortie);
         ok &= traceCaract(dossierSortie);
         ok &= viewer(*fenetres().FormVisuApp, dossierSortie);
+        ok &= etudeApplication(dossierSortie);
     }
     installeDialogues(nullptr);
     return ok ? 0 : 1;
