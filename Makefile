@@ -1,11 +1,14 @@
 # The project's commands. Each one installs what it needs on a fresh Debian machine first.
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
+BUILD_FUZZ ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZERS    := travail config catalogue jpeg modbus-rtu modbus-tcp
 JOBS       ?= 2
 PACKAGES   := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-serialport-dev qt6-pdf-dev \
               libjpeg-dev fonts-liberation poppler-utils googletest libgtest-dev libmodbus-dev libbenchmark-dev mbpoll
 
-.PHONY: all setup build run test test-asan bench screenshots donnees clean
+.PHONY: all setup build run test test-asan fuzz bench screenshots donnees clean
 
 all: build
 
@@ -37,6 +40,23 @@ test-asan: setup
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp \
 		ctest --test-dir $(BUILD_ASAN) -L core -j $(JOBS) --output-on-failure
+
+# Every fuzzer for FUZZ_SECONDS seconds (clang, libFuzzer, ASan and UBSan), from the seeds and the
+# kept findings. A finding stops the run and is written to fuzz/regressions/<fuzzer>/: mend the
+# reader, then commit the file, which the test suite then reads on every run.
+fuzz:
+	$(MAKE) setup PACKAGES="$(PACKAGES) clang libclang-rt-14-dev"
+	cmake -S . -B $(BUILD_FUZZ) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+		-DVIMRA_FUZZ=ON
+	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz-graines $(addprefix fuzz_,$(FUZZERS))
+	QT_QPA_PLATFORM=offscreen $(BUILD_FUZZ)/fuzz/fuzz-graines $(BUILD_FUZZ)/corpus
+	for f in $(FUZZERS); do \
+		mkdir -p fuzz/regressions/$$f && \
+		echo "fuzzing $$f for $(FUZZ_SECONDS) s" && \
+		QT_QPA_PLATFORM=offscreen $(BUILD_FUZZ)/fuzz/fuzz_$$f -max_total_time=$(FUZZ_SECONDS) \
+			-rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix=fuzz/regressions/$$f/ \
+			$(BUILD_FUZZ)/corpus/$$f fuzz/regressions/$$f || exit 1; \
+	done
 
 # Every benchmark in one run and one table: the measured median, the floor or peer measured in the
 # same run, and the ratio against the target.

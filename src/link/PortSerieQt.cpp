@@ -3,6 +3,8 @@
 #include <QElapsedTimer>
 #include <QSerialPort>
 
+#include <sys/ioctl.h>
+
 namespace {
 
 class PortSerieQt final : public PortSerie {
@@ -35,6 +37,9 @@ public:
 
     void purge() override {
         if (!m_port.isOpen()) return;
+        // Flushing a line costs the system far more than asking whether anything waits on it;
+        // with nothing pending in either direction there is nothing to discard.
+        if (m_port.bytesAvailable() == 0 && m_port.bytesToWrite() == 0 && !octetsEnAttente()) return;
         m_port.clear(QSerialPort::AllDirections);
     }
 
@@ -70,6 +75,14 @@ public:
     }
 
 private:
+    // Bytes the system holds for the line, received or still to send.
+    bool octetsEnAttente() const {
+        const int fd = int(m_port.handle());
+        int entree = 0, sortie = 0;
+        if (fd < 0 || ::ioctl(fd, FIONREAD, &entree) != 0 || ::ioctl(fd, TIOCOUTQ, &sortie) != 0) return true;
+        return entree > 0 || sortie > 0;
+    }
+
     QSerialPort m_port;
 };
 
