@@ -9,6 +9,7 @@
 #include "work/Travail.h"
 
 #include <QElapsedTimer>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -173,6 +174,49 @@ TEST(PortSysteme, AReplyOneByteShortIsAnEmptyFailedRead) {
     pty.ecrit("abcde");
     EXPECT_TRUE(port->lit(5, recu));
     EXPECT_EQ(recu, "abcde");
+}
+
+// A port another program holds: the link says "Erreur de liaison" and stays closed.
+TEST(PortSysteme, APortHeldByAnotherProgramGivesTheLinkError) {
+    EsclavePty esclave;
+    ASSERT_TRUE(esclave.pty.ok());
+    auto detenteur = creePortSerieSysteme();
+    ASSERT_TRUE(detenteur->ouvre(esclave.pty.chemin()));
+    auto port = creePortSerieSysteme();
+    auto reseau = creeBibliothequeModbusTcp();
+    TConfigGenerale config = TConfigGenerale::defaut();
+    config.TypeLiaison = 1;
+    auto travail = std::make_unique<Travail>();
+    DialoguesScriptes dialogues;
+    Liaison liaison(*port, *reseau, horlogeSysteme(), config, *travail);
+    liaison.NomPortImpose = esclave.pty.chemin();
+    liaison.Initialise();
+    EXPECT_FALSE(liaison.LinkOpen);
+    EXPECT_EQ(dialogues.avertissements, QStringList{"Erreur de liaison"});
+    // Once the other program lets it go, the same link opens.
+    detenteur->ferme();
+    dialogues.avertissements.clear();
+    liaison.Initialise();
+    EXPECT_TRUE(liaison.LinkOpen);
+}
+
+// Bytes a late reply left on the line are gone before the next request.
+TEST(PortSysteme, APurgeDiscardsWhatWaitsOnTheLine) {
+    Pty pty;
+    ASSERT_TRUE(pty.ok());
+    auto port = creePortSerieSysteme();
+    ASSERT_TRUE(port->ouvre(pty.chemin()));
+    pty.ecrit("late");
+    QThread::msleep(20);
+    port->purge();
+    pty.ecrit("fresh");
+    QByteArray recu;
+    EXPECT_TRUE(port->lit(5, recu));
+    EXPECT_EQ(recu, "fresh");
+    port->purge(); // nothing waits: nothing to discard, nothing lost
+    pty.ecrit("again");
+    EXPECT_TRUE(port->lit(5, recu));
+    EXPECT_EQ(recu, "again");
 }
 
 } // namespace
