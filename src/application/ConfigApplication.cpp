@@ -1,4 +1,5 @@
 #include "ConfigApplication.h"
+#include "work/FichierAtomique.h"
 
 #include "Pompes.h"
 #include "shell/Dialogues.h"
@@ -11,7 +12,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -429,8 +429,7 @@ bool LitApplication(Travail& t, const QString& nom) {
 
 bool EcritApplication(const Travail& t, const QString& nom) {
     const QByteArray b = OctetsApplication({t.ApplicationCourante, t.ParamApplication});
-    QSaveFile f(nom);
-    const bool ok = !nom.isEmpty() && f.open(QIODevice::WriteOnly) && f.write(b) == b.size() && f.commit();
+    const bool ok = EcritFichierAtomique(nom, b);
     if (!ok) dialogues().avertissement(Textes().Texte[txt::ErreurEcriture]);
     return ok;
 }

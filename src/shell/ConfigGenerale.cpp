@@ -1,4 +1,5 @@
 #include "ConfigGenerale.h"
+#include "work/FichierAtomique.h"
 
 #include "Dialogues.h"
 #include "Textes.h"
@@ -6,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 TConfigGenerale TConfigGenerale::defaut() {
     TConfigGenerale c;
@@ -99,7 +99,6 @@ bool ModeDemo() {
 }
 
 bool SauveConfig(const QString& dossier) {
-    QSaveFile f(QDir(dossier).filePath(NOM_FICHIER_CONFIG));
     TConfigGenerale c = ConfigGenerale();
     // The demo bench is never written as the user's link.
     if (ModeDemo()) {
@@ -107,7 +106,7 @@ bool SauveConfig(const QString& dossier) {
         c.PortCom = liaisonUtilisateur().PortCom;
     }
     const QByteArray b = c.octets();
-    const bool ok = f.open(QIODevice::WriteOnly) && f.write(b) == b.size() && f.commit();
+    const bool ok = EcritFichierAtomique(QDir(dossier).filePath(NOM_FICHIER_CONFIG), b);
     if (!ok) dialogues().avertissement(Textes().Texte[txt::ErreurEcriture]);
     return ok;
 }

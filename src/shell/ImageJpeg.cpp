@@ -1,8 +1,8 @@
 #include "ImageJpeg.h"
+#include "work/FichierAtomique.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <csetjmp>
 #include <cstdio>
@@ -291,8 +291,5 @@ QByteArray EncodeJpeg(const QImage& image, const OptionsJpeg& options, QString* 
 bool EnregistreJpeg(const QImage& image, const QString& chemin, const OptionsJpeg& options, QString* erreur) {
     const QByteArray octets = EncodeJpeg(image, options, erreur);
     if (octets.isEmpty()) return false;
-    QSaveFile f(chemin);
-    if (f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size() && f.commit()) return true;
-    if (erreur) *erreur = f.errorString();
-    return false;
+    return EcritFichierAtomique(chemin, octets, erreur);
 }

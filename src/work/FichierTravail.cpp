@@ -1,4 +1,5 @@
 #include "FichierTravail.h"
+#include "work/FichierAtomique.h"
 
 #include "Octets.h"
 #include "Travail.h"
@@ -6,7 +7,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -205,9 +205,7 @@ bool DecodeTravail(Travail& t, const QByteArray& b, Disposition d) {
 
 bool EcritTravail(Travail& t, const QString& nom, Disposition d) {
     const QByteArray b = OctetsTravail(t, d);
-    QSaveFile f(nom);
-    const bool ok = f.open(QIODevice::WriteOnly) && f.write(b) == b.size() && f.commit();
-    if (!ok) {
+    if (!EcritFichierAtomique(nom, b)) {
         dialogues().avertissement(Textes().Texte[txt::ErreurEcriture]);
         return false;
     }
