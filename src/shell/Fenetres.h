@@ -16,6 +16,7 @@ class TFormVisuApp;
 class TFormChoixCaract;
 class TAvertissements;
 class TFormVisualisation;
+class TFormApplication;
 
 // A window that a later version of the program fills; it exists so that start-up creates every
 // window, and closing it brings the main menu back.
@@ -45,7 +46,7 @@ struct Fenetres {
     QWidget* AboutBox = nullptr;
     TAvertissements* Avertissements = nullptr;
     QWidget* FormKorlan = nullptr;
-    QWidget* FormApplication = nullptr;
+    TFormApplication* FormApplication = nullptr;
     QWidget* ChoixMachine = nullptr;
     QWidget* ConfigurationApplication = nullptr;
     QWidget* FormTest = nullptr;

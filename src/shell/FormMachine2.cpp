@@ -6,6 +6,7 @@
 #include "Fenetres.h"
 #include "Pictogrammes.h"
 #include "Textes.h"
+#include "application/FormApplication.h"
 #include "link/FormCom.h"
 #include "link/Liaison.h"
 #include "study/Avertissement.h"

@@ -1,5 +1,6 @@
 #include "ProgrammeTest.h"
 
+#include "application/FormApplication.h"
 #include "work/FichierTravail.h"
 
 #include <QToolButton>
