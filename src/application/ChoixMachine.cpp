@@ -1,6 +1,7 @@
 #include "ChoixMachine.h"
 
 #include "ConfigApplication.h"
+#include "FormApplication.h"
 #include "shell/DialoguesFichiers.h"
 #include "shell/Fenetres.h"
 #include "shell/Pictogrammes.h"
@@ -16,8 +17,6 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-int32_t MachineApplication = 0;
 
 namespace {
 
@@ -128,16 +127,18 @@ void TChoixMachine::showEvent(QShowEvent* e) {
 void TChoixMachine::initialise() {
     for (QToolButton* b : BoutonsMachine)
         b->setChecked(false);
-    MachineApplication = 0;
+    travail().MachineApplication = 0;
     travail().ModeleEssai = TEnteteEssai::defaut();
 }
 
 void TChoixMachine::FormShow() {
     Langue();
     for (int i = 0; i < 7; ++i)
-        BoutonsMachine[std::size_t(i)]->setChecked(MachineApplication == i + 1);
+        BoutonsMachine[std::size_t(i)]->setChecked(travail().MachineApplication == i + 1);
     // A type outside 1..7 presses nothing: it counts as no choice.
-    m_choix = MachineApplication >= 1 && MachineApplication <= 7 ? MachineApplication : 0;
+    m_choix = travail().MachineApplication >= 1 && travail().MachineApplication <= 7
+                  ? travail().MachineApplication
+                  : 0;
     travail().ModeleEssai.TypeMachine() = m_choix;
     const bool choisie = m_choix > 0;
     ButtonApplication->setEnabled(choisie);
@@ -150,7 +151,7 @@ void TChoixMachine::Action() {
     for (int i = 0; i < 7; ++i)
         if (BoutonsMachine[std::size_t(i)]->isChecked()) m_choix = i + 1;
     travail().ModeleEssai.TypeMachine() = m_choix;
-    MachineApplication = m_choix;
+    travail().MachineApplication = m_choix;
     ButtonApplication->setEnabled(m_choix > 0);
     ButtonOuvrir->setEnabled(m_choix > 0);
 }
@@ -162,7 +163,7 @@ void TChoixMachine::ButtonApplicationClick() {
 }
 
 void TChoixMachine::ButtonOuvrirClick() {
-    MachineApplication = m_choix;
+    travail().MachineApplication = m_choix;
     const QString nom = dialoguesFichiers().OpenDialogApplication.ouvre();
     if (nom.isEmpty()) return;
     Travail& t = travail();

@@ -11,10 +11,6 @@ class QLabel;
 class QPushButton;
 class QToolButton;
 
-// The machine type chosen for the application study: 0 none, 1..7 as TypeMachine. It outlives
-// the window: the next showing presses the same button, the run screen gives it to its tests.
-extern int32_t MachineApplication;
-
 class TChoixMachine : public QDialog {
     Q_OBJECT
 public:

@@ -18,6 +18,7 @@ class TAvertissements;
 class TFormVisualisation;
 class TChoixMachine;
 class TConfigurationApplication;
+class TFormApplication;
 
 // A window that a later version of the program fills; it exists so that start-up creates every
 // window, and closing it brings the main menu back.
@@ -47,7 +48,7 @@ struct Fenetres {
     QWidget* AboutBox = nullptr;
     TAvertissements* Avertissements = nullptr;
     QWidget* FormKorlan = nullptr;
-    QWidget* FormApplication = nullptr;
+    TFormApplication* FormApplication = nullptr;
     TChoixMachine* ChoixMachine = nullptr;
     TConfigurationApplication* ConfigurationApplication = nullptr;
     QWidget* FormTest = nullptr;

@@ -7,6 +7,7 @@
 #include "Pictogrammes.h"
 #include "Textes.h"
 #include "application/ChoixMachine.h"
+#include "application/FormApplication.h"
 #include "link/FormCom.h"
 #include "link/Liaison.h"
 #include "study/Avertissement.h"

@@ -5,6 +5,7 @@
 #include "graph/CaractMachine.h"
 #include "link/Liaison.h"
 #include "shell/ConfigGenerale.h"
+#include "shell/Controles.h"
 #include "shell/Fenetres.h"
 #include "shell/FormMachine2.h"
 #include "shell/Textes.h"
@@ -28,15 +29,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QToolButton* bouton(const QString& nom, QWidget* parent, bool bascule = false) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(nom);
-    b->setCheckable(bascule);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    b->setMinimumHeight(28);
-    return b;
-}
 
 // A caption that opens something when clicked: the current box's opens the current range.
 class LibelleCliquable : public QLabel {
@@ -67,16 +59,16 @@ TFormTraceCaract::TFormTraceCaract(Liaison& liaison, QWidget* parent)
     // Characteristic buttons and the window's own buttons.
     auto* haut = new QHBoxLayout;
     for (int k = 0; k < 4; ++k) {
-        ButtonCar[k] = bouton(QString("ButtonCar%1").arg(k + 1), centre, true);
+        ButtonCar[k] = BoutonTexte(QString("ButtonCar%1").arg(k + 1), centre, true);
         ButtonCar[k]->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         connect(ButtonCar[k], &QToolButton::clicked, this, [this, k] { ButtonCarClick(k + 1); });
         haut->addWidget(ButtonCar[k]);
     }
-    ButtonModifCharge = bouton("ButtonModifCharge", centre);
-    ButtonAffichage = bouton("ButtonAffichage", centre, true);
+    ButtonModifCharge = BoutonTexte("ButtonModifCharge", centre);
+    ButtonAffichage = BoutonTexte("ButtonAffichage", centre, true);
     ButtonAffichage->setChecked(true);
-    ButtonTitre = bouton("ButtonTitre", centre, true);
-    ButtonClose = bouton("ButtonClose", centre);
+    ButtonTitre = BoutonTexte("ButtonTitre", centre, true);
+    ButtonClose = BoutonTexte("ButtonClose", centre);
     for (QToolButton* b : {ButtonModifCharge, ButtonAffichage, ButtonTitre, ButtonClose})
         haut->addWidget(b);
     connect(ButtonModifCharge, &QToolButton::clicked, this, &TFormTraceCaract::ButtonModifChargeClick);
@@ -85,16 +77,7 @@ TFormTraceCaract::TFormTraceCaract(Liaison& liaison, QWidget* parent)
     connect(ButtonClose, &QToolButton::clicked, this, &QWidget::close);
     colonne->addLayout(haut);
 
-    ToolBarTitre = new QWidget(centre);
-    ToolBarTitre->setObjectName("ToolBarTitre");
-    auto* titre = new QHBoxLayout(ToolBarTitre);
-    titre->setContentsMargins(0, 0, 0, 0);
-    EditTitre = new QLineEdit(ToolBarTitre);
-    EditTitre->setObjectName("EditTitre");
-    EditTitre->setMaxLength(100);
-    titre->addWidget(EditTitre);
-    connect(EditTitre, &QLineEdit::textEdited, this,
-            [](const QString& t) { travail().EnteteTravail.Commentaire.setTexte(t.left(100)); });
+    ToolBarTitre = BarreTitre(centre, EditTitre);
     colonne->addWidget(ToolBarTitre);
 
     construitBarres();
@@ -152,8 +135,8 @@ void TFormTraceCaract::construitBarres() {
     PanelAcquisitionCarMachine->setObjectName("PanelAcquisitionCarMachine");
     auto* modes = new QHBoxLayout(PanelAcquisitionCarMachine);
     modes->setContentsMargins(0, 0, 0, 0);
-    ButtonManu = bouton("ButtonManu", PanelAcquisitionCarMachine, true);
-    ButtonAuto = bouton("ButtonAuto", PanelAcquisitionCarMachine, true);
+    ButtonManu = BoutonTexte("ButtonManu", PanelAcquisitionCarMachine, true);
+    ButtonAuto = BoutonTexte("ButtonAuto", PanelAcquisitionCarMachine, true);
     modes->addWidget(ButtonManu);
     modes->addWidget(ButtonAuto);
     connect(ButtonManu, &QToolButton::clicked, this, &TFormTraceCaract::ButtonManuClick);
@@ -164,8 +147,8 @@ void TFormTraceCaract::construitBarres() {
     PanelAcqusitionChargeStatique->setObjectName("PanelAcqusitionChargeStatique");
     auto* statique = new QHBoxLayout(PanelAcqusitionChargeStatique);
     statique->setContentsMargins(0, 0, 0, 0);
-    ButtonChargeManu = bouton("ButtonChargeManu", PanelAcqusitionChargeStatique, true);
-    ButtonChargeAuto = bouton("ButtonChargeAuto", PanelAcqusitionChargeStatique, true);
+    ButtonChargeManu = BoutonTexte("ButtonChargeManu", PanelAcqusitionChargeStatique, true);
+    ButtonChargeAuto = BoutonTexte("ButtonChargeAuto", PanelAcqusitionChargeStatique, true);
     statique->addWidget(ButtonChargeManu);
     statique->addWidget(ButtonChargeAuto);
     l->addWidget(PanelAcqusitionChargeStatique);
@@ -173,7 +156,7 @@ void TFormTraceCaract::construitBarres() {
     PanelAcqusitionChargeDynamique->setObjectName("PanelAcqusitionChargeDynamique");
     auto* dynamique = new QHBoxLayout(PanelAcqusitionChargeDynamique);
     dynamique->setContentsMargins(0, 0, 0, 0);
-    ButtonChargeDynamique = bouton("ButtonChargeDynamique", PanelAcqusitionChargeDynamique, true);
+    ButtonChargeDynamique = BoutonTexte("ButtonChargeDynamique", PanelAcqusitionChargeDynamique, true);
     dynamique->addWidget(ButtonChargeDynamique);
     l->addWidget(PanelAcqusitionChargeDynamique);
     connect(ButtonChargeManu, &QToolButton::clicked, this, &TFormTraceCaract::ButtonChargeManuClick);
@@ -193,8 +176,8 @@ void TFormTraceCaract::construitBarres() {
     ScrollBarK->setMinimumWidth(260);
     TextK = new QLabel("K = 0%", PanelAcquiManu);
     TextK->setMinimumWidth(80);
-    ButtonAcquiPointCaract = bouton("ButtonAcquiPointCaract", PanelAcquiManu);
-    ButtonStopManu = bouton("ButtonStopManu", PanelAcquiManu);
+    ButtonAcquiPointCaract = BoutonTexte("ButtonAcquiPointCaract", PanelAcquiManu);
+    ButtonStopManu = BoutonTexte("ButtonStopManu", PanelAcquiManu);
     ButtonStopManu->setText("Stop");
     TextModechargeManu = new QLabel(PanelAcquiManu);
     for (QWidget* w : std::initializer_list<QWidget*>{ScrollBarK, TextK, ButtonAcquiPointCaract,
@@ -216,11 +199,11 @@ void TFormTraceCaract::construitBarres() {
     ScrollBarT->setValue(5);
     ScrollBarT->setMinimumWidth(160);
     TextT = new QLabel("T = 5 s", PanelAcquiAuto);
-    ButtonAutoCroissant = bouton("ButtonAutoCroissant", PanelAcquiAuto, true);
-    ButtonAutoDecroissant = bouton("ButtonAutoDecroissant", PanelAcquiAuto, true);
+    ButtonAutoCroissant = BoutonTexte("ButtonAutoCroissant", PanelAcquiAuto, true);
+    ButtonAutoDecroissant = BoutonTexte("ButtonAutoDecroissant", PanelAcquiAuto, true);
     ButtonAutoCroissant->setText(QStringLiteral("K ↗"));
     ButtonAutoDecroissant->setText(QStringLiteral("K ↘"));
-    ButtonStopAuto = bouton("ButtonStopAuto", PanelAcquiAuto);
+    ButtonStopAuto = BoutonTexte("ButtonStopAuto", PanelAcquiAuto);
     ButtonStopAuto->setText("Stop");
     TextModechargeAuto = new QLabel(PanelAcquiAuto);
     for (QWidget* w :
@@ -241,7 +224,7 @@ void TFormTraceCaract::construitBarres() {
     essais->setHorizontalSpacing(4);
     essais->setVerticalSpacing(1);
     for (int k = 0; k < 5; ++k) {
-        Buttoncourbe[k] = bouton(QString("Buttoncourbe%1").arg(k + 1), PanelANALYSE, true);
+        Buttoncourbe[k] = BoutonTexte(QString("Buttoncourbe%1").arg(k + 1), PanelANALYSE, true);
         Buttoncourbe[k]->setAutoExclusive(true);
         Buttoncourbe[k]->setContextMenuPolicy(Qt::CustomContextMenu);
         Editcourbe[k] = new QLineEdit(PanelANALYSE);

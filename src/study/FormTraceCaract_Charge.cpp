@@ -5,6 +5,7 @@
 #include "FormChoixCaract.h"
 #include "TraceCaract.h"
 #include "graph/CaractMachine.h"
+#include "shell/Controles.h"
 #include "shell/Dialogues.h"
 #include "shell/Fenetres.h"
 #include "shell/Textes.h"
@@ -18,15 +19,6 @@
 #include <QToolButton>
 
 namespace {
-
-QToolButton* boutonBarre(const QString& nom, QWidget* parent, bool bascule = false) {
-    auto* b = new QToolButton(parent);
-    b->setObjectName(nom);
-    b->setCheckable(bascule);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    b->setMinimumHeight(28);
-    return b;
-}
 
 QWidget* barreMode(const QString& nom, QWidget* parent, QHBoxLayout*& l) {
     auto* w = new QWidget(parent);
@@ -53,8 +45,8 @@ void TFormTraceCaract::construitBarresCharge(QWidget* barre) {
     auto* l = static_cast<QHBoxLayout*>(barre->layout());
     QHBoxLayout* manu = nullptr;
     PanelChargeStatiqueManu = barreMode("PanelChargeStatiqueManu", barre, manu);
-    ButtonAcquiPointStatique = boutonBarre("ButtonAcquiPointStatique", PanelChargeStatiqueManu);
-    ButtonStopChargeManu = boutonBarre("ButtonStopChargeManu", PanelChargeStatiqueManu);
+    ButtonAcquiPointStatique = BoutonTexte("ButtonAcquiPointStatique", PanelChargeStatiqueManu);
+    ButtonStopChargeManu = BoutonTexte("ButtonStopChargeManu", PanelChargeStatiqueManu);
     ButtonStopChargeManu->setText("Stop");
     TextModeChargestatiqueManu = texteMode(PanelChargeStatiqueManu);
     manu->addWidget(ButtonAcquiPointStatique);
@@ -67,8 +59,8 @@ void TFormTraceCaract::construitBarresCharge(QWidget* barre) {
 
     QHBoxLayout* automatique = nullptr;
     PanelChargeStatiqueAuto = barreMode("PanelChargeStatiqueAuto", barre, automatique);
-    ButtonAcquiAutoStatique = boutonBarre("ButtonAcquiAutoStatique", PanelChargeStatiqueAuto, true);
-    ButtonStopChargeAuto = boutonBarre("ButtonStopChargeAuto", PanelChargeStatiqueAuto);
+    ButtonAcquiAutoStatique = BoutonTexte("ButtonAcquiAutoStatique", PanelChargeStatiqueAuto, true);
+    ButtonStopChargeAuto = BoutonTexte("ButtonStopChargeAuto", PanelChargeStatiqueAuto);
     ButtonStopChargeAuto->setText("Stop");
     TextModeChargestatiqueAuto = texteMode(PanelChargeStatiqueAuto);
     automatique->addWidget(ButtonAcquiAutoStatique);
@@ -87,12 +79,12 @@ void TFormTraceCaract::construitBarresCharge(QWidget* barre) {
     QFont gras = StaticTextModeOscillo->font();
     gras.setBold(true);
     StaticTextModeOscillo->setFont(gras);
-    SpeedButtonOscillo = boutonBarre("SpeedButtonOscillo", PanelChargeDynamique);
-    ButtonStopDynamique = boutonBarre("ButtonStopDynamique", PanelChargeDynamique);
+    SpeedButtonOscillo = BoutonTexte("SpeedButtonOscillo", PanelChargeDynamique);
+    ButtonStopDynamique = BoutonTexte("ButtonStopDynamique", PanelChargeDynamique);
     ButtonStopDynamique->setText("Stop");
     QHBoxLayout* conf = nullptr;
     PanelConfOscillo = barreMode("PanelConfOscillo", PanelChargeDynamique, conf);
-    ButtonSynchro = boutonBarre("ButtonSynchro", PanelConfOscillo, true);
+    ButtonSynchro = BoutonTexte("ButtonSynchro", PanelConfOscillo, true);
     ButtonSynchro->setChecked(true);
     TextSynchro = new QLabel(PanelConfOscillo);
     ComboBoxVariable = new QComboBox(PanelConfOscillo);

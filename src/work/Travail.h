@@ -153,8 +153,11 @@ public:
     QString NomFichierCourant;
     int32_t ApplicationCourante = 0;
     std::array<int32_t, 6> ParamApplication{};
-    // The application parameters on entry to their configuration, or as read from a file.
+    // The parameters as they stood before the configuration dialog opened; its cancel restores them.
     std::array<int32_t, 6> ParamApplicationSauve{};
+    // The machine chosen for the application study, 0 none, 1..7 as TypeMachine. It outlives a new
+    // work: only the machine choice changes it.
+    int32_t MachineApplication = 0;
 
     Travail() { NouveauTravail(); }
 

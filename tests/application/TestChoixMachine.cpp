@@ -2,6 +2,7 @@
 #include "../ui/ProgrammeTest.h"
 
 #include "application/ChoixMachine.h"
+#include "application/FormApplication.h"
 #include "application/ConfigApplication.h"
 
 #include <QLabel>
@@ -29,7 +30,7 @@ protected:
         ASSERT_TRUE(choix().isVisible());
     }
     void TearDown() override {
-        MachineApplication = 0;
+        travail().MachineApplication = 0;
         ProgrammeTest::TearDown();
     }
 };
@@ -51,18 +52,18 @@ TEST_F(ChoixMachineTest, WithNoMachineChosenBothWaysOnAreDisabled) {
 TEST_F(ChoixMachineTest, PressingAMachineChoosesItAndReleasingItChoosesNone) {
     ouvre();
     machine(3)->click();
-    EXPECT_EQ(MachineApplication, 3);
+    EXPECT_EQ(travail().MachineApplication, 3);
     EXPECT_EQ(travail().ModeleEssai.TypeMachine(), 3);
     EXPECT_TRUE(choix().ButtonApplication->isEnabled());
     EXPECT_TRUE(choix().ButtonOuvrir->isEnabled());
     // Another machine releases the first.
     machine(7)->click();
     EXPECT_EQ(presses(), 1);
-    EXPECT_EQ(MachineApplication, 7);
+    EXPECT_EQ(travail().MachineApplication, 7);
     EXPECT_EQ(choix().Choix(), 7);
     machine(7)->click();
     EXPECT_EQ(presses(), 0);
-    EXPECT_EQ(MachineApplication, 0);
+    EXPECT_EQ(travail().MachineApplication, 0);
     EXPECT_EQ(travail().ModeleEssai.TypeMachine(), 0);
     EXPECT_FALSE(choix().ButtonApplication->isEnabled());
     EXPECT_FALSE(choix().ButtonOuvrir->isEnabled());
@@ -84,9 +85,9 @@ TEST_F(ChoixMachineTest, ItReopensOnTheLastChoiceUntilANewWork) {
     travail().ModeleEssai[TEnteteEssai::MotCalibreCourant] = 1;
     choix().initialise();
     EXPECT_EQ(travail().ModeleEssai, TEnteteEssai::defaut());
-    MachineApplication = 4;
+    travail().MachineApplication = 4;
     menu().ButtonNouveauTravailClick();
-    EXPECT_EQ(MachineApplication, 0);
+    EXPECT_EQ(travail().MachineApplication, 0);
     EXPECT_EQ(travail().ModeleEssai, TEnteteEssai::defaut());
     ouvre();
     EXPECT_EQ(presses(), 0);
@@ -96,10 +97,10 @@ TEST_F(ChoixMachineTest, ItReopensOnTheLastChoiceUntilANewWork) {
 TEST_F(ChoixMachineTest, KeysOneToSevenPressTheMachines) {
     ouvre();
     QTest::keyClick(&choix(), Qt::Key_5);
-    EXPECT_EQ(MachineApplication, 5);
+    EXPECT_EQ(travail().MachineApplication, 5);
     EXPECT_TRUE(machine(5)->isChecked());
     QTest::keyClick(&choix(), Qt::Key_5);
-    EXPECT_EQ(MachineApplication, 0);
+    EXPECT_EQ(travail().MachineApplication, 0);
 }
 
 TEST_F(ChoixMachineTest, EscapeGoesBackToTheMainMenu) {
@@ -116,7 +117,7 @@ TEST_F(ChoixMachineTest, TheApplicationButtonLeadsToTheCatalogue) {
     EXPECT_TRUE(fenetres().FormKorlan->isVisible());
     EXPECT_FALSE(choix().isVisible());
     EXPECT_FALSE(menu().isVisible());
-    EXPECT_EQ(MachineApplication, 1);
+    EXPECT_EQ(travail().MachineApplication, 1);
 }
 
 TEST_F(ChoixMachineTest, CancellingTheFileDialogStaysHere) {
@@ -129,7 +130,7 @@ TEST_F(ChoixMachineTest, CancellingTheFileDialogStaysHere) {
     EXPECT_FALSE(fenetres().FormApplication->isVisible());
     EXPECT_EQ(travail().ApplicationCourante, 53);
     EXPECT_EQ(travail().ParamApplication, (ParamsApplication{1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(MachineApplication, 2);
+    EXPECT_EQ(travail().MachineApplication, 2);
     EXPECT_TRUE(dialogues.avertissements.isEmpty());
 }
 
@@ -147,7 +148,7 @@ TEST_F(ChoixMachineTest, AnApplicationFileGoesStraightToTheRunScreen) {
     EXPECT_EQ(travail().ApplicationCourante, 62);
     EXPECT_EQ(travail().ParamApplication, (ParamsApplication{12, 100, 75, 30, 40, 40}));
     EXPECT_EQ(travail().ParamApplicationSauve, travail().ParamApplication);
-    EXPECT_EQ(MachineApplication, 6);
+    EXPECT_EQ(travail().MachineApplication, 6);
     EXPECT_TRUE(fenetres().FormApplication->isVisible());
     EXPECT_FALSE(choix().isVisible());
     EXPECT_FALSE(menu().isVisible());

@@ -4,6 +4,7 @@
 
 #include "application/ConfigApplication.h"
 #include "application/ConfigurationApplication.h"
+#include "application/FormApplication.h"
 #include "shell/ImageJpeg.h"
 #include "study/FormVisuApp.h"
 

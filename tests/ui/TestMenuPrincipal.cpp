@@ -1,6 +1,7 @@
 #include "ProgrammeTest.h"
 
 #include "application/ChoixMachine.h"
+#include "application/FormApplication.h"
 #include "work/FichierTravail.h"
 
 #include <QToolButton>

@@ -1,6 +1,8 @@
 // Renders the program's windows offscreen to PNG files, so that anyone can look at what it shows.
+#include "ParamsApplications.h"
 #include "application/ChoixMachine.h"
 #include "application/ConfigurationApplication.h"
+#include "application/FormApplication.h"
 #include "link/BibliothequeReseau.h"
 #include "link/FormCom.h"
 #include "link/FormVisualisation.h"
@@ -333,12 +335,12 @@ bool etudeApplication(const QString& dossier) {
     bool ok = true;
     TChoixMachine& choix = *fenetres().ChoixMachine;
     for (const int machine : {0, 3}) {
-        MachineApplication = machine;
+        travail().MachineApplication = machine;
         choix.show();
         ok &= enregistre(&choix, dossier, machine ? "machine-choice" : "machine-choice-none");
         choix.hide();
     }
-    MachineApplication = 0;
+    travail().MachineApplication = 0;
     TConfigurationApplication& c = *fenetres().ConfigurationApplication;
     const auto capture = [&](int code, const QString& nom) {
         travail().ApplicationCourante = code;
@@ -359,6 +361,63 @@ bool etudeApplication(const QString& dossier) {
     choix.hide();
     AppliqueLangue(1);
     travail().ApplicationCourante = 0;
+    return ok;
+}
+
+// The run screen of every application, its load running at the default level on a measurement
+// that fits it: the motor near its rated speed, the torque the drive's block asks for.
+bool ecransApplication(const QString& dossier, Liaison& liaison) {
+    bool ok = true;
+    TFormApplication& f = *fenetres().FormApplication;
+    f.resize(1180, 780);
+    for (int code : {51, 52, 53, 54, 55, 56, 57, 58, 60, 61, 62, 63, 64, 65, 66}) {
+        Travail& t = travail();
+        t.NouveauTravail();
+        // Three-phase machines for the flow applications, DC and drives for the motion ones.
+        const int machine = code >= 61 ? 3 : code == 58 || code == 52 ? 6 : code == 57 ? 4 : 1;
+        t.ApplicationCourante = code;
+        t.ParamApplication = ParamsParDefaut(code);
+        t.MachineApplication = machine;
+        t.ModeleEssai.TypeMachine() = machine;
+        f.show();
+        if (machine == 3 || machine == 4 || machine == 6) f.ButtonEtoileClick();
+        f.ButtonCharge->setChecked(true);
+        f.Action();
+        const int position = f.ScrollBarCharge->value();
+        f.charge().emulation.SetCharge(t, ConfigGenerale().ClassePuissance, position,
+                                       f.ScrollBarCharge->minimum(), liaison.ParamBlock);
+        // The lifting hook heavier than two thirds of the rated torque: the torque shows red.
+        const int32_t couple = code == 58 ? 1120 : std::clamp(liaison.ParamBlock[0], 150, 950);
+        const int32_t vitesse = 1500 - couple / 12;
+        // The electrical power for an efficiency of 0,85, in the drive's unit for the machine.
+        const int32_t mecanique = int32_t(int64_t(vitesse) * couple * 3142 / 300000);
+        const int32_t electrique = mecanique * 100 / 85 / (machine == 1 ? 10 : 30);
+        liaison.RawValues = {0, vitesse, couple, 4900, 6300, 3800, 2200, 2300, 0, electrique};
+        liaison.CalculValeurs();
+        t.Mesures[0] = 0;
+        f.curseur();
+        ok &= enregistre(&f, dossier, QString("run-screen-%1").arg(code));
+        f.ButtonCharge->setChecked(false);
+        t.AcquisitionEnCours = false;
+        f.hide();
+    }
+    // Stopped, before the coupling is chosen: no bar, no voltage, no current.
+    travail().NouveauTravail();
+    travail().ApplicationCourante = 53;
+    travail().ParamApplication = ParamsParDefaut(53);
+    travail().MachineApplication = 3;
+    f.show();
+    ok &= enregistre(&f, dossier, "run-screen-stopped-no-coupling");
+    f.ButtonTitre->setChecked(true);
+    travail().EnteteTravail.Commentaire.setTexte(
+        QString::fromUtf8("Convoyeur à rouleaux : essai de démarrage"));
+    f.FormShow();
+    ok &= enregistre(&f, dossier, "run-screen-title");
+    f.ButtonTitre->setChecked(false);
+    f.hide();
+    liaison.RawValues = {};
+    liaison.ParamBlock = {};
+    travail().NouveauTravail();
     return ok;
 }
 
@@ -414,6 +473,17 @@ int main(int argc, char** argv) {
         ok &= traceCaract(dossierSortie);
         ok &= viewer(*fenetres().FormVisuApp, dossierSortie);
         ok &= etudeApplication(dossierSortie);
+        ok &= ecransApplication(dossierSortie, liaison);
+        AppliqueLangue(2);
+        ConfigGenerale().LangueConfig = 2;
+        travail().NouveauTravail();
+        travail().ApplicationCourante = 61;
+        travail().ParamApplication = ParamsParDefaut(61);
+        fenetres().FormApplication->show();
+        ok &= enregistre(fenetres().FormApplication, dossierSortie, "run-screen-en");
+        fenetres().FormApplication->hide();
+        AppliqueLangue(1);
+        ConfigGenerale().LangueConfig = 1;
     }
     installeDialogues(nullptr);
     return ok ? 0 : 1;

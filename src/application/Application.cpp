@@ -1,0 +1,283 @@
+#include "Application.h"
+
+#include "application/Pompes.h"
+#include "link/Visualisation.h"
+#include "shell/Dialogues.h"
+#include "shell/DialoguesFichiers.h"
+#include "shell/ImageJpeg.h"
+#include "shell/Textes.h"
+#include "study/DefinitionCaract.h"
+#include "work/Entier32.h"
+#include "work/FichierTravail.h"
+#include "work/Format.h"
+#include "work/Travail.h"
+
+#include <QDir>
+
+#include <algorithm>
+
+namespace {
+
+int32_t coupleNominal(int classePuissance) {
+    return ChampTailleBanc(classePuissance, 1);
+}
+
+// Texts of the parameter panel's labels.
+namespace lib {
+constexpr int Reduction = 192;
+constexpr int VitesseLineaire = 194;
+constexpr int Rendement = 195;
+constexpr int Inertie = 196;
+constexpr int CouplePerte = 199;
+constexpr int Surcouple = 200;
+constexpr int Diametre = 201;
+constexpr int MasseTotale = 203;
+constexpr int Roulement = 204;
+constexpr int Cadence = 205;
+constexpr int Deplacement = 206;
+constexpr int Angle = 207;
+constexpr int CoupleRemontee = 210;
+constexpr int MasseCrochet = 211;
+constexpr int Debit = 212;
+constexpr int Degradation = 214;
+constexpr int MassePrehenseur = 215;
+constexpr int HauteurRefoulement = 216;
+constexpr int HauteurManometrique = 217;
+} // namespace lib
+
+LigneParametre ligne(int texte, int32_t valeur, int decimales, const char* unite) {
+    return {true, Textes().Texte[texte], TexteValeur(valeur, decimales), QString::fromUtf8(unite)};
+}
+
+} // namespace
+
+QString LibelleCharge(int code) {
+    int i = -1;
+    if (code >= 51 && code <= 58)
+        i = 177 + code - 51;
+    else if (code >= 62 && code <= 66)
+        i = 187 + code - 62;
+    return i < 0 ? QString() : Textes().Texte[i];
+}
+
+QString ImageApplication(int code) {
+    static const char* const images[] = {
+        "conditionnement.jpg", "pos_absolu.jpg",  "convoyeur.jpg",    "pos_relatif.jpg", "deroulage.jpg",
+        "synchro.jpg",         "coupe.jpg",       "pont_roulant.jpg", nullptr,           nullptr,
+        "pompes.jpg",          "ventilation.jpg", "compresseur.jpg",  "desenfumage.jpg", "atex_gaz.jpg",
+        "atex_poussiere.jpg"};
+    if (code < 51 || code > 66 || !images[code - 51]) return {};
+    return QString::fromLatin1(images[code - 51]);
+}
+
+VueImageApplication ChargeImageApplication(int code, const QString& dossierApplications) {
+    VueImageApplication v;
+    const QString nom = ImageApplication(code);
+    if (nom.isEmpty()) return v;
+    ImageJpeg j = ChargeJpeg(QDir(dossierApplications).filePath(nom));
+    if (j.ok())
+        v.image = std::move(j.image);
+    else
+        v.message = Textes().Texte[txt::ErreurLecture] + "\n" + nom + "\n" + j.detail;
+    return v;
+}
+
+BarGraphe BarGrapheApplication(int code) {
+    if ((code >= 51 && code <= 58) || code == 60 || code == 66) return BarGraphe::TroisNiveaux;
+    if (code >= 61 && code <= 65) return BarGraphe::Simple;
+    return BarGraphe::Aucun;
+}
+
+bool ChargeDemarrable(int code) {
+    return ModeCharge(code) != 0;
+}
+
+bool CoupleExcessif(int32_t couple, int classePuissance) {
+    return coupleNominal(classePuissance) * 2 / 3 < couple;
+}
+
+int BordCacheBarGraphe(int position, int largeur, int maximum) {
+    if (maximum <= 0) return 3;
+    return int(int64_t(position) * largeur / maximum) + 3;
+}
+
+PanneauParametres ParametresAffiches(int code, const ParamsApplication& p, int classePuissance) {
+    const int32_t tn = coupleNominal(classePuissance);
+    // Load units as N.m: the parameter x Tn / 150, in hundredths.
+    const auto couple = [tn](int texte, int32_t x) {
+        return ligne(texte, quotient32(produit32(x, tn), 150), 2, " N.m");
+    };
+    PanneauParametres r;
+    auto& l = r.lignes;
+    enum class Inertie { Cachee, P5, Bloc } inertie = Inertie::Bloc;
+    switch (code) {
+    case 51:
+        l[Aff1] = ligne(lib::Roulement, p[1], 2, " N.m/kg");
+        l[Aff3] = couple(lib::Surcouple, p[2]);
+        l[Aff4] = ligne(lib::Diametre, p[3], 1, " m");
+        l[Aff5] = ligne(lib::Reduction, p[0], 0, "");
+        l[Aff6] = ligne(lib::MasseTotale, quotient32(produit32(p[4], tn), 150), 0, "");
+        inertie = Inertie::P5;
+        break;
+    case 52:
+    case 58:
+        l[Aff4] = ligne(code == 52 ? lib::MassePrehenseur : lib::MasseCrochet,
+                        quotient32(produit32(p[4], tn), 1500), 1, " kg");
+        l[Aff5] = ligne(lib::VitesseLineaire, p[0], 1, " m/s");
+        l[Aff6] = ligne(lib::Rendement, p[1], 0, " %");
+        break;
+    case 53:
+        l[Aff1] = couple(lib::CouplePerte, p[1]);
+        l[Aff3] = couple(lib::Surcouple, p[2]);
+        l[Aff5] = ligne(lib::VitesseLineaire, p[0], 2, " m/s");
+        l[Aff6] = ligne(lib::Roulement, p[3], 2, " N/kg");
+        break;
+    case 57:
+        l[Aff1] = couple(lib::CouplePerte, p[1]);
+        l[Aff3] = couple(lib::CoupleRemontee, p[2]);
+        l[Aff4] = ligne(lib::Deplacement, p[3], 2, " m");
+        l[Aff5] = ligne(lib::Cadence, p[0], 1, " Cp/min");
+        inertie = Inertie::P5;
+        break;
+    case 61: {
+        const TModelePompe& m = ModelePompe(classePuissance, p[1]);
+        l[Aff3] = ligne(lib::Degradation, p[2], 0, " %");
+        l[Aff4] = ligne(lib::HauteurManometrique, m.HauteurNominale, 1, "m");
+        l[Aff5] = ligne(lib::Debit, m.DebitNominal, 2, " m3/h");
+        l[Aff6] = ligne(lib::HauteurRefoulement, quotient32(produit32(m.HauteurZero, p[0]), 100), 1, " m");
+        r.nomPompe = m.nom();
+        inertie = Inertie::Cachee;
+        break;
+    }
+    case 62:
+    case 64:
+        l[Aff1] = couple(lib::CouplePerte, p[0]);
+        l[Aff3] = ligne(lib::Degradation, p[2], 0, " %");
+        l[Aff5] = ligne(lib::Debit, produit32(p[3], 100), 0, " m3/h");
+        inertie = Inertie::P5;
+        break;
+    case 66:
+        l[Aff1] = couple(lib::CouplePerte, p[1]);
+        l[Aff3] = couple(lib::Surcouple, p[2]);
+        l[Aff4] = ligne(lib::Angle, p[4], 0, " °");
+        l[Aff5] = ligne(lib::VitesseLineaire, p[0], 2, " m/s");
+        l[Aff6] = ligne(lib::Roulement, p[3], 2, " N/kg");
+        break;
+    case 63:
+    case 65:
+        // No parameter of their own: only the inertia the drive is told.
+        inertie = Inertie::P5;
+        break;
+    default: // 54, 55, 56, 60: the inertia of their block
+        break;
+    }
+    if (inertie != Inertie::Cachee) {
+        l[AffInertie] = ligne(lib::Inertie, p[5], 3, " kg.m²");
+        if (inertie == Inertie::Bloc) l[AffInertie].valeur = Textes().Texte[txt::TraitsAbsents];
+    }
+    r.inertieDuBloc = inertie == Inertie::Bloc;
+    return r;
+}
+
+QString InertieDuBloc(const VecteurMesures& mesures) {
+    return mesures[0] < 0 ? Textes().Texte[txt::TraitsAbsents] : TexteValeur(mesures[15], 3);
+}
+
+bool CouplageOffert(int typeMachine) {
+    return typeMachine == 3 || typeMachine == 4 || typeMachine == 6;
+}
+
+BoutonsCouplage EtatCouplage(const TEnteteEssai& e) {
+    BoutonsCouplage b;
+    if (!CouplageOffert(e.TypeMachine())) return b;
+    const int32_t c = e[TEnteteEssai::MotCouplage];
+    b.etoileEnfoncee = c == CouplageEtoile;
+    b.triangleEnfoncee = c == CouplageTriangle;
+    const bool libre = e.DernierPoint() < 0;
+    b.etoileVisible = libre || b.etoileEnfoncee;
+    b.triangleVisible = libre || b.triangleEnfoncee;
+    return b;
+}
+
+bool EnregistrementTemporel(const TEssai& e) {
+    return e.Entete.DernierPoint() >= 1 && e.valeur(11, 1) >= 1;
+}
+
+Visibilites VisibilitesAffichages(const Travail& t, bool oscilloscope) {
+    const TEssai& essai = t.Essais[std::clamp(t.EssaiCourant, 0, NB_ESSAIS_MAX)];
+    const int machine = essai.Entete.TypeMachine();
+    Visibilites v;
+    if (CouplageOffert(machine)) {
+        const int32_t c = essai.Entete[TEnteteEssai::MotCouplage];
+        v.couplageChoisi = c == CouplageEtoile || c == CouplageTriangle;
+        v.tensionCourant = v.couplageChoisi;
+    }
+    v.excitation = ColonneOfferte(machine, 7);
+    v.facteurPuissance = ColonneOfferte(machine, 9);
+    v.colonne12 = !t.Colonnes[12].Nom.isEmpty();
+    v.colonne13 = t.DrapeauxApplication[1] && !t.Colonnes[13].Nom.isEmpty();
+    v.colonne14 = t.DrapeauxApplication[2] && !t.Colonnes[14].Nom.isEmpty();
+    v.temps = oscilloscope || EnregistrementTemporel(essai);
+    return v;
+}
+
+bool ParametresChanges(const Travail& t) {
+    const TEnteteEssai& e = t.Essais[std::clamp(t.EssaiCourant, 0, NB_ESSAIS_MAX)].Entete;
+    for (int k = 0; k <= 4; ++k)
+        if (t.ParamApplication[k] != e[TEnteteEssai::MotParamApplication + k]) return true;
+    return t.MachineApplication > 0 && t.MachineApplication != e.TypeMachine();
+}
+
+void InitialisationApplication(Travail& t) {
+    t.NouveauTravail();
+    dialoguesFichiers().SaveDialogMachine.nomFichier.clear();
+    dialoguesFichiers().SaveDialogAppli.nomFichier.clear();
+    t.NomFichierCourant.clear();
+    t.EssaiCourant = 1;
+}
+
+namespace {
+
+// The question before another application's work is renewed. A Yes whose save did not happen
+// (dialog cancelled, write failed) asks again: only a No lets the work go unsaved.
+void ProposeEnregistrement(Travail& t) {
+    if (t.TravailEnregistre) return;
+    while (dialogues().question(Textes().Texte[219], false) == Dialogues::Reponse::Oui) {
+        QString nom = t.NomFichierCourant;
+        // A characteristic work's name would be read back in the other layout.
+        if (nom.isEmpty() || TypeFichier(nom) != QLatin1String(TYPE_VIMR2))
+            nom = dialoguesFichiers().SaveDialogAppli.enregistre();
+        if (!nom.isEmpty() && EcritTravail(t, nom, Disposition::Vimr2)) return;
+    }
+}
+
+} // namespace
+
+bool ReconcilieEssai(Travail& t) {
+    bool renouvele = false;
+    const auto courant = [&t]() -> TEnteteEssai& { return t.Essais[t.EssaiCourant].Entete; };
+    // A selection outside the tests is no test: one is added below.
+    const bool essaiExiste =
+        t.EssaiCourant >= 1 && t.EssaiCourant <= t.EnteteTravail.NbEssais && t.EssaiCourant <= NB_ESSAIS_MAX;
+    if (essaiExiste && courant().TypeCharge() != t.ApplicationCourante && courant().DernierPoint() >= 0) {
+        ProposeEnregistrement(t);
+        InitialisationApplication(t);
+        renouvele = true;
+    }
+    if (t.EssaiCourant < 1 || t.EssaiCourant > t.EnteteTravail.NbEssais || t.EssaiCourant > NB_ESSAIS_MAX) {
+        t.AjouteEssai();
+        // Five tests already, and the selection pointed past them: the last one takes it.
+        if (t.EssaiCourant < 1 || t.EssaiCourant > t.EnteteTravail.NbEssais)
+            t.EssaiCourant = std::clamp(t.EnteteTravail.NbEssais, 1, NB_ESSAIS_MAX);
+    } else if (courant().DernierPoint() >= 0 && ParametresChanges(t)) {
+        t.AjouteEssai();
+    }
+    TEnteteEssai& e = courant();
+    e.TypeCharge() = t.ApplicationCourante;
+    if (t.MachineApplication > 0) e.TypeMachine() = t.MachineApplication;
+    for (int k = 0; k < 6; ++k)
+        e[TEnteteEssai::MotParamApplication + k] = t.ParamApplication[k];
+    // The measurements read the machine and the current range there, and later tests inherit it.
+    t.ModeleEssai = e;
+    return renouvele;
+}

@@ -1,0 +1,155 @@
+#pragma once
+// The application run screen: the machine under study drives the load machine, whose drive
+// emulates an industrial application. The user sets the load level with a scroll bar; every 100 ms
+// the window sends the drive's parameter block again when the level changed, reads the
+// measurements and shows the machine's electrical and mechanical values, the application's own
+// quantities, its parameters and a bar graph of the load level.
+
+#include "application/Application.h"
+#include "application/ChargeApplication.h"
+
+#include <QFrame>
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QScrollBar;
+class QTimer;
+class QToolButton;
+class Liaison;
+class TVueImage;
+
+// One measurement display: its caption above a value box.
+class AffichageMesure : public QFrame {
+    Q_OBJECT
+public:
+    AffichageMesure(const QString& nom, QWidget* parent);
+    void setTexte(const QString& texte);
+    QString texte() const;
+    void setCouleur(const QColor& couleur);
+    QColor couleur() const;
+
+    QLabel* libelle;
+    QLabel* valeur;
+};
+
+// The load level as a bar graph: three coloured levels, or one colour for the flow applications.
+class BarGrapheCharge : public QWidget {
+    Q_OBJECT
+public:
+    explicit BarGrapheCharge(QWidget* parent);
+    void setGenre(BarGraphe genre);
+    BarGraphe genre() const { return m_genre; }
+    // The mask uncovers the bar graph up to load level `position` of a bar ending at `maximum`.
+    void setNiveau(int position, int maximum);
+
+    QWidget* PanelCache;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void placeCache();
+
+    BarGraphe m_genre = BarGraphe::TroisNiveaux;
+    int m_position = 0;
+    int m_maximum = 120;
+};
+
+class TFormApplication : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TFormApplication(Liaison& liaison, QWidget* parent = nullptr);
+    ~TFormApplication() override;
+
+    void Langue();
+    // The opening sequence.
+    void FormShow();
+    // Every display from Mesures.
+    void curseur();
+    // Visibility, captions and enabled state of every panel and button, in their order.
+    void Action();
+    void InitialiseAffichage();
+    void AfficheValeurs();
+    // The current test against the chosen application, then Action.
+    void SetCourbes();
+    void SetApp();
+    void SetCharge(int32_t position, int32_t minimum);
+    void SetEtoileTriangle();
+    void StopAcqui();
+    // A new work from this window.
+    void Initialisation();
+
+    void ButtonChargeClick(bool presse);
+    void TimerApplicationTimer();
+    void ButtonConfigurationClick();
+    void ButtonEtoileClick();
+    void ButtonTriangleClick();
+    void Quitter1Click();
+
+    ChargeApplication& charge() { return m_charge; }
+    const PanneauParametres& panneau() const { return m_panneau; }
+
+    // Controls, named as the window has them.
+    QToolButton* ButtonCharge;
+    QToolButton* ButtonGraphAnim;
+    QToolButton* ButtonCopieValeur;
+    QToolButton* ButtonFermer;
+    QToolButton* ButtonTitre;
+    QToolButton* ButtonConfiguration;
+    QToolButton* ButtonRessource;
+    QToolButton* ButtonCablage;
+    QWidget* ToolBarTitre;
+    QLineEdit* EditTitre;
+    // The recording bar and the graph: kept free for the recording of points and the oscilloscope.
+    QWidget* PanelAcquisition;
+    QWidget* PanelGraphe;
+
+    QGroupBox* GroupeElectrique;
+    QGroupBox* GroupeMecanique;
+    QToolButton* ButtonEtoile;
+    QToolButton* ButtonTriangle;
+    std::array<AffichageMesure*, 11> Mesure{}; // columns 1..10
+    QLabel* TextApplication;
+    QLabel* TextNomDeLaCharge;
+    TVueImage* ImageApp;
+
+    QWidget* PanelApplication;
+    AffichageMesure* TextVar2;     // column 13
+    AffichageMesure* TextVarTemps; // column 11
+    AffichageMesure* TextVar3;     // column 14
+    AffichageMesure* TextCharge;   // column 12
+    QLabel* TextNomCharge;
+    QScrollBar* ScrollBarCharge;
+    BarGrapheCharge* PanelBarGraph;
+    QWidget* PanelParametres;
+    std::array<QLabel*, NbLignesAff> TextAFF{};    // Aff1, Aff3..Aff6, inertia
+    std::array<QLabel*, NbLignesAff> TextValAFF{}; // their values
+    QTimer* TimerApplication;
+    QMenu* Fichier1;
+    QAction* Quitter1;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    QWidget* construitBoutons(QWidget* parent);
+    QWidget* construitCentre(QWidget* parent);
+    QWidget* construitApplication(QWidget* parent);
+    void montreImage(int code);
+    void placeCache();
+    int codeCourant() const;
+
+    Liaison& m_liaison;
+    ChargeApplication m_charge;
+    PanneauParametres m_panneau;
+    int m_imageMontree = -1;
+};

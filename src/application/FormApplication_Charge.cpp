@@ -1,0 +1,329 @@
+// The run screen's behaviour: opening, the refresh of its panels and displays, the load started,
+// followed every 100 ms and stopped, the configuration, the coupling, the keys and the closing.
+#include "FormApplication.h"
+
+#include "ConfigurationApplication.h"
+
+#include "link/Liaison.h"
+#include "shell/ConfigGenerale.h"
+#include "shell/Dialogues.h"
+#include "shell/Dossiers.h"
+#include "shell/Fenetres.h"
+#include "shell/FormMachine2.h"
+#include "shell/Textes.h"
+#include "study/FormVisuApp.h"
+#include "work/Format.h"
+#include "work/Travail.h"
+
+#include <QCloseEvent>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+const QColor coupleNormal(0, 255, 0); // lime
+const QColor coupleExcessif(255, 40, 40);
+
+TEnteteEssai& enteteCourante() {
+    Travail& t = travail();
+    return t.Essais[std::clamp(t.EssaiCourant, 0, NB_ESSAIS_MAX)].Entete;
+}
+
+} // namespace
+
+int TFormApplication::codeCourant() const {
+    return enteteCourante().TypeCharge();
+}
+
+void TFormApplication::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    // A window brought back from the task bar keeps its load running.
+    if (!e->spontaneous()) FormShow();
+}
+
+void TFormApplication::FormShow() {
+    Langue();
+    EditTitre->setText(travail().EnteteTravail.Commentaire.texte());
+    StopAcqui();
+    m_charge.DernierePositionEnvoyee = -1;
+    PanelAcquisition->setFixedHeight(48);
+    SetCourbes();
+    Travail& t = travail();
+    t.InitColonnesApplication(codeCourant());
+    // A test without points chooses its coupling again.
+    if (enteteCourante().DernierPoint() < 0) {
+        enteteCourante()[TEnteteEssai::MotCouplage] = CouplageAucun;
+        t.ModeleEssai[TEnteteEssai::MotCouplage] = CouplageAucun;
+    }
+    SetApp();
+    Action();
+}
+
+void TFormApplication::SetCourbes() {
+    if (ReconcilieEssai(travail())) {
+        ButtonGraphAnim->setChecked(false);
+        if (ButtonCharge->isChecked()) StopAcqui();
+    }
+    Action();
+}
+
+void TFormApplication::Initialisation() {
+    InitialisationApplication(travail());
+    ButtonGraphAnim->setChecked(false);
+    if (ButtonCharge->isChecked()) StopAcqui();
+}
+
+void TFormApplication::SetApp() {
+    const std::optional<PlageCharge> plage = m_charge.SetApp();
+    if (!plage) return;
+    ScrollBarCharge->setRange(plage->minimum, plage->maximum);
+    ScrollBarCharge->setValue(plage->position);
+    if (plage->refusee)
+        dialogues().avertissement(Traduit(
+            "Avec ces paramètres, la charge minimale dépasse la charge maximale : la charge se règle de 0 "
+            "à 120. Modifiez les paramètres avec Config.Appli.",
+            "With these parameters the minimum load exceeds the maximum load: the load is set from 0 to "
+            "120. Change the parameters with Config.Appli.",
+            "Con estos parámetros la carga mínima supera la carga máxima: la carga se ajusta de 0 a 120. "
+            "Modifique los parámetros con Config.Appli."));
+}
+
+void TFormApplication::SetCharge(int32_t position, int32_t minimum) {
+    m_charge.SetCharge(position, minimum);
+}
+
+void TFormApplication::placeCache() {
+    PanelBarGraph->setNiveau(ScrollBarCharge->value(), ScrollBarCharge->maximum());
+}
+
+void TFormApplication::curseur() {
+    Travail& t = travail();
+    m_charge.SetValeursAff(ScrollBarCharge->value(), ScrollBarCharge->minimum());
+    placeCache();
+    const bool valide = t.Mesures[0] >= 0;
+    Mesure[2]->setCouleur(valide && CoupleExcessif(t.Mesures[2], ConfigGenerale().ClassePuissance)
+                              ? coupleExcessif
+                              : coupleNormal);
+    const QString& traits = Textes().Texte[txt::TraitsAbsents];
+    const auto montre = [&](AffichageMesure* a, int c) { a->setTexte(valide ? TexteMesure(t, c) : traits); };
+    for (int c = 1; c <= 10; ++c)
+        montre(Mesure[c], c);
+    montre(TextVarTemps, 11);
+    montre(TextCharge, 12);
+    montre(TextVar3, 14);
+    // A lost measurement while the load runs keeps the last application speed or flow in view.
+    if (valide || !t.AcquisitionEnCours) montre(TextVar2, 13);
+    if (m_panneau.inertieDuBloc) {
+        LigneParametre& inertie = m_panneau.lignes[AffInertie];
+        inertie.valeur = InertieDuBloc(t.Mesures);
+        TextValAFF[AffInertie]->setText(inertie.texte());
+    }
+}
+
+void TFormApplication::InitialiseAffichage() {
+    m_panneau =
+        ParametresAffiches(codeCourant(), ParamsEssai(enteteCourante()), ConfigGenerale().ClassePuissance);
+    for (int i = 0; i < NbLignesAff; ++i) {
+        const LigneParametre& l = m_panneau.lignes[i];
+        TextAFF[i]->setVisible(l.visible);
+        TextValAFF[i]->setVisible(l.visible);
+        TextAFF[i]->setText(l.libelle);
+    }
+}
+
+void TFormApplication::AfficheValeurs() {
+    const PanneauParametres p =
+        ParametresAffiches(codeCourant(), ParamsEssai(enteteCourante()), ConfigGenerale().ClassePuissance);
+    for (int i = 0; i < NbLignesAff; ++i) {
+        m_panneau.lignes[i].valeur = p.lignes[i].valeur;
+        m_panneau.lignes[i].unite = p.lignes[i].unite;
+    }
+    if (m_panneau.inertieDuBloc) m_panneau.lignes[AffInertie].valeur = InertieDuBloc(travail().Mesures);
+    for (int i = 0; i < NbLignesAff; ++i)
+        TextValAFF[i]->setText(m_panneau.lignes[i].texte());
+}
+
+void TFormApplication::montreImage(int code) {
+    if (code == m_imageMontree) return;
+    m_imageMontree = code;
+    VueImageApplication v = ChargeImageApplication(code, dossiers().DossierApplications);
+    if (!v.image.isNull())
+        ImageApp->montreImage(v.image);
+    else
+        ImageApp->montreMessage(v.message);
+}
+
+void TFormApplication::Action() {
+    Travail& t = travail();
+    const int code = codeCourant();
+    ToolBarTitre->setVisible(ButtonTitre->isChecked());
+    const QString nom = NomApplication(code);
+    TextApplication->setText(nom);
+    setWindowTitle(nom.isEmpty() ? Textes().Texte[10] : Textes().Texte[10] + " - " + nom);
+    const bool graphe = ButtonGraphAnim->isChecked();
+    montreImage(code);
+    ImageApp->setVisible(!graphe && !ImageApplication(code).isEmpty());
+    TextCharge->libelle->setText(t.Colonnes[12].Nom);
+    TextVar2->libelle->setText(t.Colonnes[13].Nom);
+    TextVar3->libelle->setText(t.Colonnes[14].Nom);
+    PanelApplication->setVisible(code != 0);
+    PanelBarGraph->setGenre(BarGrapheApplication(code));
+
+    const bool marche = ButtonCharge->isChecked();
+    ScrollBarCharge->setVisible(marche);
+    PanelBarGraph->setVisible(marche);
+    TextNomCharge->setVisible(marche);
+    t.AcquisitionEnCours = marche;
+    ButtonConfiguration->setEnabled(!marche);
+    // The drive has no program for a work without an application: nothing to start.
+    ButtonCharge->setEnabled(marche || ChargeDemarrable(code));
+
+    // The help sheets and wiring diagrams open once their viewers exist.
+    const Fenetres& f = fenetres();
+    ButtonRessource->setEnabled(f.FormVisualisationPDF &&
+                                !qobject_cast<FenetreVide*>(f.FormVisualisationPDF));
+    ButtonCablage->setEnabled(f.FormAideCablage && !qobject_cast<FenetreVide*>(f.FormAideCablage));
+
+    PanelGraphe->setVisible(graphe);
+    PanelAcquisition->setVisible(graphe);
+    InitialiseAffichage();
+    TextNomDeLaCharge->setVisible(!m_panneau.nomPompe.isEmpty());
+    TextNomDeLaCharge->setText(m_panneau.nomPompe);
+
+    SetEtoileTriangle();
+    const Visibilites v = VisibilitesAffichages(t, false);
+    Mesure[4]->setVisible(v.tensionCourant);
+    Mesure[5]->setVisible(v.tensionCourant);
+
+    t.Mesures[0] = -1;
+    curseur();
+
+    Mesure[7]->setVisible(v.excitation);
+    Mesure[9]->setVisible(v.facteurPuissance);
+    TextCharge->setVisible(v.colonne12);
+    TextVar2->setVisible(v.colonne13);
+    TextVar3->setVisible(v.colonne14);
+    TextVarTemps->setVisible(v.temps);
+    TextNomCharge->setText(LibelleCharge(code));
+    AfficheValeurs();
+    if (t.EssaiCourant < 1) t.EssaiCourant = 1;
+}
+
+void TFormApplication::SetEtoileTriangle() {
+    const BoutonsCouplage b = EtatCouplage(enteteCourante());
+    ButtonEtoile->setChecked(b.etoileEnfoncee);
+    ButtonTriangle->setChecked(b.triangleEnfoncee);
+    ButtonEtoile->setVisible(b.etoileVisible);
+    ButtonTriangle->setVisible(b.triangleVisible);
+}
+
+namespace {
+
+void choisitCouplage(int32_t couplage) {
+    Travail& t = travail();
+    enteteCourante()[TEnteteEssai::MotCouplage] = couplage;
+    t.ModeleEssai[TEnteteEssai::MotCouplage] = couplage;
+}
+
+} // namespace
+
+void TFormApplication::ButtonEtoileClick() {
+    choisitCouplage(CouplageEtoile);
+    Action();
+}
+
+void TFormApplication::ButtonTriangleClick() {
+    choisitCouplage(CouplageTriangle);
+    Action();
+}
+
+void TFormApplication::StopAcqui() {
+    ButtonCharge->setChecked(false);
+    TimerApplication->stop();
+    m_charge.Arrete();
+    curseur();
+}
+
+void TFormApplication::ButtonChargeClick(bool presse) {
+    if (presse) {
+        if (!m_liaison.LinkOpen) {
+            const int classe = ConfigGenerale().ClassePuissance;
+            m_liaison.Initialise();
+            // The drive said it belongs to another bench size: the load range follows it.
+            if (m_liaison.LinkOpen && ConfigGenerale().ClassePuissance != classe) SetApp();
+        }
+        if (m_charge.Demarre(ScrollBarCharge->minimum()))
+            TimerApplication->start();
+        else
+            ButtonCharge->setChecked(false);
+    } else {
+        StopAcqui();
+    }
+    Action();
+    // The arrow and page keys move the load at once.
+    if (ButtonCharge->isChecked()) ScrollBarCharge->setFocus();
+}
+
+void TFormApplication::TimerApplicationTimer() {
+    if (!ButtonCharge->isChecked()) {
+        TimerApplication->stop();
+        return;
+    }
+    m_charge.Cycle(ScrollBarCharge->value(), ScrollBarCharge->minimum());
+    curseur();
+}
+
+void TFormApplication::ButtonConfigurationClick() {
+    if (ButtonCharge->isChecked()) return;
+    Travail& t = travail();
+    const TEnteteEssai& e = enteteCourante();
+    for (int k = 0; k < 6; ++k)
+        t.ParamApplicationSauve[k] = e[TEnteteEssai::MotParamApplication + k];
+    // The dialog takes the 100 off and knows it was opened from here.
+    t.ApplicationCourante = e.TypeCharge() + 100;
+    if (TConfigurationApplication* d = fenetres().ConfigurationApplication) d->exec();
+    // A dialog that did not take it off would have the work renewed as another application.
+    if (t.ApplicationCourante > 100) t.ApplicationCourante -= 100;
+    SetCourbes();
+    SetApp();
+    SetCharge(ScrollBarCharge->value(), ScrollBarCharge->minimum());
+    Action();
+    curseur();
+}
+
+void TFormApplication::Quitter1Click() {
+    close();
+}
+
+void TFormApplication::closeEvent(QCloseEvent* e) {
+    ButtonCharge->setChecked(false);
+    ButtonGraphAnim->setChecked(false);
+    TimerApplication->stop();
+    m_charge.Arrete();
+    Fenetres& f = fenetres();
+    for (QWidget* aide : {f.FormVisualisationPDF, f.FormAideCablage})
+        if (aide && aide->isVisible()) aide->close();
+    // Back to the catalogue the application was chosen in; the main menu while there is none.
+    QWidget* suivant = f.FormKorlan && !qobject_cast<FenetreVide*>(f.FormKorlan)
+                           ? f.FormKorlan
+                           : static_cast<QWidget*>(f.FormMachine2);
+    if (suivant) suivant->show();
+    e->accept();
+}
+
+bool TFormApplication::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() != QEvent::KeyPress || !isActiveWindow()) return QMainWindow::eventFilter(o, e);
+    auto* w = qobject_cast<QWidget*>(o);
+    if (!w || w->window() != this) return QMainWindow::eventFilter(o, e);
+    if (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+        travail().Mesures[0] = -1;
+        curseur();
+        return true;
+    }
+    return QMainWindow::eventFilter(o, e);
+}

@@ -1,0 +1,151 @@
+// Industrial applications run on the simulated bench through the real serial code: the drive sees
+// the program word and the parameter block the emulation gives for each load level, and the shaft
+// takes the load the drive's program builds from them.
+#include "ParamsApplications.h"
+#include "SurBanc.h"
+
+#include "application/Application.h"
+#include "application/ChargeApplication.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+struct CasBanc {
+    const char* nom;
+    int code;
+    int programme;
+    int machine;              // machine under study, 1..7
+    TypeMachine machineBanc;  // the same on the bench
+    int32_t nouvellePosition; // where the student moves the bar halfway
+};
+
+class ApplicationBanc : public testing::TestWithParam<CasBanc> {
+protected:
+    static TConfigBanc configBanc(TypeMachine m) {
+        TConfigBanc c;
+        c.machine = m;
+        c.classe = 2;
+        return c;
+    }
+    SurBanc s{0, configBanc(GetParam().machineBanc)};
+    std::unique_ptr<ChargeApplication> charge;
+
+    void SetUp() override {
+        ASSERT_TRUE(s.banc);
+        AppliqueLangue(1);
+        charge = std::make_unique<ChargeApplication>(*s.liaison, *s.travail, s.config);
+        Travail& t = *s.travail;
+        t.ApplicationCourante = GetParam().code;
+        t.ParamApplication = ParamsParDefaut(GetParam().code);
+        t.MachineApplication = GetParam().machine;
+        ReconcilieEssai(t);
+        s.liaison->Initialise();
+        ASSERT_TRUE(s.liaison->LinkOpen);
+        ASSERT_EQ(s.config.ClassePuissance, 2);
+    }
+
+    // What the emulation gives for the current test at load level `a`, as the drive's registers.
+    std::vector<int16_t> blocCalcule(int32_t a, int32_t b) const {
+        BlocParametres bloc{};
+        EmulationCharge e;
+        e.SetCharge(*s.travail, s.config.ClassePuissance, a, b, bloc);
+        return {bloc.begin(), bloc.end()};
+    }
+    std::vector<int16_t> blocRecu() const {
+        const std::vector<uint16_t> r = s.banc->banc().litRegistres(ADRESSE_BLOC, 6);
+        return {r.begin(), r.end()};
+    }
+    // Cycles of the run screen's timer for `secondes` of simulated time.
+    void tourne(int32_t position, int32_t minimum, double secondes) {
+        const double fin = s.banc->banc().etat().temps + secondes;
+        while (s.banc->banc().etat().temps < fin) {
+            charge->Cycle(position, minimum);
+            s.horloge.maintenant += 100;
+        }
+    }
+};
+
+TEST_P(ApplicationBanc, TheDriveRunsTheProgramWithTheBlockOfEachLoadLevel) {
+    const CasBanc& c = GetParam();
+    const PlageCharge plage = *charge->SetApp();
+    const int mot = (c.programme << 8) | 5;
+
+    ASSERT_TRUE(charge->Demarre(plage.minimum));
+    EXPECT_EQ(s.banc->banc().etat().motControle, mot);
+    EXPECT_EQ(s.banc->banc().etat().loi, c.programme);
+    EXPECT_EQ(blocRecu(), blocCalcule(-1, plage.minimum)) << "the window has just opened";
+
+    // The motor runs its application for a few seconds at the default level.
+    tourne(plage.position, plage.minimum, 3.0);
+    EXPECT_EQ(blocRecu(), blocCalcule(plage.position, plage.minimum));
+    EXPECT_EQ(s.banc->banc().etat().motControle, mot);
+    ASSERT_GE(s.travail->Mesures[0], 0);
+    const int32_t n = s.travail->Mesures[1];
+    EXPECT_GT(n, 900) << "the motor turns its load";
+
+    // The application's quantities are those of the measured speed.
+    charge->SetValeursAff(plage.position, plage.minimum);
+    EXPECT_EQ(s.travail->Mesures[15], blocCalcule(plage.position, plage.minimum)[4]);
+    VecteurMesures attendu = s.travail->Mesures;
+    EmulationCharge e;
+    BlocParametres bloc{};
+    e.SetCharge(*s.travail, 2, plage.position, plage.minimum, bloc);
+    e.SetValeursAff(*s.travail, 2, plage.position - plage.minimum, bloc);
+    EXPECT_EQ(s.travail->Mesures, attendu);
+
+    // The student moves the bar: the next cycle sends the new block, the program stays.
+    tourne(c.nouvellePosition, plage.minimum, 3.0);
+    EXPECT_EQ(blocRecu(), blocCalcule(c.nouvellePosition, plage.minimum));
+    EXPECT_EQ(s.banc->banc().etat().motControle, mot);
+    EXPECT_EQ(charge->DernierePositionEnvoyee, c.nouvellePosition);
+
+    charge->Arrete();
+    EXPECT_EQ(s.banc->banc().etat().motControle, 1);
+    EXPECT_EQ(s.banc->banc().etat().loi, 0);
+    EXPECT_EQ(blocRecu(), std::vector<int16_t>(6, 0));
+}
+
+INSTANTIATE_TEST_SUITE_P(Applications, ApplicationBanc,
+                         testing::Values(CasBanc{"conveyor", 53, 12, 1, TypeMachine::MccIndependante, 40},
+                                         CasBanc{"lifting", 58, 13, 6, TypeMachine::VariateurTriphase, 30},
+                                         CasBanc{"pump", 61, 7, 3, TypeMachine::Asynchrone, 40},
+                                         CasBanc{"ventilation", 62, 7, 3, TypeMachine::Asynchrone, 20}),
+                         [](const auto& i) { return std::string(i.param.nom); });
+
+// The shaft's torque follows what the block asks: the load the student sets is the load the motor
+// feels.
+TEST(ApplicationBancCharge, TheFanTorqueGrowsWithTheFlapOpening) {
+    TConfigBanc config;
+    config.machine = TypeMachine::VariateurTriphase;
+    config.classe = 2;
+    SurBanc s{0, config};
+    ASSERT_TRUE(s.banc);
+    AppliqueLangue(1);
+    ChargeApplication charge(*s.liaison, *s.travail, s.config);
+    Travail& t = *s.travail;
+    t.ApplicationCourante = 62;
+    t.ParamApplication = ParamsParDefaut(62);
+    t.MachineApplication = 6;
+    ReconcilieEssai(t);
+    s.liaison->Initialise();
+    ASSERT_TRUE(charge.Demarre(0));
+    const auto regime = [&](int32_t ouverture) {
+        const double fin = s.banc->banc().etat().temps + 4.0;
+        while (s.banc->banc().etat().temps < fin) {
+            charge.Cycle(ouverture, 0);
+            s.horloge.maintenant += 100;
+        }
+        return s.banc->banc().etat().couple;
+    };
+    const double ferme = regime(0);
+    const double ouvert = regime(100);
+    charge.Arrete();
+    // At 1500 tr/min the fan takes word 0: (a x 80 / 100 + 20) x Tn / 150 hundredths of N.m.
+    EXPECT_NEAR(ouvert / ferme, 100.0 / 20.0, 0.8);
+    EXPECT_NEAR(ouvert, 10.0, 1.5);
+}
+
+} // namespace

@@ -1,0 +1,359 @@
+// The application run screen on the in-memory drive.
+#include "ParamsApplications.h"
+#include "ProgrammeTest.h"
+
+#include "application/ConfigurationApplication.h"
+#include "application/EmulationCharge.h"
+#include "application/FormApplication.h"
+#include "shell/ImageJpeg.h"
+#include "study/FormVisuApp.h"
+#include "work/Format.h"
+
+#include <QLabel>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+constexpr uint16_t Bloc = 1919;     // 19.20..19.25
+constexpr uint16_t Controle = 2028; // 20.29
+constexpr uint16_t Vitesse = 2002;  // 20.03
+constexpr uint16_t Couple = 2003;   // 20.04
+
+class RunScreen : public ProgrammeTest {
+protected:
+    TFormApplication& f() { return *fenetres().FormApplication; }
+
+    // The catalogue's hand-over: application `code` with its default parameters on `machine`.
+    void choisit(int code, int machine = 1) {
+        Travail& t = travail();
+        t.ApplicationCourante = code;
+        t.ParamApplication = ParamsParDefaut(code);
+        t.MachineApplication = machine;
+        t.ModeleEssai.TypeMachine() = machine;
+    }
+    void ouvre(int code, int machine = 1) {
+        choisit(code, machine);
+        montre();
+    }
+    // The run screen shown on the choices made.
+    void montre() {
+        montreMenu();
+        menu().hide();
+        f().show();
+        QApplication::processEvents();
+    }
+    int16_t registre(uint16_t a) { return int16_t(port.esclave.registres[a]); }
+    std::array<int16_t, 6> blocRecu() {
+        std::array<int16_t, 6> b{};
+        for (int i = 0; i < 6; ++i)
+            b[i] = registre(uint16_t(Bloc + i));
+        return b;
+    }
+    std::array<int16_t, 6> blocAttendu(int32_t position) {
+        BlocParametres bloc{};
+        EmulationCharge e;
+        e.SetCharge(travail().essaiCourant().Entete, ConfigGenerale().ClassePuissance, position,
+                    f().ScrollBarCharge->minimum(), bloc);
+        std::array<int16_t, 6> r{};
+        for (int i = 0; i < 6; ++i)
+            r[i] = int16_t(bloc[i]);
+        return r;
+    }
+    // A work whose current test of application `code` holds `points` points.
+    void essaiAvecPoints(int code, int points) {
+        choisit(code);
+        ReconcilieEssai(travail());
+        for (int k = 0; k < points; ++k)
+            travail().AjoutePoint();
+        travail().TravailEnregistre = true;
+    }
+};
+
+TEST_F(RunScreen, OpeningShowsTheApplicationItsParametersAndItsRange) {
+    QDir(dossier.path()).mkpath("Vimra_app");
+    QImage photo(64, 48, QImage::Format_RGB32);
+    photo.fill(Qt::darkCyan);
+    ASSERT_TRUE(EnregistreJpeg(photo, chemin("Vimra_app/convoyeur.jpg")));
+    ouvre(53);
+    EXPECT_EQ(f().TextApplication->text(), "Convoyeur");
+    EXPECT_FALSE(f().TextNomDeLaCharge->isVisible());
+    EXPECT_EQ(f().ImageApp->image().size(), QSize(64, 48)) << f().ImageApp->message().toStdString();
+    EXPECT_EQ(f().TextNomCharge->text(), "Masse des colis");
+    EXPECT_EQ(f().TextAFF[Aff1]->text(), "Couple de perte");
+    EXPECT_EQ(f().TextValAFF[Aff1]->text(), "1,00 N.m");
+    EXPECT_FALSE(f().TextAFF[Aff4]->isVisible());
+    EXPECT_EQ(f().TextValAFF[AffInertie]->text(), "---- kg.m²");
+    // P1 = 10 .. 120, at 80 % of the span.
+    EXPECT_EQ(f().ScrollBarCharge->minimum(), 10);
+    EXPECT_EQ(f().ScrollBarCharge->maximum(), 120);
+    EXPECT_EQ(f().ScrollBarCharge->value(), 88);
+    EXPECT_EQ(f().ScrollBarCharge->pageStep(), 10);
+    // The load is stopped: no bar, no bar graph, the configuration may change.
+    EXPECT_FALSE(f().ScrollBarCharge->isVisible());
+    EXPECT_FALSE(f().PanelBarGraph->isVisible());
+    EXPECT_TRUE(f().ButtonConfiguration->isEnabled());
+    EXPECT_FALSE(f().TimerApplication->isActive());
+    EXPECT_EQ(f().TextVar2->libelle->text(), QString::fromUtf8("Vitesse linéaire"));
+    EXPECT_EQ(f().Mesure[1]->texte(), "----");
+    EXPECT_EQ(travail().EnteteTravail.NbEssais, 1);
+    EXPECT_EQ(travail().Essais[1].Entete.TypeCharge(), 53);
+    EXPECT_EQ(registre(Controle), 1); // opening stops whatever ran
+}
+
+TEST_F(RunScreen, ThePumpShowsItsModelAndNoInertia) {
+    choisit(61);
+    travail().ParamApplication[1] = 3;
+    montre();
+    EXPECT_TRUE(f().TextNomDeLaCharge->isVisible());
+    EXPECT_EQ(f().TextNomDeLaCharge->text(), QString::fromUtf8("PA-4 : Hn=19,3m Qn=15m³"));
+    EXPECT_EQ(f().TextValAFF[Aff4]->text(), "19,3m");
+    EXPECT_FALSE(f().TextAFF[AffInertie]->isVisible());
+    EXPECT_EQ(f().PanelBarGraph->genre(), BarGraphe::Simple);
+    EXPECT_EQ(f().ScrollBarCharge->maximum(), 100);
+}
+
+TEST_F(RunScreen, TheFirstBlockIsForPositionMinusOneAndTheNextTickSendsTheBar) {
+    ouvre(53);
+    const int position = f().ScrollBarCharge->value();
+    f().ButtonCharge->click();
+    ASSERT_TRUE(f().ButtonCharge->isChecked());
+    EXPECT_TRUE(f().TimerApplication->isActive());
+    EXPECT_EQ(f().TimerApplication->interval(), 100);
+    EXPECT_TRUE(travail().AcquisitionEnCours);
+    EXPECT_EQ(registre(Controle), 12 * 256 + 5);
+    EXPECT_EQ(blocRecu(), blocAttendu(-1));
+    EXPECT_NE(blocAttendu(-1), blocAttendu(position));
+    EXPECT_TRUE(f().ScrollBarCharge->isVisible());
+    EXPECT_FALSE(f().ButtonConfiguration->isEnabled());
+
+    port.esclave.registres[Vitesse] = 1200;
+    f().TimerApplicationTimer();
+    EXPECT_EQ(blocRecu(), blocAttendu(position));
+    EXPECT_EQ(f().charge().DernierePositionEnvoyee, position);
+    EXPECT_EQ(f().Mesure[1]->texte(), "1200 tr/min");
+    EXPECT_EQ(f().TextVar2->texte(), "0,80 m/s"); // 1200 x 100 / 1500 hundredths
+    EXPECT_EQ(f().TextValAFF[AffInertie]->text(), TexteValeur(blocAttendu(position)[4], 3) + " kg.m²");
+
+    // The bar moves: the next tick sends its block, and only then.
+    const size_t avant = port.esclave.requetes.size();
+    f().ScrollBarCharge->setValue(40);
+    EXPECT_EQ(port.esclave.requetes.size(), avant);
+    f().TimerApplicationTimer();
+    EXPECT_EQ(blocRecu(), blocAttendu(40));
+}
+
+TEST_F(RunScreen, MovingTheBarWhileTheLoadIsStoppedSendsNothing) {
+    ouvre(62);
+    const size_t avant = port.esclave.requetes.size();
+    f().ScrollBarCharge->setValue(30);
+    f().ScrollBarCharge->setValue(70);
+    QTest::qWait(250);
+    EXPECT_FALSE(f().TimerApplication->isActive());
+    EXPECT_EQ(port.esclave.requetes.size(), avant);
+}
+
+TEST_F(RunScreen, StoppingTheLoadSendsTheStopWordAndZeroBlock) {
+    ouvre(58);
+    f().ButtonCharge->click();
+    f().TimerApplicationTimer();
+    ASSERT_NE(blocRecu(), (std::array<int16_t, 6>{}));
+    f().ButtonCharge->click();
+    EXPECT_FALSE(f().ButtonCharge->isChecked());
+    EXPECT_FALSE(f().TimerApplication->isActive());
+    EXPECT_FALSE(travail().AcquisitionEnCours);
+    EXPECT_EQ(registre(Controle), 1);
+    EXPECT_EQ(blocRecu(), (std::array<int16_t, 6>{}));
+    EXPECT_EQ(f().Mesure[2]->texte(), "----");
+    EXPECT_TRUE(f().ButtonConfiguration->isEnabled());
+}
+
+TEST_F(RunScreen, ALinkThatCannotOpenReleasesTheButtonAndSendsNothing) {
+    ouvre(53);
+    liaison->Relache();
+    port.ouvrable = false;
+    const size_t avant = port.esclave.requetes.size();
+    f().ButtonCharge->click();
+    EXPECT_FALSE(f().ButtonCharge->isChecked());
+    EXPECT_FALSE(f().TimerApplication->isActive());
+    EXPECT_FALSE(travail().AcquisitionEnCours);
+    EXPECT_EQ(port.esclave.requetes.size(), avant);
+    EXPECT_TRUE(dialogues.avertissements.contains("Erreur de liaison"));
+}
+
+TEST_F(RunScreen, TheTorqueTurnsRedAboveTwoThirdsOfTheRatedTorque) {
+    ouvre(53);
+    f().ButtonCharge->click();
+    ASSERT_EQ(ConfigGenerale().ClassePuissance, 2); // Tn = 15 N.m: red above 10 N.m
+    const QColor lime(0, 255, 0);
+    for (const auto& [couple, rouge] : {std::pair{1001, true}, {1000, false}, {-3000, false}, {1400, true}}) {
+        port.esclave.registres[Couple] = uint16_t(int16_t(couple));
+        f().TimerApplicationTimer();
+        EXPECT_EQ(f().Mesure[2]->couleur() != lime, rouge) << couple;
+        EXPECT_EQ(f().Mesure[2]->couleur() == QColor(255, 40, 40), rouge) << couple;
+    }
+}
+
+TEST_F(RunScreen, AThreePhaseMachineShowsVoltageAndCurrentOnlyOnceCoupled) {
+    ouvre(53, 3);
+    EXPECT_TRUE(f().ButtonEtoile->isVisible());
+    EXPECT_TRUE(f().ButtonTriangle->isVisible());
+    EXPECT_FALSE(f().Mesure[4]->isVisible());
+    EXPECT_FALSE(f().Mesure[5]->isVisible());
+    EXPECT_TRUE(f().Mesure[6]->isVisible());
+    f().ButtonTriangle->click();
+    EXPECT_TRUE(f().ButtonTriangle->isChecked());
+    EXPECT_FALSE(f().ButtonEtoile->isChecked());
+    EXPECT_TRUE(f().Mesure[4]->isVisible());
+    EXPECT_TRUE(f().Mesure[5]->isVisible());
+    EXPECT_EQ(travail().essaiCourant().Entete[TEnteteEssai::MotCouplage], CouplageTriangle);
+    EXPECT_EQ(travail().ModeleEssai[TEnteteEssai::MotCouplage], CouplageTriangle);
+    // Delta: the line current is the phase current x 1,732.
+    f().ButtonCharge->click();
+    port.esclave.registres[2006] = 1000; // phase current, mA
+    f().TimerApplicationTimer();
+    EXPECT_EQ(f().Mesure[5]->texte(), "1,732 A");
+    // Once the test holds a point the coupling stays.
+    travail().AjoutePoint();
+    f().SetEtoileTriangle();
+    EXPECT_FALSE(f().ButtonEtoile->isVisible());
+    EXPECT_TRUE(f().ButtonTriangle->isVisible());
+}
+
+TEST_F(RunScreen, ADirectCurrentMachineHasNoCouplingButtons) {
+    ouvre(57, 1);
+    EXPECT_FALSE(f().ButtonEtoile->isVisible());
+    EXPECT_FALSE(f().ButtonTriangle->isVisible());
+    EXPECT_TRUE(f().Mesure[4]->isVisible());
+    EXPECT_TRUE(f().Mesure[7]->isVisible()); // separately excited: excitation current
+    EXPECT_FALSE(f().TextVar3->isVisible()); // the cut has no column-14 quantity
+}
+
+TEST_F(RunScreen, ChangedParametersOnATestWithPointsMakeANewTestButNotTheInertiaAlone) {
+    essaiAvecPoints(53, 2);
+    travail().ParamApplication[5] += 50;
+    montre();
+    EXPECT_EQ(travail().EnteteTravail.NbEssais, 1);
+    EXPECT_EQ(travail().Essais[1].Entete[TEnteteEssai::MotParamApplication + 5], 381 + 50);
+    f().close();
+    travail().ParamApplication = ParamsParDefaut(53);
+    travail().ParamApplication[0] = 150;
+    f().show();
+    QApplication::processEvents();
+    EXPECT_EQ(travail().EnteteTravail.NbEssais, 2);
+    EXPECT_EQ(travail().EssaiCourant, 2);
+    EXPECT_EQ(travail().Essais[2].Entete[TEnteteEssai::MotParamApplication], 150);
+    EXPECT_EQ(travail().Essais[1].Entete[TEnteteEssai::MotParamApplication], 100);
+    EXPECT_EQ(f().TextValAFF[Aff5]->text(), "1,50 m/s");
+}
+
+TEST_F(RunScreen, ConfigurationRunsTheDialogFromTheRunScreenAndResendsTheBlockWithoutControlWord) {
+    essaiAvecPoints(53, 2);
+    ouvre(53);
+    port.esclave.registres[Controle] = 77;
+    int vu = 0;
+    int32_t perteMontree = 0;
+    // The user moves the loss torque to 20 load units and confirms.
+    QTimer::singleShot(0, [&vu, &perteMontree] {
+        auto* d = qobject_cast<TConfigurationApplication*>(QApplication::activeModalWidget());
+        if (!d) return;
+        vu = travail().ApplicationCourante;
+        perteMontree = travail().ParamApplication[1];
+        QScrollBar* perte = d->ScrollBar(1); // upside down: the top is the maximum
+        perte->setValue(perte->maximum() + perte->minimum() - 20);
+        d->BoutonOKClick();
+    });
+    f().ButtonConfiguration->click();
+    EXPECT_EQ(vu, 53); // the dialog knew where it came from
+    EXPECT_EQ(perteMontree,
+              travail().Essais[1].Entete[TEnteteEssai::MotParamApplication + 1]); // the test's own
+    EXPECT_EQ(travail().ApplicationCourante, 53);
+    EXPECT_EQ(travail().ParamApplicationSauve, ParamsParDefaut(53));
+    EXPECT_EQ(travail().EnteteTravail.NbEssais, 2);
+    EXPECT_EQ(f().ScrollBarCharge->minimum(), 20);
+    EXPECT_EQ(blocRecu(), blocAttendu(f().ScrollBarCharge->value()));
+    EXPECT_EQ(registre(Controle), 77);
+    EXPECT_EQ(f().TextValAFF[Aff1]->text(), "2,00 N.m");
+}
+
+TEST_F(RunScreen, ADialogThatLeavesTheHundredDoesNotRenewTheWork) {
+    essaiAvecPoints(53, 2);
+    ouvre(53);
+    QTimer::singleShot(0, [] {
+        if (QWidget* d = QApplication::activeModalWidget()) d->close();
+    });
+    f().ButtonConfiguration->click();
+    EXPECT_EQ(travail().ApplicationCourante, 53);
+    EXPECT_EQ(travail().Essais[1].nbPoints(), 2);
+    EXPECT_TRUE(dialogues.questions.isEmpty());
+}
+
+TEST_F(RunScreen, AnotherApplicationOnAnUnsavedWorkAsksBeforeTheNewWork) {
+    essaiAvecPoints(53, 3);
+    travail().TravailEnregistre = false;
+    dialogues.reponses = {Dialogues::Reponse::Non};
+    ouvre(61);
+    EXPECT_EQ(dialogues.questions, QStringList{"Nouvelle application. Voulez-vous enregistrer l'ancienne ?"});
+    EXPECT_EQ(travail().EnteteTravail.NbEssais, 1);
+    EXPECT_EQ(travail().Essais[1].Entete.TypeCharge(), 61);
+    EXPECT_EQ(travail().Essais[1].nbPoints(), 0);
+    EXPECT_EQ(f().TextApplication->text(), "Pompe centrifuge");
+}
+
+TEST_F(RunScreen, EscapeClearsTheDisplays) {
+    ouvre(66);
+    f().ButtonCharge->click();
+    port.esclave.registres[Vitesse] = 900;
+    f().TimerApplicationTimer();
+    ASSERT_EQ(f().Mesure[1]->texte(), "900 tr/min");
+    f().activateWindow();
+    QTest::keyClick(&f(), Qt::Key_Escape);
+    EXPECT_EQ(f().Mesure[1]->texte(), "----");
+    EXPECT_TRUE(f().ButtonCharge->isChecked()); // the load keeps running
+    // The speed of the belt stays in view while the load runs.
+    EXPECT_EQ(f().TextVar2->texte(), "0,30 m/s");
+}
+
+TEST_F(RunScreen, ClosingStopsTheLoadAndGoesBack) {
+    ouvre(64);
+    f().ButtonCharge->click();
+    f().TimerApplicationTimer();
+    ASSERT_EQ(registre(Controle), 7 * 256 + 5);
+    f().ButtonFermer->click();
+    EXPECT_FALSE(f().isVisible());
+    EXPECT_FALSE(f().ButtonCharge->isChecked());
+    EXPECT_FALSE(f().TimerApplication->isActive());
+    EXPECT_FALSE(travail().AcquisitionEnCours);
+    EXPECT_EQ(registre(Controle), 1);
+    EXPECT_EQ(blocRecu(), (std::array<int16_t, 6>{}));
+    EXPECT_TRUE(menu().isVisible());
+}
+
+TEST_F(RunScreen, ClosingTheWindowByItsFrameStopsTheLoadToo) {
+    ouvre(52);
+    f().ButtonCharge->click();
+    f().close();
+    EXPECT_FALSE(f().TimerApplication->isActive());
+    EXPECT_EQ(registre(Controle), 1);
+}
+
+TEST_F(RunScreen, AWorkWithoutApplicationCannotStartTheLoad) {
+    ouvre(0);
+    EXPECT_FALSE(f().PanelApplication->isVisible());
+    EXPECT_FALSE(f().ButtonCharge->isEnabled());
+}
+
+TEST_F(RunScreen, RefusedParametersAreSaid) {
+    choisit(51);
+    // The rolling load, 20 x 200 x 150 / 1 / 1500 = 400, is beyond the bar's 120.
+    travail().ParamApplication[0] = 1;
+    travail().ParamApplication[1] = 20;
+    travail().ParamApplication[4] = 200;
+    montre();
+    EXPECT_EQ(dialogues.avertissements.size(), 1);
+    EXPECT_EQ(f().ScrollBarCharge->maximum(), 120);
+}
+
+} // namespace
