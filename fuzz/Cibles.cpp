@@ -1,11 +1,14 @@
 #include "Cibles.h"
 
+#include "application/ConfigApplication.h"
+#include "application/EmulationCharge.h"
 #include "link/BibliothequeReseau.h"
 #include "link/CrcModbus.h"
 #include "link/Horloge.h"
 #include "link/Liaison.h"
 #include "link/ModbusRtu.h"
 #include "link/PortSerie.h"
+#include "link/Visualisation.h"
 #include "shell/ConfigGenerale.h"
 #include "shell/Dialogues.h"
 #include "shell/ImageJpeg.h"
@@ -228,7 +231,47 @@ int modbusTcp(const uint8_t* d, std::size_t n) {
     return 0;
 }
 
+int application(const uint8_t* d, std::size_t n) {
+    derniereAcceptee = false;
+    prepare();
+    const auto f = DecodeApplication(octets(d, n));
+    exige(!f || n == std::size_t(TAILLE_FICHIER_APPLICATION));
+    if (!f) return 0;
+    derniereAcceptee = true;
+    exige(DecodeApplication(OctetsApplication(*f)) == f);
+    // Whatever a file holds reaches the configuration's displays and the drive's block: no
+    // division by zero, no overflow trap, on any bench.
+    for (int classe = 0; classe <= 3; ++classe) {
+        ParamsApplication p = f->Param;
+        (void)LitControles(f->Code, ControlesDepuisParam(f->Code, f->Param), ChampTailleBanc(classe, 1),
+                           classe, p);
+        const auto plage = CalculPlageCharge(f->Code, f->Param, classe);
+        EmulationCharge emulation;
+        BlocParametres bloc{};
+        VecteurMesures mesures{};
+        for (const int32_t a : {-1, 0, plage ? plage->maximum : 120}) {
+            emulation.SetCharge(f->Code, f->Param, classe, a, plage ? plage->minimum : 0, bloc);
+            for (const int32_t vitesse : {-3000, 0, 1500})
+                for (const int32_t puissance : {-30000, 30000}) {
+                    mesures[1] = vitesse;
+                    mesures[3] = puissance;
+                    emulation.SetValeursAff(f->Code, f->Param, classe, a, bloc, mesures);
+                }
+        }
+    }
+    return 0;
+}
+
 namespace {
+
+std::vector<std::pair<QString, QByteArray>> grainesApplication() {
+    std::vector<std::pair<QString, QByteArray>> g;
+    for (const int code : {51, 52, 53, 57, 58, 61, 62, 64, 66}) {
+        const ParamsApplication p = ParamInit(code, ChampTailleBanc(2, 1), 2, ParamsApplication{});
+        g.emplace_back(QString("defaut-%1").arg(code), OctetsApplication({code, p}));
+    }
+    return g;
+}
 
 std::vector<std::pair<QString, QByteArray>> grainesTravail() {
     prepare();
@@ -316,9 +359,13 @@ std::vector<std::pair<QString, QByteArray>> grainesTcp() {
 
 const std::vector<Description>& toutes() {
     static const std::vector<Description> d{
-        {"travail", travail, grainesTravail},       {"config", config, grainesConfig},
-        {"catalogue", catalogue, grainesCatalogue}, {"jpeg", jpeg, grainesJpeg},
-        {"modbus-rtu", modbusRtu, grainesRtu},      {"modbus-tcp", modbusTcp, grainesTcp},
+        {"travail", travail, grainesTravail},
+        {"config", config, grainesConfig},
+        {"catalogue", catalogue, grainesCatalogue},
+        {"jpeg", jpeg, grainesJpeg},
+        {"modbus-rtu", modbusRtu, grainesRtu},
+        {"modbus-tcp", modbusTcp, grainesTcp},
+        {"application", application, grainesApplication},
     };
     return d;
 }

@@ -15,12 +15,13 @@ namespace cibles {
 
 using Cible = int (*)(const uint8_t* donnees, std::size_t taille);
 
-int travail(const uint8_t* d, std::size_t n);   // work files, both layouts (first byte chooses)
-int config(const uint8_t* d, std::size_t n);    // the settings record
-int catalogue(const uint8_t* d, std::size_t n); // the application catalogue file
-int jpeg(const uint8_t* d, std::size_t n);      // the JPEG loader
-int modbusRtu(const uint8_t* d, std::size_t n); // the drive's replies on the serial line
-int modbusTcp(const uint8_t* d, std::size_t n); // the drive's responses on the network route
+int travail(const uint8_t* d, std::size_t n);     // work files, both layouts (first byte chooses)
+int config(const uint8_t* d, std::size_t n);      // the settings record
+int catalogue(const uint8_t* d, std::size_t n);   // the application catalogue file
+int jpeg(const uint8_t* d, std::size_t n);        // the JPEG loader
+int modbusRtu(const uint8_t* d, std::size_t n);   // the drive's replies on the serial line
+int modbusTcp(const uint8_t* d, std::size_t n);   // the drive's responses on the network route
+int application(const uint8_t* d, std::size_t n); // the application file, and what its values drive
 
 // Whether the last input fed was accepted by its reader (a file read, a reply taken as valid).
 extern bool derniereAcceptee;
