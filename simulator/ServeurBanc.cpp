@@ -87,16 +87,16 @@ TReponseAlteree TServeurBanc::sert(std::span<const uint8_t> requete, bool tcp) {
 }
 
 bool TServeurBanc::envoie(int fd, const std::vector<uint8_t>& octets) {
-    const int debit = defauts().debitBauds;
-    const auto duree =
-        debit > 0 ? std::chrono::duration<double>(10.0 / debit) : std::chrono::duration<double>(0);
-    const auto debut = Horloge::now();
+    auto prochain = Horloge::now();
     std::size_t envoye = 0;
     int essais = 0;
     while (envoye < octets.size() && !arret_) {
+        // The pace in force at each byte: a slow line set right again speeds up the reply at once.
+        const int debit = defauts().debitBauds;
         if (debit > 0) {
-            std::this_thread::sleep_until(debut +
-                                          std::chrono::duration_cast<Horloge::duration>(duree * envoye));
+            std::this_thread::sleep_until(prochain);
+            prochain +=
+                std::chrono::duration_cast<Horloge::duration>(std::chrono::duration<double>(10.0 / debit));
         }
         const std::size_t morceau = debit > 0 ? 1 : octets.size() - envoye;
         const ssize_t n = write(fd, octets.data() + envoye, morceau);
