@@ -21,13 +21,15 @@ enum class Panne { SansReponse, MauvaisCrc, Courte, OctetsEnTrop, Lente, Coupure
 struct Cas {
     Mode mode;
     Panne panne;
+    bool reseau = false; // the network route instead of the serial line
 };
 
 std::string nom(const testing::TestParamInfo<Cas>& i) {
     static const char* modes[] = {"manual", "sweep", "oscilloscope", "application"};
     static const char* pannes[] = {"noReply", "badCrc",     "short",    "garbage",
                                    "slow",    "lineClosed", "benchGone"};
-    return std::string(modes[int(i.param.mode)]) + "_" + pannes[int(i.param.panne)];
+    return std::string(i.param.reseau ? "network_" : "serial_") + modes[int(i.param.mode)] + "_" +
+           pannes[int(i.param.panne)];
 }
 
 TConfigBanc banc() {
@@ -43,9 +45,29 @@ protected:
     std::unique_ptr<AcquisitionCaract> acq;
     std::unique_ptr<ChargeApplication> charge;
     int32_t minimum = 0;
+    // The network route: a bench of its own behind a Modbus TCP server on loopback.
+    std::unique_ptr<TBanc> bancReseau;
+    std::unique_ptr<TServeurTcp> serveurReseau;
+
+    void ouvreReseau() {
+        bancReseau = std::make_unique<TBanc>(banc());
+        serveurReseau = TServeurTcp::ouvre(*bancReseau, "127.0.0.1", 0, TCadence{1.0, 0.05});
+        ASSERT_TRUE(serveurReseau);
+        qputenv("VIMRA_MODBUS_TCP_PORT", QByteArray::number(serveurReseau->port()));
+    }
+    TServeurBanc& serveur() {
+        return GetParam().reseau ? static_cast<TServeurBanc&>(*serveurReseau) : s.banc->serveur();
+    }
+    void TearDown() override { qunsetenv("VIMRA_MODBUS_TCP_PORT"); }
 
     void SetUp() override {
         ASSERT_TRUE(s.banc);
+        if (GetParam().reseau) {
+            ouvreReseau();
+            s.config.TypeLiaison = 0;
+            for (int i = 0; i < 4; ++i)
+                s.config.AdresseIP[i].setTexte(QString::number(i == 0 ? 127 : i == 3 ? 1 : 0));
+        }
         AppliqueLangue(1);
         acq = std::make_unique<AcquisitionCaract>(*s.liaison, *s.travail, s.config);
         charge = std::make_unique<ChargeApplication>(*s.liaison, *s.travail, s.config);
@@ -136,13 +158,17 @@ protected:
             d.debitBauds = 50; // 200 ms a byte: past the time between bytes
             break;
         case Panne::Coupure:
-            d.regles = {{TypeDefaut::Coupure, int(s.banc->serveur().echanges()) + 1}};
+            d.regles = {{TypeDefaut::Coupure, int(serveur().echanges()) + 1}};
             break;
         case Panne::BancDisparu:
-            s.banc.reset(); // the drive's process gone, its port with it
+            // The drive's process gone, its port with it.
+            if (GetParam().reseau)
+                serveurReseau.reset();
+            else
+                s.banc.reset();
             return;
         }
-        s.banc->serveur().regleDefauts(d);
+        serveur().regleDefauts(d);
     }
 };
 
@@ -162,7 +188,10 @@ TEST_P(Pannes, TheRecordingStopsKeepsItsPointsAndTheLinkComesBack) {
         continue_ = tick();
         ++ticks;
     }
-    if (GetParam().panne == Panne::OctetsEnTrop) {
+    // The network route connects again by itself: a connection dropped on the status echo costs
+    // nothing, one dropped on a measurement stops the recording.
+    const bool repris = GetParam().reseau && GetParam().panne == Panne::Coupure && continue_;
+    if (GetParam().panne == Panne::OctetsEnTrop || repris) {
         // Bytes after a whole reply are dropped before the next request: nothing is lost.
         EXPECT_TRUE(continue_);
         EXPECT_EQ(points(), avant + (GetParam().mode == Mode::Balayage ? points() - avant : ticks));
@@ -177,12 +206,16 @@ TEST_P(Pannes, TheRecordingStopsKeepsItsPointsAndTheLinkComesBack) {
     EXPECT_EQ(points(), gardes);
 
     // The cable back in (or the bench started again): the link opens and the recording goes on.
-    if (GetParam().panne == Panne::Coupure || GetParam().panne == Panne::BancDisparu) {
+    if (GetParam().reseau && GetParam().panne == Panne::BancDisparu) {
+        ouvreReseau();
+    } else if (GetParam().reseau && GetParam().panne == Panne::Coupure) {
+        // The server keeps listening: a new connection is the cable back in.
+    } else if (GetParam().panne == Panne::Coupure || GetParam().panne == Panne::BancDisparu) {
         s.banc = TBancSimule::surPty(banc(), 0, TCadence{1.0, 0.05});
         ASSERT_TRUE(s.banc);
         s.liaison->NomPortImpose = QString::fromStdString(s.banc->chemin());
     } else {
-        s.banc->serveur().regleDefauts({});
+        serveur().regleDefauts({});
         QThread::msleep(300); // what a slow reply still had to send arrives, and is dropped
     }
     s.liaison->Ferme();
@@ -197,10 +230,15 @@ TEST_P(Pannes, TheRecordingStopsKeepsItsPointsAndTheLinkComesBack) {
 
 std::vector<Cas> tousLesCas() {
     std::vector<Cas> c;
-    for (const Mode m : {Mode::Manuel, Mode::Balayage, Mode::Oscilloscope, Mode::Application})
+    for (const Mode m : {Mode::Manuel, Mode::Balayage, Mode::Oscilloscope, Mode::Application}) {
         for (const Panne p : {Panne::SansReponse, Panne::MauvaisCrc, Panne::Courte, Panne::OctetsEnTrop,
                               Panne::Lente, Panne::Coupure, Panne::BancDisparu})
             c.push_back({m, p});
+        // The network has no CRC of its own to break, and no byte pace.
+        for (const Panne p :
+             {Panne::SansReponse, Panne::Courte, Panne::OctetsEnTrop, Panne::Coupure, Panne::BancDisparu})
+            c.push_back({m, p, true});
+    }
     return c;
 }
 
