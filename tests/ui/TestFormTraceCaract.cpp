@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
@@ -314,6 +315,43 @@ TEST_F(ModesCharge, WithoutSynchronisationTheVariableListIsHidden) {
     EXPECT_EQ(f().StaticTextModeOscillo->text(), "Acquisition");
     f().TimerOscilloTimer();
     EXPECT_EQ(travail().Essais[1].nbPoints(), 1);
+}
+
+} // namespace
+
+namespace {
+
+// The drive stops answering in the middle of a recording: the window gives its controls back at
+// once, keeps the points, and the link window's OK brings the link back without a restart.
+TEST_F(TraceCaract, ALostDriveStopsTheRecordingAndTheLinkWindowBringsItBack) {
+    travailDe(1);
+    montreMenu();
+    montre();
+    f().ButtonManu->click();
+    ASSERT_TRUE(f().ButtonManu->isChecked());
+    f().ButtonAcquiPointCaractClick();
+    const int points = travail().Essais[1].nbPoints();
+    port.esclave.defaut = EsclaveScripte::Defaut::Silence;
+    f().TimerManuTimer();
+    EXPECT_FALSE(f().ButtonManu->isChecked());
+    EXPECT_FALSE(travail().AcquisitionEnCours);
+    EXPECT_TRUE(f().Fichier1->menuAction()->isEnabled());
+    EXPECT_EQ(f().TexteValeur[1]->text(), "----");
+    EXPECT_EQ(travail().Essais[1].nbPoints(), points);
+
+    port.esclave.defaut = EsclaveScripte::Defaut::Aucun; // the cable back in
+    com().show();
+    com().ComSelection->remplit({"ttyUSB0"});
+    com().ComSelection->findChildren<QRadioButton*>()[0]->setChecked(true);
+    com().BoutonOKClick();
+    EXPECT_TRUE(liaison->LinkOpen);
+    f().ButtonManu->click();
+    ASSERT_TRUE(f().ButtonManu->isChecked());
+    f().TimerManuTimer();
+    EXPECT_NE(f().TexteValeur[1]->text(), "----");
+    f().ButtonAcquiPointCaractClick();
+    EXPECT_EQ(travail().Essais[1].nbPoints(), points + 1);
+    f().ButtonStopManuClick();
 }
 
 } // namespace
