@@ -1,6 +1,7 @@
 #include "ChoixMachine.h"
 
 #include "ConfigApplication.h"
+#include "FormKorlan.h"
 #include "shell/DialoguesFichiers.h"
 #include "shell/Fenetres.h"
 #include "shell/Pictogrammes.h"

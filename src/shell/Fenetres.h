@@ -18,6 +18,7 @@ class TAvertissements;
 class TFormVisualisation;
 class TChoixMachine;
 class TConfigurationApplication;
+class TFormKorlan;
 
 // A window that a later version of the program fills; it exists so that start-up creates every
 // window, and closing it brings the main menu back.
@@ -46,7 +47,7 @@ struct Fenetres {
     TFormVisuApp* FormVisuApp = nullptr;
     QWidget* AboutBox = nullptr;
     TAvertissements* Avertissements = nullptr;
-    QWidget* FormKorlan = nullptr;
+    TFormKorlan* FormKorlan = nullptr;
     QWidget* FormApplication = nullptr;
     TChoixMachine* ChoixMachine = nullptr;
     TConfigurationApplication* ConfigurationApplication = nullptr;

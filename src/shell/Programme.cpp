@@ -5,6 +5,7 @@
 #include "application/Avertissements.h"
 #include "application/ChoixMachine.h"
 #include "application/ConfigurationApplication.h"
+#include "application/FormKorlan.h"
 #include "link/FormCom.h"
 #include "link/FormVisualisation.h"
 #include "study/FormCalibreCourant.h"
@@ -41,7 +42,8 @@ Programme::Programme(Liaison& liaison) {
     vide(f.AboutBox, "AboutBox");
     f.Avertissements = new TAvertissements(menu);
     f.ordre.push_back("Avertissements");
-    vide(f.FormKorlan, "FormKorlan");
+    f.FormKorlan = new TFormKorlan(menu);
+    f.ordre.push_back("FormKorlan");
     vide(f.FormApplication, "FormApplication");
     f.ChoixMachine = new TChoixMachine(menu);
     f.ordre.push_back("ChoixMachine");
@@ -58,9 +60,9 @@ Programme::~Programme() {
     Fenetres& f = fenetres();
     for (QWidget* w : std::initializer_list<QWidget*>{
              f.FormCom, f.FormAideCablage, f.FormVisualisationPDF, f.FormTest, f.ConfigurationApplication,
-             f.ChoixMachine, f.FormApplication, f.FormKorlan, static_cast<QWidget*>(f.Avertissements),
-             f.AboutBox, f.FormVisuApp, f.FormCalibreCourant, f.FormTrierPoints,
-             static_cast<QWidget*>(f.FormChoixCaract), f.FormVisualisation, f.NouvelCaract,
+             f.ChoixMachine, f.FormApplication, static_cast<QWidget*>(f.FormKorlan),
+             static_cast<QWidget*>(f.Avertissements), f.AboutBox, f.FormVisuApp, f.FormCalibreCourant,
+             f.FormTrierPoints, static_cast<QWidget*>(f.FormChoixCaract), f.FormVisualisation, f.NouvelCaract,
              f.FormTraceCaract})
         delete w;
     delete f.FormMachine2;

@@ -3,6 +3,7 @@
 
 #include "application/ChoixMachine.h"
 #include "application/ConfigApplication.h"
+#include "application/FormKorlan.h"
 
 #include <QLabel>
 #include <QPushButton>
