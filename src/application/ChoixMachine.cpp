@@ -2,6 +2,7 @@
 
 #include "ConfigApplication.h"
 #include "FormApplication.h"
+#include "FormKorlan.h"
 #include "shell/DialoguesFichiers.h"
 #include "shell/Fenetres.h"
 #include "shell/Pictogrammes.h"

@@ -3,6 +3,7 @@
 #include "FormApplication.h"
 
 #include "ConfigurationApplication.h"
+#include "FormKorlan.h"
 
 #include "link/Liaison.h"
 #include "shell/ConfigGenerale.h"
@@ -308,10 +309,9 @@ void TFormApplication::closeEvent(QCloseEvent* e) {
     Fenetres& f = fenetres();
     for (QWidget* aide : {f.FormVisualisationPDF, f.FormAideCablage})
         if (aide && aide->isVisible()) aide->close();
-    // Back to the catalogue the application was chosen in; the main menu while there is none.
-    QWidget* suivant = f.FormKorlan && !qobject_cast<FenetreVide*>(f.FormKorlan)
-                           ? f.FormKorlan
-                           : static_cast<QWidget*>(f.FormMachine2);
+    // Back to the catalogue the application was chosen in.
+    QWidget* suivant =
+        f.FormKorlan ? static_cast<QWidget*>(f.FormKorlan) : static_cast<QWidget*>(f.FormMachine2);
     if (suivant) suivant->show();
     e->accept();
 }

@@ -19,6 +19,7 @@ class TFormVisualisation;
 class TChoixMachine;
 class TConfigurationApplication;
 class TFormApplication;
+class TFormKorlan;
 
 // A window that a later version of the program fills; it exists so that start-up creates every
 // window, and closing it brings the main menu back.
@@ -47,7 +48,7 @@ struct Fenetres {
     TFormVisuApp* FormVisuApp = nullptr;
     QWidget* AboutBox = nullptr;
     TAvertissements* Avertissements = nullptr;
-    QWidget* FormKorlan = nullptr;
+    TFormKorlan* FormKorlan = nullptr;
     TFormApplication* FormApplication = nullptr;
     TChoixMachine* ChoixMachine = nullptr;
     TConfigurationApplication* ConfigurationApplication = nullptr;

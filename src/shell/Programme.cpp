@@ -6,6 +6,7 @@
 #include "application/ChoixMachine.h"
 #include "application/ConfigurationApplication.h"
 #include "application/FormApplication.h"
+#include "application/FormKorlan.h"
 #include "link/FormCom.h"
 #include "link/FormVisualisation.h"
 #include "study/FormCalibreCourant.h"
@@ -42,7 +43,8 @@ Programme::Programme(Liaison& liaison) {
     vide(f.AboutBox, "AboutBox");
     f.Avertissements = new TAvertissements(menu);
     f.ordre.push_back("Avertissements");
-    vide(f.FormKorlan, "FormKorlan");
+    f.FormKorlan = new TFormKorlan(menu);
+    f.ordre.push_back("FormKorlan");
     f.FormApplication = new TFormApplication(liaison);
     f.ordre.push_back("FormApplication");
     f.ChoixMachine = new TChoixMachine(menu);
@@ -60,7 +62,7 @@ Programme::~Programme() {
     Fenetres& f = fenetres();
     for (QWidget* w : std::initializer_list<QWidget*>{
              f.FormCom, f.FormAideCablage, f.FormVisualisationPDF, f.FormTest, f.ConfigurationApplication,
-             f.ChoixMachine, static_cast<QWidget*>(f.FormApplication), f.FormKorlan,
+             f.ChoixMachine, static_cast<QWidget*>(f.FormApplication), static_cast<QWidget*>(f.FormKorlan),
              static_cast<QWidget*>(f.Avertissements), f.AboutBox, f.FormVisuApp, f.FormCalibreCourant,
              f.FormTrierPoints, static_cast<QWidget*>(f.FormChoixCaract), f.FormVisualisation, f.NouvelCaract,
              f.FormTraceCaract})

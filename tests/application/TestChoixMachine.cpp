@@ -4,6 +4,7 @@
 #include "application/ChoixMachine.h"
 #include "application/FormApplication.h"
 #include "application/ConfigApplication.h"
+#include "application/FormKorlan.h"
 
 #include <QLabel>
 #include <QPushButton>

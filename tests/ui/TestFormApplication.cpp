@@ -5,6 +5,7 @@
 #include "application/ConfigurationApplication.h"
 #include "application/EmulationCharge.h"
 #include "application/FormApplication.h"
+#include "application/FormKorlan.h"
 #include "shell/ImageJpeg.h"
 #include "study/FormVisuApp.h"
 #include "work/Format.h"
@@ -238,6 +239,10 @@ TEST_F(RunScreen, ChangedParametersOnATestWithPointsMakeANewTestButNotTheInertia
     EXPECT_EQ(travail().EnteteTravail.NbEssais, 1);
     EXPECT_EQ(travail().Essais[1].Entete[TEnteteEssai::MotParamApplication + 5], 381 + 50);
     f().close();
+    // Back in the catalogue, the same application is chosen again with a faster belt.
+    EXPECT_TRUE(fenetres().FormKorlan->isVisible());
+    fenetres().FormKorlan->hide();
+    travail().ApplicationCourante = 53;
     travail().ParamApplication = ParamsParDefaut(53);
     travail().ParamApplication[0] = 150;
     f().show();
@@ -328,7 +333,7 @@ TEST_F(RunScreen, ClosingStopsTheLoadAndGoesBack) {
     EXPECT_FALSE(travail().AcquisitionEnCours);
     EXPECT_EQ(registre(Controle), 1);
     EXPECT_EQ(blocRecu(), (std::array<int16_t, 6>{}));
-    EXPECT_TRUE(menu().isVisible());
+    EXPECT_TRUE(fenetres().FormKorlan->isVisible()); // back to the catalogue
 }
 
 TEST_F(RunScreen, ClosingTheWindowByItsFrameStopsTheLoadToo) {

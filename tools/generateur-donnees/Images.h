@@ -1,13 +1,19 @@
 #pragma once
-// The application pictures, each drawn by one function on an 800 x 560 canvas.
+// The application pictures, each drawn by one function on its canvas (800 x 560 unless it says).
+
+#include "Dessin.h"
 
 #include <QPainter>
+#include <QSize>
 
+#include <functional>
+#include <map>
 #include <vector>
 
 struct DessinImage {
-    const char* nom; // file name in the pictures folder
-    void (*dessine)(QPainter&);
+    QString nom; // file name in the pictures folder
+    std::function<void(QPainter&)> dessine;
+    QSize taille{dessin::LARGEUR, dessin::HAUTEUR};
 };
 
 // Cranes, conveyors, palletiser, lifts and winches.
@@ -18,3 +24,7 @@ std::vector<DessinImage> imagesFluides();
 std::vector<DessinImage> imagesProcedes();
 // Packaging, positioning, synchronisation, generators, explosive atmospheres.
 std::vector<DessinImage> imagesIllustrations();
+// The application catalogue window: the industrial site, the production plant and the technical
+// room, and the small picture of each application, made from its illustration (`dessins`, by
+// file name).
+std::vector<DessinImage> imagesCatalogue(const std::map<QString, DessinImage>& dessins);

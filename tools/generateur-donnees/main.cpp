@@ -7,6 +7,7 @@
 //   vimra-donnees --image NOM FICHIER.png         draws one picture as PNG, to look at it
 //   vimra-donnees --planche FICHIER.png [NOMS...] every picture (or those named), half size, on one sheet
 #include "Images.h"
+#include "application/CatalogueKorlan.h"
 #include "shell/ImageJpeg.h"
 #include "shell/Textes.h"
 #include "study/Catalogue.h"
@@ -86,24 +87,30 @@ Source litSource(const QString& chemin) {
     }
     for (const QJsonValue i : doc.object().value("illustrations").toArray())
         s.images.insert(i.toString());
+    // Every picture the application catalogue window reads.
+    for (const QString& i : ImagesKorlan())
+        s.images.insert(i);
     for (const auto& [cle, langue] : langues)
         s.catalogues[langue]; // a language without groups still gets its (empty) file
     return s;
 }
 
-std::map<QString, void (*)(QPainter&)> dessins() {
-    std::map<QString, void (*)(QPainter&)> d;
+std::map<QString, DessinImage> dessins() {
+    std::map<QString, DessinImage> d;
     for (const auto& liste : {imagesManutention(), imagesFluides(), imagesProcedes(), imagesIllustrations()})
         for (const DessinImage& i : liste)
-            d[i.nom] = i.dessine;
+            d[i.nom] = i;
+    for (const DessinImage& i : imagesCatalogue(d))
+        d[i.nom] = i;
     return d;
 }
 
-QImage dessine(void (*f)(QPainter&)) {
-    QImage im = dessin::toile();
+QImage dessine(const DessinImage& d) {
+    QImage im(d.taille, QImage::Format_RGB32);
+    im.fill(Qt::white);
     QPainter p(&im);
     dessin::prepare(p);
-    f(p);
+    d.dessine(p);
     return im;
 }
 
@@ -161,7 +168,7 @@ int verifie(const Source& s, const QString& dossier) {
 
 int planche(const QStringList& noms, const QString& chemin) {
     const auto d = dessins();
-    std::vector<std::pair<QString, void (*)(QPainter&)>> choisis;
+    std::vector<std::pair<QString, DessinImage>> choisis;
     for (const auto& [nom, f] : d)
         if (noms.isEmpty() || noms.contains(nom) || noms.contains(QString(nom).chopped(4)))
             choisis.emplace_back(nom, f);
@@ -171,8 +178,11 @@ int planche(const QStringList& noms, const QString& chemin) {
     feuille.fill(Qt::white);
     QPainter p(&feuille);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (std::size_t i = 0; i < choisis.size(); ++i)
-        p.drawImage(QRect(int(i % colonnes) * l, int(i / colonnes) * h, l, h), dessine(choisis[i].second));
+    for (std::size_t i = 0; i < choisis.size(); ++i) {
+        const QImage im = dessine(choisis[i].second);
+        const QSize t = im.size().scaled(l, h, Qt::KeepAspectRatio);
+        p.drawImage(QRect(QPoint(int(i % colonnes) * l, int(i / colonnes) * h), t), im);
+    }
     p.end();
     if (!feuille.save(chemin)) throw Erreur{QString("cannot write %1").arg(chemin)};
     return 0;

@@ -3,6 +3,7 @@
 #include "application/ChoixMachine.h"
 #include "application/ConfigurationApplication.h"
 #include "application/FormApplication.h"
+#include "application/FormKorlan.h"
 #include "link/BibliothequeReseau.h"
 #include "link/FormCom.h"
 #include "link/FormVisualisation.h"
@@ -11,6 +12,7 @@
 #include "link/PortSerie.h"
 #include "shell/ConfigGenerale.h"
 #include "shell/Dialogues.h"
+#include "shell/Dossiers.h"
 #include "shell/Fenetres.h"
 #include "shell/FormMachine2.h"
 #include "shell/Programme.h"
@@ -421,6 +423,60 @@ bool ecransApplication(const QString& dossier, Liaison& liaison) {
     return ok;
 }
 
+// The application catalogue: the site, its two areas and an illustration, each with a picture
+// under the mouse, in French and in English, and the messages of pictures that cannot be read.
+bool catalogue(const QString& dossier) {
+    bool ok = true;
+    TFormKorlan& k = *fenetres().FormKorlan;
+    const auto capture = [&](const QString& nom) {
+        ok &= enregistre(&k, dossier, "application-catalogue-" + nom);
+    };
+    travail().MachineApplication = 3;
+    k.show();
+    capture("site");
+    k.Image1MouseMove(k.ImageSelectUsine);
+    capture("site-hover");
+    k.ImageSelectUsineClick();
+    capture("plant");
+    k.ImageUsineMouseMove(k.ImageDuCode(53));
+    capture("plant-hover");
+    k.ButtonRetour1Click();
+    k.ImageSelectLocalClick();
+    k.ImageLocalTechniqueMouseMove(k.ImageDuCode(61));
+    capture("technical-room-hover");
+    k.ImageLocalTechniqueMouseMove(nullptr);
+    capture("technical-room");
+    for (const int code : {51, 52, 53, 57, 58, 61, 62, 64, 66}) {
+        k.ImageApplicationClick(code);
+        capture(QString("illustration-%1").arg(code));
+    }
+    k.hide();
+    AppliqueLangue(2);
+    k.show();
+    k.Image1MouseMove(k.ImageSelectLocal);
+    capture("site-hover-en");
+    k.ImageSelectUsineClick();
+    k.ImageUsineMouseMove(k.ImageDuCode(57));
+    capture("plant-hover-en");
+    k.ImageApplicationClick(58);
+    capture("illustration-58-en");
+    k.hide();
+    AppliqueLangue(1);
+    // The program folder is a copy: take two pictures away from it.
+    QDir images(dossiers().DossierApplications);
+    images.remove("pompes.jpg");
+    images.remove("vignette_ventilation.jpg");
+    k.show();
+    k.ImageSelectLocalClick();
+    capture("missing-picture");
+    k.ImageApplicationClick(61);
+    capture("missing-illustration");
+    k.hide();
+    travail().ApplicationCourante = 0;
+    travail().MachineApplication = 0;
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -484,6 +540,7 @@ int main(int argc, char** argv) {
         fenetres().FormApplication->hide();
         AppliqueLangue(1);
         ConfigGenerale().LangueConfig = 1;
+        ok &= catalogue(dossierSortie);
     }
     installeDialogues(nullptr);
     return ok ? 0 : 1;
