@@ -1,5 +1,7 @@
 #include "Cibles.h"
 
+#include "BibliothequeAbsente.h"
+
 #include "application/ConfigApplication.h"
 #include "application/EmulationCharge.h"
 #include "link/BibliothequeReseau.h"
@@ -84,18 +86,6 @@ public:
     int32_t maintenantMs() override { return t += 7; }
     void attendre(int) override {}
     int32_t t = 0;
-};
-
-class ReseauAbsent final : public BibliothequeReseau {
-public:
-    int32_t KNR_SetParameters(const std::array<int32_t, 5>&) override { return 0; }
-    int32_t KNR_RegisterUser(int32_t, int32_t, int32_t, int32_t) override { return -1; }
-    int32_t KNR_DeleteUser(int32_t) override { return 0; }
-    int32_t KNR_ReadObject(int32_t, const QByteArray&, TKnrObject*) override { return 1; }
-    int32_t KNR_ReadObjectList(int32_t, const QByteArray&, TKnrObject*, int32_t) override { return 1; }
-    int32_t KNR_WriteObject(int32_t, const QByteArray&, TKnrObject*) override { return 1; }
-    int32_t KNR_WriteObjectList(int32_t, const QByteArray&, TKnrObject*, int32_t) override { return 1; }
-    int32_t KNR_PollForResponse(int32_t) override { return 0; }
 };
 
 // A reply as the drive builds it: address, function, data, CRC.
@@ -193,7 +183,7 @@ int modbusRtu(const uint8_t* d, std::size_t n) {
     PortRejoue port;
     port.flux = octets(d + 1, n - 1);
     port.corrigeCrc = d[0] & 2;
-    ReseauAbsent reseau;
+    BibliothequeAbsente reseau;
     HorlogeImmobile horloge;
     TConfigGenerale config = TConfigGenerale::defaut();
     config.TypeLiaison = 1;

@@ -1,11 +1,11 @@
 #pragma once
 // The whole program's windows on an in-memory drive, in a program folder of their own.
 
+#include "BibliothequeAbsente.h"
 #include "DialoguesScriptes.h"
 #include "HorlogeFactice.h"
 #include "PortMemoire.h"
 #include "link/FormCom.h"
-#include "study/FormChoixCaract.h"
 #include "link/Liaison.h"
 #include "link/ListePorts.h"
 #include "shell/ConfigGenerale.h"
@@ -14,6 +14,7 @@
 #include "shell/Fenetres.h"
 #include "shell/FormMachine2.h"
 #include "shell/Programme.h"
+#include "study/FormChoixCaract.h"
 #include "work/Travail.h"
 
 #include <QApplication>
@@ -21,18 +22,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-class BibliothequeAbsente final : public BibliothequeReseau {
-public:
-    int32_t KNR_SetParameters(const std::array<int32_t, 5>&) override { return 0; }
-    int32_t KNR_RegisterUser(int32_t, int32_t, int32_t, int32_t) override { return -1; }
-    int32_t KNR_DeleteUser(int32_t) override { return 0; }
-    int32_t KNR_ReadObject(int32_t, const QByteArray&, TKnrObject*) override { return 1; }
-    int32_t KNR_ReadObjectList(int32_t, const QByteArray&, TKnrObject*, int32_t) override { return 1; }
-    int32_t KNR_WriteObject(int32_t, const QByteArray&, TKnrObject*) override { return 1; }
-    int32_t KNR_WriteObjectList(int32_t, const QByteArray&, TKnrObject*, int32_t) override { return 1; }
-    int32_t KNR_PollForResponse(int32_t) override { return 0; }
-};
 
 class ProgrammeTest : public testing::Test {
 protected:
