@@ -431,7 +431,7 @@ void TFormApplication::Langue() {
     Quitter1->setText(t[246]);
     BoutonManuel->setText(Traduit("Manuel", "Manual", "Manual"));
     BoutonOscillo->setText(Traduit("Oscilloscope", "Oscilloscope", "Osciloscopio"));
-    ButtonAcquiPoint->setText(t[321]);
+    ButtonAcquiPoint->setText(Traduit("Point", "Point", "Punto"));
     ButtonAcquiPoint->setToolTip(
         Traduit("Acquisition du point", "Acquisition of the point", "Adquisición del punto"));
     const QString fin = Traduit("Fin de l'acquisition", "End of the acquisition", "Fin de la adquisición");

@@ -72,6 +72,7 @@ void TFormApplication::construitAcquisition() {
     StaticTextModeOscillo->setFrameShape(QFrame::StyledPanel);
     StaticTextModeOscillo->setMinimumWidth(110);
     StaticTextModeOscillo->setAlignment(Qt::AlignCenter);
+    StaticTextModeOscillo->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     BoutonStartOscillo = BoutonTexte("BoutonStartOscillo", PanelOscillo);
     ButtonStopOscillo = BoutonTexte("ButtonStopOscillo", PanelOscillo);
     ButtonStopOscillo->setText("Stop");

@@ -379,7 +379,7 @@ bool ecransEnregistrement(TFormApplication& f, const QString& dossier, Liaison& 
     t.Essais[1].Entete.setCommentaire("200 V");
     const auto mesure = [&](int32_t vitesse, int32_t couple, int32_t temps) {
         const int32_t mecanique = int32_t(int64_t(vitesse) * couple * 3142 / 300000);
-        liaison.RawValues = {0, vitesse, couple, 2000, 4000 + couple, 0, 0, 0, 0, mecanique * 100 / 85 / 10};
+        liaison.RawValues = {0, vitesse, couple, 4900, 6300, 3800, 2200, 2300, 0, mecanique * 100 / 85 / 10};
         liaison.CalculValeurs();
         t.Mesures[0] = 0;
         t.Mesures[11] = temps;
@@ -410,6 +410,7 @@ bool ecransEnregistrement(TFormApplication& f, const QString& dossier, Liaison& 
     f.Action();
     f.ScrollBarDureeOscillo->setValue(5);
     f.StaticTextModeOscillo->setText(Textes().Texte[93]);
+    mesure(1400, 310, 1000);
     f.Curseur();
     ok &= enregistre(&f, dossier, "run-screen-graph-oscilloscope");
     f.BoutonOscillo->setChecked(false);
