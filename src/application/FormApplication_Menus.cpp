@@ -75,6 +75,9 @@ void TFormApplication::construitMenus() {
         if (fenetres().FormCom) fenetres().FormCom->exec();
     });
     QMenu* aide = menuBar()->addMenu("?");
+    aide->addAction(Traduit("Ressource", "Resource", "Recurso"), this, [] {
+        if (QWidget* w = fenetres().FormVisualisationPDF) w->show();
+    });
     aide->addAction(t[286], this, [] {
         if (auto* a = qobject_cast<QDialog*>(fenetres().AboutBox)) a->exec();
     });

@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -582,4 +583,84 @@ TEST_F(Recording, PrintingNeedsTheGraph) {
     f().Imprimer1Click();
     EXPECT_TRUE(QFile::exists(page));
     EXPECT_GT(QFileInfo(page).size(), 1000);
+}
+
+TEST_F(Recording, TestsAreAddedEmptiedAndDeletedOnTheirQuestion) {
+    demarre();
+    f().BoutonManuel->click();
+    f().ButtonAcquiPoint->click();
+    f().ButtonStopChargeManu->click();
+    f().Edition1->aboutToShow();
+    EXPECT_TRUE(f().Nouvelessai1->isEnabled());
+    EXPECT_FALSE(f().Suppressionessai1->isEnabled());
+    f().Nouvelessai1->trigger();
+    EXPECT_EQ(travail().EnteteTravail.NbEssais, 2);
+    EXPECT_EQ(travail().EssaiCourant, 2);
+    EXPECT_TRUE(f().Buttoncourbe[1]->isChecked());
+    EXPECT_TRUE(f().Editcourbe[1]->isEnabled());
+    EXPECT_FALSE(f().Editcourbe[0]->isEnabled());
+    f().Edition1->aboutToShow();
+    EXPECT_FALSE(f().Nouvelessai1->isEnabled()); // the last test holds no point
+    EXPECT_TRUE(f().Suppressionessai1->isEnabled());
+    EXPECT_EQ(f().Suppressionessai1->actions().size(), 2);
+
+    f().Buttoncourbe[0]->click();
+    EXPECT_EQ(travail().EssaiCourant, 1);
+    using R = Dialogues::Reponse;
+    dialogues.reponses = {R::Non, R::Oui};
+    f().SupprimePoints(1);
+    EXPECT_EQ(travail().Essais[1].nbPoints(), 1);
+    f().SupprimePoints(1);
+    EXPECT_EQ(travail().Essais[1].nbPoints(), 0);
+    f().SupprimePoints(1); // nothing left: no question
+    EXPECT_EQ(dialogues.questions, QStringList(2, "Voulez-vous supprimer tous les points de l'essai 1"));
+    dialogues.reponses = {R::Oui};
+    f().SuppCourbeClick(2);
+    EXPECT_EQ(dialogues.questions.last(), "Voulez-vous supprimer l'essai 2");
+    EXPECT_EQ(travail().EnteteTravail.NbEssais, 1);
+    EXPECT_FALSE(f().Buttoncourbe[1]->isVisible());
+}
+
+TEST_F(Recording, TheFileMenuWaitsForAPointAndANewWorkAsksFirst) {
+    demarre();
+    f().Fichier1->aboutToShow();
+    EXPECT_FALSE(f().Enregistrer1->isEnabled());
+    EXPECT_FALSE(f().Imprimer1->isEnabled());
+    f().BoutonManuel->click();
+    f().ButtonAcquiPoint->click();
+    f().Fichier1->aboutToShow();
+    EXPECT_TRUE(f().Enregistrer1->isEnabled());
+    EXPECT_TRUE(f().Nouveautravail1->isEnabled());
+    // Cancelled: the work stays, the window closes and the recording ends.
+    f().Nouveautravail1Click();
+    EXPECT_EQ(dialogues.questions, QStringList{"Fichier modifié. Voulez-vous l'enregistrer?"});
+    EXPECT_FALSE(f().isVisible());
+    EXPECT_FALSE(f().BoutonManuel->isChecked());
+    EXPECT_EQ(travail().Essais[1].nbPoints(), 1);
+    // No: a new work.
+    montre();
+    dialogues.reponses = {Dialogues::Reponse::Non};
+    f().Nouveautravail1Click();
+    EXPECT_EQ(travail().Essais[1].nbPoints(), 0);
+    EXPECT_FALSE(travail().EnteteTravail.DefCaract(5).Defini);
+}
+
+TEST_F(Recording, ClosingEndsAnOscilloscopeRecording) {
+    demarre();
+    f().BoutonOscillo->click();
+    f().BoutonStartOscillo->click();
+    ASSERT_TRUE(f().TimerOscillo->isActive());
+    f().close();
+    EXPECT_FALSE(f().TimerOscillo->isActive());
+    EXPECT_FALSE(f().BoutonOscillo->isChecked());
+    EXPECT_EQ(registre(Controle), 1);
+}
+
+TEST_F(Recording, TheGraphPictureIsCopied) {
+    demarre();
+    QApplication::clipboard()->clear();
+    f().Copierlescaracteristiques1Click();
+    const QImage image = QApplication::clipboard()->image();
+    ASSERT_FALSE(image.isNull());
+    EXPECT_GT(image.width(), image.height());
 }
