@@ -376,6 +376,13 @@ protected:
         f().ButtonGraphAnim->click();
     }
     int points() const { return travail().essaiCourant().nbPoints(); }
+    // `n` points by hand, then Stop.
+    void pointsALaMain(int n) {
+        f().BoutonManuel->click();
+        for (int k = 0; k < n; ++k)
+            f().ButtonAcquiPoint->click();
+        f().ButtonStopChargeManu->click();
+    }
 };
 
 } // namespace
@@ -551,10 +558,7 @@ TEST_F(Recording, CopiesOfThePointAndOfTheTests) {
 
 TEST_F(Recording, SavedInTheApplicationLayoutAndReadBack) {
     demarre();
-    f().BoutonManuel->click();
-    f().ButtonAcquiPoint->click();
-    f().ButtonAcquiPoint->click();
-    f().ButtonStopChargeManu->click();
+    pointsALaMain(2);
     const QString nom = chemin("convoyeur.Vimr2");
     dialogues.fichiers = {nom};
     f().Enregistrer1Click();
@@ -587,9 +591,7 @@ TEST_F(Recording, PrintingNeedsTheGraph) {
 
 TEST_F(Recording, TestsAreAddedEmptiedAndDeletedOnTheirQuestion) {
     demarre();
-    f().BoutonManuel->click();
-    f().ButtonAcquiPoint->click();
-    f().ButtonStopChargeManu->click();
+    pointsALaMain(1);
     f().Edition1->aboutToShow();
     EXPECT_TRUE(f().Nouvelessai1->isEnabled());
     EXPECT_FALSE(f().Suppressionessai1->isEnabled());
