@@ -3,6 +3,7 @@
 // parameters.
 #include "FormApplication.h"
 
+#include "graph/CaractMachine.h"
 #include "link/Liaison.h"
 #include "shell/ConfigGenerale.h"
 #include "shell/Controles.h"
@@ -12,6 +13,7 @@
 #include "work/Travail.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -143,7 +145,11 @@ void BarGrapheCharge::paintEvent(QPaintEvent*) {
 }
 
 TFormApplication::TFormApplication(Liaison& liaison, QWidget* parent)
-    : QMainWindow(parent), m_liaison(liaison), m_charge(liaison, travail(), ConfigGenerale()) {
+    : QMainWindow(parent), m_liaison(liaison), m_charge(liaison, travail(), ConfigGenerale()),
+      m_acq(liaison, travail(), ConfigGenerale()) {
+    // The oscilloscope's ticks keep the drive on the load the scroll bar sets.
+    m_acq.dureesLongues = true;
+    m_acq.lecture = [this] { m_charge.Cycle(ScrollBarCharge->value(), ScrollBarCharge->minimum()); };
     setObjectName("FormApplication");
     setMinimumSize(980, 660);
     auto* centre = new QWidget(this);
@@ -164,13 +170,17 @@ TFormApplication::TFormApplication(Liaison& liaison, QWidget* parent)
 
     colonne->addWidget(construitCentre(centre), 1);
     colonne->addWidget(construitApplication(centre));
+    construitAcquisition();
 
     TimerApplication = new QTimer(this);
     TimerApplication->setInterval(100);
     connect(TimerApplication, &QTimer::timeout, this, &TFormApplication::TimerApplicationTimer);
 
     Fichier1 = menuBar()->addMenu(QString());
-    Quitter1 = Fichier1->addAction(QString(), QKeySequence::Close, this, &TFormApplication::Quitter1Click);
+    Quitter1 = new QAction(this);
+    Quitter1->setShortcut(QKeySequence::Close);
+    connect(Quitter1, &QAction::triggered, this, &TFormApplication::Quitter1Click);
+    construitMenus();
     // F5 starts and stops the load, as the button does.
     auto* marche = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(marche, &QShortcut::activated, this, [this] {
@@ -209,9 +219,8 @@ QWidget* TFormApplication::construitBoutons(QWidget* parent) {
     l->addStretch(1);
     l->addWidget(ButtonTitre);
     l->addWidget(ButtonFermer);
-    // The graph and the copy of the point come with the recording of points.
-    ButtonGraphAnim->setEnabled(false);
-    ButtonCopieValeur->setEnabled(false);
+    connect(ButtonGraphAnim, &QToolButton::clicked, this, &TFormApplication::ButtonGraphAnimClick);
+    connect(ButtonCopieValeur, &QToolButton::clicked, this, &TFormApplication::ButtonCopieValeurClick);
     connect(ButtonCharge, &QToolButton::clicked, this, &TFormApplication::ButtonChargeClick);
     connect(ButtonConfiguration, &QToolButton::clicked, this, &TFormApplication::ButtonConfigurationClick);
     connect(ButtonTitre, &QToolButton::clicked, this, [this] { Action(); });
@@ -287,6 +296,12 @@ QWidget* TFormApplication::construitCentre(QWidget* parent) {
     PanelGraphe->setObjectName("PanelGraphe");
     PanelGraphe->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     PanelGraphe->hide();
+    auto* graphe = new QVBoxLayout(PanelGraphe);
+    graphe->setContentsMargins(0, 0, 0, 0);
+    CaractMachine5 = new TCaractMachine(5, PanelGraphe);
+    CaractMachine5->setObjectName("CaractMachine5");
+    CaractMachine5->setProprietaires(nullptr, this);
+    graphe->addWidget(CaractMachine5);
     m->addWidget(TextApplication);
     m->addWidget(TextNomDeLaCharge);
     m->addWidget(ImageApp, 1);
@@ -411,5 +426,41 @@ void TFormApplication::Langue() {
         Mesure[c]->libelle->setText(Textes().Grandeurs[c].Nom);
     TextVarTemps->libelle->setText(Textes().Grandeurs[11].Nom);
     Fichier1->setTitle(t[254]);
+    Edition1->setTitle(t[255]);
+    Configuration1->setTitle(t[256]);
     Quitter1->setText(t[246]);
+    BoutonManuel->setText(Traduit("Manuel", "Manual", "Manual"));
+    BoutonOscillo->setText(Traduit("Oscilloscope", "Oscilloscope", "Osciloscopio"));
+    ButtonAcquiPoint->setText(Traduit("Point", "Point", "Punto"));
+    ButtonAcquiPoint->setToolTip(
+        Traduit("Acquisition du point", "Acquisition of the point", "Adquisición del punto"));
+    const QString fin = Traduit("Fin de l'acquisition", "End of the acquisition", "Fin de la adquisición");
+    ButtonStopChargeManu->setToolTip(fin);
+    ButtonStopOscillo->setToolTip(fin);
+    BoutonStartOscillo->setText(t[327]);
+    BoutonStartOscillo->setToolTip(
+        Traduit("Début de l'acquisition", "Start of the acquisition", "Inicio de la adquisición"));
+    ButtonSynchro->setText(Traduit("Synchro", "Sync", "Sincro"));
+    TextSynchro->setText(t[ButtonSynchro->isChecked() ? 343 : 342]);
+    ComboBoxVariable->setVisible(ButtonSynchro->isChecked());
+    ScrollBarDureeOscillo->setToolTip(Traduit("Sélection de la durée de l'acquisition",
+                                              "Choice of the duration of the acquisition",
+                                              "Selección de la duración de la adquisición"));
+    TextDureeSynchro->setToolTip(Traduit("Affichage de la durée de l'acquisition",
+                                         "Duration of the acquisition", "Duración de la adquisición"));
+    {
+        const int choix = ComboBoxVariable->currentIndex();
+        ComboBoxVariable->blockSignals(true);
+        ComboBoxVariable->clear();
+        ComboBoxVariable->addItems(
+            {Traduit("Vitesse", "Speed", "Velocidad"), Traduit("Couple", "Torque", "Par"),
+             Traduit("Tension", "Voltage", "Tensión"), Traduit("Courant", "Current", "Corriente")});
+        ComboBoxVariable->setCurrentIndex(std::max(choix, 0));
+        ComboBoxVariable->blockSignals(false);
+    }
+    for (int k = 0; k < 5; ++k) {
+        Buttoncourbe[k]->setText(Textes().MotEssai + " " + QString::number(k + 1));
+        Buttoncourbe[k]->setToolTip(t[331]);
+        Editcourbe[k]->setToolTip(t[333]);
+    }
 }

@@ -7,13 +7,17 @@
 
 #include "application/Application.h"
 #include "application/ChargeApplication.h"
+#include "graph/ProprietaireGraphe.h"
+#include "study/AcquisitionCaract.h"
 
 #include <QFrame>
 #include <QMainWindow>
+#include <QPrinter>
 
 #include <array>
 
 class QAction;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -22,6 +26,7 @@ class QScrollBar;
 class QTimer;
 class QToolButton;
 class Liaison;
+class TCaractMachine;
 class TVueImage;
 
 // One measurement display: its caption above a value box.
@@ -62,7 +67,7 @@ private:
     int m_maximum = 120;
 };
 
-class TFormApplication : public QMainWindow {
+class TFormApplication : public QMainWindow, public ProprietaireGraphe {
     Q_OBJECT
 public:
     explicit TFormApplication(Liaison& liaison, QWidget* parent = nullptr);
@@ -74,7 +79,8 @@ public:
     // Every display from Mesures.
     void curseur();
     // Visibility, captions and enabled state of every panel and button, in their order.
-    void Action();
+    void Action() override;
+    void Curseur() override;
     void InitialiseAffichage();
     void AfficheValeurs();
     // The current test against the chosen application, then Action.
@@ -93,7 +99,46 @@ public:
     void ButtonTriangleClick();
     void Quitter1Click();
 
+    // The graph and its tests.
+    void ButtonGraphAnimClick(bool presse);
+    void ButtoncourbeClick(int k);
+    void Editcourbe1Change(int k);
+    void Nouvelessai1Click();
+    void SuppCourbeClick(int k);
+    void SupprimePoints(int k);
+    // The graph panel's context menu.
+    void SupprimePointSelectionne() override;
+    void SupprimeTousLesPoints() override;
+    void NouvelEssai() override;
+    void ModifieCaract(int n) override;
+
+    // Recording: points on demand, or against time with the oscilloscope.
+    void BoutonManuelClick(bool presse);
+    void ButtonAcquiPointClick();
+    void ButtonStopClick();
+    void resetAcquisition();
+    void BoutonOscilloClick(bool presse);
+    void BoutonStartOscilloClick();
+    void TimerOscilloTimer();
+    void ScrollBarDureeOscilloChange();
+
+    // Copies, printing, files.
+    void ButtonCopieValeurClick();
+    void Copiervaleurs(int essai);
+    void Copierlescaracteristiques1Click();
+    void Imprimer1Click();
+    void Configurationimprimante1Click();
+    bool Avertissement();
+    void ouvrir1Click();
+    void Enregistrer1Click();
+    void Enregistrersous1Click();
+    void Nouveautravail1Click();
+    void InterpolationClick(int valeur);
+    void CouleurClick(int schema);
+
     ChargeApplication& charge() { return m_charge; }
+    AcquisitionCaract& acquisition() { return m_acq; }
+    QPrinter& imprimante() { return m_imprimante; }
     const PanneauParametres& panneau() const { return m_panneau; }
 
     // Controls, named as the window has them.
@@ -135,6 +180,35 @@ public:
     QMenu* Fichier1;
     QAction* Quitter1;
 
+    TCaractMachine* CaractMachine5;
+    QWidget* PanelManuOscillo;
+    QToolButton* BoutonManuel;
+    QToolButton* BoutonOscillo;
+    QWidget* PanelAcquisitionManuel;
+    QToolButton* ButtonAcquiPoint;
+    QToolButton* ButtonStopChargeManu;
+    QWidget* PanelOscillo;
+    QToolButton* BoutonStartOscillo;
+    QToolButton* ButtonStopOscillo;
+    QLabel* StaticTextModeOscillo;
+    QWidget* PanelConfOscillo;
+    QToolButton* ButtonSynchro;
+    QLabel* TextSynchro;
+    QComboBox* ComboBoxVariable;
+    QScrollBar* ScrollBarDureeOscillo;
+    QLabel* TextDureeSynchro;
+    QWidget* PanelEssais_Boutons;
+    std::array<QToolButton*, 5> Buttoncourbe{};
+    std::array<QLineEdit*, 5> Editcourbe{};
+    QTimer* TimerOscillo;
+    QMenu* Edition1;
+    QMenu* Configuration1;
+    QAction* Enregistrer1;
+    QAction* Nouveautravail1;
+    QAction* Imprimer1;
+    QAction* Nouvelessai1;
+    QMenu* Suppressionessai1;
+
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -144,6 +218,15 @@ private:
     QWidget* construitBoutons(QWidget* parent);
     QWidget* construitCentre(QWidget* parent);
     QWidget* construitApplication(QWidget* parent);
+    void construitAcquisition();
+    void construitMenus();
+    void EditionPopup();
+    void FichierPopup();
+    // The refresh of the test row, the recording bars and the graph.
+    void ActionEnregistrement();
+    void enregistre(const QString& nom);
+    // The definition of the application graph, when there is none yet: torque against speed.
+    void definitGraphe();
     void montreImage(int code);
     void placeCache();
     int codeCourant() const;
@@ -151,5 +234,7 @@ private:
     Liaison& m_liaison;
     ChargeApplication m_charge;
     PanneauParametres m_panneau;
+    AcquisitionCaract m_acq;
+    QPrinter m_imprimante;
     int m_imageMontree = -1;
 };

@@ -213,6 +213,7 @@ void TFormApplication::Action() {
     TextNomCharge->setText(LibelleCharge(code));
     AfficheValeurs();
     if (t.EssaiCourant < 1) t.EssaiCourant = 1;
+    ActionEnregistrement();
 }
 
 void TFormApplication::SetEtoileTriangle() {
@@ -245,6 +246,10 @@ void TFormApplication::ButtonTriangleClick() {
 
 void TFormApplication::StopAcqui() {
     ButtonCharge->setChecked(false);
+    // The recordings need the load.
+    BoutonManuel->setChecked(false);
+    BoutonOscillo->setChecked(false);
+    resetAcquisition();
     TimerApplication->stop();
     m_charge.Arrete();
     curseur();
@@ -302,6 +307,7 @@ void TFormApplication::Quitter1Click() {
 }
 
 void TFormApplication::closeEvent(QCloseEvent* e) {
+    if (BoutonManuel->isChecked() || BoutonOscillo->isChecked()) ButtonStopClick();
     ButtonCharge->setChecked(false);
     ButtonGraphAnim->setChecked(false);
     TimerApplication->stop();
@@ -320,9 +326,16 @@ bool TFormApplication::eventFilter(QObject* o, QEvent* e) {
     if (e->type() != QEvent::KeyPress || !isActiveWindow()) return QMainWindow::eventFilter(o, e);
     auto* w = qobject_cast<QWidget*>(o);
     if (!w || w->window() != this) return QMainWindow::eventFilter(o, e);
-    if (static_cast<QKeyEvent*>(e)->key() == Qt::Key_Escape) {
+    const int touche = static_cast<QKeyEvent*>(e)->key();
+    const bool enCours = travail().AcquisitionEnCours;
+    if (touche == Qt::Key_Escape) {
+        if (enCours && (BoutonManuel->isChecked() || BoutonOscillo->isChecked())) ButtonStopClick();
         travail().Mesures[0] = -1;
         curseur();
+        return true;
+    }
+    if (touche == Qt::Key_Space && enCours && BoutonManuel->isChecked()) {
+        ButtonAcquiPointClick();
         return true;
     }
     return QMainWindow::eventFilter(o, e);

@@ -13,6 +13,7 @@
 
 class QAction;
 class QLabel;
+class QPainter;
 class QMenu;
 class QSlider;
 class QToolButton;
@@ -42,6 +43,9 @@ public:
     void cfgaxe(TGraphe& g);
     void Copiercaract();
     void Imprimercaract();
+    // Prints the printer graph into `cadre` of the painter's device, clipped to it, in Arial at
+    // `taillePolice` points (0: the size follows the frame).
+    void imprimeDans(QPainter& p, const QRect& cadre, int taillePolice);
     void CopierValeurs();
 
     // Handlers.

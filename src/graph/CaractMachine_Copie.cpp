@@ -70,6 +70,18 @@ void TCaractMachine::Imprimercaract() {
     dessineCaract(GrapheImprimante);
 }
 
+void TCaractMachine::imprimeDans(QPainter& p, const QRect& r, int taillePolice) {
+    p.save();
+    p.setClipRect(r);
+    GrapheImprimante.Surface = &p;
+    GrapheImprimante.Cadre = {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+    GrapheImprimante.NomPolice = QStringLiteral("arial");
+    GrapheImprimante.TaillePolice = taillePolice;
+    Imprimercaract();
+    GrapheImprimante.Surface = nullptr;
+    p.restore();
+}
+
 void TCaractMachine::CopierValeurs() {
     QGuiApplication::clipboard()->setText(TexteValeursCaract(m_travail, m_n));
 }

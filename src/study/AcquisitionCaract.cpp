@@ -227,10 +227,19 @@ bool AcquisitionCaract::entreOscillo() {
     return true;
 }
 
-int AcquisitionCaract::dureeOscillo(int index) {
-    static constexpr int durees[25] = {5,  6,  7,  8,  9,  10, 12, 14, 16, 18,  20,  25, 30,
-                                       35, 40, 45, 50, 55, 60, 70, 80, 90, 100, 110, 120};
-    return durees[std::clamp(index, 0, 24)];
+int AcquisitionCaract::dureeOscillo(int index, bool longue) {
+    static constexpr int durees[41] = {5,   6,   7,   8,   9,   10,  12,  14,  16,  18,  20,  25,  30,  35,
+                                       40,  45,  50,  55,  60,  70,  80,  90,  100, 110, 120, 130, 140, 150,
+                                       160, 170, 180, 200, 220, 240, 270, 300, 360, 420, 480, 540, 600};
+    return durees[std::clamp(index, 0, dernierIndexDuree(longue))];
+}
+
+int AcquisitionCaract::intervalleOscillo(int index) {
+    index = std::clamp(index, 0, dernierIndexDuree(true));
+    if (index <= 24) return 100;
+    if (index <= 30) return 200;
+    if (index <= 35) return 300;
+    return 500;
 }
 
 int AcquisitionCaract::colonneSynchro(int variable) {
@@ -248,7 +257,7 @@ void AcquisitionCaract::configureOscillo(int indexDuree, int position) {
     if (m_travail.EssaiCourant < 1 || m_travail.EssaiCourant > NB_ESSAIS_MAX) return;
     TEnteteEssai& e = m_travail.Essais[m_travail.EssaiCourant].Entete;
     position = std::clamp(position, 0, 3);
-    e[TEnteteEssai::MotDureeOscillo] = std::clamp(indexDuree, 0, 24);
+    e[TEnteteEssai::MotDureeOscillo] = std::clamp(indexDuree, 0, dernierIndexDuree(dureesLongues));
     e[TEnteteEssai::MotVariableSynchro] = position + 1;
     const int32_t maximum = m_travail.Colonnes[colonneSynchro(position + 1)].Maximum;
     e[TEnteteEssai::MotSeuilSynchro] =
@@ -260,14 +269,21 @@ void AcquisitionCaract::arme(bool synchro) {
     oscilloDeclenche = !synchro;
     oscilloArme = true;
     m_liaison.inittime();
-    m_liaison.LectureValeurs();
+    lis();
     const TEnteteEssai& e = m_travail.ModeleEssai;
     reference = m_travail.Mesures[colonneSynchro(e[TEnteteEssai::MotVariableSynchro])];
-    finTemps = dureeOscillo(e[TEnteteEssai::MotDureeOscillo]) * 100;
+    finTemps = dureeOscillo(e[TEnteteEssai::MotDureeOscillo], dureesLongues) * 100;
+}
+
+void AcquisitionCaract::lis() {
+    if (lecture)
+        lecture();
+    else
+        m_liaison.LectureValeurs();
 }
 
 AcquisitionCaract::Suite AcquisitionCaract::TimerOscilloTimer() {
-    m_liaison.LectureValeurs();
+    lis();
     auto& m = m_travail.Mesures;
     if (m[0] < 0) return Suite::Stop;
     const TEnteteEssai& e = m_travail.ModeleEssai;

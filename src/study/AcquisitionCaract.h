@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 class Liaison;
 struct TConfigGenerale;
@@ -73,8 +74,15 @@ public:
     // enregistre: the automatic recording toggle is down.
     Suite TimerChargeAutoTimer(bool enregistre);
 
-    // Oscilloscope. Durations in seconds, index 0..24 (outside: the nearest end).
-    static int dureeOscillo(int index);
+    // Oscilloscope. Durations in seconds, index 0..24, or 0..40 with the long table of the
+    // application screen (outside: the nearest end).
+    static int dureeOscillo(int index, bool longue = false);
+    static int dernierIndexDuree(bool longue) { return longue ? 40 : 24; }
+    // Tick interval (ms) of a duration of the long table: a recording stays about 1200 ticks long.
+    static int intervalleOscillo(int index);
+    // The application screen records on the long table and reads its measurements its own way.
+    bool dureesLongues = false;
+    std::function<void()> lecture;
     // The column of Mesures that synchronisation variable 1..4 designates: speed, torque,
     // voltage, current.
     static int colonneSynchro(int variable);
@@ -96,6 +104,8 @@ public:
     void resetAcquisition();
 
 private:
+    void lis();
+
     Liaison& m_liaison;
     Travail& m_travail;
     TConfigGenerale& m_config;

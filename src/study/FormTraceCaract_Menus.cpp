@@ -252,17 +252,7 @@ void TFormTraceCaract::dessinePanneaux(QPainter& p, const QRect& cadre, int tail
     int slot = 0;
     for (int k = 0; k < 4; ++k) {
         if (!(ButtonCar[k]->isVisible() && ButtonCar[k]->isChecked())) continue;
-        const QRect r = places[slot++];
-        p.save();
-        p.setClipRect(r);
-        TGraphe& g = m_panneaux[k]->GrapheImprimante;
-        g.Surface = &p;
-        g.Cadre = {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
-        g.NomPolice = QStringLiteral("arial");
-        g.TaillePolice = taillePolice;
-        m_panneaux[k]->Imprimercaract();
-        g.Surface = nullptr;
-        p.restore();
+        m_panneaux[k]->imprimeDans(p, places[slot++], taillePolice);
     }
 }
 
@@ -305,24 +295,7 @@ void TFormTraceCaract::Imprimer1Click() {
     if (!p.begin(&m_imprimante)) return;
     const QRect page = m_imprimante.pageLayout().paintRectPixels(m_imprimante.resolution());
     const MiseEnPage m = miseEnPageImpression(page.width(), page.height());
-    const Travail& t = travail();
-    QFont titre("arial");
-    titre.setPointSize(12);
-    p.setFont(titre);
-    p.setPen(Qt::black);
-    const QString texte = t.EnteteTravail.Commentaire.texte();
-    const QFontMetrics mt(titre, &m_imprimante);
-    p.drawText((m.largeur - mt.horizontalAdvance(texte)) / 2, mt.height(), texte);
-    QFont legende("arial");
-    legende.setPointSize(9);
-    p.setFont(legende);
-    static const QColor couleurs[5] = {QColor(255, 0, 0), QColor(0, 0, 128), QColor(0, 128, 0),
-                                       QColor(128, 0, 0), QColor(128, 128, 128)};
-    for (int k = 1; k <= t.EnteteTravail.NbEssais && k <= NB_ESSAIS_MAX; ++k) {
-        p.setPen(couleurs[k - 1]);
-        p.drawText(m.legendeX(k), m.legendeY(), Textes().MotEssai + " " + QString::number(k));
-        p.drawText(m.legendeX(k), m.commentaireY(), t.Essais[k].Entete.Commentaire());
-    }
+    imprimeEnTete(p, m_imprimante, travail(), m);
     // Labels at 8 points: the automatic size follows the frame's pixels, far too many on paper.
     dessinePanneaux(p, m.panneaux, 8);
     p.end();

@@ -3,6 +3,9 @@
 #include "shell/Textes.h"
 #include "work/Travail.h"
 
+#include <QFontMetrics>
+#include <QPainter>
+
 std::array<QRect, 4> calculposition(int l, int t, int largeur, int hauteur, int nombre) {
     const int w = largeur / 2, h = hauteur / 2;
     std::array<QRect, 4> r{};
@@ -78,4 +81,24 @@ MiseEnPage miseEnPageImpression(int largeurPage, int hauteurPage) {
     m.hauteur = std::min(hauteurPage, m.largeur);
     m.panneaux = QRect(m.marge, m.hauteur / 20, m.largeur, m.hauteur * 17 / 20);
     return m;
+}
+
+void imprimeEnTete(QPainter& p, QPaintDevice& imprimante, const Travail& t, const MiseEnPage& m) {
+    QFont titre("arial");
+    titre.setPointSize(12);
+    p.setFont(titre);
+    p.setPen(Qt::black);
+    const QString texte = t.EnteteTravail.Commentaire.texte();
+    const QFontMetrics mt(titre, &imprimante);
+    p.drawText((m.largeur - mt.horizontalAdvance(texte)) / 2, mt.height(), texte);
+    QFont legende("arial");
+    legende.setPointSize(9);
+    p.setFont(legende);
+    static const QColor couleurs[5] = {QColor(255, 0, 0), QColor(0, 0, 128), QColor(0, 128, 0),
+                                       QColor(128, 0, 0), QColor(128, 128, 128)};
+    for (int k = 1; k <= t.EnteteTravail.NbEssais && k <= NB_ESSAIS_MAX; ++k) {
+        p.setPen(couleurs[k - 1]);
+        p.drawText(m.legendeX(k), m.legendeY(), Textes().MotEssai + " " + QString::number(k));
+        p.drawText(m.legendeX(k), m.commentaireY(), t.Essais[k].Entete.Commentaire());
+    }
 }

@@ -38,3 +38,9 @@ struct MiseEnPage {
     int commentaireY() const { return hauteur * 19 / 20; }
 };
 MiseEnPage miseEnPageImpression(int largeurPage, int hauteurPage);
+
+class QPainter;
+class QPaintDevice;
+// The page's title (the work's comment, centred) and the legend of the tests in their colours;
+// the panels are the window's to draw in m.panneaux.
+void imprimeEnTete(QPainter& p, QPaintDevice& imprimante, const Travail& t, const MiseEnPage& m);

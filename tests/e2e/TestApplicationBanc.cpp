@@ -6,6 +6,7 @@
 
 #include "application/Application.h"
 #include "application/ChargeApplication.h"
+#include "study/AcquisitionCaract.h"
 
 #include <gtest/gtest.h>
 
@@ -106,6 +107,44 @@ TEST_P(ApplicationBanc, TheDriveRunsTheProgramWithTheBlockOfEachLoadLevel) {
     EXPECT_EQ(s.banc->banc().etat().motControle, 1);
     EXPECT_EQ(s.banc->banc().etat().loi, 0);
     EXPECT_EQ(blocRecu(), std::vector<int16_t>(6, 0));
+}
+
+// The oscilloscope of the run screen records the run against time while the student moves the
+// bar: every tick sends the new block when the bar moved, then records the measured point.
+TEST_P(ApplicationBanc, AnOscilloscopeRecordingFollowsTheBar) {
+    const CasBanc& c = GetParam();
+    const PlageCharge plage = *charge->SetApp();
+    ASSERT_TRUE(charge->Demarre(plage.minimum));
+    tourne(plage.position, plage.minimum, 2.0);
+
+    AcquisitionCaract acq(*s.liaison, *s.travail, s.config);
+    acq.dureesLongues = true;
+    int32_t position = plage.position;
+    acq.lecture = [&] { charge->Cycle(position, plage.minimum); };
+    acq.configureOscillo(0, 0); // 5 s, no trigger
+    acq.arme(false);
+    int ticks = 0;
+    while (ticks < 200) {
+        s.horloge.maintenant += AcquisitionCaract::intervalleOscillo(0);
+        if (ticks == 20) position = c.nouvellePosition;
+        ++ticks;
+        if (acq.TimerOscilloTimer() == AcquisitionCaract::Suite::Stop) break;
+        if (ticks == 21) EXPECT_EQ(blocRecu(), blocCalcule(c.nouvellePosition, plage.minimum));
+    }
+    const TEssai& e = s.travail->essaiCourant();
+    ASSERT_EQ(e.nbPoints(), ticks);
+    // The link's own exchanges take time too: fewer ticks than 5 s / 100 ms, never more.
+    EXPECT_GE(ticks, 25);
+    EXPECT_LE(ticks, 51);
+    EXPECT_LE(e.valeur(11, ticks - 2), 500);
+    for (int k = 1; k < e.nbPoints(); ++k)
+        EXPECT_GT(e.valeur(11, k), e.valeur(11, k - 1)) << k;
+    EXPECT_GT(e.valeur(11, ticks - 1), 500);
+    // The motor turned the load all along.
+    for (int k = 0; k < e.nbPoints(); ++k)
+        EXPECT_GT(e.valeur(1, k), 300) << k;
+    EXPECT_EQ(s.banc->banc().etat().motControle, (c.programme << 8) | 5);
+    charge->Arrete();
 }
 
 INSTANTIATE_TEST_SUITE_P(Applications, ApplicationBanc,

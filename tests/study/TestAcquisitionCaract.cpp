@@ -362,3 +362,71 @@ TEST_F(ChargeIndustrielle, LostMeasurementsStopTheOscilloscopeAndKeepThePoints) 
 }
 
 } // namespace
+
+namespace {
+
+struct DureeLongue {
+    int index;
+    int secondes;
+    int intervalle; // ms
+};
+
+class TableLongue : public testing::TestWithParam<DureeLongue> {};
+
+TEST_P(TableLongue, DurationAndTickOfTheApplicationScreen) {
+    const DureeLongue d = GetParam();
+    EXPECT_EQ(AcquisitionCaract::dureeOscillo(d.index, true), d.secondes);
+    EXPECT_EQ(AcquisitionCaract::intervalleOscillo(d.index), d.intervalle);
+    // A recording stays about 1200 ticks long at most.
+    EXPECT_LE(d.secondes * 1000 / d.intervalle, 1200);
+}
+
+INSTANTIATE_TEST_SUITE_P(Bornes, TableLongue,
+                         testing::Values(DureeLongue{-3, 5, 100}, DureeLongue{0, 5, 100},
+                                         DureeLongue{24, 120, 100}, DureeLongue{25, 130, 200},
+                                         DureeLongue{30, 180, 200}, DureeLongue{31, 200, 300},
+                                         DureeLongue{35, 300, 300}, DureeLongue{36, 360, 500},
+                                         DureeLongue{40, 600, 500}, DureeLongue{41, 600, 500}));
+
+TEST(TableCourte, TheStudyWindowsTableStopsAt120Seconds) {
+    EXPECT_EQ(AcquisitionCaract::dureeOscillo(25), 120);
+    EXPECT_EQ(AcquisitionCaract::dureeOscillo(40), 120);
+    int precedente = 0;
+    for (int i = 0; i <= 40; ++i) {
+        EXPECT_GT(AcquisitionCaract::dureeOscillo(i, true), precedente) << i;
+        precedente = AcquisitionCaract::dureeOscillo(i, true);
+    }
+}
+
+} // namespace
+
+TEST_F(ChargeIndustrielle, TheLongTableKeepsIndex36AndEndsOnItsOwnReading) {
+    charge(14);
+    ASSERT_TRUE(acq->entreOscillo());
+    acq->dureesLongues = true;
+    int lectures = 0;
+    acq->lecture = [&] {
+        ++lectures;
+        liaison->LectureValeurs();
+    };
+    acq->configureOscillo(36, 1);
+    EXPECT_EQ(travail->Essais[1].Entete[TEnteteEssai::MotDureeOscillo], 36);
+    acq->configureOscillo(50, 1);
+    EXPECT_EQ(travail->Essais[1].Entete[TEnteteEssai::MotDureeOscillo], 40);
+    acq->configureOscillo(36, 1);
+    etat(0, 500, 100);
+    acq->arme(false);
+    EXPECT_EQ(acq->finTemps, 36000);
+    EXPECT_EQ(lectures, 1);
+    int ticks = 0;
+    while (acq->TimerOscilloTimer() == AcquisitionCaract::Suite::Continue && ticks < 2000) {
+        horloge.maintenant += 500;
+        ++ticks;
+    }
+    ++ticks;
+    EXPECT_EQ(lectures, ticks + 1);
+    EXPECT_EQ(points(), ticks);
+    // The last tick's point is past the end time and still recorded.
+    EXPECT_GT(travail->Essais[1].valeur(11, points() - 1), 36000);
+    EXPECT_LE(travail->Essais[1].valeur(11, points() - 2), 36000);
+}

@@ -6,11 +6,17 @@
 #include "application/EmulationCharge.h"
 #include "application/FormApplication.h"
 #include "application/FormKorlan.h"
+#include "graph/CaractMachine.h"
 #include "shell/ImageJpeg.h"
 #include "study/FormVisuApp.h"
+#include "work/FichierTravail.h"
 #include "work/Format.h"
 
+#include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -362,3 +368,306 @@ TEST_F(RunScreen, RefusedParametersAreSaid) {
 }
 
 } // namespace
+
+namespace {
+
+// The run screen with its load running and its graph shown.
+class Recording : public RunScreen {
+protected:
+    void demarre(int code = 58) {
+        ouvre(code);
+        f().ButtonCharge->click();
+        f().TimerApplicationTimer();
+        f().ButtonGraphAnim->click();
+    }
+    int points() const { return travail().essaiCourant().nbPoints(); }
+    // `n` points by hand, then Stop.
+    void pointsALaMain(int n) {
+        f().BoutonManuel->click();
+        for (int k = 0; k < n; ++k)
+            f().ButtonAcquiPoint->click();
+        f().ButtonStopChargeManu->click();
+    }
+};
+
+} // namespace
+
+TEST_F(Recording, TheGraphIsTorqueAgainstSpeedWithTheTestRow) {
+    ouvre(58);
+    ASSERT_FALSE(travail().EnteteTravail.DefCaract(5).Defini);
+    EXPECT_TRUE(f().ButtonGraphAnim->isEnabled());
+    f().ButtonGraphAnim->click();
+    const TDefCaract& d = travail().EnteteTravail.DefCaract(5);
+    EXPECT_TRUE(d.Defini);
+    EXPECT_EQ(d.ColonneX, 1);
+    EXPECT_EQ(d.ColonneY, 2);
+    EXPECT_TRUE(f().CaractMachine5->isVisible());
+    EXPECT_FALSE(f().ImageApp->isVisible());
+    EXPECT_EQ(travail().EssaiCourant, 1);
+    EXPECT_TRUE(f().PanelEssais_Boutons->isVisible());
+    EXPECT_TRUE(f().Buttoncourbe[0]->isVisible());
+    EXPECT_TRUE(f().Buttoncourbe[0]->isChecked());
+    EXPECT_FALSE(f().Buttoncourbe[1]->isVisible());
+    // The load is stopped: nothing can be recorded.
+    EXPECT_FALSE(f().BoutonManuel->isEnabled());
+    EXPECT_FALSE(f().BoutonOscillo->isEnabled());
+    f().ButtonGraphAnim->click();
+    EXPECT_FALSE(f().CaractMachine5->isVisible());
+    EXPECT_FALSE(f().PanelAcquisition->isVisible());
+}
+
+TEST_F(Recording, CommentsAndTitleAreCutToTheirLength) {
+    demarre();
+    QTest::keyClicks(f().Editcourbe[0], "un commentaire de plus de vingt");
+    EXPECT_EQ(travail().Essais[1].Entete.Commentaire(), "un commentaire de pl");
+    f().ButtonTitre->click();
+    f().EditTitre->setFocus();
+    QTest::keyClicks(f().EditTitre, "Convoyeur");
+    EXPECT_EQ(travail().EnteteTravail.Commentaire.texte(), "Convoyeur");
+}
+
+TEST_F(Recording, ManualPointsFollowTheMeasurementsAndStopSendsNothing) {
+    demarre();
+    ASSERT_TRUE(f().BoutonManuel->isEnabled());
+    f().BoutonManuel->click();
+    EXPECT_TRUE(f().PanelAcquisitionManuel->isVisible());
+    EXPECT_FALSE(f().PanelEssais_Boutons->isVisible());
+    EXPECT_FALSE(f().BoutonOscillo->isEnabled());
+    for (const int vitesse : {900, 1200}) {
+        port.esclave.registres[Vitesse] = uint16_t(vitesse);
+        f().TimerApplicationTimer();
+        f().ButtonAcquiPoint->click();
+        EXPECT_EQ(travail().essaiCourant().valeur(1, points() - 1), vitesse);
+    }
+    f().activateWindow();
+    QTest::keyClick(&f(), Qt::Key_Space);
+    EXPECT_EQ(points(), 3);
+    EXPECT_EQ(travail().essaiCourant().valeur(11, 2), 0); // no time base in this mode
+    EXPECT_FALSE(travail().TravailEnregistre);
+
+    const size_t avant = port.esclave.requetes.size();
+    const auto bloc = blocRecu();
+    f().ButtonStopChargeManu->click();
+    EXPECT_EQ(port.esclave.requetes.size(), avant);
+    EXPECT_FALSE(f().BoutonManuel->isChecked());
+    EXPECT_TRUE(f().ButtonCharge->isChecked());
+    EXPECT_TRUE(f().TimerApplication->isActive());
+    EXPECT_EQ(blocRecu(), bloc);
+    EXPECT_TRUE(f().PanelEssais_Boutons->isVisible());
+    EXPECT_EQ(points(), 3);
+}
+
+TEST_F(Recording, AFullTestRefusesThePoint) {
+    demarre();
+    f().BoutonManuel->click();
+    while (travail().AjoutePoint() == ResultatAjout::Ajoute) {
+    }
+    ASSERT_EQ(points(), 2001);
+    f().ButtonAcquiPoint->click();
+    EXPECT_EQ(points(), 2001);
+    EXPECT_EQ(dialogues.avertissements, QStringList{Textes().Message[msg::EssaiPlein]});
+}
+
+TEST_F(Recording, StoppingTheLoadEndsTheRecording) {
+    demarre();
+    f().BoutonManuel->click();
+    f().ButtonCharge->click();
+    EXPECT_FALSE(f().BoutonManuel->isChecked());
+    EXPECT_FALSE(f().PanelAcquisitionManuel->isVisible());
+    EXPECT_FALSE(f().BoutonManuel->isEnabled());
+}
+
+TEST_F(Recording, TheOscilloscopeRecordsOn360SecondsAndTheLoadFollowsTheBar) {
+    demarre();
+    f().BoutonOscillo->click();
+    EXPECT_TRUE(f().PanelOscillo->isVisible());
+    EXPECT_TRUE(f().TimerOscillo->isActive());
+    EXPECT_FALSE(f().TimerApplication->isActive());
+    EXPECT_TRUE(f().TextVarTemps->isVisible());
+    f().ScrollBarDureeOscillo->setValue(36);
+    EXPECT_EQ(travail().essaiCourant().Entete[TEnteteEssai::MotDureeOscillo], 36);
+    EXPECT_EQ(f().TimerOscillo->interval(), 500);
+    EXPECT_EQ(f().TextDureeSynchro->text(), "T = 360 s");
+    f().ButtonSynchro->click(); // no trigger: the recording starts at once
+    f().BoutonStartOscillo->click();
+    EXPECT_FALSE(f().BoutonStartOscillo->isEnabled());
+    int ticks = 0;
+    while (f().BoutonOscillo->isChecked() && ticks < 2000) {
+        horloge.maintenant += 500;
+        if (ticks == 10) f().ScrollBarCharge->setValue(f().ScrollBarCharge->value() + 30);
+        f().TimerOscilloTimer();
+        ++ticks;
+        if (ticks == 11) EXPECT_EQ(blocRecu(), blocAttendu(f().ScrollBarCharge->value()));
+    }
+    EXPECT_EQ(points(), ticks);
+    const TEssai& e = travail().essaiCourant();
+    EXPECT_GT(e.valeur(11, points() - 1), 36000);
+    EXPECT_LE(e.valeur(11, points() - 2), 36000);
+    EXPECT_FALSE(f().TimerOscillo->isActive());
+    EXPECT_TRUE(f().TimerApplication->isActive()); // the load still runs
+    EXPECT_TRUE(f().ButtonCharge->isChecked());
+    // A recording against time: neither mode can record into this test again.
+    EXPECT_FALSE(f().BoutonOscillo->isEnabled());
+    EXPECT_FALSE(f().BoutonManuel->isEnabled());
+}
+
+TEST_F(Recording, TheOscilloscopeWaitsForTheSpeedToMove) {
+    demarre();
+    port.esclave.registres[Vitesse] = 1000;
+    f().BoutonOscillo->click();
+    f().ComboBoxVariable->setCurrentIndex(0);
+    f().ScrollBarDureeOscillo->setValue(0);
+    const int seuil = travail().essaiCourant().Entete[TEnteteEssai::MotSeuilSynchro];
+    ASSERT_GT(seuil, 0);
+    f().BoutonStartOscillo->click();
+    horloge.maintenant += 100;
+    f().TimerOscilloTimer();
+    EXPECT_EQ(points(), 0);
+    port.esclave.registres[Vitesse] = uint16_t(1000 + seuil + 1);
+    horloge.maintenant += 100;
+    f().TimerOscilloTimer();
+    EXPECT_EQ(points(), 1);
+    EXPECT_EQ(travail().essaiCourant().valeur(11, 0), 0);
+    f().activateWindow();
+    QTest::keyClick(&f(), Qt::Key_Escape);
+    EXPECT_FALSE(f().BoutonOscillo->isChecked());
+    EXPECT_FALSE(f().TimerOscillo->isActive());
+    EXPECT_EQ(points(), 1);
+}
+
+TEST_F(Recording, CopiesOfThePointAndOfTheTests) {
+    demarre();
+    f().BoutonManuel->click();
+    port.esclave.registres[Vitesse] = 1234;
+    f().TimerApplicationTimer();
+    f().ButtonAcquiPoint->click();
+    f().ButtonCopieValeurClick();
+    const QStringList lignes = QApplication::clipboard()->text().split("\r\n");
+    ASSERT_EQ(lignes.size(), 7); // six lines, each ended
+    EXPECT_TRUE(lignes[6].isEmpty());
+    const QStringList noms = lignes[3].split('\t');
+    const QStringList valeurs = lignes[5].split('\t');
+    ASSERT_EQ(noms.size(), valeurs.size());
+    const int vitesse = int(noms.indexOf(travail().Colonnes[1].Nom));
+    ASSERT_GE(vitesse, 0);
+    EXPECT_EQ(valeurs[vitesse], "1234");
+    EXPECT_EQ(lignes[0].count('\t'), lignes[2].count('\t'));
+
+    f().Copiervaleurs(-1);
+    const QStringList table = QApplication::clipboard()->text().split("\r\n");
+    ASSERT_GE(table.size(), 4);
+    EXPECT_TRUE(table[0].startsWith(Textes().MotEssai + " 1"));
+    EXPECT_EQ(table[1].count('\t'), 14); // columns 0..14
+    EXPECT_EQ(table[3].count('\t'), 14);
+}
+
+TEST_F(Recording, SavedInTheApplicationLayoutAndReadBack) {
+    demarre();
+    pointsALaMain(2);
+    const QString nom = chemin("convoyeur.Vimr2");
+    dialogues.fichiers = {nom};
+    f().Enregistrer1Click();
+    ASSERT_TRUE(QFile::exists(nom));
+    EXPECT_TRUE(travail().TravailEnregistre);
+    Travail lu;
+    ASSERT_TRUE(LitTravail(lu, nom));
+    EXPECT_EQ(lu.Essais[1].nbPoints(), 2);
+    EXPECT_EQ(lu.Essais[1].Entete.TypeCharge(), 58);
+    EXPECT_TRUE(lu.EnteteTravail.DefCaract(5).Defini);
+}
+
+TEST_F(Recording, PrintingNeedsTheGraph) {
+    demarre();
+    f().BoutonManuel->click();
+    f().ButtonAcquiPoint->click();
+    const QString page = chemin("page.pdf");
+    f().imprimante().setOutputFormat(QPrinter::PdfFormat);
+    f().imprimante().setOutputFileName(page);
+    f().ButtonGraphAnim->click();
+    dialogues.impressions = {true, true};
+    f().Imprimer1Click();
+    EXPECT_EQ(dialogues.dialoguesImpression, 1); // asked, and nothing printed
+    EXPECT_FALSE(QFile::exists(page));
+    f().ButtonGraphAnim->click();
+    f().Imprimer1Click();
+    EXPECT_TRUE(QFile::exists(page));
+    EXPECT_GT(QFileInfo(page).size(), 1000);
+}
+
+TEST_F(Recording, TestsAreAddedEmptiedAndDeletedOnTheirQuestion) {
+    demarre();
+    pointsALaMain(1);
+    f().Edition1->aboutToShow();
+    EXPECT_TRUE(f().Nouvelessai1->isEnabled());
+    EXPECT_FALSE(f().Suppressionessai1->isEnabled());
+    f().Nouvelessai1->trigger();
+    EXPECT_EQ(travail().EnteteTravail.NbEssais, 2);
+    EXPECT_EQ(travail().EssaiCourant, 2);
+    EXPECT_TRUE(f().Buttoncourbe[1]->isChecked());
+    EXPECT_TRUE(f().Editcourbe[1]->isEnabled());
+    EXPECT_FALSE(f().Editcourbe[0]->isEnabled());
+    f().Edition1->aboutToShow();
+    EXPECT_FALSE(f().Nouvelessai1->isEnabled()); // the last test holds no point
+    EXPECT_TRUE(f().Suppressionessai1->isEnabled());
+    EXPECT_EQ(f().Suppressionessai1->actions().size(), 2);
+
+    f().Buttoncourbe[0]->click();
+    EXPECT_EQ(travail().EssaiCourant, 1);
+    using R = Dialogues::Reponse;
+    dialogues.reponses = {R::Non, R::Oui};
+    f().SupprimePoints(1);
+    EXPECT_EQ(travail().Essais[1].nbPoints(), 1);
+    f().SupprimePoints(1);
+    EXPECT_EQ(travail().Essais[1].nbPoints(), 0);
+    f().SupprimePoints(1); // nothing left: no question
+    EXPECT_EQ(dialogues.questions, QStringList(2, "Voulez-vous supprimer tous les points de l'essai 1"));
+    dialogues.reponses = {R::Oui};
+    f().SuppCourbeClick(2);
+    EXPECT_EQ(dialogues.questions.last(), "Voulez-vous supprimer l'essai 2");
+    EXPECT_EQ(travail().EnteteTravail.NbEssais, 1);
+    EXPECT_FALSE(f().Buttoncourbe[1]->isVisible());
+}
+
+TEST_F(Recording, TheFileMenuWaitsForAPointAndANewWorkAsksFirst) {
+    demarre();
+    f().Fichier1->aboutToShow();
+    EXPECT_FALSE(f().Enregistrer1->isEnabled());
+    EXPECT_FALSE(f().Imprimer1->isEnabled());
+    f().BoutonManuel->click();
+    f().ButtonAcquiPoint->click();
+    f().Fichier1->aboutToShow();
+    EXPECT_TRUE(f().Enregistrer1->isEnabled());
+    EXPECT_TRUE(f().Nouveautravail1->isEnabled());
+    // Cancelled: the work stays, the window closes and the recording ends.
+    f().Nouveautravail1Click();
+    EXPECT_EQ(dialogues.questions, QStringList{"Fichier modifié. Voulez-vous l'enregistrer?"});
+    EXPECT_FALSE(f().isVisible());
+    EXPECT_FALSE(f().BoutonManuel->isChecked());
+    EXPECT_EQ(travail().Essais[1].nbPoints(), 1);
+    // No: a new work.
+    montre();
+    dialogues.reponses = {Dialogues::Reponse::Non};
+    f().Nouveautravail1Click();
+    EXPECT_EQ(travail().Essais[1].nbPoints(), 0);
+    EXPECT_FALSE(travail().EnteteTravail.DefCaract(5).Defini);
+}
+
+TEST_F(Recording, ClosingEndsAnOscilloscopeRecording) {
+    demarre();
+    f().BoutonOscillo->click();
+    f().BoutonStartOscillo->click();
+    ASSERT_TRUE(f().TimerOscillo->isActive());
+    f().close();
+    EXPECT_FALSE(f().TimerOscillo->isActive());
+    EXPECT_FALSE(f().BoutonOscillo->isChecked());
+    EXPECT_EQ(registre(Controle), 1);
+}
+
+TEST_F(Recording, TheGraphPictureIsCopied) {
+    demarre();
+    QApplication::clipboard()->clear();
+    f().Copierlescaracteristiques1Click();
+    const QImage image = QApplication::clipboard()->image();
+    ASSERT_FALSE(image.isNull());
+    EXPECT_GT(image.width(), image.height());
+}

@@ -36,7 +36,6 @@
 #include <QToolButton>
 
 #include <cmath>
-
 #include <cstdio>
 
 namespace {
@@ -366,6 +365,64 @@ bool etudeApplication(const QString& dossier) {
     return ok;
 }
 
+// The run screen's graph: a conveyor's points taken by hand at rising loads, then a start of the
+// conveyor recorded against time by the oscilloscope.
+bool ecransEnregistrement(TFormApplication& f, const QString& dossier, Liaison& liaison) {
+    bool ok = true;
+    Travail& t = travail();
+    t.NouveauTravail();
+    t.ApplicationCourante = 53;
+    t.ParamApplication = ParamsParDefaut(53);
+    t.MachineApplication = 1;
+    t.ModeleEssai.TypeMachine() = 1;
+    f.show();
+    f.ButtonCharge->setChecked(true);
+    f.ButtonGraphAnim->click();
+    t.Essais[1].Entete.setCommentaire("200 V");
+    const auto mesure = [&](int32_t vitesse, int32_t couple, int32_t temps) {
+        const int32_t mecanique = int32_t(int64_t(vitesse) * couple * 3142 / 300000);
+        liaison.RawValues = {0, vitesse, couple, 4900, 6300, 3800, 2200, 2300, 0, mecanique * 100 / 85 / 10};
+        liaison.CalculValeurs();
+        t.Mesures[0] = 0;
+        t.Mesures[11] = temps;
+    };
+    for (int k = 0; k <= 12; ++k) {
+        mesure(1500 - k * 14, k * 80, 0);
+        t.AjoutePoint();
+    }
+    f.BoutonManuel->setChecked(true);
+    f.Action();
+    mesure(1500 - 7 * 14, 7 * 80 + 20, 0);
+    f.Curseur();
+    ok &= enregistre(&f, dossier, "run-screen-graph-manual");
+    f.BoutonManuel->setChecked(false);
+
+    // A second test: the start, one point every 100 ms for 10 s.
+    t.ModeleEssai = t.Essais[1].Entete;
+    t.ModeleEssai.setCommentaire("démarrage");
+    t.AjouteEssai();
+    for (int k = 0; k <= 100; ++k) {
+        const double x = k / 100.0;
+        const int32_t vitesse = int32_t(1400 * (1 - std::exp(-x * 6)));
+        const int32_t couple = int32_t(900 * std::exp(-x * 5) + 300);
+        mesure(vitesse, couple, k * 10);
+        t.AjoutePoint();
+    }
+    f.BoutonOscillo->setChecked(true);
+    f.Action();
+    f.ScrollBarDureeOscillo->setValue(5);
+    f.StaticTextModeOscillo->setText(Textes().Texte[93]);
+    mesure(1400, 310, 1000);
+    f.Curseur();
+    ok &= enregistre(&f, dossier, "run-screen-graph-oscilloscope");
+    f.BoutonOscillo->setChecked(false);
+    f.ButtonGraphAnim->setChecked(false);
+    f.ButtonCharge->setChecked(false);
+    t.AcquisitionEnCours = false;
+    f.hide();
+    return ok;
+}
+
 // The run screen of every application, its load running at the default level on a measurement
 // that fits it: the motor near its rated speed, the torque the drive's block asks for.
 bool ecransApplication(const QString& dossier, Liaison& liaison) {
@@ -417,6 +474,7 @@ bool ecransApplication(const QString& dossier, Liaison& liaison) {
     ok &= enregistre(&f, dossier, "run-screen-title");
     f.ButtonTitre->setChecked(false);
     f.hide();
+    ok &= ecransEnregistrement(f, dossier, liaison);
     liaison.RawValues = {};
     liaison.ParamBlock = {};
     travail().NouveauTravail();

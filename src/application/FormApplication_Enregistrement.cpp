@@ -1,0 +1,373 @@
+// The run screen's recording side: the application graph and its tests, points recorded on
+// demand or against time with the oscilloscope while the load keeps running.
+#include "FormApplication.h"
+
+#include "graph/CaractMachine.h"
+#include "link/Liaison.h"
+#include "shell/ConfigGenerale.h"
+#include "shell/Controles.h"
+#include "shell/Dialogues.h"
+#include "shell/Fenetres.h"
+#include "shell/Textes.h"
+#include "study/NouvelCaract.h"
+#include "work/Travail.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+constexpr int Graphe = 5; // the application graph's definition
+
+QString texteDuree(int index) {
+    return QString("T = %1 s").arg(AcquisitionCaract::dureeOscillo(index, true));
+}
+
+QWidget* barre(const char* nom, QWidget* parent, QHBoxLayout*& l) {
+    auto* w = new QWidget(parent);
+    w->setObjectName(nom);
+    l = new QHBoxLayout(w);
+    l->setContentsMargins(0, 0, 0, 0);
+    return w;
+}
+
+} // namespace
+
+void TFormApplication::construitAcquisition() {
+    auto* l = new QHBoxLayout(PanelAcquisition);
+    l->setContentsMargins(0, 0, 0, 0);
+    QHBoxLayout* modes = nullptr;
+    PanelManuOscillo = barre("PanelManuOscillo", PanelAcquisition, modes);
+    BoutonManuel = BoutonTexte("BoutonManuel", PanelManuOscillo, true);
+    BoutonOscillo = BoutonTexte("BoutonOscillo", PanelManuOscillo, true);
+    modes->addWidget(BoutonManuel);
+    modes->addWidget(BoutonOscillo);
+    l->addWidget(PanelManuOscillo);
+    connect(BoutonManuel, &QToolButton::clicked, this, &TFormApplication::BoutonManuelClick);
+    connect(BoutonOscillo, &QToolButton::clicked, this, &TFormApplication::BoutonOscilloClick);
+
+    QHBoxLayout* manuel = nullptr;
+    PanelAcquisitionManuel = barre("PanelAcquisitionManuel", PanelAcquisition, manuel);
+    ButtonAcquiPoint = BoutonTexte("ButtonAcquiPoint", PanelAcquisitionManuel);
+    ButtonStopChargeManu = BoutonTexte("ButtonStopChargeManu", PanelAcquisitionManuel);
+    ButtonStopChargeManu->setText("Stop");
+    manuel->addWidget(ButtonAcquiPoint);
+    manuel->addWidget(ButtonStopChargeManu);
+    manuel->addStretch(1);
+    l->addWidget(PanelAcquisitionManuel, 1);
+    connect(ButtonAcquiPoint, &QToolButton::clicked, this, &TFormApplication::ButtonAcquiPointClick);
+    connect(ButtonStopChargeManu, &QToolButton::clicked, this, &TFormApplication::ButtonStopClick);
+
+    QHBoxLayout* oscillo = nullptr;
+    PanelOscillo = barre("PanelOscillo", PanelAcquisition, oscillo);
+    StaticTextModeOscillo = new QLabel(PanelOscillo);
+    StaticTextModeOscillo->setObjectName("StaticTextModeOscillo");
+    StaticTextModeOscillo->setFrameShape(QFrame::StyledPanel);
+    StaticTextModeOscillo->setMinimumWidth(110);
+    StaticTextModeOscillo->setAlignment(Qt::AlignCenter);
+    StaticTextModeOscillo->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    BoutonStartOscillo = BoutonTexte("BoutonStartOscillo", PanelOscillo);
+    ButtonStopOscillo = BoutonTexte("ButtonStopOscillo", PanelOscillo);
+    ButtonStopOscillo->setText("Stop");
+    QHBoxLayout* conf = nullptr;
+    PanelConfOscillo = barre("PanelConfOscillo", PanelOscillo, conf);
+    ButtonSynchro = BoutonTexte("ButtonSynchro", PanelConfOscillo, true);
+    ButtonSynchro->setChecked(true);
+    TextSynchro = new QLabel(PanelConfOscillo);
+    ComboBoxVariable = new QComboBox(PanelConfOscillo);
+    ComboBoxVariable->setObjectName("ComboBoxVariable");
+    ScrollBarDureeOscillo = new QScrollBar(Qt::Horizontal, PanelConfOscillo);
+    ScrollBarDureeOscillo->setObjectName("ScrollBarDureeOscillo");
+    ScrollBarDureeOscillo->setRange(0, AcquisitionCaract::dernierIndexDuree(true));
+    ScrollBarDureeOscillo->setValue(5);
+    ScrollBarDureeOscillo->setMinimumWidth(140);
+    TextDureeSynchro = new QLabel(texteDuree(5), PanelConfOscillo);
+    TextDureeSynchro->setMinimumWidth(70);
+    for (QWidget* w : std::initializer_list<QWidget*>{ButtonSynchro, TextSynchro, ComboBoxVariable,
+                                                      ScrollBarDureeOscillo, TextDureeSynchro})
+        conf->addWidget(w);
+    for (QWidget* w : std::initializer_list<QWidget*>{StaticTextModeOscillo, BoutonStartOscillo,
+                                                      ButtonStopOscillo, PanelConfOscillo})
+        oscillo->addWidget(w);
+    oscillo->addStretch(1);
+    l->addWidget(PanelOscillo, 1);
+    connect(BoutonStartOscillo, &QToolButton::clicked, this, &TFormApplication::BoutonStartOscilloClick);
+    connect(ButtonStopOscillo, &QToolButton::clicked, this, &TFormApplication::ButtonStopClick);
+    connect(ButtonSynchro, &QToolButton::clicked, this, [this] {
+        TextSynchro->setText(Textes().Texte[ButtonSynchro->isChecked() ? 343 : 342]);
+        ComboBoxVariable->setVisible(ButtonSynchro->isChecked());
+    });
+    connect(ComboBoxVariable, &QComboBox::activated, this, &TFormApplication::ScrollBarDureeOscilloChange);
+    connect(ScrollBarDureeOscillo, &QScrollBar::valueChanged, this,
+            &TFormApplication::ScrollBarDureeOscilloChange);
+
+    PanelEssais_Boutons = new QWidget(PanelAcquisition);
+    PanelEssais_Boutons->setObjectName("PanelEssais_Boutons");
+    auto* essais = new QGridLayout(PanelEssais_Boutons);
+    essais->setContentsMargins(0, 0, 0, 0);
+    essais->setHorizontalSpacing(4);
+    essais->setVerticalSpacing(1);
+    for (int k = 0; k < 5; ++k) {
+        Buttoncourbe[k] = BoutonTexte(QString("Buttoncourbe%1").arg(k + 1), PanelEssais_Boutons, true);
+        Buttoncourbe[k]->setAutoExclusive(true);
+        Buttoncourbe[k]->setContextMenuPolicy(Qt::CustomContextMenu);
+        Editcourbe[k] = new QLineEdit(PanelEssais_Boutons);
+        Editcourbe[k]->setObjectName(QString("Editcourbe%1").arg(k + 1));
+        Editcourbe[k]->setMaxLength(20);
+        essais->addWidget(Buttoncourbe[k], 0, k);
+        essais->addWidget(Editcourbe[k], 1, k);
+        connect(Buttoncourbe[k], &QToolButton::clicked, this, [this, k] { ButtoncourbeClick(k + 1); });
+        connect(Editcourbe[k], &QLineEdit::textEdited, this, [this, k] { Editcourbe1Change(k + 1); });
+        connect(Buttoncourbe[k], &QWidget::customContextMenuRequested, this, [this, k](const QPoint& p) {
+            QMenu menu(this);
+            const QString n = QString::number(k + 1);
+            menu.addAction(Textes().Texte[289] + " " + n, this, [this, k] { SupprimePoints(k + 1); });
+            menu.addAction(Textes().Texte[268] + " " + n, this, [this, k] { SuppCourbeClick(k + 1); });
+            menu.exec(Buttoncourbe[k]->mapToGlobal(p));
+        });
+    }
+    l->addWidget(PanelEssais_Boutons, 1);
+
+    TimerOscillo = new QTimer(this);
+    TimerOscillo->setInterval(AcquisitionCaract::intervalleOscillo(5));
+    connect(TimerOscillo, &QTimer::timeout, this, &TFormApplication::TimerOscilloTimer);
+}
+
+void TFormApplication::ActionEnregistrement() {
+    Travail& t = travail();
+    const bool graphe = ButtonGraphAnim->isChecked();
+    if (!graphe) {
+        BoutonManuel->setChecked(false);
+        BoutonOscillo->setChecked(false);
+    }
+    const bool manuel = BoutonManuel->isChecked();
+    const bool oscillo = BoutonOscillo->isChecked();
+    PanelEssais_Boutons->setVisible(graphe && !manuel && !oscillo);
+    PanelAcquisitionManuel->setVisible(manuel);
+    PanelOscillo->setVisible(oscillo);
+    const Visibilites v = VisibilitesAffichages(t, oscillo);
+    const bool possible = ButtonCharge->isChecked() && v.couplageChoisi &&
+                          !EnregistrementTemporel(t.Essais[std::clamp(t.EssaiCourant, 0, NB_ESSAIS_MAX)]);
+    BoutonOscillo->setEnabled(!manuel && (oscillo || possible));
+    BoutonManuel->setEnabled(!oscillo && (manuel || possible));
+    TextVarTemps->setVisible(v.temps);
+
+    for (int k = 1; k <= 5; ++k) {
+        const bool present = t.EnteteTravail.NbEssais >= k;
+        Buttoncourbe[k - 1]->setVisible(present);
+        Editcourbe[k - 1]->setVisible(present);
+        Editcourbe[k - 1]->setText(t.Essais[k].Entete.Commentaire());
+        Editcourbe[k - 1]->setEnabled(k == t.EssaiCourant);
+    }
+    if (t.EssaiCourant >= 1 && t.EssaiCourant <= 5) Buttoncourbe[t.EssaiCourant - 1]->setChecked(true);
+    EditTitre->setText(t.EnteteTravail.Commentaire.texte());
+
+    CaractMachine5->setVisible(graphe && t.EnteteTravail.DefCaract(Graphe).Defini);
+    if (CaractMachine5->isVisible()) CaractMachine5->tracecaract();
+}
+
+void TFormApplication::Curseur() {
+    curseur();
+    if (CaractMachine5->isVisible()) CaractMachine5->curseur();
+}
+
+void TFormApplication::definitGraphe() {
+    Travail& t = travail();
+    if (t.EnteteTravail.DefCaract(Graphe).Defini) return;
+    if (auto* d = qobject_cast<TNouvelCaract*>(fenetres().NouvelCaract)) {
+        d->Prepare(ModeDefinition::Nouveau, Graphe);
+        d->InitCaract_Y_de_X(2, 1);
+    } else {
+        EcritDefinition(t, Graphe, ModeDefinition::Nouveau, 1, 2, 0, ConfigGenerale().ClassePuissance);
+    }
+}
+
+void TFormApplication::ButtonGraphAnimClick(bool presse) {
+    Travail& t = travail();
+    if (presse && !t.EnteteTravail.DefCaract(Graphe).Defini) {
+        definitGraphe();
+        t.EssaiCourant = 0;
+        t.PointCourant = -1;
+        t.Essais[0].Entete = t.ModeleEssai;
+        t.TravailEnregistre = false;
+    }
+    if (!presse && (BoutonManuel->isChecked() || BoutonOscillo->isChecked())) {
+        ButtonStopClick();
+        return;
+    }
+    Action();
+}
+
+void TFormApplication::ButtoncourbeClick(int k) {
+    Travail& t = travail();
+    t.EssaiCourant = Buttoncourbe[k - 1]->isChecked() ? k : 0;
+    for (int i = 1; i <= 5; ++i)
+        Editcourbe[i - 1]->setEnabled(i == t.EssaiCourant);
+    t.ModeleEssai = t.Essais[std::clamp(t.EssaiCourant, 0, NB_ESSAIS_MAX)].Entete;
+    t.Mesures[0] = -1;
+    Action();
+    Curseur();
+}
+
+void TFormApplication::Editcourbe1Change(int k) {
+    travail().Essais[k].Entete.setCommentaire(Editcourbe[k - 1]->text().left(20));
+}
+
+void TFormApplication::Nouvelessai1Click() {
+    Travail& t = travail();
+    t.ModeleEssai = t.Essais[std::clamp(t.EssaiCourant, 0, NB_ESSAIS_MAX)].Entete;
+    t.AjouteEssai();
+    Action();
+}
+
+void TFormApplication::NouvelEssai() {
+    Nouvelessai1Click();
+}
+
+void TFormApplication::ModifieCaract(int n) {
+    auto* d = qobject_cast<TNouvelCaract*>(fenetres().NouvelCaract);
+    if (!d || n != Graphe) return;
+    d->Prepare(ModeDefinition::Modification, n);
+    d->exec();
+    Action();
+}
+
+void TFormApplication::SuppCourbeClick(int k) {
+    if (dialogues().question(Textes().Texte[226] + QString::number(k), false) != Dialogues::Reponse::Oui)
+        return;
+    travail().SupprimeEssai(k);
+    Action();
+}
+
+void TFormApplication::SupprimePoints(int k) {
+    Travail& t = travail();
+    if (k < 1 || k > t.EnteteTravail.NbEssais || t.Essais[k].Entete.DernierPoint() < 0) return;
+    if (dialogues().question(Textes().Texte[227] + QString::number(k), false) != Dialogues::Reponse::Oui)
+        return;
+    t.Essais[k].Entete.DernierPoint() = -1;
+    t.TravailEnregistre = false;
+    Action();
+}
+
+void TFormApplication::SupprimeTousLesPoints() {
+    Travail& t = travail();
+    if (t.EssaiCourant < 1) return;
+    SupprimePoints(t.EssaiCourant);
+}
+
+void TFormApplication::SupprimePointSelectionne() {
+    Travail& t = travail();
+    t.SupprimePoint(t.PointCourant, t.EssaiCourant);
+    t.Mesures[0] = -1;
+    if (CaractMachine5->isVisible()) CaractMachine5->tracecaract();
+}
+
+void TFormApplication::BoutonManuelClick(bool presse) {
+    if (!presse) {
+        ButtonStopClick();
+        return;
+    }
+    Action();
+}
+
+void TFormApplication::ButtonAcquiPointClick() {
+    Travail& t = travail();
+    if (!BoutonManuel->isChecked()) return;
+    switch (m_acq.enregistrePoint()) {
+    case ResultatAjout::Ajoute:
+        SetEtoileTriangle();
+        if (CaractMachine5->isVisible())
+            CaractMachine5->tracepoint(t.EssaiCourant, t.Essais[t.EssaiCourant].Entete.DernierPoint());
+        break;
+    case ResultatAjout::EssaiPlein:
+        dialogues().avertissement(Textes().Message[msg::EssaiPlein]);
+        break;
+    case ResultatAjout::PasDEssai:
+        break;
+    }
+}
+
+void TFormApplication::resetAcquisition() {
+    TimerOscillo->stop();
+    m_acq.TimerOscillo = false;
+    m_acq.oscilloArme = false;
+    m_acq.oscilloDeclenche = false;
+    if (ButtonCharge->isChecked())
+        TimerApplication->start();
+    else
+        TimerApplication->stop();
+    m_liaison.StopTime();
+}
+
+void TFormApplication::ButtonStopClick() {
+    BoutonManuel->setChecked(false);
+    BoutonOscillo->setChecked(false);
+    resetAcquisition();
+    Action();
+}
+
+void TFormApplication::BoutonOscilloClick(bool presse) {
+    if (!presse) {
+        ButtonStopClick();
+        return;
+    }
+    const TEnteteEssai& e = travail().Essais[std::clamp(travail().EssaiCourant, 0, NB_ESSAIS_MAX)].Entete;
+    ScrollBarDureeOscillo->blockSignals(true);
+    ScrollBarDureeOscillo->setValue(
+        std::clamp(e[TEnteteEssai::MotDureeOscillo], 0, AcquisitionCaract::dernierIndexDuree(true)));
+    ScrollBarDureeOscillo->blockSignals(false);
+    TextDureeSynchro->setText(texteDuree(ScrollBarDureeOscillo->value()));
+    ComboBoxVariable->setCurrentIndex(std::clamp(e[TEnteteEssai::MotVariableSynchro] - 1, 0, 3));
+    BoutonStartOscillo->setEnabled(true);
+    PanelConfOscillo->setEnabled(true);
+    Action();
+    travail().AcquisitionEnCours = true;
+    m_liaison.inittime();
+    m_acq.oscilloArme = false;
+    m_acq.oscilloDeclenche = false;
+    m_acq.TimerOscillo = true;
+    TimerOscillo->setInterval(AcquisitionCaract::intervalleOscillo(ScrollBarDureeOscillo->value()));
+    TimerOscillo->start();
+    TimerApplication->stop();
+}
+
+void TFormApplication::ScrollBarDureeOscilloChange() {
+    const int index = ScrollBarDureeOscillo->value();
+    m_acq.configureOscillo(index, ComboBoxVariable->currentIndex());
+    TextDureeSynchro->setText(texteDuree(index));
+    TimerOscillo->setInterval(AcquisitionCaract::intervalleOscillo(index));
+}
+
+void TFormApplication::BoutonStartOscilloClick() {
+    BoutonStartOscillo->setEnabled(false);
+    PanelConfOscillo->setEnabled(false);
+    const bool synchro = ButtonSynchro->isChecked();
+    StaticTextModeOscillo->setText(Textes().Texte[synchro ? 92 : 93]);
+    SetEtoileTriangle();
+    m_acq.arme(synchro);
+    Curseur();
+}
+
+void TFormApplication::TimerOscilloTimer() {
+    Travail& t = travail();
+    const int avant = t.Essais[t.EssaiCourant].nbPoints();
+    const bool attendait = !m_acq.oscilloDeclenche;
+    const AcquisitionCaract::Suite suite = m_acq.TimerOscilloTimer();
+    if (attendait && m_acq.oscilloDeclenche) StaticTextModeOscillo->setText(Textes().Texte[93]);
+    if (t.Mesures[0] >= 0) Curseur();
+    const TEssai& essai = t.Essais[t.EssaiCourant];
+    if (CaractMachine5->isVisible())
+        for (int k = avant; k < essai.nbPoints(); ++k)
+            CaractMachine5->tracepoint(t.EssaiCourant, k);
+    if (suite == AcquisitionCaract::Suite::Continue) return;
+    if (essai.Entete.DernierPoint() >= DERNIER_POINT_MAX && t.Mesures[0] >= 0)
+        dialogues().avertissement(Textes().Message[msg::EssaiPlein]);
+    ButtonStopClick();
+}
