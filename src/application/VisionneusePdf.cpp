@@ -7,6 +7,7 @@
 #include <QPdfDocument>
 #include <QPdfView>
 #include <QResizeEvent>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QStackedLayout>
 
@@ -37,6 +38,9 @@ bool VisionneusePdf::charge(const QString& chemin) {
     const QPdfDocument::Error e = m_document->load(chemin);
     if (e == QPdfDocument::Error::None && m_document->pageCount() > 0) {
         m_pile->setCurrentWidget(m_vue);
+        // A new document opens at the top of its first page.
+        m_vue->verticalScrollBar()->setValue(0);
+        m_vue->horizontalScrollBar()->setValue(0);
         return true;
     }
     m_document->close();
