@@ -67,8 +67,8 @@ screenshots: build
 	$(BUILD)/vimra-screenshots $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD)/vimra-captures $(BUILD)/screenshots
 
-# Redraws the application pictures and rewrites the catalogue files in data/ from
-# tools/generateur-donnees/catalogue.json; commit what changed.
+# Redraws the application pictures, the application sheets and the wiring diagrams, and rewrites the
+# catalogue files in data/ from tools/generateur-donnees/catalogue.json; commit what changed.
 donnees: setup $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS) --target vimra-donnees
 	$(BUILD)/vimra-donnees tools/generateur-donnees/catalogue.json data

@@ -1,6 +1,7 @@
 #include "ConfigurationApplication.h"
 
 #include "Pompes.h"
+#include "VisualisationPDF.h"
 #include "shell/ConfigGenerale.h"
 #include "shell/DialoguesFichiers.h"
 #include "shell/Dossiers.h"
@@ -378,15 +379,11 @@ void TConfigurationApplication::BoutonEnregistrerClick() {
 }
 
 void TConfigurationApplication::SpeedButton1Click() {
-    if (QWidget* pdf = fenetres().FormVisualisationPDF) {
-        pdf->show();
-        pdf->raise();
-    }
+    if (TFormVisualisationPDF* pdf = fenetres().FormVisualisationPDF) pdf->Montre(this);
 }
 
 void TConfigurationApplication::FormClose() {
-    // Hidden rather than closed: closing the help window would bring the main menu back.
-    if (QWidget* pdf = fenetres().FormVisualisationPDF; pdf && pdf->isVisible()) pdf->hide();
+    if (TFormVisualisationPDF* pdf = fenetres().FormVisualisationPDF; pdf && pdf->isVisible()) pdf->close();
 }
 
 void TConfigurationApplication::done(int resultat) {

@@ -3,6 +3,8 @@
 // parameters.
 #include "FormApplication.h"
 
+#include "application/AideCablage.h"
+#include "application/VisualisationPDF.h"
 #include "graph/CaractMachine.h"
 #include "link/Liaison.h"
 #include "shell/ConfigGenerale.h"
@@ -225,11 +227,11 @@ QWidget* TFormApplication::construitBoutons(QWidget* parent) {
     connect(ButtonConfiguration, &QToolButton::clicked, this, &TFormApplication::ButtonConfigurationClick);
     connect(ButtonTitre, &QToolButton::clicked, this, [this] { Action(); });
     connect(ButtonFermer, &QToolButton::clicked, this, &TFormApplication::Quitter1Click);
-    connect(ButtonRessource, &QToolButton::clicked, this, [] {
-        if (QWidget* w = fenetres().FormVisualisationPDF) w->show();
+    connect(ButtonRessource, &QToolButton::clicked, this, [this] {
+        if (TFormVisualisationPDF* w = fenetres().FormVisualisationPDF) w->Montre(this);
     });
-    connect(ButtonCablage, &QToolButton::clicked, this, [] {
-        if (QWidget* w = fenetres().FormAideCablage) w->show();
+    connect(ButtonCablage, &QToolButton::clicked, this, [this] {
+        if (TFormAideCablage* w = fenetres().FormAideCablage) w->Montre(this);
     });
     return barre;
 }

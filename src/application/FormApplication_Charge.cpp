@@ -2,8 +2,10 @@
 // followed every 100 ms and stopped, the configuration, the coupling, the keys and the closing.
 #include "FormApplication.h"
 
+#include "AideCablage.h"
 #include "ConfigurationApplication.h"
 #include "FormKorlan.h"
+#include "VisualisationPDF.h"
 
 #include "link/Liaison.h"
 #include "shell/ConfigGenerale.h"
@@ -184,12 +186,6 @@ void TFormApplication::Action() {
     // The drive has no program for a work without an application: nothing to start.
     ButtonCharge->setEnabled(marche || ChargeDemarrable(code));
 
-    // The help sheets and wiring diagrams open once their viewers exist.
-    const Fenetres& f = fenetres();
-    ButtonRessource->setEnabled(f.FormVisualisationPDF &&
-                                !qobject_cast<FenetreVide*>(f.FormVisualisationPDF));
-    ButtonCablage->setEnabled(f.FormAideCablage && !qobject_cast<FenetreVide*>(f.FormAideCablage));
-
     PanelGraphe->setVisible(graphe);
     PanelAcquisition->setVisible(graphe);
     InitialiseAffichage();
@@ -313,7 +309,7 @@ void TFormApplication::closeEvent(QCloseEvent* e) {
     TimerApplication->stop();
     m_charge.Arrete();
     Fenetres& f = fenetres();
-    for (QWidget* aide : {f.FormVisualisationPDF, f.FormAideCablage})
+    for (QWidget* aide : std::initializer_list<QWidget*>{f.FormVisualisationPDF, f.FormAideCablage})
         if (aide && aide->isVisible()) aide->close();
     // Back to the catalogue the application was chosen in.
     QWidget* suivant =

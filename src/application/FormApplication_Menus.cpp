@@ -2,6 +2,8 @@
 // the graph's picture and its printing, the display settings.
 #include "FormApplication.h"
 
+#include "AboutBox.h"
+
 #include "graph/CaractMachine.h"
 #include "link/FormCom.h"
 #include "shell/ConfigGenerale.h"
@@ -75,11 +77,9 @@ void TFormApplication::construitMenus() {
         if (fenetres().FormCom) fenetres().FormCom->exec();
     });
     QMenu* aide = menuBar()->addMenu("?");
-    aide->addAction(Traduit("Ressource", "Resource", "Recurso"), this, [] {
-        if (QWidget* w = fenetres().FormVisualisationPDF) w->show();
-    });
+    aide->addAction(Traduit("Ressource", "Resource", "Recurso"), this, [this] { ButtonRessource->click(); });
     aide->addAction(t[286], this, [] {
-        if (auto* a = qobject_cast<QDialog*>(fenetres().AboutBox)) a->exec();
+        if (TAboutBox* a = fenetres().AboutBox) a->exec();
     });
 }
 

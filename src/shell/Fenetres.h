@@ -20,6 +20,9 @@ class TChoixMachine;
 class TConfigurationApplication;
 class TFormApplication;
 class TFormKorlan;
+class TAboutBox;
+class TFormVisualisationPDF;
+class TFormAideCablage;
 
 // A window that a later version of the program fills; it exists so that start-up creates every
 // window, and closing it brings the main menu back.
@@ -46,15 +49,15 @@ struct Fenetres {
     TFormTrierPoints* FormTrierPoints = nullptr;
     TFormCalibreCourant* FormCalibreCourant = nullptr;
     TFormVisuApp* FormVisuApp = nullptr;
-    QWidget* AboutBox = nullptr;
+    TAboutBox* AboutBox = nullptr;
     TAvertissements* Avertissements = nullptr;
     TFormKorlan* FormKorlan = nullptr;
     TFormApplication* FormApplication = nullptr;
     TChoixMachine* ChoixMachine = nullptr;
     TConfigurationApplication* ConfigurationApplication = nullptr;
     QWidget* FormTest = nullptr;
-    QWidget* FormVisualisationPDF = nullptr;
-    QWidget* FormAideCablage = nullptr;
+    TFormVisualisationPDF* FormVisualisationPDF = nullptr;
+    TFormAideCablage* FormAideCablage = nullptr;
     TFormCom* FormCom = nullptr;
 
     // Study mode of the characteristic choice screen: 0 machine characteristics, 1 static load,

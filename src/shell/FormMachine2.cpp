@@ -6,6 +6,7 @@
 #include "Fenetres.h"
 #include "Pictogrammes.h"
 #include "Textes.h"
+#include "application/AboutBox.h"
 #include "application/ChoixMachine.h"
 #include "application/FormApplication.h"
 #include "link/FormCom.h"
@@ -240,7 +241,7 @@ void TFormMachine2::ButtonConfigureClick() {
 }
 
 void TFormMachine2::Image1Click() {
-    if (auto* a = qobject_cast<QDialog*>(fenetres().AboutBox)) a->exec();
+    if (TAboutBox* a = fenetres().AboutBox) a->exec();
 }
 
 void TFormMachine2::closeEvent(QCloseEvent* e) {

@@ -2,11 +2,14 @@
 
 #include "Fenetres.h"
 #include "FormMachine2.h"
+#include "application/AboutBox.h"
+#include "application/AideCablage.h"
 #include "application/Avertissements.h"
 #include "application/ChoixMachine.h"
 #include "application/ConfigurationApplication.h"
 #include "application/FormApplication.h"
 #include "application/FormKorlan.h"
+#include "application/VisualisationPDF.h"
 #include "link/FormCom.h"
 #include "link/FormVisualisation.h"
 #include "study/FormCalibreCourant.h"
@@ -40,7 +43,8 @@ Programme::Programme(Liaison& liaison) {
     f.ordre.push_back("FormCalibreCourant");
     f.FormVisuApp = new TFormVisuApp;
     f.ordre.push_back("FormVisuApp");
-    vide(f.AboutBox, "AboutBox");
+    f.AboutBox = new TAboutBox(menu);
+    f.ordre.push_back("AboutBox");
     f.Avertissements = new TAvertissements(menu);
     f.ordre.push_back("Avertissements");
     f.FormKorlan = new TFormKorlan(menu);
@@ -52,8 +56,10 @@ Programme::Programme(Liaison& liaison) {
     f.ConfigurationApplication = new TConfigurationApplication(menu);
     f.ordre.push_back("ConfigurationApplication");
     vide(f.FormTest, "FormTest");
-    vide(f.FormVisualisationPDF, "FormVisualisationPDF");
-    vide(f.FormAideCablage, "FormAideCablage");
+    f.FormVisualisationPDF = new TFormVisualisationPDF;
+    f.ordre.push_back("FormVisualisationPDF");
+    f.FormAideCablage = new TFormAideCablage;
+    f.ordre.push_back("FormAideCablage");
     f.FormCom = new TFormCom(liaison, menu);
     f.ordre.push_back("FormCom");
 }
@@ -61,11 +67,12 @@ Programme::Programme(Liaison& liaison) {
 Programme::~Programme() {
     Fenetres& f = fenetres();
     for (QWidget* w : std::initializer_list<QWidget*>{
-             f.FormCom, f.FormAideCablage, f.FormVisualisationPDF, f.FormTest, f.ConfigurationApplication,
+             f.FormCom, static_cast<QWidget*>(f.FormAideCablage),
+             static_cast<QWidget*>(f.FormVisualisationPDF), f.FormTest, f.ConfigurationApplication,
              f.ChoixMachine, static_cast<QWidget*>(f.FormApplication), static_cast<QWidget*>(f.FormKorlan),
-             static_cast<QWidget*>(f.Avertissements), f.AboutBox, f.FormVisuApp, f.FormCalibreCourant,
-             f.FormTrierPoints, static_cast<QWidget*>(f.FormChoixCaract), f.FormVisualisation, f.NouvelCaract,
-             f.FormTraceCaract})
+             static_cast<QWidget*>(f.Avertissements), static_cast<QWidget*>(f.AboutBox), f.FormVisuApp,
+             f.FormCalibreCourant, f.FormTrierPoints, static_cast<QWidget*>(f.FormChoixCaract),
+             f.FormVisualisation, f.NouvelCaract, f.FormTraceCaract})
         delete w;
     delete f.FormMachine2;
     f = Fenetres{};

@@ -2,6 +2,8 @@
 
 #include "FormChoixCaract.h"
 #include "TraceCaract.h"
+#include "application/AboutBox.h"
+#include "application/AideCablage.h"
 #include "graph/CaractMachine.h"
 #include "link/Liaison.h"
 #include "shell/ConfigGenerale.h"
@@ -530,7 +532,7 @@ void TFormTraceCaract::closeEvent(QCloseEvent* e) {
     if (TimerManu->isActive() || TimerAuto->isActive() || TimerChargeAuto->isActive() ||
         TimerOscillo->isActive())
         m_acq.resetAcquisition();
-    if (fenetres().FormAideCablage) fenetres().FormAideCablage->close();
+    if (QWidget* a = fenetres().FormAideCablage) a->close();
     if (fenetres().FormMachine2) fenetres().FormMachine2->show();
     e->accept();
 }

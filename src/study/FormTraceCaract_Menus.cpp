@@ -6,6 +6,8 @@
 #include "NouvelCaract.h"
 #include "TraceCaract.h"
 #include "TriPoints.h"
+#include "application/AboutBox.h"
+#include "application/AideCablage.h"
 #include "graph/CaractMachine.h"
 #include "graph/Graphe.h"
 #include "link/FormCom.h"
@@ -85,11 +87,11 @@ void TFormTraceCaract::construitMenus() {
     connect(Configuration1, &QMenu::aboutToShow, this, &TFormTraceCaract::ConfigurationPopup);
 
     Aide1 = menuBar()->addMenu("?");
-    Aide1->addAction(t[285], this, [] {
-        if (fenetres().FormAideCablage) fenetres().FormAideCablage->show();
+    Aide1->addAction(t[285], this, [this] {
+        if (TFormAideCablage* a = fenetres().FormAideCablage) a->Montre(this);
     });
     Aide1->addAction(t[286], this, [] {
-        if (auto* a = qobject_cast<QDialog*>(fenetres().AboutBox)) a->exec();
+        if (TAboutBox* a = fenetres().AboutBox) a->exec();
     });
 }
 

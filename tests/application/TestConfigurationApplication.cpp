@@ -5,6 +5,7 @@
 #include "application/ConfigApplication.h"
 #include "application/ConfigurationApplication.h"
 #include "application/FormApplication.h"
+#include "application/VisualisationPDF.h"
 #include "shell/ImageJpeg.h"
 #include "study/FormVisuApp.h"
 

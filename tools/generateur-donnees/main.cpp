@@ -1,7 +1,10 @@
 // vimra-donnees: writes what is delivered beside the program from its readable sources: the three
-// applications catalogue files from catalogue.json, and the pictures of the folder "Vimra_app".
+// applications catalogue files from catalogue.json, the pictures of the folder "Vimra_app", and the
+// help documents: the application sheets and the wiring diagrams of every language.
 //
-//   vimra-donnees SOURCE.json DOSSIER             writes DOSSIER/CFGAPP??.cfg and DOSSIER/Vimra_app/*.jpg
+//   vimra-donnees SOURCE.json DOSSIER             writes DOSSIER/CFGAPP??.cfg, DOSSIER/Vimra_app/*.jpg
+//                                                 and the sheets and diagrams
+//   vimra-donnees --documents DOSSIER             writes the sheets and diagrams only
 //   vimra-donnees --verifie SOURCE.json DOSSIER   checks that DOSSIER holds the catalogues SOURCE
 //                                                 gives and every picture they name (exit 1 if not)
 //   vimra-donnees --image NOM FICHIER.png         draws one picture as PNG, to look at it
@@ -13,6 +16,7 @@
 #include "study/Catalogue.h"
 
 #include "Dessin.h"
+#include "Documents.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,6 +27,7 @@
 #include <QSaveFile>
 
 #include <cstdio>
+#include <exception>
 #include <map>
 #include <set>
 
@@ -143,6 +148,7 @@ int genere(const Source& s, const QString& dossier) {
         std::printf("wrote %s (%lld bytes)\n", qPrintable(images.filePath(nom)),
                     static_cast<long long>(octets.size()));
     }
+    ecritDocuments(dossier);
     return 0;
 }
 
@@ -209,6 +215,11 @@ int main(int argc, char** argv) {
             if (!dessine(i->second).save(args[2])) throw Erreur{QString("cannot write %1").arg(args[2])};
             return 0;
         }
+        if (args.value(0) == "--documents") {
+            if (args.size() != 2) return usage();
+            ecritDocuments(args[1]);
+            return 0;
+        }
         if (args.value(0) == "--planche") {
             if (args.size() < 2) return usage();
             return planche(args.mid(2), args[1]);
@@ -220,6 +231,9 @@ int main(int argc, char** argv) {
         return controle ? verifie(s, args[1]) : genere(s, args[1]);
     } catch (const Erreur& e) {
         std::fprintf(stderr, "vimra-donnees: %s\n", qPrintable(e.texte));
+        return 2;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "vimra-donnees: %s\n", e.what());
         return 2;
     }
 }

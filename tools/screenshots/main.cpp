@@ -1,9 +1,14 @@
 // Renders the program's windows offscreen to PNG files, so that anyone can look at what it shows.
 #include "ParamsApplications.h"
+#include "application/AboutBox.h"
+#include "application/AideCablage.h"
+#include "application/Avertissements.h"
 #include "application/ChoixMachine.h"
 #include "application/ConfigurationApplication.h"
+#include "application/DocumentsAide.h"
 #include "application/FormApplication.h"
 #include "application/FormKorlan.h"
+#include "application/VisualisationPDF.h"
 #include "link/BibliothequeReseau.h"
 #include "link/FormCom.h"
 #include "link/FormVisualisation.h"
@@ -29,6 +34,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -36,6 +43,8 @@
 #include <QToolButton>
 
 #include <cmath>
+#include <tuple>
+
 #include <cstdio>
 
 namespace {
@@ -58,6 +67,13 @@ void copieDonnees(const QString& source, const QString& cible) {
     QDir(cible).mkpath("Vimra_app");
     for (const QString& f : QDir(s.filePath("Vimra_app")).entryList(QDir::Files))
         QFile::copy(s.filePath("Vimra_app/" + f), QDir(cible).filePath("Vimra_app/" + f));
+    for (int langue = 1; langue <= 3; ++langue)
+        for (const QString& d : {DossierFichesLangue(source, langue), DossierCablageLangue(source, langue)}) {
+            const QString copie = QDir(cible).filePath(QFileInfo(d).fileName());
+            QDir().mkpath(copie);
+            for (const QString& f : QDir(d).entryList(QDir::Files))
+                QFile::copy(QDir(d).filePath(f), QDir(copie).filePath(f));
+        }
 }
 
 bool enregistre(QWidget* w, const QString& dossier, const QString& nom) {
@@ -535,6 +551,59 @@ bool catalogue(const QString& dossier) {
     return ok;
 }
 
+// The help viewers on a sheet and a diagram, the sheet viewer without its file, the warning and
+// the about box.
+bool aides(const QString& dossier) {
+    bool ok = true;
+    const auto langue = [](int l) {
+        ConfigGenerale().LangueConfig = l;
+        AppliqueLangue(l);
+    };
+    TFormVisualisationPDF& fiche = *fenetres().FormVisualisationPDF;
+    TFormAideCablage& cablage = *fenetres().FormAideCablage;
+    fiche.resize(760, 900);
+    cablage.resize(1100, 820);
+    const auto montre = [&](QWidget& w, const QString& nom) {
+        w.show();
+        // The pages are drawn by a thread of the viewer: give it the time.
+        QElapsedTimer attente;
+        attente.start();
+        while (attente.elapsed() < 1500)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        ok &= enregistre(&w, dossier, nom);
+        w.hide();
+    };
+    for (const auto& [code, l, nom] :
+         {std::tuple{53, 1, "help-sheet-53"}, std::tuple{58, 2, "help-sheet-58-en"},
+          std::tuple{61, 3, "help-sheet-61-es"}}) {
+        langue(l);
+        travail().ApplicationCourante = code;
+        montre(fiche, nom);
+    }
+    for (const auto& [machine, l, nom] :
+         {std::tuple{1, 1, "wiring-help-1"}, std::tuple{3, 2, "wiring-help-3-en"},
+          std::tuple{6, 1, "wiring-help-6"}}) {
+        langue(l);
+        travail().MachineApplication = machine;
+        montre(cablage, nom);
+    }
+    langue(1);
+    QFile::remove(CheminDocument(DossierFichesLangue(QDir::currentPath(), 1), FicheApplication(57, 1)));
+    travail().ApplicationCourante = 57;
+    montre(fiche, "help-sheet-missing");
+    TAvertissements& a = *fenetres().Avertissements;
+    a.Code = 58;
+    for (int l = 1; l <= 3; ++l) {
+        langue(l);
+        montre(a, QString("warning-%1").arg(l == 1 ? "fr" : l == 2 ? "en" : "es"));
+    }
+    langue(1);
+    montre(*fenetres().AboutBox, "about-box");
+    travail().ApplicationCourante = 0;
+    travail().MachineApplication = 0;
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -588,6 +657,7 @@ int main(int argc, char** argv) {
         ok &= viewer(*fenetres().FormVisuApp, dossierSortie);
         ok &= etudeApplication(dossierSortie);
         ok &= ecransApplication(dossierSortie, liaison);
+        ok &= aides(dossierSortie);
         AppliqueLangue(2);
         ConfigGenerale().LangueConfig = 2;
         travail().NouveauTravail();

@@ -1,0 +1,51 @@
+#include "VisualisationPDF.h"
+
+#include "ConfigurationApplication.h"
+#include "DocumentsAide.h"
+#include "FormApplication.h"
+#include "shell/ConfigGenerale.h"
+#include "shell/Dossiers.h"
+#include "shell/Fenetres.h"
+#include "shell/Textes.h"
+#include "work/Travail.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+
+TFormVisualisationPDF::TFormVisualisationPDF(QWidget* parent)
+    : TFenetreDocument(parent, Qt::WindowStaysOnTopHint) {
+    setObjectName("FormVisualisationPDF");
+    ButtonConfiguration = new QPushButton(PanelBoutons);
+    ButtonConfiguration->setObjectName("ButtonConfiguration");
+    barre()->insertWidget(0, ButtonConfiguration);
+    connect(ButtonConfiguration, &QPushButton::clicked, this,
+            &TFormVisualisationPDF::ButtonConfigurationClick);
+}
+
+void TFormVisualisationPDF::FormShow() {
+    setWindowTitle(Textes().Texte[172]);
+    ButtonFermer->setText(QStringLiteral(" ") + Textes().Texte[246]);
+    ButtonConfiguration->setText(QStringLiteral("Configuration"));
+    const int langue = ConfigGenerale().LangueConfig;
+    // From the run screen's configuration dialog the code carries 100 more.
+    int code = travail().ApplicationCourante;
+    if (code > 100) code -= 100;
+    choisit(DossierFichesLangue(dossiers().DossierProgramme, langue), FicheApplication(code, langue));
+}
+
+void TFormVisualisationPDF::ButtonConfigurationClick() {
+    TConfigurationApplication* d = fenetres().ConfigurationApplication;
+    if (!d) return;
+    if (d->isVisible()) {
+        d->raise();
+        d->activateWindow();
+        return;
+    }
+    // From the run screen the dialog goes through the run screen, which takes the new parameters;
+    // it refuses while the load runs.
+    if (TFormApplication* a = fenetres().FormApplication; a && a->isVisible()) {
+        a->ButtonConfigurationClick();
+        return;
+    }
+    d->show();
+}

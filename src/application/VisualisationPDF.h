@@ -1,0 +1,15 @@
+#pragma once
+// The help sheet of the current application, kept above the other windows while it is open.
+
+#include "VisionneusePdf.h"
+
+class TFormVisualisationPDF : public TFenetreDocument {
+    Q_OBJECT
+public:
+    explicit TFormVisualisationPDF(QWidget* parent = nullptr);
+
+    void FormShow() override;
+    void ButtonConfigurationClick();
+
+    QPushButton* ButtonConfiguration;
+};
