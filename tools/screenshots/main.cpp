@@ -22,6 +22,7 @@
 #include "shell/FormMachine2.h"
 #include "shell/Programme.h"
 #include "shell/Textes.h"
+#include "simulator/BancSimule.h"
 #include "study/Catalogue.h"
 #include "study/FormCalibreCourant.h"
 #include "study/FormChoixCaract.h"
@@ -454,27 +455,33 @@ bool ecransApplication(const QString& dossier, Liaison& liaison) {
         t.ParamApplication = ParamsParDefaut(code);
         t.MachineApplication = machine;
         t.ModeleEssai.TypeMachine() = machine;
+        // The simulated bench with that machine, the load run for a few seconds of its time.
+        TConfigBanc configBanc;
+        configBanc.machine = TypeMachine(machine);
+        configBanc.classe = ConfigGenerale().ClassePuissance;
+        TCadence cadence;
+        cadence.pasParRequete = 0.05;
+        auto simule = TBancSimule::surPty(configBanc, 0, cadence);
+        if (!simule) return false;
+        liaison.NomPortImpose = QString::fromStdString(simule->chemin());
+        ConfigGenerale().TypeLiaison = 1;
+        ConfigGenerale().TypeVariateur = 0;
+        liaison.Ferme();
+        liaison.Initialise();
         f.show();
         if (machine == 3 || machine == 4 || machine == 6) f.ButtonEtoileClick();
         f.ButtonCharge->setChecked(true);
-        f.Action();
-        const int position = f.ScrollBarCharge->value();
-        f.charge().emulation.SetCharge(t, ConfigGenerale().ClassePuissance, position,
-                                       f.ScrollBarCharge->minimum(), liaison.ParamBlock);
-        // The lifting hook heavier than two thirds of the rated torque: the torque shows red.
-        const int32_t couple = code == 58 ? 1120 : std::clamp(liaison.ParamBlock[0], 150, 950);
-        const int32_t vitesse = 1500 - couple / 12;
-        // The electrical power for an efficiency of 0,85, in the drive's unit for the machine.
-        const int32_t mecanique = int32_t(int64_t(vitesse) * couple * 3142 / 300000);
-        const int32_t electrique = mecanique * 100 / 85 / (machine == 1 ? 10 : 30);
-        liaison.RawValues = {0, vitesse, couple, 4900, 6300, 3800, 2200, 2300, 0, electrique};
-        liaison.CalculValeurs();
-        t.Mesures[0] = 0;
+        f.ButtonChargeClick(true);
+        for (int i = 0; i < 60; ++i)
+            f.TimerApplicationTimer();
         f.curseur();
         ok &= enregistre(&f, dossier, QString("run-screen-%1").arg(code));
         f.ButtonCharge->setChecked(false);
+        f.ButtonChargeClick(false);
         t.AcquisitionEnCours = false;
         f.hide();
+        liaison.Ferme();
+        liaison.NomPortImpose.clear();
     }
     // Stopped, before the coupling is chosen: no bar, no voltage, no current.
     travail().NouveauTravail();
