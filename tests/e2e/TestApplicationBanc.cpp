@@ -147,12 +147,24 @@ TEST_P(ApplicationBanc, AnOscilloscopeRecordingFollowsTheBar) {
     charge->Arrete();
 }
 
-INSTANTIATE_TEST_SUITE_P(Applications, ApplicationBanc,
-                         testing::Values(CasBanc{"conveyor", 53, 12, 1, TypeMachine::MccIndependante, 40},
-                                         CasBanc{"lifting", 58, 13, 6, TypeMachine::VariateurTriphase, 30},
-                                         CasBanc{"pump", 61, 7, 3, TypeMachine::Asynchrone, 40},
-                                         CasBanc{"ventilation", 62, 7, 3, TypeMachine::Asynchrone, 20}),
-                         [](const auto& i) { return std::string(i.param.nom); });
+INSTANTIATE_TEST_SUITE_P(
+    Applications, ApplicationBanc,
+    testing::Values(CasBanc{"conveyor", 53, 12, 1, TypeMachine::MccIndependante, 40},
+                    CasBanc{"lifting", 58, 13, 6, TypeMachine::VariateurTriphase, 30},
+                    CasBanc{"pump", 61, 7, 3, TypeMachine::Asynchrone, 40},
+                    CasBanc{"ventilation", 62, 7, 3, TypeMachine::Asynchrone, 20},
+                    CasBanc{"packaging", 51, 12, 6, TypeMachine::VariateurTriphase, 60},
+                    CasBanc{"positioning", 52, 13, 6, TypeMachine::VariateurTriphase, 20},
+                    CasBanc{"relativePositioning", 54, 2, 6, TypeMachine::VariateurTriphase, 30},
+                    CasBanc{"winder", 55, 8, 6, TypeMachine::VariateurTriphase, 40},
+                    CasBanc{"synchronisation", 56, 2, 6, TypeMachine::VariateurTriphase, 30},
+                    CasBanc{"cutToLength", 57, 9, 6, TypeMachine::VariateurTriphase, 200},
+                    CasBanc{"alternator", 60, 10, 4, TypeMachine::Synchrone, 30},
+                    CasBanc{"compressor", 63, 12, 3, TypeMachine::Asynchrone, 30},
+                    CasBanc{"smokeExtraction", 64, 7, 3, TypeMachine::Asynchrone, 50},
+                    CasBanc{"explosiveGas", 65, 7, 3, TypeMachine::Asynchrone, 30},
+                    CasBanc{"belt", 66, 12, 1, TypeMachine::MccIndependante, 30}),
+    [](const auto& i) { return std::string(i.param.nom); });
 
 // The shaft's torque follows what the block asks: the load the student sets is the load the motor
 // feels.
