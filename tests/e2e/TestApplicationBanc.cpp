@@ -2,11 +2,17 @@
 // the program word and the parameter block the emulation gives for each load level, and the shaft
 // takes the load the drive's program builds from them.
 #include "ParamsApplications.h"
+#include "Processus.h"
 #include "SurBanc.h"
 
 #include "application/Application.h"
 #include "application/ChargeApplication.h"
 #include "study/AcquisitionCaract.h"
+
+#include "work/FichierTravail.h"
+
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -197,6 +203,82 @@ TEST(ApplicationBancCharge, TheFanTorqueGrowsWithTheFlapOpening) {
     // At 1500 tr/min the fan takes word 0: (a x 80 / 100 + 20) x Tn / 150 hundredths of N.m.
     EXPECT_NEAR(ouvert / ferme, 100.0 / 20.0, 0.8);
     EXPECT_NEAR(ouvert, 10.0, 1.5);
+}
+
+} // namespace
+
+namespace {
+
+// A lifting run recorded against time with synchronisation on the torque: the recording waits
+// while the hook hangs still, starts when the student lifts a heavier load, ends after its time;
+// the work saved as an application work opens again whole, and the command-line companion shows
+// its fifteen columns.
+TEST(LevageOscilloscope, TriggersOnTheTorqueRecordsStopsAndIsSavedWhole) {
+    TConfigBanc c;
+    c.machine = TypeMachine::VariateurTriphase;
+    c.classe = 2;
+    SurBanc s{0, c};
+    ASSERT_TRUE(s.banc);
+    AppliqueLangue(1);
+    Travail& t = *s.travail;
+    t.ApplicationCourante = 58;
+    t.ParamApplication = ParamsParDefaut(58);
+    t.MachineApplication = 6;
+    ReconcilieEssai(t);
+    s.liaison->Initialise();
+    ChargeApplication charge(*s.liaison, t, s.config);
+    const PlageCharge plage = *charge.SetApp();
+    ASSERT_TRUE(charge.Demarre(plage.minimum));
+    int32_t position = plage.minimum;
+    for (int i = 0; i < 30; ++i)
+        charge.Cycle(position, plage.minimum);
+
+    AcquisitionCaract acq(*s.liaison, t, s.config);
+    acq.dureesLongues = true;
+    acq.lecture = [&] { charge.Cycle(position, plage.minimum); };
+    acq.configureOscillo(0, 1); // 5 s, synchronised on the torque
+    acq.arme(true);
+    int ticks = 0;
+    for (; ticks < 10; ++ticks) {
+        s.horloge.maintenant += AcquisitionCaract::intervalleOscillo(0);
+        ASSERT_EQ(acq.TimerOscilloTimer(), AcquisitionCaract::Suite::Continue);
+    }
+    EXPECT_FALSE(acq.oscilloDeclenche) << "the load has not changed";
+    EXPECT_EQ(t.essaiCourant().nbPoints(), 0);
+    position = plage.maximum; // a heavier load on the hook
+    AcquisitionCaract::Suite suite = AcquisitionCaract::Suite::Continue;
+    while (suite == AcquisitionCaract::Suite::Continue && ticks < 300) {
+        s.horloge.maintenant += AcquisitionCaract::intervalleOscillo(0);
+        suite = acq.TimerOscilloTimer();
+        ++ticks;
+    }
+    ASSERT_EQ(suite, AcquisitionCaract::Suite::Stop);
+    EXPECT_TRUE(acq.oscilloDeclenche);
+    const TEssai& e = t.essaiCourant();
+    ASSERT_GE(e.nbPoints(), 20);
+    EXPECT_EQ(e.valeur(11, 0), 0);
+    EXPECT_GT(e.valeur(11, e.nbPoints() - 1), 500);
+    charge.Arrete();
+
+    QTemporaryDir dossier;
+    const QString nom = QDir(dossier.path()).filePath("levage.Vimr2");
+    ASSERT_TRUE(EcritTravail(t, nom, Disposition::Vimr2));
+    auto relu = std::make_unique<Travail>();
+    ASSERT_TRUE(LitTravail(*relu, nom));
+    EXPECT_EQ(relu->ApplicationCourante, 58);
+    const TEssai& r = relu->Essais[relu->EssaiCourant];
+    for (int k = 0; k < 6; ++k)
+        EXPECT_EQ(r.Entete[TEnteteEssai::MotParamApplication + k], t.ParamApplication[k]) << k;
+    ASSERT_EQ(r.nbPoints(), e.nbPoints());
+    for (int col = 0; col <= 14; ++col)
+        for (int k = 0; k < e.nbPoints(); ++k)
+            ASSERT_EQ(r.valeur(col, k), e.valeur(col, k)) << col << " " << k;
+
+    const Sortie sortie = lance(VIMRA_TOOL, {"dump", nom});
+    ASSERT_EQ(sortie.code, 0) << sortie.err.constData();
+    const QStringList lignes = QString::fromUtf8(sortie.out).split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_GE(lignes.size(), 3 + e.nbPoints());
+    EXPECT_EQ(lignes[3].split('\t').size(), 15);
 }
 
 } // namespace
