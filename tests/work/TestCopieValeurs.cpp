@@ -46,6 +46,20 @@ TEST_F(TravailTest, ApplicationCopiesCoverColumns0To14) {
     EXPECT_EQ(lignes[2].split('\t').size(), 15);
 }
 
+// An application whose own columns have no quantity (the generator) still copies fifteen columns:
+// the blank descriptors give empty names and units, the values their numbers.
+TEST_F(TravailTest, ApplicationCopiesKeepFifteenColumnsWithBlankDescriptors) {
+    t().InitColonnesApplication(60);
+    ASSERT_TRUE(t().Colonnes[12].Nom.isEmpty());
+    essaiDe(2);
+    const QStringList lignes = TexteValeurs(t(), 1, DERNIERE_COLONNE_APPLICATION).split("\r\n");
+    ASSERT_GE(lignes.size(), 4);
+    for (int l = 0; l < 4; ++l)
+        EXPECT_EQ(lignes[l].split('\t').size(), 15) << l;
+    EXPECT_TRUE(lignes[0].endsWith("\tt\t\t\t"));
+    EXPECT_EQ(lignes[3].split('\t')[12], "121"); // base 0 + 10 x 12 + point 1
+}
+
 TEST_F(TravailTest, TheTestWordFollowsTheLanguage) {
     essaiDe(1);
     AppliqueLangue(2);
