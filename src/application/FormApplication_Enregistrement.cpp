@@ -110,29 +110,9 @@ void TFormApplication::construitAcquisition() {
 
     PanelEssais_Boutons = new QWidget(PanelAcquisition);
     PanelEssais_Boutons->setObjectName("PanelEssais_Boutons");
-    auto* essais = new QGridLayout(PanelEssais_Boutons);
-    essais->setContentsMargins(0, 0, 0, 0);
-    essais->setHorizontalSpacing(4);
-    essais->setVerticalSpacing(1);
-    for (int k = 0; k < 5; ++k) {
-        Buttoncourbe[k] = BoutonTexte(QString("Buttoncourbe%1").arg(k + 1), PanelEssais_Boutons, true);
-        Buttoncourbe[k]->setAutoExclusive(true);
-        Buttoncourbe[k]->setContextMenuPolicy(Qt::CustomContextMenu);
-        Editcourbe[k] = new QLineEdit(PanelEssais_Boutons);
-        Editcourbe[k]->setObjectName(QString("Editcourbe%1").arg(k + 1));
-        Editcourbe[k]->setMaxLength(20);
-        essais->addWidget(Buttoncourbe[k], 0, k);
-        essais->addWidget(Editcourbe[k], 1, k);
-        connect(Buttoncourbe[k], &QToolButton::clicked, this, [this, k] { ButtoncourbeClick(k + 1); });
-        connect(Editcourbe[k], &QLineEdit::textEdited, this, [this, k] { Editcourbe1Change(k + 1); });
-        connect(Buttoncourbe[k], &QWidget::customContextMenuRequested, this, [this, k](const QPoint& p) {
-            QMenu menu(this);
-            const QString n = QString::number(k + 1);
-            menu.addAction(Textes().Texte[289] + " " + n, this, [this, k] { SupprimePoints(k + 1); });
-            menu.addAction(Textes().Texte[268] + " " + n, this, [this, k] { SuppCourbeClick(k + 1); });
-            menu.exec(Buttoncourbe[k]->mapToGlobal(p));
-        });
-    }
+    RangeeEssais(PanelEssais_Boutons, Buttoncourbe, Editcourbe,
+                 {[this](int k) { ButtoncourbeClick(k); }, [this](int k) { Editcourbe1Change(k); },
+                  [this](int k) { SupprimePoints(k); }, [this](int k) { SuppCourbeClick(k); }});
     l->addWidget(PanelEssais_Boutons, 1);
 
     TimerOscillo = new QTimer(this);

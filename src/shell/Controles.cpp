@@ -1,9 +1,12 @@
 #include "Controles.h"
 
+#include "shell/Textes.h"
 #include "work/Travail.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QToolButton>
 
 QToolButton* BoutonTexte(const QString& nom, QWidget* parent, bool bascule) {
@@ -27,4 +30,35 @@ QWidget* BarreTitre(QWidget* parent, QLineEdit*& edition) {
     QObject::connect(edition, &QLineEdit::textEdited, barre,
                      [](const QString& t) { travail().EnteteTravail.Commentaire.setTexte(t.left(100)); });
     return barre;
+}
+
+void RangeeEssais(QWidget* panneau, std::array<QToolButton*, 5>& boutons,
+                  std::array<QLineEdit*, 5>& commentaires, const ActionsEssais& actions) {
+    auto* essais = new QGridLayout(panneau);
+    essais->setContentsMargins(0, 0, 0, 0);
+    essais->setHorizontalSpacing(4);
+    essais->setVerticalSpacing(1);
+    for (int k = 0; k < 5; ++k) {
+        QToolButton* b = BoutonTexte(QString("Buttoncourbe%1").arg(k + 1), panneau, true);
+        b->setAutoExclusive(true);
+        b->setContextMenuPolicy(Qt::CustomContextMenu);
+        auto* e = new QLineEdit(panneau);
+        e->setObjectName(QString("Editcourbe%1").arg(k + 1));
+        e->setMaxLength(20);
+        essais->addWidget(b, 0, k);
+        essais->addWidget(e, 1, k);
+        boutons[std::size_t(k)] = b;
+        commentaires[std::size_t(k)] = e;
+        const int n = k + 1;
+        QObject::connect(b, &QToolButton::clicked, panneau, [actions, n] { actions.selection(n); });
+        QObject::connect(e, &QLineEdit::textEdited, panneau, [actions, n] { actions.commentaire(n); });
+        QObject::connect(b, &QWidget::customContextMenuRequested, panneau, [actions, n, b](const QPoint& p) {
+            QMenu menu(b);
+            const QString numero = QString::number(n);
+            menu.addAction(Textes().Texte[289] + " " + numero, b,
+                           [actions, n] { actions.supprimePoints(n); });
+            menu.addAction(Textes().Texte[268] + " " + numero, b, [actions, n] { actions.supprimeEssai(n); });
+            menu.exec(b->mapToGlobal(p));
+        });
+    }
 }

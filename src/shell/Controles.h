@@ -3,6 +3,9 @@
 
 #include <QString>
 
+#include <array>
+#include <functional>
+
 class QLineEdit;
 class QToolButton;
 class QWidget;
@@ -12,3 +15,15 @@ QToolButton* BoutonTexte(const QString& nom, QWidget* parent, bool bascule = fal
 // The title bar: one line holding the work's comment, stored as it is typed, at most 100
 // characters. `edition` receives the line.
 QWidget* BarreTitre(QWidget* parent, QLineEdit*& edition);
+
+// What the test row does when the user acts on test k (1..5).
+struct ActionsEssais {
+    std::function<void(int)> selection;      // button k pressed
+    std::function<void(int)> commentaire;    // comment k typed
+    std::function<void(int)> supprimePoints; // pop-up: every point of test k
+    std::function<void(int)> supprimeEssai;  // pop-up: test k itself
+};
+// Lays the five test buttons (one group) over their comment fields (at most 20 characters) in
+// `panneau`; each button has a pop-up with the two deletions.
+void RangeeEssais(QWidget* panneau, std::array<QToolButton*, 5>& boutons,
+                  std::array<QLineEdit*, 5>& commentaires, const ActionsEssais& actions);

@@ -221,29 +221,9 @@ void TFormTraceCaract::construitBarres() {
 
     PanelANALYSE = new QWidget(barre);
     PanelANALYSE->setObjectName("PanelANALYSE");
-    auto* essais = new QGridLayout(PanelANALYSE);
-    essais->setContentsMargins(0, 0, 0, 0);
-    essais->setHorizontalSpacing(4);
-    essais->setVerticalSpacing(1);
-    for (int k = 0; k < 5; ++k) {
-        Buttoncourbe[k] = BoutonTexte(QString("Buttoncourbe%1").arg(k + 1), PanelANALYSE, true);
-        Buttoncourbe[k]->setAutoExclusive(true);
-        Buttoncourbe[k]->setContextMenuPolicy(Qt::CustomContextMenu);
-        Editcourbe[k] = new QLineEdit(PanelANALYSE);
-        Editcourbe[k]->setObjectName(QString("Editcourbe%1").arg(k + 1));
-        Editcourbe[k]->setMaxLength(20);
-        essais->addWidget(Buttoncourbe[k], 0, k);
-        essais->addWidget(Editcourbe[k], 1, k);
-        connect(Buttoncourbe[k], &QToolButton::clicked, this, [this, k] { ButtoncourbeClick(k + 1); });
-        connect(Editcourbe[k], &QLineEdit::textEdited, this, [this, k] { EditcourbeChange(k + 1); });
-        connect(Buttoncourbe[k], &QWidget::customContextMenuRequested, this, [this, k](const QPoint& p) {
-            QMenu menu(this);
-            const QString n = QString::number(k + 1);
-            menu.addAction(Textes().Texte[289] + " " + n, this, [this, k] { SupprimePoints(k + 1); });
-            menu.addAction(Textes().Texte[268] + " " + n, this, [this, k] { SuppCourbeClick(k + 1); });
-            menu.exec(Buttoncourbe[k]->mapToGlobal(p));
-        });
-    }
+    RangeeEssais(PanelANALYSE, Buttoncourbe, Editcourbe,
+                 {[this](int k) { ButtoncourbeClick(k); }, [this](int k) { EditcourbeChange(k); },
+                  [this](int k) { SupprimePoints(k); }, [this](int k) { SuppCourbeClick(k); }});
     l->addWidget(PanelANALYSE, 1);
 }
 
