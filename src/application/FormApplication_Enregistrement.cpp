@@ -10,6 +10,7 @@
 #include "shell/Fenetres.h"
 #include "shell/Textes.h"
 #include "study/NouvelCaract.h"
+#include "study/TraceCaract.h"
 #include "work/Travail.h"
 
 #include <QComboBox>
@@ -220,20 +221,11 @@ void TFormApplication::ModifieCaract(int n) {
 }
 
 void TFormApplication::SuppCourbeClick(int k) {
-    if (dialogues().question(Textes().Texte[226] + QString::number(k), false) != Dialogues::Reponse::Oui)
-        return;
-    travail().SupprimeEssai(k);
-    Action();
+    if (DemandeSuppressionEssai(travail(), k)) Action();
 }
 
 void TFormApplication::SupprimePoints(int k) {
-    Travail& t = travail();
-    if (k < 1 || k > t.EnteteTravail.NbEssais || t.Essais[k].Entete.DernierPoint() < 0) return;
-    if (dialogues().question(Textes().Texte[227] + QString::number(k), false) != Dialogues::Reponse::Oui)
-        return;
-    t.Essais[k].Entete.DernierPoint() = -1;
-    t.TravailEnregistre = false;
-    Action();
+    if (DemandeSuppressionPoints(travail(), k)) Action();
 }
 
 void TFormApplication::SupprimeTousLesPoints() {

@@ -200,20 +200,11 @@ void TFormTraceCaract::NouvelEssai() {
 }
 
 void TFormTraceCaract::SuppCourbeClick(int k) {
-    if (dialogues().question(Textes().Texte[226] + QString::number(k), false) != Dialogues::Reponse::Oui)
-        return;
-    travail().SupprimeEssai(k);
-    Action();
+    if (DemandeSuppressionEssai(travail(), k)) Action();
 }
 
 void TFormTraceCaract::SupprimePoints(int k) {
-    Travail& t = travail();
-    if (k < 1 || k > t.EnteteTravail.NbEssais || t.Essais[k].Entete.DernierPoint() < 0) return;
-    if (dialogues().question(Textes().Texte[227] + QString::number(k), false) != Dialogues::Reponse::Oui)
-        return;
-    t.Essais[k].Entete.DernierPoint() = -1;
-    t.TravailEnregistre = false;
-    Action();
+    if (DemandeSuppressionPoints(travail(), k)) Action();
 }
 
 void TFormTraceCaract::SupprimeTousLesPoints() {
