@@ -135,7 +135,9 @@ TEST_P(ApplicationBanc, AnOscilloscopeRecordingFollowsTheBar) {
         if (ticks == 20) position = c.nouvellePosition;
         ++ticks;
         if (acq.TimerOscilloTimer() == AcquisitionCaract::Suite::Stop) break;
-        if (ticks == 21) EXPECT_EQ(blocRecu(), blocCalcule(c.nouvellePosition, plage.minimum));
+        if (ticks == 21) {
+            EXPECT_EQ(blocRecu(), blocCalcule(c.nouvellePosition, plage.minimum));
+        }
     }
     const TEssai& e = s.travail->essaiCourant();
     ASSERT_EQ(e.nbPoints(), ticks);

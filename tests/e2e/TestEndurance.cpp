@@ -69,7 +69,9 @@ TEST(Endurance, AnHourOfOscilloscopeRecordingsNeitherGrowsNorDrifts) {
         ++enregistrements;
         // The student empties the test and records again.
         s.travail->Essais[1].Entete.DernierPoint() = -1;
-        if (tick < ticksParHeure) ASSERT_TRUE(acq.entreOscillo());
+        if (tick < ticksParHeure) {
+            ASSERT_TRUE(acq.entreOscillo());
+        }
     }
     acq.stop();
     EXPECT_GT(enregistrements, 600);

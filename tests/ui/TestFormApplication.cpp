@@ -497,7 +497,9 @@ TEST_F(Recording, TheOscilloscopeRecordsOn360SecondsAndTheLoadFollowsTheBar) {
         if (ticks == 10) f().ScrollBarCharge->setValue(f().ScrollBarCharge->value() + 30);
         f().TimerOscilloTimer();
         ++ticks;
-        if (ticks == 11) EXPECT_EQ(blocRecu(), blocAttendu(f().ScrollBarCharge->value()));
+        if (ticks == 11) {
+            EXPECT_EQ(blocRecu(), blocAttendu(f().ScrollBarCharge->value()));
+        }
     }
     EXPECT_EQ(points(), ticks);
     const TEssai& e = travail().essaiCourant();
