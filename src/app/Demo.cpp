@@ -36,6 +36,10 @@ Demo::~Demo() {
                  int(m_banc->banc().etat().motControle));
 }
 
+TBanc& Demo::banc() {
+    return m_banc->banc();
+}
+
 void Demo::suit() {
     const TEnteteEssai& modele = travail().ModeleEssai;
     const int machine = modele.TypeMachine();

@@ -8,6 +8,7 @@
 
 class Liaison;
 class QTimer;
+class TBanc;
 class TBancSimule;
 
 class Demo : public QObject {
@@ -15,6 +16,8 @@ public:
     // Starts the bench; false (with a message on the standard error stream) when it cannot.
     static std::unique_ptr<Demo> demarre(Liaison& liaison);
     ~Demo() override;
+    // The simulated bench: what it received, as its registers and control word show it.
+    TBanc& banc();
 
 private:
     Demo(Liaison& liaison, std::unique_ptr<TBancSimule> banc);
