@@ -26,6 +26,10 @@ Demarrage::Demarrage(bool demo)
       m_liaison(
           std::make_unique<Liaison>(*m_port, *m_reseau, horlogeSysteme(), ConfigGenerale(), travail())) {
     installeDialogues(&m_dialogues);
+    // Only the main menu ends the program, after its question. Qt would otherwise end it as soon
+    // as no window of its own is on view: closing the run screen while the catalogue (a window
+    // of the main menu) shows would quit.
+    QApplication::setQuitOnLastWindowClosed(false);
     m_programme = std::make_unique<Programme>(*m_liaison);
     if (demo) {
         m_demo = Demo::demarre(*m_liaison);

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
+#include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -94,7 +95,7 @@ QStringList nomsFenetres() {
     return l;
 }
 
-QWidget* cliquable(const QList<QWidget*>& racines, const QString& legende) {
+QWidget* trouveCliquable(const QList<QWidget*>& racines, const QString& legende) {
     QString pourquoi;
     QWidget* w = trouve(racines, legende, pourquoi);
     if (!w)
@@ -259,17 +260,27 @@ void Parcours::surveille() {
     occupe = false;
 }
 
+void Parcours::enCours() const {
+    if (programmeFini()) throw EtapeImpossible("the program has ended");
+}
+
+QWidget* Parcours::cliquable(const QString& legende) const {
+    enCours();
+    return trouveCliquable(fenetresAccessibles(), legende);
+}
+
 void Parcours::clique(const QString& legende) {
-    clic(cliquable(fenetresAccessibles(), legende));
+    clic(cliquable(legende));
 }
 
 void Parcours::enfonce(const QString& legende) {
-    auto* b = qobject_cast<QAbstractButton*>(cliquable(fenetresAccessibles(), legende));
+    auto* b = qobject_cast<QAbstractButton*>(cliquable(legende));
     if (!b) throw EtapeImpossible(("\"" + legende + "\" is not a button").toStdString());
     if (!b->isChecked()) clic(b);
 }
 
 void Parcours::clique(QWidget* w, Qt::MouseButton bouton) {
+    enCours();
     QApplication::processEvents();
     if (!w || !w->isVisible() || !w->isEnabled())
         throw EtapeImpossible(QString("%1 cannot be clicked: %2")
@@ -290,6 +301,7 @@ QStringList Parcours::titresMenus() const {
 }
 
 QStringList Parcours::menu(const QStringList& chemin) {
+    enCours();
     QApplication::processEvents();
     QMenuBar* barre = nullptr;
     QAction* titre = nullptr;
@@ -344,7 +356,7 @@ QStringList Parcours::menu(const QStringList& chemin) {
 
 void Parcours::pageBarre(const QString& nom, int fois) {
     for (int i = 0; i < std::abs(fois); ++i) {
-        auto* b = qobject_cast<QScrollBar*>(cliquable(fenetresAccessibles(), nom));
+        auto* b = qobject_cast<QScrollBar*>(cliquable(nom));
         if (!b) throw EtapeImpossible(("\"" + nom + "\" is not a scroll bar").toStdString());
         QStyleOptionSlider o;
         o.initFrom(b);
@@ -367,6 +379,7 @@ void Parcours::pageBarre(const QString& nom, int fois) {
 }
 
 void Parcours::touche(int cle, Qt::KeyboardModifiers modificateurs) {
+    enCours();
     if (!QApplication::activeWindow()) active(fenetresAccessibles().value(0));
     QWidget* cible = QApplication::activeWindow();
     if (!cible) throw EtapeImpossible("no window has the keyboard");
@@ -382,20 +395,36 @@ bool Parcours::attends(const std::function<bool()>& condition, int ms) {
 }
 
 void Parcours::attendsFenetres(const QStringList& noms, int ms) {
+    enCours();
     if (!attends([&] { return nomsFenetres() == noms; }, ms))
         throw EtapeImpossible(QString("windows on view: %1, not %2")
                                   .arg(nomsFenetres().join(", "), noms.join(", "))
                                   .toStdString());
 }
 
-int Parcours::finit(const QString& legende, int ms) {
-    QWidget* w = cliquable(fenetresAccessibles(), legende);
-    QTimer::singleShot(0, w, [w] { clic(w); });
-    QTimer garde;
-    garde.setSingleShot(true);
-    QObject::connect(&garde, &QTimer::timeout, [] { QApplication::exit(-1); });
-    garde.start(ms);
-    return QApplication::exec();
+void Parcours::parcours(const std::function<void()>& etapes) {
+    // The steps run inside the program's event loop, as main() runs it: a quit ends that loop
+    // (and the sentinel loop the steps run in, which tells that the program has ended).
+    QTimer::singleShot(0, [&] {
+        QEventLoop sentinelle;
+        QTimer::singleShot(0, &sentinelle, [&] {
+            m_sentinelle = &sentinelle;
+            try {
+                etapes();
+            } catch (const EtapeImpossible& e) {
+                ADD_FAILURE() << e.what();
+            }
+            m_sentinelle = nullptr;
+            sentinelle.exit();
+        });
+        sentinelle.exec();
+        QApplication::exit();
+    });
+    QApplication::exec();
+}
+
+bool Parcours::programmeFini() const {
+    return m_sentinelle && !m_sentinelle->isRunning();
 }
 
 QStringList Parcours::fenetresVisibles() const {

@@ -20,6 +20,7 @@
 #include <functional>
 #include <memory>
 
+class QEventLoop;
 class QWidget;
 class TBanc;
 class Travail;
@@ -73,9 +74,12 @@ protected:
     bool attends(const std::function<bool()>& condition, int ms = 5000);
     // Waits until exactly these windows are on view; the journey stops when they are not.
     void attendsFenetres(const QStringList& noms, int ms = 3000);
-    // Clicks `legende` while the program's event loop runs, as main() runs it: the loop's exit code
-    // once the program has ended, -1 when it has not within `ms`.
-    int finit(const QString& legende, int ms = 10000);
+    // Runs a journey's steps in the program's event loop, as main() runs it. A step that cannot be
+    // done stops the journey with its reason.
+    void parcours(const std::function<void()>& etapes);
+    // The program has ended: its event loop was told to stop (by the main menu, or by Qt when
+    // the last window closed).
+    bool programmeFini() const;
 
     // What a person sees: the visible windows (their names), a control's state and text.
     QStringList fenetresVisibles() const;
@@ -95,6 +99,9 @@ protected:
 
 private:
     void surveille();
+    // The steps stop once the program has ended: nothing is left to click.
+    void enCours() const;
+    QWidget* cliquable(const QString& legende) const;
 
     QString m_avant;
     QTimer m_surveillant;
@@ -102,6 +109,7 @@ private:
     QPointer<QWidget> m_traitee;
     QElapsedTimer m_attente;
     bool m_menuEnCours = false;
+    QEventLoop* m_sentinelle = nullptr;
 };
 
 // Thrown when a step cannot be done as a person would (the control is missing, hidden or

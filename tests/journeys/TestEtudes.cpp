@@ -57,91 +57,101 @@ protected:
 };
 
 TEST_F(Etude, TwoStudiesByHandSavedOneAfterANewWorkEachHoldTheirPoints) {
-    ouvreEtude();
-    clique("Manuel");
-    point();
-    // No menu command during a recording, by its shortcut either: nothing opens.
-    touche(Qt::Key_O, Qt::ControlModifier);
-    pointSuivant();
-    // The drive applies T = K at the K of the bar.
-    EXPECT_EQ(banc().etat().loi, 2);
-    EXPECT_EQ(banc().etat().k, 200);
-    pointSuivant();
-    clique("Stop");
-    EXPECT_EQ(banc().etat().motControle, 1);
-    enregistreSous("a1");
-    menu({"Fichier", "Nouveau travail"});
-    attendsFenetres({"FormMachine2"});
+    parcours([&] {
+        ouvreEtude();
+        clique("Manuel");
+        point();
+        // No menu command during a recording, by its shortcut either: nothing opens.
+        touche(Qt::Key_O, Qt::ControlModifier);
+        pointSuivant();
+        // The drive applies T = K at the K of the bar.
+        EXPECT_EQ(banc().etat().loi, 2);
+        EXPECT_EQ(banc().etat().k, 200);
+        pointSuivant();
+        clique("Stop");
+        EXPECT_EQ(banc().etat().motControle, 1);
+        enregistreSous("a1");
+        menu({"Fichier", "Nouveau travail"});
+        attendsFenetres({"FormMachine2"});
 
-    ouvreEtude();
-    clique("Manuel");
-    point();
-    pointSuivant();
-    pointSuivant();
-    clique("Stop");
-    EXPECT_TRUE(visible("Essai 1")) << "the points drawn belong to no test";
-    enregistreSous("a2");
-    verifieEtude("a1.MLX2", 3);
-    verifieEtude("a2.MLX2", 3);
+        ouvreEtude();
+        clique("Manuel");
+        point();
+        pointSuivant();
+        pointSuivant();
+        clique("Stop");
+        EXPECT_TRUE(visible("Essai 1")) << "the points drawn belong to no test";
+        enregistreSous("a2");
+        verifieEtude("a1.MLX2", 3);
+        verifieEtude("a2.MLX2", 3);
+    });
 }
 
 TEST_F(Etude, ARisingSweepToItsEndSavedAndOpenedAgainFromTheMainMenuIsTheSameWork) {
-    ouvreEtude();
-    clique("Auto");
-    clique("K ↗");
-    EXPECT_EQ(banc().etat().motControle, (2 << 8) | 5 | 0x4000) << "T = K swept upwards";
-    // The drive sweeps K up in 5 s and down in 1 s; the test row is back once it says so.
-    ASSERT_TRUE(attends([this] { return visible("Essai 1"); }, 15000));
-    EXPECT_EQ(banc().etat().motControle, 1);
-    enregistreSous("c1");
-    clique("Fermer");
-    attendsFenetres({"FormMachine2"});
-    ensuite(Nom("c1.MLX2"));
-    clique("Ouvrir un fichier");
-    attendsFenetres({"FormTraceCaract"});
-    enregistreSous("c2");
+    parcours([&] {
+        ouvreEtude();
+        clique("Auto");
+        clique("K ↗");
+        EXPECT_EQ(banc().etat().motControle, (2 << 8) | 5 | 0x4000) << "T = K swept upwards";
+        // The drive sweeps K up in 5 s and down in 1 s; the test row is back once it says so.
+        ASSERT_TRUE(attends([this] { return visible("Essai 1"); }, 15000));
+        EXPECT_EQ(banc().etat().motControle, 1);
+        enregistreSous("c1");
+        clique("Fermer");
+        attendsFenetres({"FormMachine2"});
+        ensuite(Nom("c1.MLX2"));
+        clique("Ouvrir un fichier");
+        attendsFenetres({"FormTraceCaract"});
+        enregistreSous("c2");
 
-    const auto t = lit("c1.MLX2");
-    ASSERT_EQ(t->EnteteTravail.NbEssais, 1);
-    const TEssai& e = t->Essais[1];
-    ASSERT_GT(e.nbPoints(), 20);
-    EXPECT_LT(e.valeur(2, 0) + 500, e.valeur(2, e.nbPoints() - 1)) << "the torque rises by 5 N.m and more";
-    EXPECT_EQ(octets("c2.MLX2"), octets("c1.MLX2"));
+        const auto t = lit("c1.MLX2");
+        ASSERT_EQ(t->EnteteTravail.NbEssais, 1);
+        const TEssai& e = t->Essais[1];
+        ASSERT_GT(e.nbPoints(), 20);
+        EXPECT_LT(e.valeur(2, 0) + 500, e.valeur(2, e.nbPoints() - 1))
+            << "the torque rises by 5 N.m and more";
+        EXPECT_EQ(octets("c2.MLX2"), octets("c1.MLX2"));
+    });
 }
 
 TEST_F(Etude, TheLanguageChangedToEnglishWithThePlotWindowOpenTranslatesItsMenusAndPopUps) {
-    ouvreEtude();
-    ensuite(Suite({Clic("Anglais"), Clic("OK")}));
-    menu({"Configuration", "Configuration matérielle"});
-    attendsFenetres({"FormTraceCaract"});
+    parcours([&] {
+        ouvreEtude();
+        ensuite(Suite({Clic("Anglais"), Clic("OK")}));
+        menu({"Configuration", "Configuration matérielle"});
+        attendsFenetres({"FormTraceCaract"});
 
-    EXPECT_EQ(titresMenus(), (QStringList{"File", "Edition", "Configuration", "?"}));
-    EXPECT_TRUE(visible("Manual"));
-    QStringList entrees;
-    ensuite(LitEntrees(entrees));
-    clique(controle("CaractMachine1/PaintBox1"), Qt::RightButton);
-    EXPECT_EQ(entrees, (QStringList{"Suppression point", "Suppression all point", "New test",
-                                    "Modification of the characteristic", "Copy  characteristic",
-                                    "Copy selected test values"}));
-    EXPECT_EQ(controle("CaractMachine1/ZoomX")->toolTip(), "Scale variation in abscisse");
-    EXPECT_EQ(menu({"File"}), (QStringList{"Open", "Register", "Register under", "New task",
-                                           "Printer configuration", "Print", "Quit"}));
+        EXPECT_EQ(titresMenus(), (QStringList{"File", "Edition", "Configuration", "?"}));
+        EXPECT_TRUE(visible("Manual"));
+        QStringList entrees;
+        ensuite(LitEntrees(entrees));
+        clique(controle("CaractMachine1/PaintBox1"), Qt::RightButton);
+        EXPECT_EQ(entrees, (QStringList{"Suppression point", "Suppression all point", "New test",
+                                        "Modification of the characteristic", "Copy  characteristic",
+                                        "Copy selected test values"}));
+        EXPECT_EQ(controle("CaractMachine1/ZoomX")->toolTip(), "Scale variation in abscisse");
+        EXPECT_EQ(menu({"File"}), (QStringList{"Open", "Register", "Register under", "New task",
+                                               "Printer configuration", "Print", "Quit"}));
+    });
 }
 
 TEST_F(Etude, QuittingWithPointsNotSavedAsksSavesOnYesAndEndsWithTheDriveToldSo) {
-    ouvreEtude();
-    clique("Manuel");
-    pointSuivant();
-    pointSuivant();
-    clique("Stop");
-    clique("Fermer");
-    attendsFenetres({"FormMachine2"});
-    ensuite(Clic("Oui"));
-    ensuite(Nom("f1"));
-    EXPECT_EQ(finit("Quitter"), 0);
-    EXPECT_EQ(fenetresVisibles(), QStringList{});
-    EXPECT_EQ(banc().etat().motControle, 0);
-    verifieEtude("f1.MLX2", 2);
+    parcours([&] {
+        ouvreEtude();
+        clique("Manuel");
+        pointSuivant();
+        pointSuivant();
+        clique("Stop");
+        clique("Fermer");
+        attendsFenetres({"FormMachine2"});
+        ensuite(Clic("Oui"));
+        ensuite(Nom("f1"));
+        clique("Quitter");
+        EXPECT_TRUE(attends([this] { return programmeFini(); }, 3000));
+        EXPECT_EQ(fenetresVisibles(), QStringList{});
+        EXPECT_EQ(banc().etat().motControle, 0);
+        verifieEtude("f1.MLX2", 2);
+    });
 }
 
 } // namespace

@@ -46,25 +46,27 @@ void caseFermeture(QWidget* w) {
 class Fermeture : public Parcours, public testing::WithParamInterface<std::tuple<Fenetre, Facon>> {};
 
 TEST_P(Fermeture, EveryWayOutOfAWindowOfTheMainMenuShowsTheMainMenuAgain) {
-    const auto& [fenetre, facon] = GetParam();
-    Geste sortie = facon == Facon::Echap    ? Touche(Qt::Key_Escape)
-                   : facon == Facon::Bouton ? Clic(fenetre.bouton)
-                                            : Geste(caseFermeture);
-    if (fenetre.modale)
-        ensuite(Suite({[nom = fenetre.nom](QWidget* w) { EXPECT_EQ(w->objectName(), nom); }, sortie}));
-    for (const QString& c : fenetre.ouverture)
-        c.startsWith(u'+') ? enfonce(c.mid(1)) : clique(c);
-    if (!fenetre.modale) {
-        ASSERT_EQ(fenetresVisibles(), QStringList{fenetre.nom});
-        QWidget* w = QApplication::activeWindow();
-        ASSERT_TRUE(w && w->objectName() == fenetre.nom);
-        if (facon == Facon::Echap)
-            touche(Qt::Key_Escape);
-        else
-            sortie(w);
-    }
-    EXPECT_TRUE(attends([this] { return fenetresVisibles() == QStringList{"FormMachine2"}; }, 1000))
-        << "windows on view: " << fenetresVisibles().join(", ").toStdString();
+    parcours([&] {
+        const auto& [fenetre, facon] = GetParam();
+        Geste sortie = facon == Facon::Echap    ? Touche(Qt::Key_Escape)
+                       : facon == Facon::Bouton ? Clic(fenetre.bouton)
+                                                : Geste(caseFermeture);
+        if (fenetre.modale)
+            ensuite(Suite({[nom = fenetre.nom](QWidget* w) { EXPECT_EQ(w->objectName(), nom); }, sortie}));
+        for (const QString& c : fenetre.ouverture)
+            c.startsWith(u'+') ? enfonce(c.mid(1)) : clique(c);
+        if (!fenetre.modale) {
+            ASSERT_EQ(fenetresVisibles(), QStringList{fenetre.nom});
+            QWidget* w = QApplication::activeWindow();
+            ASSERT_TRUE(w && w->objectName() == fenetre.nom);
+            if (facon == Facon::Echap)
+                touche(Qt::Key_Escape);
+            else
+                sortie(w);
+        }
+        EXPECT_TRUE(attends([this] { return fenetresVisibles() == QStringList{"FormMachine2"}; }, 1000))
+            << "windows on view: " << fenetresVisibles().join(", ").toStdString();
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(Parcours, Fermeture,
