@@ -13,6 +13,7 @@
 #include <QDirIterator>
 #include <QEventLoop>
 #include <QFile>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -248,7 +249,7 @@ void Parcours::surveille() {
         // Time enough for any window a journey means to answer: this one nobody expected.
         if (m_attente.elapsed() > 1500) {
             m_traitee = w;
-            echoue(w, "The program opened a window nobody expected");
+            echoue(w, "After " + m_etape + ", the program opened a window nobody expected");
         }
     } else if (w->isActiveWindow() || m_attente.elapsed() > 300) {
         m_traitee = w;
@@ -270,10 +271,12 @@ QWidget* Parcours::cliquable(const QString& legende) const {
 }
 
 void Parcours::clique(const QString& legende) {
+    m_etape = "a click on \"" + legende + "\"";
     clic(cliquable(legende));
 }
 
 void Parcours::enfonce(const QString& legende) {
+    m_etape = "a click on \"" + legende + "\"";
     auto* b = qobject_cast<QAbstractButton*>(cliquable(legende));
     if (!b) throw EtapeImpossible(("\"" + legende + "\" is not a button").toStdString());
     if (!b->isChecked()) clic(b);
@@ -301,6 +304,7 @@ QStringList Parcours::titresMenus() const {
 }
 
 QStringList Parcours::menu(const QStringList& chemin) {
+    m_etape = "the menu entry \"" + chemin.join(" > ") + "\"";
     enCours();
     QApplication::processEvents();
     QMenuBar* barre = nullptr;
@@ -355,6 +359,7 @@ QStringList Parcours::menu(const QStringList& chemin) {
 }
 
 void Parcours::pageBarre(const QString& nom, int fois) {
+    m_etape = "a click on the scroll bar \"" + nom + "\"";
     for (int i = 0; i < std::abs(fois); ++i) {
         auto* b = qobject_cast<QScrollBar*>(cliquable(nom));
         if (!b) throw EtapeImpossible(("\"" + nom + "\" is not a scroll bar").toStdString());
@@ -379,6 +384,7 @@ void Parcours::pageBarre(const QString& nom, int fois) {
 }
 
 void Parcours::touche(int cle, Qt::KeyboardModifiers modificateurs) {
+    m_etape = "the key " + QKeySequence(int(modificateurs) | cle).toString();
     enCours();
     if (!QApplication::activeWindow()) active(fenetresAccessibles().value(0));
     QWidget* cible = QApplication::activeWindow();

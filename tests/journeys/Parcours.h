@@ -110,6 +110,7 @@ private:
     QElapsedTimer m_attente;
     bool m_menuEnCours = false;
     QEventLoop* m_sentinelle = nullptr;
+    QString m_etape; // the last step, for the messages
 };
 
 // Thrown when a step cannot be done as a person would (the control is missing, hidden or

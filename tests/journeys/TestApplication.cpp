@@ -58,6 +58,8 @@ TEST_F(Parcours, ThePumpRunByHandAndAgainstTimeIsSavedWholeAndOpensAgainFromTheM
             EXPECT_EQ(curseurX->text(), vitesse->text());
             clique("Point");
         }
+        // No menu command during a recording, by its shortcut either: nothing opens.
+        touche(Qt::Key_O, Qt::ControlModifier);
         clique("Stop");
 
         menu({"Edition", "Nouvel essai"});
@@ -78,7 +80,7 @@ TEST_F(Parcours, ThePumpRunByHandAndAgainstTimeIsSavedWholeAndOpensAgainFromTheM
         const TEssai& oscillo = t->Essais[2];
         EXPECT_EQ(manuel.Entete.TypeCharge(), Pompe);
         EXPECT_EQ(manuel.nbPoints(), 3);
-        EXPECT_GE(oscillo.nbPoints(), 40);
+        EXPECT_GE(oscillo.nbPoints(), 20);
         for (int k = 1; k < oscillo.nbPoints(); ++k)
             EXPECT_GT(oscillo.valeur(11, k), oscillo.valeur(11, k - 1)) << "time of point " << k;
         verifieColonnesApplication(manuel, 2);
