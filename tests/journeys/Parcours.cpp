@@ -79,12 +79,9 @@ QWidget* trouve(const QList<QWidget*>& racines, const QString& legende, QString&
     QApplication::processEvents();
     const QList<QWidget*> tous = candidats(racines, legende);
     for (QWidget* w : tous)
-        if (w->isVisible()) {
-            if (w->isEnabled()) return w;
-            pourquoi = "disabled";
-            return nullptr;
-        }
-    pourquoi = tous.isEmpty() ? "not there" : "hidden";
+        if (w->isVisible() && w->isEnabled()) return w;
+    const bool vu = std::any_of(tous.begin(), tous.end(), [](QWidget* w) { return w->isVisible(); });
+    pourquoi = vu ? "disabled" : tous.isEmpty() ? "not there" : "hidden";
     return nullptr;
 }
 
@@ -232,19 +229,18 @@ void Parcours::TearDown() {
 }
 
 void Parcours::surveille() {
-    static bool occupe = false;
-    if (occupe) return;
+    if (m_occupe) return;
     if (m_traitee && !m_traitee->isVisible()) m_traitee = nullptr;
     QWidget* w = QApplication::activePopupWidget();
     // The menus a journey opens from a menu bar are its own clicks, not the program's windows.
-    if (auto* m = qobject_cast<QMenu*>(w); m && !m->isModal() && m_menuEnCours) return;
+    if (m_menuEnCours && qobject_cast<QMenu*>(w)) return;
     if (!w) w = QApplication::activeModalWidget();
     if (!w || w == m_traitee || !w->isVisible()) {
         m_attente.invalidate();
         return;
     }
     if (!m_attente.isValid()) m_attente.start();
-    occupe = true;
+    m_occupe = true;
     if (m_gestes.empty()) {
         // Time enough for any window a journey means to answer: this one nobody expected.
         if (m_attente.elapsed() > 1500) {
@@ -258,7 +254,7 @@ void Parcours::surveille() {
         m_gestes.pop_front();
         g(w);
     }
-    occupe = false;
+    m_occupe = false;
 }
 
 void Parcours::enCours() const {
@@ -436,12 +432,6 @@ bool Parcours::programmeFini() const {
 QStringList Parcours::fenetresVisibles() const {
     QApplication::processEvents();
     return nomsFenetres();
-}
-
-QWidget* Parcours::fenetre(const QString& nom) const {
-    for (QWidget* w : fenetresAccessibles())
-        if (w->objectName() == nom) return w;
-    throw EtapeImpossible(("no window " + nom + " on view").toStdString());
 }
 
 QWidget* Parcours::controle(const QString& legende) const {

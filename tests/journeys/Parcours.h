@@ -19,6 +19,9 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <ostream>
+#include <stdexcept>
+#include <vector>
 
 class QEventLoop;
 class QWidget;
@@ -77,13 +80,11 @@ protected:
     // Runs a journey's steps in the program's event loop, as main() runs it. A step that cannot be
     // done stops the journey with its reason.
     void parcours(const std::function<void()>& etapes);
-    // The program has ended: its event loop was told to stop (by the main menu, or by Qt when
-    // the last window closed).
+    // The program has ended: its event loop was told to stop.
     bool programmeFini() const;
 
     // What a person sees: the visible windows (their names), a control's state and text.
     QStringList fenetresVisibles() const;
-    QWidget* fenetre(const QString& nom) const;
     // The visible control of that caption or name; the journey stops when there is none.
     QWidget* controle(const QString& legende) const;
     bool visible(const QString& legende) const;
@@ -109,6 +110,7 @@ private:
     QPointer<QWidget> m_traitee;
     QElapsedTimer m_attente;
     bool m_menuEnCours = false;
+    bool m_occupe = false; // a gesture is under way
     QEventLoop* m_sentinelle = nullptr;
     QString m_etape; // the last step, for the messages
 };
