@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vimra");
-    QApplication::setApplicationDisplayName("Vimra_2");
+    // No display name: Qt would append it to every window's caption.
     QApplication::setApplicationVersion("1.7");
     QApplication::setOrganizationName("Vimra");
 
