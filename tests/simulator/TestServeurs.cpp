@@ -163,8 +163,7 @@ TEST(ServeurPty, ModelOneTakesTheZeroByteAndRepliesInTheStandardLayout) {
     EXPECT_TRUE(CrcValide(r));
     // Functions 6 and 23 take the zero byte in each address; the replies stay standard.
     const Octets un6{0x06, 0x07, 0x25, 0x00, 0x2A};
-    Octets echo{0x01};
-    echo.insert(echo.end(), un6.begin(), un6.end());
+    Octets echo{0x01, 0x06, 0x07, 0x25, 0x00, 0x2A}; // the request, echoed in the standard layout
     AjouteCrc(echo);
     EXPECT_EQ(l.echange(RequeteRtu(un6, 1)), echo);
     const Octets lecture23{0x17, 0x07, 0x25, 0x00, 0x01, 0x07, 0x7F, 0x00, 0x01, 0x02, 0x01, 0xF4};
