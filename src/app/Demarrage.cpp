@@ -16,31 +16,33 @@
 
 void NommeApplication() {
     QApplication::setApplicationName("Vimra");
-    QApplication::setApplicationDisplayName("Vimra_2");
+    // No display name: Qt would append it to every window's caption.
     QApplication::setApplicationVersion("1.7");
     QApplication::setOrganizationName("Vimra");
 }
 
+// In demo mode the link's port is the bench's.
 Demarrage::Demarrage(bool demo)
-    : m_port(creePortSerieSysteme()), m_reseau(creeBibliothequeModbusTcp()),
-      m_liaison(
-          std::make_unique<Liaison>(*m_port, *m_reseau, horlogeSysteme(), ConfigGenerale(), travail())) {
+    : m_demo(demo ? std::make_unique<Demo>() : nullptr), m_port(m_demo ? nullptr : creePortSerieSysteme()),
+      m_reseau(creeBibliothequeModbusTcp()),
+      m_liaison(std::make_unique<Liaison>(m_demo ? m_demo->port() : *m_port, *m_reseau, horlogeSysteme(),
+                                          ConfigGenerale(), travail())) {
     installeDialogues(&m_dialogues);
     // Only the main menu ends the program, after its question. Qt would otherwise end it as soon
     // as no window of its own is on view: closing the run screen while the catalogue (a window
     // of the main menu) shows would quit.
     QApplication::setQuitOnLastWindowClosed(false);
     m_programme = std::make_unique<Programme>(*m_liaison);
-    if (demo) {
-        m_demo = Demo::demarre(*m_liaison);
-        m_pret = m_demo != nullptr;
-    }
+    // The bench starts once the main menu has read the settings.
+    if (m_demo) m_pret = m_demo->demarre(*m_liaison);
 }
 
 Demarrage::~Demarrage() {
-    // The bench says what it last received once the windows have said goodbye to it.
-    m_demo.reset();
+    // The windows say goodbye to the bench, the link that holds the bench's port goes, then the
+    // bench says what it last received.
     m_programme.reset();
+    m_liaison.reset();
+    m_demo.reset();
     installeDialogues(nullptr);
 }
 

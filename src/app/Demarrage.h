@@ -35,10 +35,10 @@ public:
 
 private:
     DialoguesQt m_dialogues;
+    std::unique_ptr<Demo> m_demo;
     std::unique_ptr<PortSerie> m_port;
     std::unique_ptr<BibliothequeReseau> m_reseau;
     std::unique_ptr<Liaison> m_liaison;
     std::unique_ptr<Programme> m_programme;
-    std::unique_ptr<Demo> m_demo;
     bool m_pret = true;
 };
