@@ -1,7 +1,7 @@
 // Works on disk and on the clipboard: a full work (five tests of 2001 points) written and read in
 // both layouts against a plain write and read of the same bytes, and the text of all its values.
 #include "Rapport.h"
-#include "shell/Dialogues.h"
+#include "socle/Dialogues.h"
 #include "work/CopieValeurs.h"
 #include "work/FichierTravail.h"
 #include "work/Travail.h"

@@ -8,7 +8,7 @@
 #include "link/Liaison.h"
 #include "link/ModbusRtu.h"
 #include "link/PortSerie.h"
-#include "shell/ConfigGenerale.h"
+#include "socle/ConfigGenerale.h"
 #include "simulator/BancSimule.h"
 #include "work/Travail.h"
 

@@ -1,14 +1,14 @@
 #include "Demarrage.h"
 
 #include "Demo.h"
+#include "commun/Fenetres.h"
 #include "link/BibliothequeReseau.h"
 #include "link/Horloge.h"
 #include "link/Liaison.h"
 #include "link/PortSerie.h"
-#include "shell/ConfigGenerale.h"
-#include "shell/Fenetres.h"
 #include "shell/FormMachine2.h"
 #include "shell/Programme.h"
+#include "socle/ConfigGenerale.h"
 #include "work/Travail.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 // link, every window and, in demo mode, the simulated bench inside the process. main() starts the
 // program through it, and so do the journey tests.
 
-#include "shell/DialoguesQt.h"
+#include "socle/DialoguesQt.h"
 
 #include <memory>
 

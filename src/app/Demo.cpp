@@ -2,7 +2,7 @@
 
 #include "link/Liaison.h"
 #include "link/PortSerie.h"
-#include "shell/ConfigGenerale.h"
+#include "socle/ConfigGenerale.h"
 #include "work/Travail.h"
 
 #ifdef Q_OS_UNIX

@@ -1,8 +1,8 @@
 // Vimra: builds the windows and runs the event loop.
 #include "Demarrage.h"
 #include "Signaux.h"
-#include "shell/Aide.h"
-#include "shell/Fenetres.h"
+#include "commun/Aide.h"
+#include "commun/Fenetres.h"
 #include "shell/FormMachine2.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "CatalogueKorlan.h"
 
 #include "ConfigApplication.h"
-#include "shell/ImageJpeg.h"
-#include "shell/Textes.h"
+#include "socle/ImageJpeg.h"
+#include "socle/Textes.h"
 
 #include <QDir>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "ChargeApplication.h"
 
 #include "link/Liaison.h"
-#include "shell/ConfigGenerale.h"
+#include "socle/ConfigGenerale.h"
 #include "work/Travail.h"
 
 ChargeApplication::ChargeApplication(Liaison& liaison, Travail& travail, TConfigGenerale& config)

@@ -3,10 +3,10 @@
 #include "ConfigApplication.h"
 #include "FormApplication.h"
 #include "FormKorlan.h"
-#include "shell/DialoguesFichiers.h"
-#include "shell/Fenetres.h"
-#include "shell/Pictogrammes.h"
-#include "shell/Textes.h"
+#include "commun/Fenetres.h"
+#include "socle/DialoguesFichiers.h"
+#include "socle/Pictogrammes.h"
+#include "socle/Textes.h"
 #include "work/Travail.h"
 
 #include <QButtonGroup>

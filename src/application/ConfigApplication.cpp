@@ -1,13 +1,13 @@
 #include "ConfigApplication.h"
-#include "work/FichierAtomique.h"
+#include "socle/FichierAtomique.h"
 
 #include "Pompes.h"
-#include "shell/Dialogues.h"
-#include "shell/ImageJpeg.h"
-#include "shell/Textes.h"
+#include "socle/Dialogues.h"
+#include "socle/ImageJpeg.h"
+#include "socle/Octets.h"
+#include "socle/Textes.h"
 #include "work/Entier32.h"
 #include "work/Format.h"
-#include "work/Octets.h"
 #include "work/Travail.h"
 
 #include <QDir>

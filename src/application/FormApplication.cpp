@@ -3,14 +3,14 @@
 // parameters.
 #include "FormApplication.h"
 
-#include "application/AideCablage.h"
 #include "application/VisualisationPDF.h"
+#include "commun/AideCablage.h"
+#include "commun/Controles.h"
+#include "commun/Fenetres.h"
 #include "graph/CaractMachine.h"
 #include "link/Liaison.h"
-#include "shell/ConfigGenerale.h"
-#include "shell/Controles.h"
-#include "shell/Fenetres.h"
-#include "shell/Textes.h"
+#include "socle/ConfigGenerale.h"
+#include "socle/Textes.h"
 #include "study/FormVisuApp.h"
 #include "work/Travail.h"
 

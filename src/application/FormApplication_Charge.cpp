@@ -2,19 +2,18 @@
 // followed every 100 ms and stopped, the configuration, the coupling, the keys and the closing.
 #include "FormApplication.h"
 
-#include "AideCablage.h"
 #include "ConfigurationApplication.h"
 #include "FormKorlan.h"
 #include "VisualisationPDF.h"
+#include "commun/AideCablage.h"
 
+#include "commun/Fenetres.h"
 #include "graph/CaractMachine.h"
 #include "link/Liaison.h"
-#include "shell/ConfigGenerale.h"
-#include "shell/Dialogues.h"
-#include "shell/Dossiers.h"
-#include "shell/Fenetres.h"
-#include "shell/FormMachine2.h"
-#include "shell/Textes.h"
+#include "socle/ConfigGenerale.h"
+#include "socle/Dialogues.h"
+#include "socle/Dossiers.h"
+#include "socle/Textes.h"
 #include "study/FormVisuApp.h"
 #include "work/Format.h"
 #include "work/Travail.h"
@@ -316,8 +315,7 @@ void TFormApplication::closeEvent(QCloseEvent* e) {
     for (QWidget* aide : std::initializer_list<QWidget*>{f.FormVisualisationPDF, f.FormAideCablage})
         if (aide && aide->isVisible()) aide->close();
     // Back to the catalogue the application was chosen in.
-    QWidget* suivant =
-        f.FormKorlan ? static_cast<QWidget*>(f.FormKorlan) : static_cast<QWidget*>(f.FormMachine2);
+    QWidget* suivant = f.FormKorlan ? static_cast<QWidget*>(f.FormKorlan) : f.MenuPrincipal;
     if (suivant) suivant->show();
     e->accept();
 }

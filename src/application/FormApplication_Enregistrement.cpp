@@ -2,13 +2,13 @@
 // demand or against time with the oscilloscope while the load keeps running.
 #include "FormApplication.h"
 
+#include "commun/Controles.h"
+#include "commun/Fenetres.h"
 #include "graph/CaractMachine.h"
 #include "link/Liaison.h"
-#include "shell/ConfigGenerale.h"
-#include "shell/Controles.h"
-#include "shell/Dialogues.h"
-#include "shell/Fenetres.h"
-#include "shell/Textes.h"
+#include "socle/ConfigGenerale.h"
+#include "socle/Dialogues.h"
+#include "socle/Textes.h"
 #include "study/NouvelCaract.h"
 #include "study/TraceCaract.h"
 #include "work/Travail.h"

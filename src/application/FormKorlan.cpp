@@ -1,12 +1,12 @@
 #include "FormKorlan.h"
 
-#include "Avertissements.h"
 #include "ConfigApplication.h"
 #include "ConfigurationApplication.h"
 #include "FormApplication.h"
-#include "shell/Dossiers.h"
-#include "shell/Fenetres.h"
-#include "shell/Textes.h"
+#include "commun/Avertissements.h"
+#include "commun/Fenetres.h"
+#include "socle/Dossiers.h"
+#include "socle/Textes.h"
 #include "work/Travail.h"
 
 #include <QCloseEvent>

@@ -1,12 +1,12 @@
 #include "VisualisationPDF.h"
 
 #include "ConfigurationApplication.h"
-#include "DocumentsAide.h"
 #include "FormApplication.h"
-#include "shell/ConfigGenerale.h"
-#include "shell/Dossiers.h"
-#include "shell/Fenetres.h"
-#include "shell/Textes.h"
+#include "commun/DocumentsAide.h"
+#include "commun/Fenetres.h"
+#include "socle/ConfigGenerale.h"
+#include "socle/Dossiers.h"
+#include "socle/Textes.h"
 #include "work/Travail.h"
 
 #include <QHBoxLayout>

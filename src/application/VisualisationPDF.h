@@ -1,7 +1,7 @@
 #pragma once
 // The help sheet of the current application, kept above the other windows while it is open.
 
-#include "VisionneusePdf.h"
+#include "commun/VisionneusePdf.h"
 
 class TFormVisualisationPDF : public TFenetreDocument {
     Q_OBJECT

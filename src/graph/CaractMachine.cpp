@@ -2,8 +2,8 @@
 
 #include "CaractTravail.h"
 #include "ProprietaireGraphe.h"
-#include "shell/ConfigGenerale.h"
-#include "shell/Textes.h"
+#include "socle/ConfigGenerale.h"
+#include "socle/Textes.h"
 #include "work/Format.h"
 #include "work/Travail.h"
 

@@ -5,7 +5,7 @@
 
 #include "graph/Courbe.h"
 #include "graph/CurseurXor.h"
-#include "shell/Textes.h"
+#include "socle/Textes.h"
 
 #include <QColor>
 #include <QFont>

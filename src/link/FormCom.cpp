@@ -3,10 +3,10 @@
 #include "Liaison.h"
 #include "ListePorts.h"
 #include "PortSerie.h"
-#include "shell/ConfigGenerale.h"
-#include "shell/Dialogues.h"
-#include "shell/Dossiers.h"
-#include "shell/Textes.h"
+#include "socle/ConfigGenerale.h"
+#include "socle/Dialogues.h"
+#include "socle/Dossiers.h"
+#include "socle/Textes.h"
 #include "work/Travail.h"
 
 #include <QApplication>

@@ -1,11 +1,9 @@
 #include "FormVisualisation.h"
 
 #include "Liaison.h"
-#include "shell/ConfigGenerale.h"
-#include "shell/Fenetres.h"
-#include "study/FormChoixCaract.h"
-#include "shell/Textes.h"
-#include "study/DefinitionCaract.h"
+#include "socle/ConfigGenerale.h"
+#include "socle/Textes.h"
+#include "work/DefinitionCaract.h"
 #include "work/Format.h"
 #include "work/Travail.h"
 
@@ -213,7 +211,7 @@ void TFormVisualisation::hideEvent(QHideEvent* e) {
 void TFormVisualisation::FormShow() {
     if (m_ouverte) return;
     m_ouverte = true;
-    if (QWidget* choix = fenetres().FormChoixCaract) choix->hide();
+    if (FenetreChoix) FenetreChoix->hide();
     const auto& t = Textes().Texte;
     setWindowTitle(t[346]);
     ScrollBarK->setToolTip(t[335]);
@@ -267,7 +265,7 @@ void TFormVisualisation::FormClose() {
     m_ouverte = false;
     TimerA->stop();
     m_liaison.EmissionControle(1);
-    if (QWidget* choix = fenetres().FormChoixCaract) choix->show();
+    if (FenetreChoix) FenetreChoix->show();
 }
 
 void TFormVisualisation::ButtonCloseClick() {

@@ -43,6 +43,10 @@ class TFormVisualisation : public QDialog {
 public:
     explicit TFormVisualisation(Liaison& liaison, QWidget* parent = nullptr);
 
+    // The window the view was opened from, hidden while the view is up and shown again after it; the
+    // program sets it when it creates its windows.
+    QWidget* FenetreChoix = nullptr;
+
     void FormShow();
     void FormClose();
     void ButtonCloseClick();

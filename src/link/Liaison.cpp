@@ -3,9 +3,9 @@
 #include "Horloge.h"
 #include "ModbusRtu.h"
 #include "PortSerie.h"
-#include "shell/ConfigGenerale.h"
-#include "shell/Dialogues.h"
-#include "shell/Textes.h"
+#include "socle/ConfigGenerale.h"
+#include "socle/Dialogues.h"
+#include "socle/Textes.h"
 #include "work/Travail.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "ListePorts.h"
 
-#include "shell/Dialogues.h"
+#include "socle/Dialogues.h"
 
 #include <QDir>
 #include <QSerialPortInfo>

@@ -1,15 +1,15 @@
 #include "Programme.h"
 
-#include "Fenetres.h"
 #include "FormMachine2.h"
-#include "application/AboutBox.h"
-#include "application/AideCablage.h"
-#include "application/Avertissements.h"
 #include "application/ChoixMachine.h"
 #include "application/ConfigurationApplication.h"
 #include "application/FormApplication.h"
 #include "application/FormKorlan.h"
 #include "application/VisualisationPDF.h"
+#include "commun/AboutBox.h"
+#include "commun/AideCablage.h"
+#include "commun/Avertissements.h"
+#include "commun/Fenetres.h"
 #include "link/FormCom.h"
 #include "link/FormVisualisation.h"
 #include "study/FormCalibreCourant.h"
@@ -25,6 +25,7 @@ Programme::Programme(Liaison& liaison) {
     f.FormMachine2 = new TFormMachine2(liaison);
     f.ordre.push_back("FormMachine2");
     QWidget* menu = f.FormMachine2;
+    f.MenuPrincipal = menu;
     const auto vide = [&f, menu](QWidget*& place, const char* nom) {
         place = new FenetreVide(nom, menu);
         f.ordre.push_back(nom);
@@ -37,6 +38,7 @@ Programme::Programme(Liaison& liaison) {
     f.ordre.push_back("FormVisualisation");
     f.FormChoixCaract = new TFormChoixCaract(menu);
     f.ordre.push_back("FormChoixCaract");
+    f.FormVisualisation->FenetreChoix = f.FormChoixCaract;
     f.FormTrierPoints = new TFormTrierPoints(menu);
     f.ordre.push_back("FormTrierPoints");
     f.FormCalibreCourant = new TFormCalibreCourant(menu);

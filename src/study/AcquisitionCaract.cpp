@@ -1,7 +1,7 @@
 #include "AcquisitionCaract.h"
 
 #include "link/Liaison.h"
-#include "shell/ConfigGenerale.h"
+#include "socle/ConfigGenerale.h"
 #include "work/Entier32.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "CaractCharge.h"
 
-#include "shell/ConfigGenerale.h"
-#include "shell/Textes.h"
+#include "socle/ConfigGenerale.h"
+#include "socle/Textes.h"
 #include "work/Entier32.h"
 #include "work/Travail.h"
 

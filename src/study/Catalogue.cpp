@@ -1,8 +1,8 @@
 #include "Catalogue.h"
 
-#include "shell/ImageJpeg.h"
-#include "shell/Textes.h"
-#include "work/Octets.h"
+#include "socle/ImageJpeg.h"
+#include "socle/Octets.h"
+#include "socle/Textes.h"
 
 #include <QDir>
 #include <QFile>

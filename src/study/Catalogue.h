@@ -3,7 +3,7 @@
 // law chosen for a study. One catalogue file per language beside the program (4060 bytes: 7
 // groups of 6 entries), read once at start-up and never written by the program.
 
-#include "shell/Cp1252.h"
+#include "socle/Cp1252.h"
 
 #include <QByteArray>
 #include <QImage>

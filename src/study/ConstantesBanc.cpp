@@ -1,7 +1,7 @@
 #include "ConstantesBanc.h"
 
 #include "link/Visualisation.h"
-#include "shell/ConfigGenerale.h"
+#include "socle/ConfigGenerale.h"
 #include "work/Entier32.h"
 
 #include <cmath>

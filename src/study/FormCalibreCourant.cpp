@@ -2,7 +2,7 @@
 
 #include "BoutonsCalibre.h"
 #include "TriPoints.h"
-#include "shell/Textes.h"
+#include "socle/Textes.h"
 #include "work/Travail.h"
 
 #include <QButtonGroup>

@@ -5,13 +5,12 @@
 #include "FormVisuApp.h"
 #include "NouvelCaract.h"
 #include "PanelCaract.h"
-#include "application/Avertissements.h"
+#include "commun/Avertissements.h"
+#include "commun/Fenetres.h"
 #include "link/FormVisualisation.h"
 #include "link/Visualisation.h"
-#include "shell/ConfigGenerale.h"
-#include "shell/Fenetres.h"
-#include "shell/FormMachine2.h"
-#include "shell/Textes.h"
+#include "socle/ConfigGenerale.h"
+#include "socle/Textes.h"
 #include "work/Travail.h"
 
 #include <QButtonGroup>
@@ -275,6 +274,7 @@ void TFormChoixCaract::ButtonEtudeCaractClick() {
 
 // Every way of closing ends here: "Fermer", the close box (through reject) and Escape.
 void TFormChoixCaract::done(int resultat) {
-    if (!fenetres().FormTraceCaract->isVisible() && fenetres().FormMachine2) fenetres().FormMachine2->show();
+    if (!fenetres().FormTraceCaract->isVisible() && fenetres().MenuPrincipal)
+        fenetres().MenuPrincipal->show();
     QDialog::done(resultat);
 }

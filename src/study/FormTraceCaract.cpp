@@ -2,16 +2,15 @@
 
 #include "FormChoixCaract.h"
 #include "TraceCaract.h"
-#include "application/AboutBox.h"
-#include "application/AideCablage.h"
+#include "commun/AboutBox.h"
+#include "commun/AideCablage.h"
+#include "commun/Controles.h"
+#include "commun/Fenetres.h"
 #include "graph/CaractMachine.h"
 #include "link/Liaison.h"
-#include "shell/ConfigGenerale.h"
-#include "shell/Controles.h"
-#include "shell/Fenetres.h"
-#include "shell/FormMachine2.h"
-#include "shell/Textes.h"
-#include "study/DefinitionCaract.h"
+#include "socle/ConfigGenerale.h"
+#include "socle/Textes.h"
+#include "work/DefinitionCaract.h"
 #include "work/Format.h"
 #include "work/Travail.h"
 
@@ -529,6 +528,6 @@ void TFormTraceCaract::closeEvent(QCloseEvent* e) {
         TimerOscillo->isActive())
         m_acq.resetAcquisition();
     if (QWidget* a = fenetres().FormAideCablage) a->close();
-    if (fenetres().FormMachine2) fenetres().FormMachine2->show();
+    if (fenetres().MenuPrincipal) fenetres().MenuPrincipal->show();
     e->accept();
 }

@@ -2,10 +2,10 @@
 #include "FormTraceCaract.h"
 
 #include "TraceCaract.h"
+#include "commun/Controles.h"
 #include "graph/CaractMachine.h"
-#include "shell/Controles.h"
-#include "shell/Dialogues.h"
-#include "shell/Textes.h"
+#include "socle/Dialogues.h"
+#include "socle/Textes.h"
 #include "work/Travail.h"
 
 #include <QLabel>

@@ -4,11 +4,11 @@
 
 #include "FormChoixCaract.h"
 #include "TraceCaract.h"
+#include "commun/Controles.h"
+#include "commun/Fenetres.h"
 #include "graph/CaractMachine.h"
-#include "shell/Controles.h"
-#include "shell/Dialogues.h"
-#include "shell/Fenetres.h"
-#include "shell/Textes.h"
+#include "socle/Dialogues.h"
+#include "socle/Textes.h"
 #include "work/Travail.h"
 
 #include <QComboBox>

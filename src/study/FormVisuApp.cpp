@@ -1,7 +1,7 @@
 #include "FormVisuApp.h"
 
-#include "shell/Dossiers.h"
-#include "shell/Textes.h"
+#include "socle/Dossiers.h"
+#include "socle/Textes.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

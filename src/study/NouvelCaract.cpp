@@ -1,8 +1,8 @@
 #include "NouvelCaract.h"
 
 #include "BoutonsCalibre.h"
-#include "shell/ConfigGenerale.h"
-#include "shell/Textes.h"
+#include "socle/ConfigGenerale.h"
+#include "socle/Textes.h"
 #include "work/Travail.h"
 
 #include <QButtonGroup>

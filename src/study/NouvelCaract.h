@@ -3,7 +3,7 @@
 // the quadrants shown and the current range. The caller sets the mode and the slot (Prepare),
 // then runs it modally; its logic is DefinitionCaract's.
 
-#include "DefinitionCaract.h"
+#include "work/DefinitionCaract.h"
 
 #include <QDialog>
 #include <QToolButton>

@@ -1,8 +1,8 @@
 #include "PanelCaract.h"
 
 #include "graph/Courbe.h"
-#include "shell/ConfigGenerale.h"
-#include "shell/Textes.h"
+#include "socle/ConfigGenerale.h"
+#include "socle/Textes.h"
 #include "work/Travail.h"
 
 #include <QGridLayout>

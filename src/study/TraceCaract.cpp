@@ -1,7 +1,7 @@
 #include "TraceCaract.h"
 
-#include "shell/Dialogues.h"
-#include "shell/Textes.h"
+#include "socle/Dialogues.h"
+#include "socle/Textes.h"
 #include "work/Travail.h"
 
 #include <QFontMetrics>

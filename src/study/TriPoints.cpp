@@ -1,6 +1,6 @@
 #include "TriPoints.h"
 
-#include "DefinitionCaract.h"
+#include "work/DefinitionCaract.h"
 #include "work/Travail.h"
 
 std::vector<int> ColonnesTri(int typeMachine) {

@@ -1,9 +1,9 @@
 #include "FichierTravail.h"
-#include "work/FichierAtomique.h"
+#include "socle/FichierAtomique.h"
 
-#include "Octets.h"
 #include "Travail.h"
-#include "shell/Dialogues.h"
+#include "socle/Dialogues.h"
+#include "socle/Octets.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -3,8 +3,8 @@
 // five tests of up to 2001 points, the work header with its characteristic definitions,
 // and the operations every study window uses to change them.
 
-#include "shell/Cp1252.h"
-#include "shell/Textes.h"
+#include "socle/Cp1252.h"
+#include "socle/Textes.h"
 
 #include <QString>
 

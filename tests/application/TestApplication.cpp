@@ -5,7 +5,7 @@
 #include "ParamsApplications.h"
 
 #include "application/Application.h"
-#include "shell/DialoguesFichiers.h"
+#include "socle/DialoguesFichiers.h"
 #include "work/FichierTravail.h"
 
 #include <QDir>

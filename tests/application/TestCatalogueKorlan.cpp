@@ -2,8 +2,8 @@
 // places of the pictures, the view of an area drawn for the site, and the pictures read from the
 // pictures folder.
 #include "application/CatalogueKorlan.h"
-#include "shell/ImageJpeg.h"
-#include "shell/Textes.h"
+#include "socle/ImageJpeg.h"
+#include "socle/Textes.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "DossierVerrouille.h"
 #include "application/ConfigApplication.h"
 #include "application/Pompes.h"
-#include "shell/Textes.h"
+#include "socle/Textes.h"
 #include "work/Travail.h"
 
 #include <QDir>

@@ -6,7 +6,7 @@
 #include "application/ConfigurationApplication.h"
 #include "application/FormApplication.h"
 #include "application/VisualisationPDF.h"
-#include "shell/ImageJpeg.h"
+#include "socle/ImageJpeg.h"
 #include "study/FormVisuApp.h"
 
 #include <QLabel>

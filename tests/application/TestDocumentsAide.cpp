@@ -1,5 +1,5 @@
 // Which sheet and which wiring diagram the help viewers open, and where.
-#include "application/DocumentsAide.h"
+#include "commun/DocumentsAide.h"
 
 #include <gtest/gtest.h>
 

@@ -2,13 +2,13 @@
 // the ways back, the start of a run, the warnings, and the pictures that cannot be read.
 #include "../ui/ProgrammeTest.h"
 
-#include "application/Avertissements.h"
+#include "commun/Avertissements.h"
 #include "application/ChoixMachine.h"
 #include "application/ConfigApplication.h"
 #include "application/ConfigurationApplication.h"
 #include "application/FormApplication.h"
 #include "application/FormKorlan.h"
-#include "shell/ImageJpeg.h"
+#include "socle/ImageJpeg.h"
 #include "study/ConstantesBanc.h"
 
 #include <QLabel>

@@ -1,5 +1,5 @@
 // The program itself on its built-in simulated bench, as `make run` starts it.
-#include "shell/ConfigGenerale.h"
+#include "socle/ConfigGenerale.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -5,7 +5,7 @@
 #include "link/Horloge.h"
 #include "link/Liaison.h"
 #include "link/PortSerie.h"
-#include "shell/ConfigGenerale.h"
+#include "socle/ConfigGenerale.h"
 #include "work/Travail.h"
 
 #include <modbus.h>

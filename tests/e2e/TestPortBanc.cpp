@@ -4,7 +4,7 @@
 #include "HorlogeFactice.h"
 #include "app/PortBanc.h"
 #include "link/Liaison.h"
-#include "shell/ConfigGenerale.h"
+#include "socle/ConfigGenerale.h"
 #include "simulator/Banc.h"
 #include "work/Travail.h"
 

@@ -1,7 +1,7 @@
 #include "TravailExemple.h"
 #include "graph/CaractMachine.h"
 #include "graph/ProprietaireGraphe.h"
-#include "shell/ConfigGenerale.h"
+#include "socle/ConfigGenerale.h"
 #include "work/Format.h"
 
 #include <QApplication>

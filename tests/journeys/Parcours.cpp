@@ -2,8 +2,8 @@
 
 #include "app/Demo.h"
 #include "link/Liaison.h"
-#include "shell/ConfigGenerale.h"
-#include "shell/DialoguesFichiers.h"
+#include "socle/ConfigGenerale.h"
+#include "socle/DialoguesFichiers.h"
 #include "work/FichierTravail.h"
 #include "work/Travail.h"
 

@@ -5,7 +5,7 @@
 #include "HorlogeFactice.h"
 #include "PortMemoire.h"
 #include "link/Liaison.h"
-#include "shell/ConfigGenerale.h"
+#include "socle/ConfigGenerale.h"
 #include "work/Travail.h"
 
 #include <gtest/gtest.h>

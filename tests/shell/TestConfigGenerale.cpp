@@ -1,7 +1,7 @@
 #include "DialoguesScriptes.h"
 #include "DossierVerrouille.h"
-#include "shell/ConfigGenerale.h"
-#include "shell/Textes.h"
+#include "socle/ConfigGenerale.h"
+#include "socle/Textes.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "shell/Cp1252.h"
+#include "socle/Cp1252.h"
 
 #include <gtest/gtest.h>
 

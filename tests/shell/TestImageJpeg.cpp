@@ -1,6 +1,6 @@
 // The JPEG loader on good, truncated, corrupt and oversized files: a picture or an error, never a
 // crash, an exit or a read past the buffer (this test also runs under the sanitizers).
-#include "shell/ImageJpeg.h"
+#include "socle/ImageJpeg.h"
 
 #include <QDir>
 #include <QFile>

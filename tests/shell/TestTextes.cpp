@@ -1,5 +1,5 @@
-#include "shell/Cp1252.h"
-#include "shell/Textes.h"
+#include "socle/Cp1252.h"
+#include "socle/Textes.h"
 
 #include <QStringList>
 

@@ -1,5 +1,5 @@
-#include "shell/ConfigGenerale.h"
-#include "shell/Textes.h"
+#include "socle/ConfigGenerale.h"
+#include "socle/Textes.h"
 #include "study/CaractCharge.h"
 #include "work/Travail.h"
 

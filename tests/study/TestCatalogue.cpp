@@ -1,7 +1,7 @@
 // The applications catalogue: its file layout, the start-up read that leaves an empty catalogue
 // rather than a wrong one, the groups of the load types, and what the viewer shows.
-#include "shell/ImageJpeg.h"
-#include "shell/Textes.h"
+#include "socle/ImageJpeg.h"
+#include "socle/Textes.h"
 #include "study/Catalogue.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "../work/TravailTest.h"
 
-#include "study/DefinitionCaract.h"
+#include "work/DefinitionCaract.h"
 
 #include <set>
 #include <vector>

@@ -1,6 +1,6 @@
 // The catalogue files and pictures delivered beside the program, as a fresh clone holds them.
-#include "shell/ImageJpeg.h"
-#include "shell/Textes.h"
+#include "socle/ImageJpeg.h"
+#include "socle/Textes.h"
 #include "study/Catalogue.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 // Dialogues for tests: records what the program shows and asks, answers from a script.
 
-#include "shell/Dialogues.h"
+#include "socle/Dialogues.h"
 
 #include <QStringList>
 

@@ -7,7 +7,7 @@
 #include "HorlogeFactice.h"
 #include "link/Liaison.h"
 #include "link/PortSerie.h"
-#include "shell/ConfigGenerale.h"
+#include "socle/ConfigGenerale.h"
 #include "simulator/BancSimule.h"
 #include "work/Travail.h"
 

@@ -2,10 +2,10 @@
 #include "ParamsApplications.h"
 #include "ProgrammeTest.h"
 
-#include "application/AboutBox.h"
-#include "application/AideCablage.h"
+#include "commun/AboutBox.h"
+#include "commun/AideCablage.h"
 #include "application/ConfigurationApplication.h"
-#include "application/DocumentsAide.h"
+#include "commun/DocumentsAide.h"
 #include "application/FormApplication.h"
 #include "application/VisualisationPDF.h"
 

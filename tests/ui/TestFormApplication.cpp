@@ -7,7 +7,7 @@
 #include "application/FormApplication.h"
 #include "application/FormKorlan.h"
 #include "graph/CaractMachine.h"
-#include "shell/ImageJpeg.h"
+#include "socle/ImageJpeg.h"
 #include "study/FormVisuApp.h"
 #include "work/FichierTravail.h"
 #include "work/Format.h"

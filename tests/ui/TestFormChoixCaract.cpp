@@ -1,6 +1,6 @@
 #include "ProgrammeTest.h"
 
-#include "application/Avertissements.h"
+#include "commun/Avertissements.h"
 #include "study/FormTraceCaract.h"
 #include "study/NouvelCaract.h"
 #include "study/PanelCaract.h"

@@ -2,7 +2,7 @@
 // folder, the arrows, the keyboard, and the messages that replace a picture that cannot be shown.
 #include "ProgrammeTest.h"
 
-#include "shell/ImageJpeg.h"
+#include "socle/ImageJpeg.h"
 #include "study/Catalogue.h"
 #include "study/FormVisuApp.h"
 

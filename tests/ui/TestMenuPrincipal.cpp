@@ -189,7 +189,7 @@ TEST_F(ProgrammeTest, DemoModeNeverWritesTheBenchAsTheUsersLink) {
 } // namespace
 
 #include "DossierVerrouille.h"
-#include "shell/Aide.h"
+#include "commun/Aide.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -3,8 +3,8 @@
 #include "DialoguesScriptes.h"
 #include "TravailTest.h"
 #include "application/ConfigApplication.h"
-#include "shell/ConfigGenerale.h"
-#include "work/FichierAtomique.h"
+#include "socle/ConfigGenerale.h"
+#include "socle/FichierAtomique.h"
 #include "work/FichierTravail.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // partial one, never a read past the store.
 #include "DialoguesScriptes.h"
 #include "TravailTest.h"
-#include "shell/ConfigGenerale.h"
+#include "socle/ConfigGenerale.h"
 #include "work/FichierTravail.h"
 
 #include <QDir>

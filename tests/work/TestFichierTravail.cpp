@@ -2,7 +2,7 @@
 #include "DossierVerrouille.h"
 #include "TravailTest.h"
 #include "work/FichierTravail.h"
-#include "work/Octets.h"
+#include "socle/Octets.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // inputs, the machine coupled through the torque and speed sensor to the load machine, the active
 // load drive with its function inputs, and the link to the computer.
 #include "Documents.h"
-#include "application/DocumentsAide.h"
+#include "commun/DocumentsAide.h"
 
 #include <QDir>
 #include <QFileInfo>

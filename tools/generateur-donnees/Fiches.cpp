@@ -3,7 +3,7 @@
 #include "Documents.h"
 #include "Images.h"
 #include "TextesFiches.h"
-#include "application/DocumentsAide.h"
+#include "commun/DocumentsAide.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -11,8 +11,8 @@
 //   vimra-donnees --planche FICHIER.png [NOMS...] every picture (or those named), half size, on one sheet
 #include "Images.h"
 #include "application/CatalogueKorlan.h"
-#include "shell/ImageJpeg.h"
-#include "shell/Textes.h"
+#include "socle/ImageJpeg.h"
+#include "socle/Textes.h"
 #include "study/Catalogue.h"
 
 #include "Dessin.h"

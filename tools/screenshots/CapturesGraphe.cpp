@@ -5,7 +5,7 @@
 #include "graph/CaractMachine.h"
 #include "graph/Couleurs.h"
 #include "graph/ProprietaireGraphe.h"
-#include "shell/ConfigGenerale.h"
+#include "socle/ConfigGenerale.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // Commands on work files.
 #include "Outil.h"
 
-#include "shell/Dialogues.h"
+#include "socle/Dialogues.h"
 #include "work/CopieValeurs.h"
 #include "work/FichierTravail.h"
 #include "work/Travail.h"

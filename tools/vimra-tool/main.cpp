@@ -1,6 +1,6 @@
 #include "Outil.h"
 
-#include "shell/Textes.h"
+#include "socle/Textes.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "DefinitionCaract.h"
 
-#include "shell/Textes.h"
+#include "socle/Textes.h"
 #include "work/Travail.h"
 
 #include <algorithm>

@@ -1,9 +1,9 @@
 #include "ConfigGenerale.h"
-#include "work/FichierAtomique.h"
+#include "FichierAtomique.h"
 
 #include "Dialogues.h"
+#include "Octets.h"
 #include "Textes.h"
-#include "work/Octets.h"
 
 #include <QDir>
 #include <QFile>

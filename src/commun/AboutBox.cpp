@@ -1,7 +1,7 @@
 #include "AboutBox.h"
 
-#include "shell/Pictogrammes.h"
-#include "shell/Textes.h"
+#include "socle/Pictogrammes.h"
+#include "socle/Textes.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "AideCablage.h"
 
 #include "DocumentsAide.h"
-#include "shell/ConfigGenerale.h"
-#include "shell/Dossiers.h"
-#include "shell/Textes.h"
+#include "socle/ConfigGenerale.h"
+#include "socle/Dossiers.h"
+#include "socle/Textes.h"
 #include "work/Travail.h"
 
 #include <QPushButton>

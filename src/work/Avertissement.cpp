@@ -1,8 +1,8 @@
 #include "Avertissement.h"
 
-#include "shell/Dialogues.h"
-#include "shell/DialoguesFichiers.h"
-#include "shell/Textes.h"
+#include "socle/Dialogues.h"
+#include "socle/DialoguesFichiers.h"
+#include "socle/Textes.h"
 #include "work/FichierTravail.h"
 #include "work/Travail.h"
 

@@ -42,6 +42,8 @@ private:
 
 struct Fenetres {
     TFormMachine2* FormMachine2 = nullptr;
+    // The main menu as the windows below it see it: the one they show again when they close.
+    QWidget* MenuPrincipal = nullptr;
     TFormTraceCaract* FormTraceCaract = nullptr;
     TNouvelCaract* NouvelCaract = nullptr;
     TFormVisualisation* FormVisualisation = nullptr;

@@ -1,5 +1,5 @@
 #include "ImageJpeg.h"
-#include "work/FichierAtomique.h"
+#include "FichierAtomique.h"
 
 #include <QFile>
 #include <QFileInfo>

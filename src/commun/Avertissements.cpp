@@ -1,6 +1,6 @@
 #include "Avertissements.h"
 
-#include "shell/Textes.h"
+#include "socle/Textes.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "DocumentsAide.h"
 
-#include "shell/Textes.h"
+#include "socle/Textes.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
 #include "VisionneusePdf.h"
 
-#include "shell/Textes.h"
+#include "socle/Textes.h"
 
 #include <QDir>
 #include <QLabel>
