@@ -5,6 +5,7 @@
 
 #include "application/VisualisationPDF.h"
 #include "commun/AideCablage.h"
+#include "commun/BarreOscillo.h"
 #include "commun/Controles.h"
 #include "commun/Fenetres.h"
 #include "graph/CaractMachine.h"
@@ -442,28 +443,7 @@ void TFormApplication::Langue() {
         Traduit("Acquisition du point", "Acquisition of the point", "Adquisición del punto"));
     const QString fin = Traduit("Fin de l'acquisition", "End of the acquisition", "Fin de la adquisición");
     ButtonStopChargeManu->setToolTip(fin);
-    ButtonStopOscillo->setToolTip(fin);
-    BoutonStartOscillo->setText(t[327]);
-    BoutonStartOscillo->setToolTip(
-        Traduit("Début de l'acquisition", "Start of the acquisition", "Inicio de la adquisición"));
-    ButtonSynchro->setText(Traduit("Synchro", "Sync", "Sincro"));
-    TextSynchro->setText(t[ButtonSynchro->isChecked() ? 343 : 342]);
-    ComboBoxVariable->setVisible(ButtonSynchro->isChecked());
-    ScrollBarDureeOscillo->setToolTip(Traduit("Sélection de la durée de l'acquisition",
-                                              "Choice of the duration of the acquisition",
-                                              "Selección de la duración de la adquisición"));
-    TextDureeSynchro->setToolTip(Traduit("Affichage de la durée de l'acquisition",
-                                         "Duration of the acquisition", "Duración de la adquisición"));
-    {
-        const int choix = ComboBoxVariable->currentIndex();
-        ComboBoxVariable->blockSignals(true);
-        ComboBoxVariable->clear();
-        ComboBoxVariable->addItems(
-            {Traduit("Vitesse", "Speed", "Velocidad"), Traduit("Couple", "Torque", "Par"),
-             Traduit("Tension", "Voltage", "Tensión"), Traduit("Courant", "Current", "Corriente")});
-        ComboBoxVariable->setCurrentIndex(std::max(choix, 0));
-        ComboBoxVariable->blockSignals(false);
-    }
+    m_oscillo->Langue();
     for (int k = 0; k < 5; ++k) {
         Buttoncourbe[k]->setText(Textes().MotEssai + " " + QString::number(k + 1));
         Buttoncourbe[k]->setToolTip(t[331] + " " + QString::number(k + 1));

@@ -12,10 +12,13 @@
 
 #include <QFrame>
 #include <QMainWindow>
+
 #include <QPrinter>
+#include <memory>
 
 #include <array>
 
+class BarreOscillo;
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -237,6 +240,7 @@ private:
     ChargeApplication m_charge;
     PanneauParametres m_panneau;
     AcquisitionCaract m_acq;
+    std::unique_ptr<BarreOscillo> m_oscillo;
     QPrinter m_imprimante;
     int m_imageMontree = -1;
 };

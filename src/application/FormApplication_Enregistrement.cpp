@@ -2,6 +2,7 @@
 // demand or against time with the oscilloscope while the load keeps running.
 #include "FormApplication.h"
 
+#include "commun/BarreOscillo.h"
 #include "commun/Controles.h"
 #include "commun/Fenetres.h"
 #include "graph/CaractMachine.h"
@@ -26,10 +27,6 @@
 namespace {
 
 constexpr int Graphe = 5; // the application graph's definition
-
-QString texteDuree(int index) {
-    return QString("T = %1 s").arg(AcquisitionCaract::dureeOscillo(index, true));
-}
 
 QWidget* barre(const char* nom, QWidget* parent, QHBoxLayout*& l) {
     auto* w = new QWidget(parent);
@@ -68,43 +65,25 @@ void TFormApplication::construitAcquisition() {
 
     QHBoxLayout* oscillo = nullptr;
     PanelOscillo = barre("PanelOscillo", PanelAcquisition, oscillo);
-    StaticTextModeOscillo = new QLabel(PanelOscillo);
-    StaticTextModeOscillo->setObjectName("StaticTextModeOscillo");
-    StaticTextModeOscillo->setFrameShape(QFrame::StyledPanel);
-    StaticTextModeOscillo->setMinimumWidth(110);
-    StaticTextModeOscillo->setAlignment(Qt::AlignCenter);
-    StaticTextModeOscillo->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    BoutonStartOscillo = BoutonTexte("BoutonStartOscillo", PanelOscillo);
-    ButtonStopOscillo = BoutonTexte("ButtonStopOscillo", PanelOscillo);
-    ButtonStopOscillo->setText("Stop");
-    QHBoxLayout* conf = nullptr;
-    PanelConfOscillo = barre("PanelConfOscillo", PanelOscillo, conf);
-    ButtonSynchro = BoutonTexte("ButtonSynchro", PanelConfOscillo, true);
-    ButtonSynchro->setChecked(true);
-    TextSynchro = new QLabel(PanelConfOscillo);
-    ComboBoxVariable = new QComboBox(PanelConfOscillo);
-    ComboBoxVariable->setObjectName("ComboBoxVariable");
-    ScrollBarDureeOscillo = new QScrollBar(Qt::Horizontal, PanelConfOscillo);
-    ScrollBarDureeOscillo->setObjectName("ScrollBarDureeOscillo");
-    ScrollBarDureeOscillo->setRange(0, AcquisitionCaract::dernierIndexDuree(true));
-    ScrollBarDureeOscillo->setValue(5);
-    ScrollBarDureeOscillo->setMinimumWidth(140);
-    TextDureeSynchro = new QLabel(texteDuree(5), PanelConfOscillo);
-    TextDureeSynchro->setMinimumWidth(70);
-    for (QWidget* w : std::initializer_list<QWidget*>{ButtonSynchro, TextSynchro, ComboBoxVariable,
-                                                      ScrollBarDureeOscillo, TextDureeSynchro})
-        conf->addWidget(w);
-    for (QWidget* w : std::initializer_list<QWidget*>{StaticTextModeOscillo, BoutonStartOscillo,
-                                                      ButtonStopOscillo, PanelConfOscillo})
-        oscillo->addWidget(w);
+    m_oscillo = std::make_unique<BarreOscillo>(
+        PanelOscillo, oscillo, "BoutonStartOscillo", "ButtonStopOscillo",
+        BarreOscillo::Durees{AcquisitionCaract::dernierIndexDuree(true),
+                             [](int i) { return AcquisitionCaract::dureeOscillo(i, true); }});
+    const BarreOscillo& o = *m_oscillo;
+    StaticTextModeOscillo = o.StaticTextModeOscillo;
+    BoutonStartOscillo = o.Acqui;
+    ButtonStopOscillo = o.Stop;
+    PanelConfOscillo = o.PanelConfOscillo;
+    ButtonSynchro = o.ButtonSynchro;
+    TextSynchro = o.TextSynchro;
+    ComboBoxVariable = o.ComboBoxVariable;
+    ScrollBarDureeOscillo = o.ScrollBarDureeOscillo;
+    TextDureeSynchro = o.TextDureeSynchro;
     oscillo->addStretch(1);
     l->addWidget(PanelOscillo, 1);
     connect(BoutonStartOscillo, &QToolButton::clicked, this, &TFormApplication::BoutonStartOscilloClick);
     connect(ButtonStopOscillo, &QToolButton::clicked, this, &TFormApplication::ButtonStopClick);
-    connect(ButtonSynchro, &QToolButton::clicked, this, [this] {
-        TextSynchro->setText(Textes().Texte[ButtonSynchro->isChecked() ? 343 : 342]);
-        ComboBoxVariable->setVisible(ButtonSynchro->isChecked());
-    });
+    connect(ButtonSynchro, &QToolButton::clicked, this, [this] { m_oscillo->montreSynchro(); });
     connect(ComboBoxVariable, &QComboBox::activated, this, &TFormApplication::ScrollBarDureeOscilloChange);
     connect(ScrollBarDureeOscillo, &QScrollBar::valueChanged, this,
             &TFormApplication::ScrollBarDureeOscilloChange);
@@ -296,13 +275,7 @@ void TFormApplication::BoutonOscilloClick(bool presse) {
         ButtonStopClick();
         return;
     }
-    const TEnteteEssai& e = travail().Essais[std::clamp(travail().EssaiCourant, 0, NB_ESSAIS_MAX)].Entete;
-    ScrollBarDureeOscillo->blockSignals(true);
-    ScrollBarDureeOscillo->setValue(
-        std::clamp(e[TEnteteEssai::MotDureeOscillo], 0, AcquisitionCaract::dernierIndexDuree(true)));
-    ScrollBarDureeOscillo->blockSignals(false);
-    TextDureeSynchro->setText(texteDuree(ScrollBarDureeOscillo->value()));
-    ComboBoxVariable->setCurrentIndex(std::clamp(e[TEnteteEssai::MotVariableSynchro] - 1, 0, 3));
+    m_oscillo->montre(travail().Essais[std::clamp(travail().EssaiCourant, 0, NB_ESSAIS_MAX)].Entete);
     BoutonStartOscillo->setEnabled(true);
     PanelConfOscillo->setEnabled(true);
     Action();
@@ -319,7 +292,7 @@ void TFormApplication::BoutonOscilloClick(bool presse) {
 void TFormApplication::ScrollBarDureeOscilloChange() {
     const int index = ScrollBarDureeOscillo->value();
     m_acq.configureOscillo(index, ComboBoxVariable->currentIndex());
-    TextDureeSynchro->setText(texteDuree(index));
+    TextDureeSynchro->setText(m_oscillo->texteDuree(index));
     TimerOscillo->setInterval(AcquisitionCaract::intervalleOscillo(index));
 }
 

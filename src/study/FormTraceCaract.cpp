@@ -4,6 +4,7 @@
 #include "TraceCaract.h"
 #include "commun/AboutBox.h"
 #include "commun/AideCablage.h"
+#include "commun/BarreOscillo.h"
 #include "commun/Controles.h"
 #include "commun/Fenetres.h"
 #include "graph/CaractMachine.h"
@@ -281,25 +282,9 @@ void TFormTraceCaract::Langue() {
     ButtonAcquiPointStatique->setToolTip(t[324]);
     ButtonAcquiAutoStatique->setText(t[313]);
     ButtonAcquiAutoStatique->setToolTip(t[326]);
-    SpeedButtonOscillo->setText(t[327]);
-    SpeedButtonOscillo->setToolTip(t[328]);
-    for (QToolButton* b : {ButtonStopChargeManu, ButtonStopChargeAuto, ButtonStopDynamique})
+    for (QToolButton* b : {ButtonStopChargeManu, ButtonStopChargeAuto})
         b->setToolTip(t[334]);
-    ButtonSynchro->setText(Traduit("Synchro", "Sync", "Sincro"));
-    ButtonSynchro->setToolTip(t[343].trimmed().remove(':').trimmed());
-    ComboBoxVariable->setToolTip(t[339]);
-    ScrollBarDureeOscillo->setToolTip(t[340]);
-    TextDureeSynchro->setToolTip(t[341]);
-    {
-        const int choix = ComboBoxVariable->currentIndex();
-        ComboBoxVariable->blockSignals(true);
-        ComboBoxVariable->clear();
-        ComboBoxVariable->addItems(
-            {Traduit("Vitesse", "Speed", "Velocidad"), Traduit("Couple", "Torque", "Par"),
-             Traduit("Tension", "Voltage", "Tensión"), Traduit("Courant", "Current", "Corriente")});
-        ComboBoxVariable->setCurrentIndex(std::max(choix, 0));
-        ComboBoxVariable->blockSignals(false);
-    }
+    m_oscillo->Langue();
     ButtonAcquiPointCaract->setText(t[321]);
     ButtonAcquiPointCaract->setToolTip(t[322]);
     ButtonStopManu->setToolTip(t[334]);

@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 
+class BarreOscillo;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -200,6 +201,7 @@ private:
 
     Liaison& m_liaison;
     AcquisitionCaract m_acq;
+    std::unique_ptr<BarreOscillo> m_oscillo;
     std::array<TCaractMachine*, 4> m_panneaux{};
     QPrinter m_imprimante;
     bool m_rafraichit = false;

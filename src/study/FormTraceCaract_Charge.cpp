@@ -4,6 +4,7 @@
 
 #include "FormChoixCaract.h"
 #include "TraceCaract.h"
+#include "commun/BarreOscillo.h"
 #include "commun/Controles.h"
 #include "commun/Fenetres.h"
 #include "graph/CaractMachine.h"
@@ -33,10 +34,6 @@ QLabel* texteMode(QWidget* parent) {
     auto* l = new QLabel(parent);
     l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     return l;
-}
-
-QString texteDuree(int index) {
-    return QString("T = %1 s").arg(AcquisitionCaract::dureeOscillo(index));
 }
 
 } // namespace
@@ -71,38 +68,21 @@ void TFormTraceCaract::construitBarresCharge(QWidget* barre) {
 
     QHBoxLayout* oscillo = nullptr;
     PanelChargeDynamique = barreMode("PanelChargeDynamique", barre, oscillo);
-    StaticTextModeOscillo = new QLabel(PanelChargeDynamique);
-    StaticTextModeOscillo->setObjectName("StaticTextModeOscillo");
-    StaticTextModeOscillo->setFrameShape(QFrame::StyledPanel);
-    StaticTextModeOscillo->setMinimumWidth(110);
-    StaticTextModeOscillo->setAlignment(Qt::AlignCenter);
-    QFont gras = StaticTextModeOscillo->font();
-    gras.setBold(true);
-    StaticTextModeOscillo->setFont(gras);
-    SpeedButtonOscillo = BoutonTexte("SpeedButtonOscillo", PanelChargeDynamique);
-    ButtonStopDynamique = BoutonTexte("ButtonStopDynamique", PanelChargeDynamique);
-    ButtonStopDynamique->setText("Stop");
-    QHBoxLayout* conf = nullptr;
-    PanelConfOscillo = barreMode("PanelConfOscillo", PanelChargeDynamique, conf);
-    ButtonSynchro = BoutonTexte("ButtonSynchro", PanelConfOscillo, true);
-    ButtonSynchro->setChecked(true);
-    TextSynchro = new QLabel(PanelConfOscillo);
-    ComboBoxVariable = new QComboBox(PanelConfOscillo);
-    ComboBoxVariable->setObjectName("ComboBoxVariable");
-    ScrollBarDureeOscillo = new QScrollBar(Qt::Horizontal, PanelConfOscillo);
-    ScrollBarDureeOscillo->setObjectName("ScrollBarDureeOscillo");
-    ScrollBarDureeOscillo->setRange(0, 24);
-    ScrollBarDureeOscillo->setValue(5);
-    ScrollBarDureeOscillo->setMinimumWidth(160);
-    TextDureeSynchro = new QLabel(texteDuree(5), PanelConfOscillo);
-    TextDureeSynchro->setMinimumWidth(TextDureeSynchro->fontMetrics().horizontalAdvance("T = 120 s") + 8);
-    for (QWidget* w : std::initializer_list<QWidget*>{ButtonSynchro, TextSynchro, ComboBoxVariable,
-                                                      ScrollBarDureeOscillo, TextDureeSynchro})
-        conf->addWidget(w);
+    m_oscillo = std::make_unique<BarreOscillo>(
+        PanelChargeDynamique, oscillo, "SpeedButtonOscillo", "ButtonStopDynamique",
+        BarreOscillo::Durees{AcquisitionCaract::dernierIndexDuree(false),
+                             [](int i) { return AcquisitionCaract::dureeOscillo(i); }});
+    const BarreOscillo& o = *m_oscillo;
+    StaticTextModeOscillo = o.StaticTextModeOscillo;
+    SpeedButtonOscillo = o.Acqui;
+    ButtonStopDynamique = o.Stop;
+    PanelConfOscillo = o.PanelConfOscillo;
+    ButtonSynchro = o.ButtonSynchro;
+    TextSynchro = o.TextSynchro;
+    ComboBoxVariable = o.ComboBoxVariable;
+    ScrollBarDureeOscillo = o.ScrollBarDureeOscillo;
+    TextDureeSynchro = o.TextDureeSynchro;
     TextModeChargeDynamique = texteMode(PanelChargeDynamique);
-    for (QWidget* w : std::initializer_list<QWidget*>{StaticTextModeOscillo, SpeedButtonOscillo,
-                                                      ButtonStopDynamique, PanelConfOscillo})
-        oscillo->addWidget(w);
     oscillo->addWidget(TextModeChargeDynamique, 1);
     connect(SpeedButtonOscillo, &QToolButton::clicked, this, &TFormTraceCaract::SpeedButtonOscilloClick);
     connect(ButtonStopDynamique, &QToolButton::clicked, this, &TFormTraceCaract::ButtonStopManuClick);
@@ -113,16 +93,8 @@ void TFormTraceCaract::construitBarresCharge(QWidget* barre) {
 }
 
 void TFormTraceCaract::afficheOscillo() {
-    const auto& t = Textes().Texte;
-    const bool synchro = ButtonSynchro->isChecked();
-    TextSynchro->setText(t[synchro ? 343 : 342]);
-    ComboBoxVariable->setVisible(synchro);
-    const TEnteteEssai& e = travail().ModeleEssai;
-    ComboBoxVariable->setCurrentIndex(std::clamp(e[TEnteteEssai::MotVariableSynchro] - 1, 0, 3));
-    ScrollBarDureeOscillo->blockSignals(true);
-    ScrollBarDureeOscillo->setValue(std::clamp(e[TEnteteEssai::MotDureeOscillo], 0, 24));
-    ScrollBarDureeOscillo->blockSignals(false);
-    TextDureeSynchro->setText(texteDuree(ScrollBarDureeOscillo->value()));
+    m_oscillo->montreSynchro();
+    m_oscillo->montre(travail().ModeleEssai);
 }
 
 bool TFormTraceCaract::entreModeCharge(QToolButton* bouton, bool presse, bool (AcquisitionCaract::*entre)()) {
@@ -203,7 +175,7 @@ void TFormTraceCaract::SpeedButtonOscilloClick() {
 
 void TFormTraceCaract::ComboBoxDureeChange() {
     m_acq.configureOscillo(ScrollBarDureeOscillo->value(), ComboBoxVariable->currentIndex());
-    TextDureeSynchro->setText(texteDuree(ScrollBarDureeOscillo->value()));
+    TextDureeSynchro->setText(m_oscillo->texteDuree(ScrollBarDureeOscillo->value()));
 }
 
 void TFormTraceCaract::ButtonModifChargeClick() {

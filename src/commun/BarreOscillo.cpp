@@ -1,0 +1,92 @@
+#include "BarreOscillo.h"
+
+#include "Controles.h"
+#include "socle/Textes.h"
+#include "work/Travail.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollBar>
+#include <QToolButton>
+
+BarreOscillo::BarreOscillo(QWidget* barre, QHBoxLayout* l, const char* nomAcqui, const char* nomStop,
+                           Durees durees)
+    : m_durees(std::move(durees)) {
+    StaticTextModeOscillo = new QLabel(barre);
+    StaticTextModeOscillo->setObjectName("StaticTextModeOscillo");
+    StaticTextModeOscillo->setFrameShape(QFrame::StyledPanel);
+    StaticTextModeOscillo->setMinimumWidth(110);
+    StaticTextModeOscillo->setAlignment(Qt::AlignCenter);
+    StaticTextModeOscillo->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    QFont gras = StaticTextModeOscillo->font();
+    gras.setBold(true);
+    StaticTextModeOscillo->setFont(gras);
+    Acqui = BoutonTexte(nomAcqui, barre);
+    Stop = BoutonTexte(nomStop, barre);
+    Stop->setText("Stop");
+
+    PanelConfOscillo = new QWidget(barre);
+    PanelConfOscillo->setObjectName("PanelConfOscillo");
+    auto* conf = new QHBoxLayout(PanelConfOscillo);
+    conf->setContentsMargins(0, 0, 0, 0);
+    ButtonSynchro = BoutonTexte("ButtonSynchro", PanelConfOscillo, true);
+    ButtonSynchro->setChecked(true);
+    TextSynchro = new QLabel(PanelConfOscillo);
+    ComboBoxVariable = new QComboBox(PanelConfOscillo);
+    ComboBoxVariable->setObjectName("ComboBoxVariable");
+    ScrollBarDureeOscillo = new QScrollBar(Qt::Horizontal, PanelConfOscillo);
+    ScrollBarDureeOscillo->setObjectName("ScrollBarDureeOscillo");
+    ScrollBarDureeOscillo->setRange(0, m_durees.dernierIndex);
+    ScrollBarDureeOscillo->setValue(5);
+    ScrollBarDureeOscillo->setMinimumWidth(150);
+    TextDureeSynchro = new QLabel(texteDuree(5), PanelConfOscillo);
+    // Room for the longest duration of the table.
+    TextDureeSynchro->setMinimumWidth(
+        TextDureeSynchro->fontMetrics().horizontalAdvance(texteDuree(ScrollBarDureeOscillo->maximum())) + 8);
+    for (QWidget* w : std::initializer_list<QWidget*>{ButtonSynchro, TextSynchro, ComboBoxVariable,
+                                                      ScrollBarDureeOscillo, TextDureeSynchro})
+        conf->addWidget(w);
+    for (QWidget* w : std::initializer_list<QWidget*>{StaticTextModeOscillo, Acqui, Stop, PanelConfOscillo})
+        l->addWidget(w);
+}
+
+void BarreOscillo::Langue() {
+    const auto& t = Textes().Texte;
+    Acqui->setText(t[327]);
+    Acqui->setToolTip(t[328]);
+    Stop->setToolTip(t[334]);
+    ButtonSynchro->setText(Traduit("Synchro", "Sync", "Sincro"));
+    ButtonSynchro->setToolTip(t[343].trimmed().remove(':').trimmed());
+    ComboBoxVariable->setToolTip(t[339]);
+    ScrollBarDureeOscillo->setToolTip(t[340]);
+    TextDureeSynchro->setToolTip(t[341]);
+    const int choix = ComboBoxVariable->currentIndex();
+    ComboBoxVariable->blockSignals(true);
+    ComboBoxVariable->clear();
+    ComboBoxVariable->addItems({Traduit("Vitesse", "Speed", "Velocidad"), Traduit("Couple", "Torque", "Par"),
+                                Traduit("Tension", "Voltage", "Tensión"),
+                                Traduit("Courant", "Current", "Corriente")});
+    ComboBoxVariable->setCurrentIndex(std::max(choix, 0));
+    ComboBoxVariable->blockSignals(false);
+    montreSynchro();
+}
+
+void BarreOscillo::montreSynchro() {
+    const bool synchro = ButtonSynchro->isChecked();
+    TextSynchro->setText(Textes().Texte[synchro ? 343 : 342]);
+    ComboBoxVariable->setVisible(synchro);
+}
+
+void BarreOscillo::montre(const TEnteteEssai& e) {
+    ComboBoxVariable->setCurrentIndex(std::clamp(e[TEnteteEssai::MotVariableSynchro] - 1, 0, 3));
+    ScrollBarDureeOscillo->blockSignals(true);
+    ScrollBarDureeOscillo->setValue(
+        std::clamp(e[TEnteteEssai::MotDureeOscillo], 0, ScrollBarDureeOscillo->maximum()));
+    ScrollBarDureeOscillo->blockSignals(false);
+    TextDureeSynchro->setText(texteDuree(ScrollBarDureeOscillo->value()));
+}
+
+QString BarreOscillo::texteDuree(int index) const {
+    return QString("T = %1 s").arg(m_durees.secondes(index));
+}
