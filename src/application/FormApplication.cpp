@@ -8,6 +8,7 @@
 #include "commun/BarreOscillo.h"
 #include "commun/Controles.h"
 #include "commun/Fenetres.h"
+#include "commun/MenuFichier.h"
 #include "graph/CaractMachine.h"
 #include "link/Liaison.h"
 #include "socle/ConfigGenerale.h"
@@ -97,10 +98,7 @@ BarGrapheCharge::BarGrapheCharge(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     PanelCache = new QWidget(this);
     PanelCache->setObjectName("PanelCache");
-    PanelCache->setAutoFillBackground(true);
-    QPalette p = PanelCache->palette();
-    p.setColor(QPalette::Window, QColor(52, 56, 60));
-    PanelCache->setPalette(p);
+    FondUni(PanelCache, QColor(52, 56, 60));
 }
 
 void BarGrapheCharge::setGenre(BarGraphe genre) {
@@ -181,7 +179,6 @@ TFormApplication::TFormApplication(Liaison& liaison, QWidget* parent)
     TimerApplication->setInterval(100);
     connect(TimerApplication, &QTimer::timeout, this, &TFormApplication::TimerApplicationTimer);
 
-    Fichier1 = menuBar()->addMenu(QString());
     Quitter1 = new QAction(this);
     Quitter1->setShortcut(QKeySequence::Close);
     connect(Quitter1, &QAction::triggered, this, &TFormApplication::Quitter1Click);
@@ -443,7 +440,7 @@ void TFormApplication::Langue() {
         Traduit("Acquisition du point", "Acquisition of the point", "Adquisición del punto"));
     const QString fin = Traduit("Fin de l'acquisition", "End of the acquisition", "Fin de la adquisición");
     ButtonStopChargeManu->setToolTip(fin);
-    m_oscillo->Langue();
+    LangueOscillo();
     for (int k = 0; k < 5; ++k) {
         Buttoncourbe[k]->setText(Textes().MotEssai + " " + QString::number(k + 1));
         Buttoncourbe[k]->setToolTip(t[331] + " " + QString::number(k + 1));

@@ -7,6 +7,9 @@
 
 #include "application/Application.h"
 #include "application/ChargeApplication.h"
+#include "commun/BarreOscillo.h"
+#include "commun/EssaisEtude.h"
+#include "commun/MenuFichier.h"
 #include "graph/ProprietaireGraphe.h"
 #include "study/AcquisitionCaract.h"
 
@@ -18,16 +21,8 @@
 
 #include <array>
 
-class BarreOscillo;
-class QAction;
-class QComboBox;
 class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QScrollBar;
 class QTimer;
-class QToolButton;
 class Liaison;
 class TCaractMachine;
 class TVueImage;
@@ -70,7 +65,11 @@ private:
     int m_maximum = 120;
 };
 
-class TFormApplication : public QMainWindow, public ProprietaireGraphe {
+class TFormApplication : public QMainWindow,
+                         public ProprietaireGraphe,
+                         public BarreOscillo,
+                         public MenuFichier,
+                         public EssaisEtude {
     Q_OBJECT
 public:
     explicit TFormApplication(Liaison& liaison, QWidget* parent = nullptr);
@@ -104,11 +103,8 @@ public:
 
     // The graph and its tests.
     void ButtonGraphAnimClick(bool presse);
-    void ButtoncourbeClick(int k);
-    void Editcourbe1Change(int k);
+    void ButtoncourbeClick(int k) override;
     void Nouvelessai1Click();
-    void SuppCourbeClick(int k);
-    void SupprimePoints(int k);
     // The graph panel's context menu.
     void SupprimePointSelectionne() override;
     void SupprimeTousLesPoints() override;
@@ -131,11 +127,6 @@ public:
     void Copierlescaracteristiques1Click();
     void Imprimer1Click();
     void Configurationimprimante1Click();
-    bool Avertissement();
-    void ouvrir1Click();
-    void Enregistrer1Click();
-    void Enregistrersous1Click();
-    void Nouveautravail1Click();
     void InterpolationClick(int valeur);
     void CouleurClick(int schema);
 
@@ -180,7 +171,6 @@ public:
     std::array<QLabel*, NbLignesAff> TextAFF{};    // Aff1, Aff3..Aff6, inertia
     std::array<QLabel*, NbLignesAff> TextValAFF{}; // their values
     QTimer* TimerApplication;
-    QMenu* Fichier1;
     QAction* Quitter1;
 
     TCaractMachine* CaractMachine5;
@@ -193,22 +183,10 @@ public:
     QWidget* PanelOscillo;
     QToolButton* BoutonStartOscillo;
     QToolButton* ButtonStopOscillo;
-    QLabel* StaticTextModeOscillo;
-    QWidget* PanelConfOscillo;
-    QToolButton* ButtonSynchro;
-    QLabel* TextSynchro;
-    QComboBox* ComboBoxVariable;
-    QScrollBar* ScrollBarDureeOscillo;
-    QLabel* TextDureeSynchro;
     QWidget* PanelEssais_Boutons;
-    std::array<QToolButton*, 5> Buttoncourbe{};
-    std::array<QLineEdit*, 5> Editcourbe{};
     QTimer* TimerOscillo;
     QMenu* Edition1;
     QMenu* Configuration1;
-    QAction* Enregistrer1;
-    QAction* Nouveautravail1;
-    QAction* Imprimer1;
     QAction* Nouvelessai1;
     QMenu* Suppressionessai1;
     bool m_menusActifs = true;
@@ -229,7 +207,6 @@ private:
     void FichierPopup();
     // The refresh of the test row, the recording bars and the graph.
     void ActionEnregistrement();
-    void enregistre(const QString& nom);
     // The definition of the application graph, when there is none yet: torque against speed.
     void definitGraphe();
     void montreImage(int code);
@@ -240,7 +217,6 @@ private:
     ChargeApplication m_charge;
     PanneauParametres m_panneau;
     AcquisitionCaract m_acq;
-    std::unique_ptr<BarreOscillo> m_oscillo;
     QPrinter m_imprimante;
     int m_imageMontree = -1;
 };

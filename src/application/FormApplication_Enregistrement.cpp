@@ -65,34 +65,23 @@ void TFormApplication::construitAcquisition() {
 
     QHBoxLayout* oscillo = nullptr;
     PanelOscillo = barre("PanelOscillo", PanelAcquisition, oscillo);
-    m_oscillo = std::make_unique<BarreOscillo>(
-        PanelOscillo, oscillo, "BoutonStartOscillo", "ButtonStopOscillo",
-        BarreOscillo::Durees{AcquisitionCaract::dernierIndexDuree(true),
-                             [](int i) { return AcquisitionCaract::dureeOscillo(i, true); }});
-    const BarreOscillo& o = *m_oscillo;
-    StaticTextModeOscillo = o.StaticTextModeOscillo;
-    BoutonStartOscillo = o.Acqui;
-    ButtonStopOscillo = o.Stop;
-    PanelConfOscillo = o.PanelConfOscillo;
-    ButtonSynchro = o.ButtonSynchro;
-    TextSynchro = o.TextSynchro;
-    ComboBoxVariable = o.ComboBoxVariable;
-    ScrollBarDureeOscillo = o.ScrollBarDureeOscillo;
-    TextDureeSynchro = o.TextDureeSynchro;
+    construitBarreOscillo(PanelOscillo, oscillo, "BoutonStartOscillo", "ButtonStopOscillo",
+                          {AcquisitionCaract::dernierIndexDuree(true),
+                           [](int i) { return AcquisitionCaract::dureeOscillo(i, true); }});
+    BoutonStartOscillo = AcquiOscillo;
+    ButtonStopOscillo = StopOscillo;
     oscillo->addStretch(1);
     l->addWidget(PanelOscillo, 1);
     connect(BoutonStartOscillo, &QToolButton::clicked, this, &TFormApplication::BoutonStartOscilloClick);
     connect(ButtonStopOscillo, &QToolButton::clicked, this, &TFormApplication::ButtonStopClick);
-    connect(ButtonSynchro, &QToolButton::clicked, this, [this] { m_oscillo->montreSynchro(); });
+    connect(ButtonSynchro, &QToolButton::clicked, this, [this] { montreSynchro(); });
     connect(ComboBoxVariable, &QComboBox::activated, this, &TFormApplication::ScrollBarDureeOscilloChange);
     connect(ScrollBarDureeOscillo, &QScrollBar::valueChanged, this,
             &TFormApplication::ScrollBarDureeOscilloChange);
 
     PanelEssais_Boutons = new QWidget(PanelAcquisition);
     PanelEssais_Boutons->setObjectName("PanelEssais_Boutons");
-    RangeeEssais(PanelEssais_Boutons, Buttoncourbe, Editcourbe,
-                 {[this](int k) { ButtoncourbeClick(k); }, [this](int k) { Editcourbe1Change(k); },
-                  [this](int k) { SupprimePoints(k); }, [this](int k) { SuppCourbeClick(k); }});
+    construitEssais(PanelEssais_Boutons);
     l->addWidget(PanelEssais_Boutons, 1);
 
     TimerOscillo = new QTimer(this);
@@ -172,18 +161,12 @@ void TFormApplication::ButtonGraphAnimClick(bool presse) {
 }
 
 void TFormApplication::ButtoncourbeClick(int k) {
+    selectionneEssai(k);
     Travail& t = travail();
-    t.EssaiCourant = Buttoncourbe[k - 1]->isChecked() ? k : 0;
-    for (int i = 1; i <= 5; ++i)
-        Editcourbe[i - 1]->setEnabled(i == t.EssaiCourant);
     t.ModeleEssai = t.Essais[std::clamp(t.EssaiCourant, 0, NB_ESSAIS_MAX)].Entete;
     t.Mesures[0] = -1;
     Action();
     Curseur();
-}
-
-void TFormApplication::Editcourbe1Change(int k) {
-    travail().Essais[k].Entete.setCommentaire(Editcourbe[k - 1]->text().left(20));
 }
 
 void TFormApplication::Nouvelessai1Click() {
@@ -203,14 +186,6 @@ void TFormApplication::ModifieCaract(int n) {
     d->Prepare(ModeDefinition::Modification, n);
     d->exec();
     Action();
-}
-
-void TFormApplication::SuppCourbeClick(int k) {
-    if (DemandeSuppressionEssai(travail(), k)) Action();
-}
-
-void TFormApplication::SupprimePoints(int k) {
-    if (DemandeSuppressionPoints(travail(), k)) Action();
 }
 
 void TFormApplication::SupprimeTousLesPoints() {
@@ -271,11 +246,9 @@ void TFormApplication::ButtonStopClick() {
 }
 
 void TFormApplication::BoutonOscilloClick(bool presse) {
-    if (!presse) {
-        ButtonStopClick();
-        return;
-    }
-    m_oscillo->montre(travail().Essais[std::clamp(travail().EssaiCourant, 0, NB_ESSAIS_MAX)].Entete);
+    // Released, the button stops the recording.
+    if (!presse) return ButtonStopClick();
+    montreOscillo(travail().Essais[std::clamp(travail().EssaiCourant, 0, NB_ESSAIS_MAX)].Entete);
     BoutonStartOscillo->setEnabled(true);
     PanelConfOscillo->setEnabled(true);
     Action();
@@ -292,7 +265,7 @@ void TFormApplication::BoutonOscilloClick(bool presse) {
 void TFormApplication::ScrollBarDureeOscilloChange() {
     const int index = ScrollBarDureeOscillo->value();
     m_acq.configureOscillo(index, ComboBoxVariable->currentIndex());
-    TextDureeSynchro->setText(m_oscillo->texteDuree(index));
+    TextDureeSynchro->setText(texteDuree(index));
     TimerOscillo->setInterval(AcquisitionCaract::intervalleOscillo(index));
 }
 

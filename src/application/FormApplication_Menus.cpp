@@ -6,6 +6,7 @@
 
 #include "commun/Controles.h"
 #include "commun/Fenetres.h"
+#include "commun/MenuFichier.h"
 #include "graph/CaractMachine.h"
 #include "link/FormCom.h"
 #include "socle/ConfigGenerale.h"
@@ -30,22 +31,15 @@
 #include <QToolButton>
 
 void TFormApplication::construitMenus() {
-    EntreeTexte(Fichier1->addAction(QString(), QKeySequence::Open, this, &TFormApplication::ouvrir1Click),
-                257);
-    Enregistrer1 = EntreeTexte(
-        Fichier1->addAction(QString(), QKeySequence::Save, this, &TFormApplication::Enregistrer1Click), 258);
-    EntreeTexte(Fichier1->addAction(QString(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
-                                    &TFormApplication::Enregistrersous1Click),
-                259);
-    Nouveautravail1 = EntreeTexte(
-        Fichier1->addAction(QString(), QKeySequence::New, this, &TFormApplication::Nouveautravail1Click),
-        260);
-    Fichier1->addSeparator();
-    EntreeTexte(Fichier1->addAction(QString(), this, &TFormApplication::Configurationimprimante1Click), 261);
-    Imprimer1 = EntreeTexte(
-        Fichier1->addAction(QString(), QKeySequence::Print, this, &TFormApplication::Imprimer1Click), 262);
-    Fichier1->addSeparator();
-    Fichier1->addAction(Quitter1);
+    construitMenuFichier(
+        {this, Disposition::Vimr2, &dialoguesFichiers().SaveDialogAppli,
+         [](const QString& type) { return type != QLatin1String(TYPE_VIMR2); }, [this] { Action(); },
+         [this] {
+             ButtonGraphAnim->setChecked(false);
+             if (ButtonCharge->isChecked()) StopAcqui();
+             CaractMachine5->hide();
+         },
+         [this] { Configurationimprimante1Click(); }, [this] { Imprimer1Click(); }, Quitter1});
     connect(Fichier1, &QMenu::aboutToShow, this, &TFormApplication::FichierPopup);
 
     Edition1 = menuBar()->addMenu(QString());
@@ -61,26 +55,10 @@ void TFormApplication::construitMenus() {
     connect(Edition1, &QMenu::aboutToShow, this, &TFormApplication::EditionPopup);
 
     Configuration1 = menuBar()->addMenu(QString());
-    QMenu* interpolation = Configuration1->addMenu(QString());
-    EntreeTexte(interpolation->menuAction(), 275);
-    const int valeurs[6] = {-1, 1, 2, 3, 4, 5};
-    for (int i = 0; i < 6; ++i)
-        EntreeTexte(
-            interpolation->addAction(QString(), this, [this, v = valeurs[i]] { InterpolationClick(v); }),
-            276 + i);
-    QMenu* couleurs = Configuration1->addMenu(QString());
-    EntreeTexte(couleurs->menuAction(), 282);
-    const char* noms[8] = {"CBlanc", "CbleuClair", "CJaune", "CGris", "CBrun", "CVert", "CBleu", "CNoir"};
-    const QColor teintes[8] = {
-        Qt::white,          QColor(128, 255, 255), Qt::yellow,        QColor(192, 192, 192),
-        QColor(128, 64, 0), QColor(0, 128, 0),     QColor(0, 0, 128), Qt::black};
-    for (int i = 0; i < 8; ++i) {
-        QPixmap p(16, 16);
-        p.fill(teintes[i]);
-        QAction* a = couleurs->addAction(QIcon(p), QString(), this, [this, i] { CouleurClick(i); });
-        a->setObjectName(noms[i]);
-        a->setIconVisibleInMenu(true);
-    }
+    MenuInterpolation(Configuration1, this, [this](int v) { InterpolationClick(v); });
+    MenuCouleurs(Configuration1, this,
+                 {"CBlanc", "CbleuClair", "CJaune", "CGris", "CBrun", "CVert", "CBleu", "CNoir"},
+                 [this](int i) { CouleurClick(i); });
     EntreeTexte(Configuration1->addAction(QString(), this,
                                           [this] {
                                               if (auto* d =
@@ -97,71 +75,22 @@ void TFormApplication::construitMenus() {
     QMenu* aide = menuBar()->addMenu("?");
     EntreeTexte(aide->addAction(QString(), this, [this] { ButtonRessource->click(); }), "Ressource",
                 "Resource", "Recurso");
-    EntreeTexte(aide->addAction(QString(), this,
-                                [] {
-                                    if (TAboutBox* a = fenetres().AboutBox) a->exec();
-                                }),
-                286);
+    EntreeAPropos(aide, this);
 }
 
 void TFormApplication::FichierPopup() {
-    const bool points = travail().Essais[1].Entete.DernierPoint() >= 0;
-    for (QAction* a : {Enregistrer1, Nouveautravail1, Imprimer1, Nouvelessai1})
-        a->setEnabled(points);
+    activeFichier({Nouvelessai1});
 }
 
 void TFormApplication::EditionPopup() {
     const Travail& t = travail();
     const int n = t.EnteteTravail.NbEssais;
-    Nouvelessai1->setEnabled(n <= 4 && n >= 1 && t.Essais[n].Entete.DernierPoint() >= 0);
+    Nouvelessai1->setEnabled(t.NouvelEssaiPossible());
     Suppressionessai1->clear();
     // One entry per test of the work, whether or not the test row is in view.
     for (int k = 1; k <= std::min(n, NB_ESSAIS_MAX); ++k)
         Suppressionessai1->addAction(Buttoncourbe[k - 1]->text(), this, [this, k] { SuppCourbeClick(k); });
     Suppressionessai1->setEnabled(n > 1);
-}
-
-bool TFormApplication::Avertissement() {
-    return ::Avertissement(travail());
-}
-
-void TFormApplication::ouvrir1Click() {
-    if (Avertissement()) {
-        const QString nom = dialoguesFichiers().OpenDialogMachine.ouvre();
-        if (!nom.isEmpty()) LitTravail(travail(), nom);
-    }
-    Action();
-}
-
-void TFormApplication::enregistre(const QString& nom) {
-    EcritTravail(travail(), nom, Disposition::Vimr2);
-    Action();
-}
-
-void TFormApplication::Enregistrer1Click() {
-    const QString nom = travail().NomFichierCourant;
-    // A name of the machine layout would be read back as that layout: ask for another.
-    if (nom.isEmpty() || TypeFichier(nom) != QLatin1String(TYPE_VIMR2))
-        Enregistrersous1Click();
-    else
-        enregistre(nom);
-}
-
-void TFormApplication::Enregistrersous1Click() {
-    const QString nom = dialoguesFichiers().SaveDialogAppli.enregistre();
-    if (!nom.isEmpty()) enregistre(nom);
-}
-
-void TFormApplication::Nouveautravail1Click() {
-    if (Avertissement()) {
-        travail().NouveauTravail();
-        dialoguesFichiers().SaveDialogMachine.nomFichier.clear();
-        dialoguesFichiers().SaveDialogAppli.nomFichier.clear();
-        ButtonGraphAnim->setChecked(false);
-        if (ButtonCharge->isChecked()) StopAcqui();
-        CaractMachine5->hide();
-    }
-    close();
 }
 
 void TFormApplication::InterpolationClick(int valeur) {

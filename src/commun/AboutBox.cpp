@@ -1,5 +1,11 @@
 #include "AboutBox.h"
 
+#include <QMenu>
+
+#include "Fenetres.h"
+
+#include "Controles.h"
+
 #include "socle/Pictogrammes.h"
 #include "socle/Textes.h"
 
@@ -65,4 +71,12 @@ void TAboutBox::FormShow() {
 void TAboutBox::showEvent(QShowEvent* e) {
     FormShow();
     QDialog::showEvent(e);
+}
+
+void EntreeAPropos(QMenu* aide, QObject* contexte) {
+    EntreeTexte(aide->addAction(QString(), contexte,
+                                [] {
+                                    if (TAboutBox* a = fenetres().AboutBox) a->exec();
+                                }),
+                286);
 }

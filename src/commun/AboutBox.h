@@ -6,6 +6,11 @@
 class QLabel;
 class QPushButton;
 
+class QMenu;
+
+// The "A propos" entry of a window's "?" menu: the about box, modal.
+void EntreeAPropos(QMenu* aide, QObject* contexte);
+
 class TAboutBox : public QDialog {
     Q_OBJECT
 public:

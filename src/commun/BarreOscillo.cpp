@@ -10,9 +10,9 @@
 #include <QScrollBar>
 #include <QToolButton>
 
-BarreOscillo::BarreOscillo(QWidget* barre, QHBoxLayout* l, const char* nomAcqui, const char* nomStop,
-                           Durees durees)
-    : m_durees(std::move(durees)) {
+void BarreOscillo::construitBarreOscillo(QWidget* barre, QHBoxLayout* l, const char* nomAcqui,
+                                         const char* nomStop, Durees durees) {
+    m_durees = std::move(durees);
     StaticTextModeOscillo = new QLabel(barre);
     StaticTextModeOscillo->setObjectName("StaticTextModeOscillo");
     StaticTextModeOscillo->setFrameShape(QFrame::StyledPanel);
@@ -22,9 +22,9 @@ BarreOscillo::BarreOscillo(QWidget* barre, QHBoxLayout* l, const char* nomAcqui,
     QFont gras = StaticTextModeOscillo->font();
     gras.setBold(true);
     StaticTextModeOscillo->setFont(gras);
-    Acqui = BoutonTexte(nomAcqui, barre);
-    Stop = BoutonTexte(nomStop, barre);
-    Stop->setText("Stop");
+    AcquiOscillo = BoutonTexte(nomAcqui, barre);
+    StopOscillo = BoutonTexte(nomStop, barre);
+    StopOscillo->setText("Stop");
 
     PanelConfOscillo = new QWidget(barre);
     PanelConfOscillo->setObjectName("PanelConfOscillo");
@@ -47,15 +47,16 @@ BarreOscillo::BarreOscillo(QWidget* barre, QHBoxLayout* l, const char* nomAcqui,
     for (QWidget* w : std::initializer_list<QWidget*>{ButtonSynchro, TextSynchro, ComboBoxVariable,
                                                       ScrollBarDureeOscillo, TextDureeSynchro})
         conf->addWidget(w);
-    for (QWidget* w : std::initializer_list<QWidget*>{StaticTextModeOscillo, Acqui, Stop, PanelConfOscillo})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{StaticTextModeOscillo, AcquiOscillo, StopOscillo, PanelConfOscillo})
         l->addWidget(w);
 }
 
-void BarreOscillo::Langue() {
+void BarreOscillo::LangueOscillo() {
     const auto& t = Textes().Texte;
-    Acqui->setText(t[327]);
-    Acqui->setToolTip(t[328]);
-    Stop->setToolTip(t[334]);
+    AcquiOscillo->setText(t[327]);
+    AcquiOscillo->setToolTip(t[328]);
+    StopOscillo->setToolTip(t[334]);
     ButtonSynchro->setText(Traduit("Synchro", "Sync", "Sincro"));
     ButtonSynchro->setToolTip(t[343].trimmed().remove(':').trimmed());
     ComboBoxVariable->setToolTip(t[339]);
@@ -78,7 +79,7 @@ void BarreOscillo::montreSynchro() {
     ComboBoxVariable->setVisible(synchro);
 }
 
-void BarreOscillo::montre(const TEnteteEssai& e) {
+void BarreOscillo::montreOscillo(const TEnteteEssai& e) {
     ComboBoxVariable->setCurrentIndex(std::clamp(e[TEnteteEssai::MotVariableSynchro] - 1, 0, 3));
     ScrollBarDureeOscillo->blockSignals(true);
     ScrollBarDureeOscillo->setValue(

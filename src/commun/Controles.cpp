@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QToolButton>
 
 QToolButton* BoutonTexte(const QString& nom, QWidget* parent, bool bascule) {
@@ -17,6 +18,13 @@ QToolButton* BoutonTexte(const QString& nom, QWidget* parent, bool bascule) {
     b->setToolButtonStyle(Qt::ToolButtonTextOnly);
     b->setMinimumHeight(28);
     return b;
+}
+
+void FondUni(QWidget* w, const QColor& couleur) {
+    w->setAutoFillBackground(true);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, couleur);
+    w->setPalette(p);
 }
 
 QWidget* BarreTitre(QWidget* parent, QLineEdit*& edition) {
@@ -31,42 +39,6 @@ QWidget* BarreTitre(QWidget* parent, QLineEdit*& edition) {
     QObject::connect(edition, &QLineEdit::textEdited, barre,
                      [](const QString& t) { travail().EnteteTravail.Commentaire.setTexte(t.left(100)); });
     return barre;
-}
-
-void RangeeEssais(QWidget* panneau, std::array<QToolButton*, 5>& boutons,
-                  std::array<QLineEdit*, 5>& commentaires, const ActionsEssais& actions) {
-    auto* essais = new QGridLayout(panneau);
-    essais->setContentsMargins(0, 0, 0, 0);
-    essais->setHorizontalSpacing(4);
-    essais->setVerticalSpacing(1);
-    for (int k = 0; k < 5; ++k) {
-        QToolButton* b = BoutonTexte(QString("Buttoncourbe%1").arg(k + 1), panneau, true);
-        b->setAutoExclusive(true);
-        b->setContextMenuPolicy(Qt::CustomContextMenu);
-        auto* e = new QLineEdit(panneau);
-        e->setObjectName(QString("Editcourbe%1").arg(k + 1));
-        e->setMaxLength(20);
-        essais->addWidget(b, 0, k);
-        essais->addWidget(e, 1, k);
-        boutons[std::size_t(k)] = b;
-        commentaires[std::size_t(k)] = e;
-        const int n = k + 1;
-        QObject::connect(b, &QToolButton::clicked, panneau, [actions, n] { actions.selection(n); });
-        QObject::connect(e, &QLineEdit::textEdited, panneau, [actions, n] { actions.commentaire(n); });
-        QObject::connect(b, &QWidget::customContextMenuRequested, panneau, [actions, n, b](const QPoint& p) {
-            QMenu menu(b);
-            const QString numero = QString::number(n);
-            menu.addAction(Traduit("Suppression de tous les points de l'essai ",
-                                   "Delete all the points of test ",
-                                   "Supresión de todos los puntos de la prueba ") +
-                               numero,
-                           b, [actions, n] { actions.supprimePoints(n); });
-            menu.addAction(Traduit("Suppression de l'essai ", "Delete test ", "Supresión de la prueba ") +
-                               numero,
-                           b, [actions, n] { actions.supprimeEssai(n); });
-            menu.exec(b->mapToGlobal(p));
-        });
-    }
 }
 
 namespace {
@@ -117,4 +89,29 @@ void LangueMenus(QMenuBar* barre) {
 void ActiveMenus(QMenuBar* barre, bool actif) {
     for (QAction* a : barre->actions())
         parcourt(a, [actif](QAction* b) { b->setEnabled(actif); });
+}
+
+void MenuInterpolation(QMenu* menu, QObject* contexte, const std::function<void(int)>& choix) {
+    QMenu* interpolation = menu->addMenu(QString());
+    EntreeTexte(interpolation->menuAction(), 275);
+    const int valeurs[6] = {-1, 1, 2, 3, 4, 5};
+    for (int i = 0; i < 6; ++i)
+        EntreeTexte(interpolation->addAction(QString(), contexte, [choix, v = valeurs[i]] { choix(v); }),
+                    276 + i);
+}
+
+void MenuCouleurs(QMenu* menu, QObject* contexte, const std::array<const char*, 8>& noms,
+                  const std::function<void(int)>& choix) {
+    QMenu* couleurs = menu->addMenu(QString());
+    EntreeTexte(couleurs->menuAction(), 282);
+    const QColor teintes[8] = {
+        Qt::white,          QColor(128, 255, 255), Qt::yellow,        QColor(192, 192, 192),
+        QColor(128, 64, 0), QColor(0, 128, 0),     QColor(0, 0, 128), Qt::black};
+    for (int i = 0; i < 8; ++i) {
+        QPixmap p(16, 16);
+        p.fill(teintes[i]);
+        QAction* a = couleurs->addAction(QIcon(p), QString(), contexte, [choix, i] { choix(i); });
+        a->setObjectName(noms[std::size_t(i)]);
+        a->setIconVisibleInMenu(true);
+    }
 }

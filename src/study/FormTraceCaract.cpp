@@ -7,6 +7,7 @@
 #include "commun/BarreOscillo.h"
 #include "commun/Controles.h"
 #include "commun/Fenetres.h"
+#include "commun/MenuFichier.h"
 #include "graph/CaractMachine.h"
 #include "link/Liaison.h"
 #include "socle/ConfigGenerale.h"
@@ -88,10 +89,7 @@ TFormTraceCaract::TFormTraceCaract(Liaison& liaison, QWidget* parent)
     auto* corps = new QHBoxLayout;
     ImageFond = new QWidget(centre);
     ImageFond->setObjectName("ImageFond");
-    ImageFond->setAutoFillBackground(true);
-    QPalette fond = ImageFond->palette();
-    fond.setColor(QPalette::Window, QColor(24, 40, 56));
-    ImageFond->setPalette(fond);
+    FondUni(ImageFond, QColor(24, 40, 56));
     ImageFond->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     ImageFond->installEventFilter(this);
     for (int k = 0; k < 4; ++k) {
@@ -223,9 +221,7 @@ void TFormTraceCaract::construitBarres() {
 
     PanelANALYSE = new QWidget(barre);
     PanelANALYSE->setObjectName("PanelANALYSE");
-    RangeeEssais(PanelANALYSE, Buttoncourbe, Editcourbe,
-                 {[this](int k) { ButtoncourbeClick(k); }, [this](int k) { EditcourbeChange(k); },
-                  [this](int k) { SupprimePoints(k); }, [this](int k) { SuppCourbeClick(k); }});
+    construitEssais(PanelANALYSE);
     l->addWidget(PanelANALYSE, 1);
 }
 
@@ -284,7 +280,7 @@ void TFormTraceCaract::Langue() {
     ButtonAcquiAutoStatique->setToolTip(t[326]);
     for (QToolButton* b : {ButtonStopChargeManu, ButtonStopChargeAuto})
         b->setToolTip(t[334]);
-    m_oscillo->Langue();
+    LangueOscillo();
     ButtonAcquiPointCaract->setText(t[321]);
     ButtonAcquiPointCaract->setToolTip(t[322]);
     ButtonStopManu->setToolTip(t[334]);
@@ -460,18 +456,12 @@ void TFormTraceCaract::ButtonCarClick(int k) {
 }
 
 void TFormTraceCaract::ButtoncourbeClick(int k) {
+    selectionneEssai(k);
     Travail& t = travail();
-    t.EssaiCourant = Buttoncourbe[k - 1]->isChecked() ? k : 0;
-    for (int i = 1; i <= 5; ++i)
-        Editcourbe[i - 1]->setEnabled(i == t.EssaiCourant);
     if (t.EssaiCourant >= 1) t.ModeleEssai = t.Essais[t.EssaiCourant].Entete;
     Settitre();
     t.Mesures[0] = -1;
     TraceTout();
-}
-
-void TFormTraceCaract::EditcourbeChange(int k) {
-    travail().Essais[k].Entete.setCommentaire(Editcourbe[k - 1]->text().left(20));
 }
 
 void TFormTraceCaract::resizeEvent(QResizeEvent* e) {

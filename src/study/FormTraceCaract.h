@@ -2,6 +2,9 @@
 // The characteristic plot window: up to four graph panels over the tests of the work, the tests'
 // buttons and comments, the value boxes, and the bars of the acquisition and load modes.
 
+#include "commun/BarreOscillo.h"
+#include "commun/EssaisEtude.h"
+#include "commun/MenuFichier.h"
 #include "graph/ProprietaireGraphe.h"
 #include "study/AcquisitionCaract.h"
 
@@ -11,19 +14,15 @@
 #include <array>
 #include <memory>
 
-class BarreOscillo;
-class QAction;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QMenu;
-class QScrollBar;
 class QTimer;
-class QToolButton;
 class Liaison;
 class TCaractMachine;
 
-class TFormTraceCaract : public QMainWindow, public ProprietaireGraphe {
+class TFormTraceCaract : public QMainWindow,
+                         public ProprietaireGraphe,
+                         public BarreOscillo,
+                         public MenuFichier,
+                         public EssaisEtude {
     Q_OBJECT
 public:
     explicit TFormTraceCaract(Liaison& liaison, QWidget* parent = nullptr);
@@ -46,10 +45,7 @@ public:
     void ModifieCaract(int n) override;
 
     // Tests.
-    void ButtoncourbeClick(int k);
-    void EditcourbeChange(int k);
-    void SuppCourbeClick(int k);
-    void SupprimePoints(int k);
+    void ButtoncourbeClick(int k) override;
     void ButtonCarClick(int k);
 
     // Menus.
@@ -57,10 +53,6 @@ public:
     void SupprimeCaracteristique(int k);
     void InterpolationClick(int valeur);
     void CouleurClick(int schema);
-    void ouvrir1Click();
-    void Enregistrer1Click();
-    void Enregistrersous1Click();
-    void Nouveautravail1Click();
     void Copierlescaractristiques1Click();
     void Copiervaleurs(int essai);
     void Imprimer1Click();
@@ -69,7 +61,6 @@ public:
     void detouteslescourbes1Click();
     void CalibreCourant1Click();
     // Guards the work before it is discarded.
-    bool Avertissement();
 
     // Acquisition.
     void ButtonManuClick(bool presse);
@@ -139,18 +130,9 @@ public:
     QToolButton* ButtonStopChargeAuto;
     QWidget* PanelChargeDynamique;
     QLabel* TextModeChargeDynamique;
-    QLabel* StaticTextModeOscillo;
     QToolButton* SpeedButtonOscillo;
     QToolButton* ButtonStopDynamique;
-    QWidget* PanelConfOscillo;
-    QToolButton* ButtonSynchro;
-    QLabel* TextSynchro;
-    QComboBox* ComboBoxVariable;
-    QScrollBar* ScrollBarDureeOscillo;
-    QLabel* TextDureeSynchro;
     QWidget* PanelANALYSE;
-    std::array<QToolButton*, 5> Buttoncourbe{};
-    std::array<QLineEdit*, 5> Editcourbe{};
     QWidget* PanelAffichageValeur;
     std::array<QLabel*, 12> LibelleValeur{}; // 1..11
     std::array<QLabel*, 12> TexteValeur{};   // 1..11
@@ -160,13 +142,9 @@ public:
     QTimer* TimerChargeAuto;
     QTimer* TimerOscillo;
 
-    QMenu* Fichier1;
     QMenu* Edition1;
     QMenu* Configuration1;
     QMenu* Aide1;
-    QAction* Enregistrer1;
-    QAction* Nouveautravail1;
-    QAction* Imprimer1;
     QAction* NouvelleCaract1;
     QMenu* ModificationCaract1;
     QMenu* SuppressionCaract1;
@@ -197,11 +175,9 @@ private:
     void synchroniseTimers();
     void dessinePanneaux(QPainter& p, const QRect& cadre, int tailleMin);
     void arretSurEssaiPlein();
-    void enregistre(const QString& nom);
 
     Liaison& m_liaison;
     AcquisitionCaract m_acq;
-    std::unique_ptr<BarreOscillo> m_oscillo;
     std::array<TCaractMachine*, 4> m_panneaux{};
     QPrinter m_imprimante;
     bool m_rafraichit = false;

@@ -68,20 +68,11 @@ void TFormTraceCaract::construitBarresCharge(QWidget* barre) {
 
     QHBoxLayout* oscillo = nullptr;
     PanelChargeDynamique = barreMode("PanelChargeDynamique", barre, oscillo);
-    m_oscillo = std::make_unique<BarreOscillo>(
-        PanelChargeDynamique, oscillo, "SpeedButtonOscillo", "ButtonStopDynamique",
-        BarreOscillo::Durees{AcquisitionCaract::dernierIndexDuree(false),
-                             [](int i) { return AcquisitionCaract::dureeOscillo(i); }});
-    const BarreOscillo& o = *m_oscillo;
-    StaticTextModeOscillo = o.StaticTextModeOscillo;
-    SpeedButtonOscillo = o.Acqui;
-    ButtonStopDynamique = o.Stop;
-    PanelConfOscillo = o.PanelConfOscillo;
-    ButtonSynchro = o.ButtonSynchro;
-    TextSynchro = o.TextSynchro;
-    ComboBoxVariable = o.ComboBoxVariable;
-    ScrollBarDureeOscillo = o.ScrollBarDureeOscillo;
-    TextDureeSynchro = o.TextDureeSynchro;
+    construitBarreOscillo(PanelChargeDynamique, oscillo, "SpeedButtonOscillo", "ButtonStopDynamique",
+                          {AcquisitionCaract::dernierIndexDuree(false),
+                           [](int i) { return AcquisitionCaract::dureeOscillo(i); }});
+    SpeedButtonOscillo = AcquiOscillo;
+    ButtonStopDynamique = StopOscillo;
     TextModeChargeDynamique = texteMode(PanelChargeDynamique);
     oscillo->addWidget(TextModeChargeDynamique, 1);
     connect(SpeedButtonOscillo, &QToolButton::clicked, this, &TFormTraceCaract::SpeedButtonOscilloClick);
@@ -93,8 +84,8 @@ void TFormTraceCaract::construitBarresCharge(QWidget* barre) {
 }
 
 void TFormTraceCaract::afficheOscillo() {
-    m_oscillo->montreSynchro();
-    m_oscillo->montre(travail().ModeleEssai);
+    montreSynchro();
+    montreOscillo(travail().ModeleEssai);
 }
 
 bool TFormTraceCaract::entreModeCharge(QToolButton* bouton, bool presse, bool (AcquisitionCaract::*entre)()) {
@@ -175,7 +166,7 @@ void TFormTraceCaract::SpeedButtonOscilloClick() {
 
 void TFormTraceCaract::ComboBoxDureeChange() {
     m_acq.configureOscillo(ScrollBarDureeOscillo->value(), ComboBoxVariable->currentIndex());
-    TextDureeSynchro->setText(m_oscillo->texteDuree(ScrollBarDureeOscillo->value()));
+    TextDureeSynchro->setText(texteDuree(ScrollBarDureeOscillo->value()));
 }
 
 void TFormTraceCaract::ButtonModifChargeClick() {

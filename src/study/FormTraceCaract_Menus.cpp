@@ -10,6 +10,7 @@
 #include "commun/AideCablage.h"
 #include "commun/Controles.h"
 #include "commun/Fenetres.h"
+#include "commun/MenuFichier.h"
 #include "graph/CaractMachine.h"
 #include "graph/Graphe.h"
 #include "link/FormCom.h"
@@ -35,23 +36,17 @@
 #include <QToolButton>
 
 void TFormTraceCaract::construitMenus() {
-    Fichier1 = menuBar()->addMenu(QString());
-    EntreeTexte(Fichier1->addAction(QString(), QKeySequence::Open, this, &TFormTraceCaract::ouvrir1Click),
-                257);
-    Enregistrer1 = EntreeTexte(
-        Fichier1->addAction(QString(), QKeySequence::Save, this, &TFormTraceCaract::Enregistrer1Click), 258);
-    EntreeTexte(Fichier1->addAction(QString(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
-                                    &TFormTraceCaract::Enregistrersous1Click),
-                259);
-    Nouveautravail1 = EntreeTexte(
-        Fichier1->addAction(QString(), QKeySequence::New, this, &TFormTraceCaract::Nouveautravail1Click),
-        260);
-    Fichier1->addSeparator();
-    EntreeTexte(Fichier1->addAction(QString(), this, &TFormTraceCaract::Configurationimprimante1Click), 261);
-    Imprimer1 = EntreeTexte(
-        Fichier1->addAction(QString(), QKeySequence::Print, this, &TFormTraceCaract::Imprimer1Click), 262);
-    Fichier1->addSeparator();
-    EntreeTexte(Fichier1->addAction(QString(), this, &QWidget::close), 263);
+    auto* quitter = EntreeTexte(new QAction(this), 263);
+    connect(quitter, &QAction::triggered, this, &QWidget::close);
+    construitMenuFichier({this,
+                          Disposition::MLX2,
+                          &dialoguesFichiers().SaveDialogMachine,
+                          [](const QString& type) { return type == QLatin1String(TYPE_VIMR2); },
+                          [this] { Action(); },
+                          {},
+                          [this] { Configurationimprimante1Click(); },
+                          [this] { Imprimer1Click(); },
+                          quitter});
     connect(Fichier1, &QMenu::aboutToShow, this, &TFormTraceCaract::FichierPopup);
 
     Edition1 = menuBar()->addMenu(QString());
@@ -77,26 +72,10 @@ void TFormTraceCaract::construitMenus() {
     Delacourbeselectionne1 =
         EntreeTexte(tri->addAction(QString(), this, &TFormTraceCaract::delacourbeselectionne1Click), 273);
     EntreeTexte(tri->addAction(QString(), this, &TFormTraceCaract::detouteslescourbes1Click), 274);
-    QMenu* interpolation = Configuration1->addMenu(QString());
-    EntreeTexte(interpolation->menuAction(), 275);
-    const int valeurs[6] = {-1, 1, 2, 3, 4, 5};
-    for (int i = 0; i < 6; ++i)
-        EntreeTexte(
-            interpolation->addAction(QString(), this, [this, v = valeurs[i]] { InterpolationClick(v); }),
-            276 + i);
-    QMenu* couleurs = Configuration1->addMenu(QString());
-    EntreeTexte(couleurs->menuAction(), 282);
-    const char* noms[8] = {"Cblanc", "CbleuClair", "CJaune", "Cgris", "CBrun", "CVert", "CBleu", "CNoir"};
-    const QColor teintes[8] = {
-        Qt::white,          QColor(128, 255, 255), Qt::yellow,        QColor(192, 192, 192),
-        QColor(128, 64, 0), QColor(0, 128, 0),     QColor(0, 0, 128), Qt::black};
-    for (int i = 0; i < 8; ++i) {
-        QPixmap p(16, 16);
-        p.fill(teintes[i]);
-        QAction* a = couleurs->addAction(QIcon(p), QString(), this, [this, i] { CouleurClick(i); });
-        a->setObjectName(noms[i]);
-        a->setIconVisibleInMenu(true);
-    }
+    MenuInterpolation(Configuration1, this, [this](int v) { InterpolationClick(v); });
+    MenuCouleurs(Configuration1, this,
+                 {"Cblanc", "CbleuClair", "CJaune", "Cgris", "CBrun", "CVert", "CBleu", "CNoir"},
+                 [this](int i) { CouleurClick(i); });
     EntreeTexte(Configuration1->addAction(QString(), this, &TFormTraceCaract::CalibreCourant1Click), 283);
     // The link window may change the language: the quantities' names follow.
     EntreeTexte(Configuration1->addAction(QString(), this,
@@ -114,17 +93,11 @@ void TFormTraceCaract::construitMenus() {
                                      if (TFormAideCablage* a = fenetres().FormAideCablage) a->Montre(this);
                                  }),
                 285);
-    EntreeTexte(Aide1->addAction(QString(), this,
-                                 [] {
-                                     if (TAboutBox* a = fenetres().AboutBox) a->exec();
-                                 }),
-                286);
+    EntreeAPropos(Aide1, this);
 }
 
 void TFormTraceCaract::FichierPopup() {
-    const bool points = travail().Essais[1].Entete.DernierPoint() >= 0;
-    for (QAction* a : {Enregistrer1, Nouveautravail1, Imprimer1, Nouvelessai1})
-        a->setEnabled(points);
+    activeFichier({Nouvelessai1});
 }
 
 void TFormTraceCaract::EditionPopup() {
@@ -142,7 +115,7 @@ void TFormTraceCaract::EditionPopup() {
     ModificationCaract1->setEnabled(definies > 0);
     SuppressionCaract1->setEnabled(definies > 0);
     const int n = t.EnteteTravail.NbEssais;
-    Nouvelessai1->setEnabled(n <= 4 && n >= 1 && t.Essais[n].Entete.DernierPoint() >= 0);
+    Nouvelessai1->setEnabled(t.NouvelEssaiPossible());
     Suppressionessai1->clear();
     for (int k = 1; k <= 5; ++k)
         if (Buttoncourbe[k - 1]->isVisible())
@@ -154,46 +127,6 @@ void TFormTraceCaract::EditionPopup() {
 void TFormTraceCaract::ConfigurationPopup() {
     const int type = travail().ModeleEssai.TypeCharge();
     Delacourbeselectionne1->setEnabled(TriCourbeSelectionneeActif(type, Delacourbeselectionne1->isEnabled()));
-}
-
-bool TFormTraceCaract::Avertissement() {
-    return ::Avertissement(travail());
-}
-
-void TFormTraceCaract::ouvrir1Click() {
-    if (Avertissement()) {
-        const QString nom = dialoguesFichiers().OpenDialogMachine.ouvre();
-        if (!nom.isEmpty()) LitTravail(travail(), nom);
-    }
-    Action();
-}
-
-void TFormTraceCaract::enregistre(const QString& nom) {
-    EcritTravail(travail(), nom, Disposition::MLX2);
-    Action();
-}
-
-void TFormTraceCaract::Enregistrer1Click() {
-    const QString nom = travail().NomFichierCourant;
-    // A name of the application layout would be read back as that layout: ask for another.
-    if (nom.isEmpty() || TypeFichier(nom) == QLatin1String(TYPE_VIMR2))
-        Enregistrersous1Click();
-    else
-        enregistre(nom);
-}
-
-void TFormTraceCaract::Enregistrersous1Click() {
-    const QString nom = dialoguesFichiers().SaveDialogMachine.enregistre();
-    if (!nom.isEmpty()) enregistre(nom);
-}
-
-void TFormTraceCaract::Nouveautravail1Click() {
-    if (Avertissement()) {
-        travail().NouveauTravail();
-        dialoguesFichiers().SaveDialogMachine.nomFichier.clear();
-        dialoguesFichiers().SaveDialogAppli.nomFichier.clear();
-    }
-    close();
 }
 
 void TFormTraceCaract::NouvelleCaracteristique() {
@@ -223,14 +156,6 @@ void TFormTraceCaract::SupprimeCaracteristique(int k) {
 void TFormTraceCaract::NouvelEssai() {
     travail().AjouteEssai();
     Action();
-}
-
-void TFormTraceCaract::SuppCourbeClick(int k) {
-    if (DemandeSuppressionEssai(travail(), k)) Action();
-}
-
-void TFormTraceCaract::SupprimePoints(int k) {
-    if (DemandeSuppressionPoints(travail(), k)) Action();
 }
 
 void TFormTraceCaract::SupprimeTousLesPoints() {

@@ -44,9 +44,3 @@ class QPaintDevice;
 // The page's title (the work's comment, centred) and the legend of the tests in their colours;
 // the panels are the window's to draw in m.panneaux.
 void imprimeEnTete(QPainter& p, QPaintDevice& imprimante, const Travail& t, const MiseEnPage& m);
-
-// Asks "Voulez-vous supprimer l'essai k", then deletes test k; whether it was deleted.
-bool DemandeSuppressionEssai(Travail& t, int k);
-// When test k holds points, asks "Voulez-vous supprimer tous les points de l'essai k", then empties
-// it (the work is then unsaved); whether it was emptied.
-bool DemandeSuppressionPoints(Travail& t, int k);

@@ -24,3 +24,19 @@ bool Avertissement(Travail& t) {
     // A work that could not be written is not discarded.
     return EcritTravail(t, nom, application ? Disposition::Vimr2 : Disposition::MLX2);
 }
+
+bool DemandeSuppressionEssai(Travail& t, int k) {
+    if (dialogues().question(Textes().Texte[226] + QString::number(k), false) != Dialogues::Reponse::Oui)
+        return false;
+    t.SupprimeEssai(k);
+    return true;
+}
+
+bool DemandeSuppressionPoints(Travail& t, int k) {
+    if (k < 1 || k > t.EnteteTravail.NbEssais || t.Essais[k].Entete.DernierPoint() < 0) return false;
+    if (dialogues().question(Textes().Texte[227] + QString::number(k), false) != Dialogues::Reponse::Oui)
+        return false;
+    t.Essais[k].Entete.DernierPoint() = -1;
+    t.TravailEnregistre = false;
+    return true;
+}

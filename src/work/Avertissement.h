@@ -1,5 +1,6 @@
 #pragma once
-// The save prompt asked before a work is discarded (open, new work, quit).
+// The questions asked before something of the work is discarded: the save prompt (open, new work,
+// quit), the deletion of a test and of its points.
 
 class Travail;
 
@@ -7,3 +8,9 @@ class Travail;
 // user answers Yes and the work is then written (characteristic layout, or application layout
 // when an application is selected). Cancel, a cancelled dialog or a failed write keep the work.
 bool Avertissement(Travail& t);
+
+// Asks "Voulez-vous supprimer l'essai k", then deletes test k; whether it was deleted.
+bool DemandeSuppressionEssai(Travail& t, int k);
+// When test k holds points, asks "Voulez-vous supprimer tous les points de l'essai k", then empties
+// it (the work is then unsaved); whether it was emptied.
+bool DemandeSuppressionPoints(Travail& t, int k);

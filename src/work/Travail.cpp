@@ -96,6 +96,11 @@ void Travail::AjouteEssai() {
     TravailEnregistre = false;
 }
 
+bool Travail::NouvelEssaiPossible() const {
+    const int n = EnteteTravail.NbEssais;
+    return n >= 1 && n <= NB_ESSAIS_MAX - 1 && Essais[n].Entete.DernierPoint() >= 0;
+}
+
 void Travail::SupprimeEssai(int a) {
     const int n = EnteteTravail.NbEssais;
     if (a <= 0 || a > n || n > NB_ESSAIS_MAX) return;

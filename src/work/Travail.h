@@ -166,6 +166,8 @@ public:
     void EffaceColonnes(int k);
     // Appends a test made from ModeleEssai; nothing when the work already holds five.
     void AjouteEssai();
+    // "Nouvel essai" is offered: fewer than five tests, and the last one holds a point.
+    bool NouvelEssaiPossible() const;
     void SupprimeEssai(int a);
     // Stores Mesures as a new point of EssaiCourant. A full test refuses the point, and so does a
     // selection outside the tests the work counts.

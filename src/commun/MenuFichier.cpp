@@ -1,0 +1,74 @@
+#include "MenuFichier.h"
+
+#include "Controles.h"
+#include "socle/DialoguesFichiers.h"
+#include "work/Avertissement.h"
+#include "work/Travail.h"
+
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+void MenuFichier::construitMenuFichier(Fenetre f) {
+    m_fenetre = std::move(f);
+    QMainWindow* w = m_fenetre.fenetre;
+    Fichier1 = w->menuBar()->addMenu(QString());
+    const auto entree = [this, w](int texte, const QKeySequence& touche, auto faire) {
+        return EntreeTexte(Fichier1->addAction(QString(), touche, w, faire), texte);
+    };
+    entree(257, QKeySequence::Open, [this] { ouvrir1Click(); });
+    Enregistrer1 = entree(258, QKeySequence::Save, [this] { Enregistrer1Click(); });
+    // Ctrl+Shift+S on every desktop: some give the standard key none.
+    entree(259, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { Enregistrersous1Click(); });
+    Nouveautravail1 = entree(260, QKeySequence::New, [this] { Nouveautravail1Click(); });
+    Fichier1->addSeparator();
+    entree(261, QKeySequence(), [this] { m_fenetre.configurationImprimante(); });
+    Imprimer1 = entree(262, QKeySequence::Print, [this] { m_fenetre.impression(); });
+    Fichier1->addSeparator();
+    Fichier1->addAction(m_fenetre.quitter);
+}
+
+void MenuFichier::ouvrir1Click() {
+    if (Avertissement(travail())) {
+        const QString nom = dialoguesFichiers().OpenDialogMachine.ouvre();
+        if (!nom.isEmpty()) LitTravail(travail(), nom);
+    }
+    m_fenetre.action();
+}
+
+void MenuFichier::enregistre(const QString& nom) {
+    EcritTravail(travail(), nom, m_fenetre.disposition);
+    m_fenetre.action();
+}
+
+void MenuFichier::Enregistrer1Click() {
+    const QString nom = travail().NomFichierCourant;
+    // A name of the other layout would be read back as that layout.
+    if (nom.isEmpty() || m_fenetre.demandeUnNom(TypeFichier(nom)))
+        Enregistrersous1Click();
+    else
+        enregistre(nom);
+}
+
+void MenuFichier::Enregistrersous1Click() {
+    const QString nom = m_fenetre.enregistrerSous->enregistre();
+    if (!nom.isEmpty()) enregistre(nom);
+}
+
+void MenuFichier::Nouveautravail1Click() {
+    if (Avertissement(travail())) {
+        travail().NouveauTravail();
+        dialoguesFichiers().SaveDialogMachine.nomFichier.clear();
+        dialoguesFichiers().SaveDialogAppli.nomFichier.clear();
+        if (m_fenetre.apresNouveauTravail) m_fenetre.apresNouveauTravail();
+    }
+    m_fenetre.fenetre->close();
+}
+
+void MenuFichier::activeFichier(std::initializer_list<QAction*> autres) {
+    const bool points = travail().Essais[1].Entete.DernierPoint() >= 0;
+    for (QAction* a : {Enregistrer1, Nouveautravail1, Imprimer1})
+        a->setEnabled(points);
+    for (QAction* a : autres)
+        a->setEnabled(points);
+}

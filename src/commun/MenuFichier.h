@@ -1,0 +1,50 @@
+#pragma once
+// The work-file menu both study windows carry (they derive from it, so that its commands are theirs): open,
+// save, save as, new work, printer set-up, print, quit. Each window says which layout it writes, through
+// which save dialog, and what it does around the files.
+
+#include "work/FichierTravail.h"
+
+#include <functional>
+#include <initializer_list>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+struct DialogueFichier;
+
+class MenuFichier {
+public:
+    struct Fenetre {
+        QMainWindow* fenetre;
+        Disposition disposition;          // the layout the window writes
+        DialogueFichier* enregistrerSous; // its "Enregistrer sous" dialog
+        // A current file name of this type is not saved to by "Enregistrer": it asks for a name.
+        std::function<bool(const QString& type)> demandeUnNom;
+        std::function<void()> action;              // the window's refresh
+        std::function<void()> apresNouveauTravail; // what the window resets with the work
+        std::function<void()> configurationImprimante;
+        std::function<void()> impression;
+        QAction* quitter; // closes the window
+    };
+    // Adds "Fichier" to the window's menu bar.
+    void construitMenuFichier(Fenetre f);
+
+    void ouvrir1Click();
+    void Enregistrer1Click();
+    void Enregistrersous1Click();
+    // The work is reset when the save prompt allows it; the window closes in any case.
+    void Nouveautravail1Click();
+    // "Enregistrer", "Nouveau travail", "Imprimer" and `autres` need a point in test 1.
+    void activeFichier(std::initializer_list<QAction*> autres);
+
+    QMenu* Fichier1 = nullptr;
+    QAction* Enregistrer1 = nullptr;
+    QAction* Nouveautravail1 = nullptr;
+    QAction* Imprimer1 = nullptr;
+
+private:
+    void enregistre(const QString& nom);
+
+    Fenetre m_fenetre{};
+};
