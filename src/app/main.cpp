@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QScreen>
 
 #include <cstdio>
@@ -39,6 +40,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName("Vimra_2");
     QApplication::setApplicationVersion("1.7");
     QApplication::setOrganizationName("Vimra");
+    // The desktop entry and icon of an installed program.
+    QApplication::setDesktopFileName("fr.vimra.Vimra");
+    QApplication::setWindowIcon(QIcon(":/fr.vimra.Vimra.svg"));
 
     DialoguesQt dialoguesQt;
     installeDialogues(&dialoguesQt);

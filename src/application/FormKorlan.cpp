@@ -4,6 +4,7 @@
 #include "ConfigApplication.h"
 #include "ConfigurationApplication.h"
 #include "FormApplication.h"
+#include "shell/ConfigGenerale.h"
 #include "shell/Dossiers.h"
 #include "shell/Fenetres.h"
 #include "shell/Textes.h"
@@ -322,7 +323,7 @@ void TFormKorlan::FormCreate() {
 
 void TFormKorlan::Langue() {
     const auto& k = TextesKorlan().Texte;
-    setWindowTitle("Korlan");
+    setWindowTitle(LegendeFenetre("Korlan"));
     TextTitrePrincipal->setText(k[0]);
     TextTitreUsine->setText(k[2].trimmed());
     TextTitreLocal->setText(k[1].trimmed());

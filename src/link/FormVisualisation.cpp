@@ -215,7 +215,7 @@ void TFormVisualisation::FormShow() {
     m_ouverte = true;
     if (QWidget* choix = fenetres().FormChoixCaract) choix->hide();
     const auto& t = Textes().Texte;
-    setWindowTitle(t[346]);
+    setWindowTitle(LegendeFenetre(t[346]));
     ScrollBarK->setToolTip(t[335]);
     LabelCourant->setText(t[347]);
     ButtonClose->setText(t[2].trimmed());

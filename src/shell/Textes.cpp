@@ -1,5 +1,7 @@
 #include "Textes.h"
 
+#include "TraductionsQt.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -94,6 +96,7 @@ void AppliqueLangue(int code) {
     courants().vimra = c.vimra;
     courants().korlan = c.korlan;
     courants().langue = langueDuCode(code);
+    TraduitQt(courants().langue);
 }
 
 const TTextesVimra& Textes() {

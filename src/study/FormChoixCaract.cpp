@@ -152,7 +152,7 @@ TFormChoixCaract::TFormChoixCaract(QWidget* parent) : QDialog(parent) {
 
 void TFormChoixCaract::Langue() {
     const auto& t = Textes().Texte;
-    setWindowTitle(t[173]);
+    setWindowTitle(LegendeFenetre(t[173]));
     m_textMachine->setText(t[23]);
     TextPuissanceMachine->setText(QString::number(ChampTailleBanc(ConfigGenerale().ClassePuissance, 4)) +
                                   " W");

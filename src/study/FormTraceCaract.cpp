@@ -326,7 +326,7 @@ void TFormTraceCaract::Settitre() {
     const TEnteteEssai& e = travail().ModeleEssai;
     const int type = e.TypeCharge();
     const QString titre = titreTraceCaract(type, e.TypeMachine());
-    if (!titre.isEmpty()) setWindowTitle(titre);
+    if (!titre.isEmpty()) setWindowTitle(LegendeFenetre(titre));
     switch (groupeMode(type)) {
     case GroupeMode::Acquisition:
         PanelAcquisitionCarMachine->setVisible(true);
