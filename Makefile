@@ -6,9 +6,10 @@ FUZZ_SECONDS ?= 60
 FUZZERS    := travail config catalogue jpeg modbus-rtu modbus-tcp application
 JOBS       ?= 2
 PACKAGES   := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-serialport-dev qt6-pdf-dev \
-              libjpeg-dev fonts-liberation poppler-utils googletest libgtest-dev libmodbus-dev libbenchmark-dev mbpoll
+              libjpeg-dev fonts-liberation poppler-utils googletest libgtest-dev libmodbus-dev libbenchmark-dev mbpoll \
+              qt6-translations-l10n desktop-file-utils appstream dpkg-dev
 
-.PHONY: all setup build run test test-asan fuzz bench screenshots donnees clean
+.PHONY: all setup build run test test-asan fuzz bench screenshots donnees exemples package clean
 
 all: build
 
@@ -72,6 +73,15 @@ screenshots: build
 donnees: setup $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS) --target vimra-donnees
 	$(BUILD)/vimra-donnees tools/generateur-donnees/catalogue.json data
+
+# Records the example works of data/Exemples on the simulated bench; commit what changed.
+exemples: setup $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target vimra-exemples
+	$(BUILD)/vimra-exemples data/Exemples
+
+# The Debian package (CPack), in $(BUILD)/: `sudo apt install ./$(BUILD)/vimra_*.deb` installs it.
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN)
