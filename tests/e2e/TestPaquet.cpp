@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -94,13 +93,7 @@ TEST_F(Paquet, TheDemoRunsFromTheTreeAndKeepsItsFilesInTheUsersFolders) {
     p.setProcessEnvironment(env);
     p.start(dans("usr/bin/vimra"), {"--demo"});
     ASSERT_TRUE(p.waitForStarted(5000));
-    QByteArray err;
-    QElapsedTimer t;
-    t.start();
-    while (!err.contains("link open") && t.elapsed() < 15000) {
-        p.waitForReadyRead(200);
-        err += p.readAllStandardError();
-    }
+    const QByteArray err = attendErreur(p, "link open", 15000);
     ASSERT_TRUE(err.contains("link open, drive rating 1500")) << err.toStdString();
     ::kill(pid_t(p.processId()), SIGTERM);
     ASSERT_TRUE(p.waitForFinished(5000));
