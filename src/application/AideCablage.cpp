@@ -10,7 +10,7 @@
 
 TFormAideCablage::TFormAideCablage(QWidget* parent) : TFenetreDocument(parent, {}) {
     setObjectName("FormAideCablage");
-    resize(1000, 760);
+    resize(1000, 700);
 }
 
 void TFormAideCablage::FormShow() {

@@ -2,6 +2,8 @@
 
 #include "TraductionsQt.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -93,10 +95,16 @@ const TTextesKorlan& TextesKorlanConstants(Langue langue) {
 
 void AppliqueLangue(int code) {
     const Copies& c = copies(langueDuCode(code));
+    const bool change = courants().langue != langueDuCode(code);
     courants().vimra = c.vimra;
     courants().korlan = c.korlan;
     courants().langue = langueDuCode(code);
     TraduitQt(courants().langue);
+    // Every open window takes its texts again (Qt hands the event to each window).
+    if (change && QCoreApplication::instance()) {
+        QEvent e(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(QCoreApplication::instance(), &e);
+    }
 }
 
 const TTextesVimra& Textes() {

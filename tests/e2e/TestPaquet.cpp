@@ -53,7 +53,9 @@ TEST_F(Paquet, LaysOutTheProgramItsDataAndItsDesktopFiles) {
                             "usr/share/vimra/Exemples/Pompe centrifuge.Vimr2",
                             "usr/share/applications/fr.vimra.Vimra.desktop",
                             "usr/share/metainfo/fr.vimra.Vimra.metainfo.xml",
-                            "usr/share/icons/hicolor/scalable/apps/fr.vimra.Vimra.svg"};
+                            "usr/share/icons/hicolor/scalable/apps/fr.vimra.Vimra.svg",
+                            "usr/share/man/man1/vimra-tool.1.gz",
+                            "usr/share/man/man1/vimra-bench.1.gz"};
     for (int n : {16, 22, 24, 32, 48, 64, 128, 256})
         attendus << QString("usr/share/icons/hicolor/%1x%1/apps/fr.vimra.Vimra.png").arg(n);
     for (const QString& f : attendus)

@@ -5,10 +5,12 @@
 #include "study/NouvelCaract.h"
 #include "study/PanelCaract.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
@@ -48,6 +50,25 @@ protected:
 private:
     std::vector<std::shared_ptr<QString>> m_noms;
 };
+
+// Escape, the close box and "Fermer" all bring the main menu back.
+TEST_F(ChoixCaract, EveryWayOfClosingShowsTheMainMenuAgain) {
+    const std::array<std::function<void()>, 3> fermetures{[this] { QTest::keyClick(&c(), Qt::Key_Escape); },
+                                                          [this] {
+                                                              QCloseEvent e;
+                                                              QApplication::sendEvent(&c(), &e);
+                                                          },
+                                                          [this] { c().close(); }};
+    for (const auto& ferme : fermetures) {
+        montreMenu();
+        menu().hide();
+        montre(0);
+        ferme();
+        QApplication::processEvents();
+        EXPECT_FALSE(c().isVisible());
+        EXPECT_TRUE(menu().isVisible());
+    }
+}
 
 TEST_F(ChoixCaract, TheCouplingAidIsForTheSynchronousMachineOnly) {
     montre(0);

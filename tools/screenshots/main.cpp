@@ -282,6 +282,8 @@ bool traceCaract(const QString& dossier) {
     bool ok = true;
     TFormTraceCaract& f = *fenetres().FormTraceCaract;
     travailExemple();
+    // The window opens maximised; the pictures keep one size whatever the screen.
+    f.setWindowState(Qt::WindowNoState);
     f.resize(1200, 780);
     f.show();
     for (int n = 1; n <= 4; ++n) {
@@ -617,7 +619,6 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     suivant = qInstallMessageHandler(filtre);
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Vimra_2");
     const QString sortie = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
     QDir().mkpath(sortie);
     const QString dossierSortie = QDir(sortie).absolutePath();
