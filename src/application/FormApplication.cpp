@@ -7,6 +7,7 @@
 #include "application/VisualisationPDF.h"
 #include "graph/CaractMachine.h"
 #include "link/Liaison.h"
+#include "shell/Aide.h"
 #include "shell/ConfigGenerale.h"
 #include "shell/Controles.h"
 #include "shell/Fenetres.h"
@@ -153,6 +154,7 @@ TFormApplication::TFormApplication(Liaison& liaison, QWidget* parent)
     m_acq.dureesLongues = true;
     m_acq.lecture = [this] { m_charge.Cycle(ScrollBarCharge->value(), ScrollBarCharge->minimum()); };
     setObjectName("FormApplication");
+    setProperty(aide::Propriete, aide::EcranApplication);
     setMinimumSize(980, 660);
     auto* centre = new QWidget(this);
     setCentralWidget(centre);

@@ -6,6 +6,7 @@
 
 #include "graph/CaractMachine.h"
 #include "link/FormCom.h"
+#include "shell/Aide.h"
 #include "shell/ConfigGenerale.h"
 #include "shell/Dialogues.h"
 #include "shell/DialoguesFichiers.h"
@@ -81,6 +82,7 @@ void TFormApplication::construitMenus() {
     aide->addAction(t[286], this, [] {
         if (TAboutBox* a = fenetres().AboutBox) a->exec();
     });
+    ajouteAideAuMenu(aide, this);
 }
 
 void TFormApplication::FichierPopup() {

@@ -11,6 +11,7 @@
 #include "graph/CaractMachine.h"
 #include "graph/Graphe.h"
 #include "link/FormCom.h"
+#include "shell/Aide.h"
 #include "shell/ConfigGenerale.h"
 #include "shell/Dialogues.h"
 #include "shell/DialoguesFichiers.h"
@@ -93,6 +94,7 @@ void TFormTraceCaract::construitMenus() {
     Aide1->addAction(t[286], this, [] {
         if (TAboutBox* a = fenetres().AboutBox) a->exec();
     });
+    ajouteAideAuMenu(Aide1, this);
 }
 
 void TFormTraceCaract::FichierPopup() {
