@@ -8,7 +8,7 @@ JOBS       ?= 2
 PACKAGES   := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-serialport-dev qt6-pdf-dev \
               libjpeg-dev fonts-liberation poppler-utils googletest libgtest-dev libmodbus-dev libbenchmark-dev mbpoll
 
-.PHONY: all setup build run test test-asan fuzz bench screenshots donnees clean
+.PHONY: all setup build run test test-asan fuzz bench screenshots images-aide donnees clean
 
 all: build
 
@@ -63,9 +63,16 @@ fuzz:
 bench: build
 	sh benchmarks/tout.sh $(BUILD)
 
+# Every window, and the pictures of the user guide in $(BUILD)/screenshots/aide.
 screenshots: build
 	$(BUILD)/vimra-screenshots $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD)/vimra-captures $(BUILD)/screenshots
+
+# Redraws the pictures of the user guide from the program itself into resources/aide/images, which
+# the program is built with; commit what changed.
+images-aide: build
+	$(BUILD)/vimra-screenshots --aide resources/aide/images
+	cmake --build $(BUILD) -j $(JOBS)
 
 # Redraws the application pictures, the application sheets and the wiring diagrams, and rewrites the
 # catalogue files in data/ from tools/generateur-donnees/catalogue.json; commit what changed.
