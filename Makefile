@@ -6,7 +6,7 @@ FUZZ_SECONDS ?= 60
 FUZZERS    := travail config catalogue jpeg modbus-rtu modbus-tcp application
 JOBS       ?= 2
 PACKAGES   := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-serialport-dev qt6-pdf-dev \
-              libjpeg-dev fonts-liberation poppler-utils googletest libgtest-dev libmodbus-dev libbenchmark-dev mbpoll
+              libjpeg-dev fonts-liberation poppler-utils googletest libgtest-dev libmodbus-dev libbenchmark-dev mbpoll help2man
 
 .PHONY: all setup build run test test-asan fuzz bench screenshots images-aide donnees clean
 

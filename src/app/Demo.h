@@ -1,27 +1,42 @@
 #pragma once
 // Demo mode: the simulated bench inside the program, on a pseudo-terminal that the serial route
-// opens. The bench follows the machine and the current range chosen in the study.
+// opens, or, where the system has none, straight behind the serial route. The bench follows the
+// machine and the current range chosen in the study.
 
 #include <QObject>
 
 #include <memory>
 
 class Liaison;
+class PortSerie;
 class QTimer;
+class TBanc;
 class TBancSimule;
+class PortBanc;
 
 class Demo : public QObject {
 public:
-    // Starts the bench; false (with a message on the standard error stream) when it cannot.
-    static std::unique_ptr<Demo> demarre(Liaison& liaison);
+    Demo();
     ~Demo() override;
 
-private:
-    Demo(Liaison& liaison, std::unique_ptr<TBancSimule> banc);
-    void suit();
+    // The port the link is to be built on.
+    PortSerie& port() { return *m_port; }
+    // Starts the bench, once the settings are read, and points the link at it without saving its
+    // port into the settings; false (with a message on the standard error stream) when it cannot.
+    bool demarre(Liaison& liaison);
 
-    Liaison& m_liaison;
+private:
+    void suit();
+    TBanc& banc();
+
+#ifdef Q_OS_UNIX
     std::unique_ptr<TBancSimule> m_banc;
+#else
+    std::unique_ptr<TBanc> m_banc;
+    PortBanc* m_portBanc = nullptr;
+#endif
+    std::unique_ptr<PortSerie> m_port;
+    Liaison* m_liaison = nullptr;
     QTimer* m_minuterie;
     int m_machine = 0;
     int m_calibre = 0;

@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Vimra");
-    QApplication::setApplicationDisplayName("Vimra_2");
+    // No display name: Qt would append it to every window's caption.
     QApplication::setApplicationVersion("1.7");
     QApplication::setOrganizationName("Vimra");
 
@@ -44,15 +44,17 @@ int main(int argc, char** argv) {
     installeDialogues(&dialoguesQt);
     installeAide(app);
 
-    auto port = creePortSerieSysteme();
+    // In demo mode the link's port is the bench's.
+    const std::unique_ptr<Demo> bancDemo = options.isSet(demo) ? std::make_unique<Demo>() : nullptr;
+    const auto portSysteme = bancDemo ? nullptr : creePortSerieSysteme();
     auto reseau = creeBibliothequeModbusTcp();
-    Liaison liaison(*port, *reseau, horlogeSysteme(), ConfigGenerale(), travail());
+    Liaison liaison(bancDemo ? bancDemo->port() : *portSysteme, *reseau, horlogeSysteme(), ConfigGenerale(),
+                    travail());
 
     int code = 0;
     {
         Programme programme(liaison);
-        std::unique_ptr<Demo> bancDemo;
-        if (options.isSet(demo) && !(bancDemo = Demo::demarre(liaison))) return 2;
+        if (bancDemo && !bancDemo->demarre(liaison)) return 2;
         TFormMachine2* menu = fenetres().FormMachine2;
         menu->move(menu->screen()->availableGeometry().center() - menu->rect().center());
         fermeSurSignal(menu);

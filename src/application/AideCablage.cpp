@@ -12,7 +12,7 @@
 TFormAideCablage::TFormAideCablage(QWidget* parent) : TFenetreDocument(parent, {}) {
     setObjectName("FormAideCablage");
     setProperty(aide::Propriete, aide::SchemaCablage);
-    resize(1000, 760);
+    resize(1000, 700);
 }
 
 void TFormAideCablage::FormShow() {

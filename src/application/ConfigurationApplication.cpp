@@ -213,7 +213,7 @@ TConfigurationApplication::TConfigurationApplication(QWidget* parent) : QDialog(
     }
     l->addSpacing(6);
     l->addLayout(boutons);
-    resize(1040, 720);
+    resize(1040, 690);
     Langue();
     Initialise();
 }

@@ -153,6 +153,8 @@ TFormApplication::TFormApplication(Liaison& liaison, QWidget* parent)
     // The oscilloscope's ticks keep the drive on the load the scroll bar sets.
     m_acq.dureesLongues = true;
     m_acq.lecture = [this] { m_charge.Cycle(ScrollBarCharge->value(), ScrollBarCharge->minimum()); };
+    // Columns 12 to 15 of a point are worked out from the tick's own measurement.
+    m_acq.rafraichit = [this] { curseur(); };
     setObjectName("FormApplication");
     setProperty(aide::Propriete, aide::EcranApplication);
     setMinimumSize(980, 660);
@@ -193,7 +195,7 @@ TFormApplication::TFormApplication(Liaison& liaison, QWidget* parent)
 
     // The window sees Escape before its controls.
     qApp->installEventFilter(this);
-    resize(1180, 780);
+    resize(1180, 700);
     Langue();
 }
 
@@ -432,6 +434,8 @@ void TFormApplication::Langue() {
     Fichier1->setTitle(t[254]);
     Edition1->setTitle(t[255]);
     Configuration1->setTitle(t[256]);
+    LangueMenus(menuBar());
+    CaractMachine5->setmenu();
     Quitter1->setText(t[246]);
     BoutonManuel->setText(Traduit("Manuel", "Manual", "Manual"));
     BoutonOscillo->setText(Traduit("Oscilloscope", "Oscilloscope", "Osciloscopio"));
@@ -464,7 +468,13 @@ void TFormApplication::Langue() {
     }
     for (int k = 0; k < 5; ++k) {
         Buttoncourbe[k]->setText(Textes().MotEssai + " " + QString::number(k + 1));
-        Buttoncourbe[k]->setToolTip(t[331]);
-        Editcourbe[k]->setToolTip(t[333]);
+        Buttoncourbe[k]->setToolTip(t[331] + " " + QString::number(k + 1));
+        Editcourbe[k]->setToolTip(t[300] + QString::number(k + 1));
     }
+}
+
+// The link window changed the language: the window follows at once.
+void TFormApplication::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::LanguageChange && isVisible()) Langue();
 }

@@ -208,10 +208,12 @@ public:
     QAction* Imprimer1;
     QAction* Nouvelessai1;
     QMenu* Suppressionessai1;
+    bool m_menusActifs = true;
 
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:

@@ -7,6 +7,7 @@
 #include "FormKorlan.h"
 #include "VisualisationPDF.h"
 
+#include "graph/CaractMachine.h"
 #include "link/Liaison.h"
 #include "shell/ConfigGenerale.h"
 #include "shell/Dialogues.h"
@@ -107,6 +108,8 @@ void TFormApplication::placeCache() {
 void TFormApplication::curseur() {
     Travail& t = travail();
     m_charge.SetValeursAff(ScrollBarCharge->value(), ScrollBarCharge->minimum());
+    // The graph's cursor follows the operating point on every tick, and is cleared with it.
+    CaractMachine5->curseur();
     placeCache();
     const bool valide = t.Mesures[0] >= 0;
     Mesure[2]->setCouleur(valide && CoupleExcessif(t.Mesures[2], ConfigGenerale().ClassePuissance)
@@ -259,7 +262,8 @@ void TFormApplication::ButtonChargeClick(bool presse) {
             // The drive said it belongs to another bench size: the load range follows it.
             if (m_liaison.LinkOpen && ConfigGenerale().ClassePuissance != classe) SetApp();
         }
-        if (m_charge.Demarre(ScrollBarCharge->minimum()))
+        // A link that would not open has said so once: the load is not tried again.
+        if (m_liaison.LinkOpen && m_charge.Demarre(ScrollBarCharge->minimum()))
             TimerApplication->start();
         else
             ButtonCharge->setChecked(false);

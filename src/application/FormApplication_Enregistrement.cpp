@@ -139,6 +139,13 @@ void TFormApplication::ActionEnregistrement() {
     BoutonOscillo->setEnabled(!manuel && (oscillo || possible));
     BoutonManuel->setEnabled(!oscillo && (manuel || possible));
     TextVarTemps->setVisible(v.temps);
+    // No command of the menus, shortcut or click, reaches under a recording.
+    const bool menus = !manuel && !oscillo;
+    if (menus != m_menusActifs) {
+        m_menusActifs = menus;
+        ActiveMenus(menuBar(), menus);
+        if (menus) FichierPopup();
+    }
 
     for (int k = 1; k <= 5; ++k) {
         const bool present = t.EnteteTravail.NbEssais >= k;
@@ -156,7 +163,6 @@ void TFormApplication::ActionEnregistrement() {
 
 void TFormApplication::Curseur() {
     curseur();
-    if (CaractMachine5->isVisible()) CaractMachine5->curseur();
 }
 
 void TFormApplication::definitGraphe() {
@@ -333,7 +339,6 @@ void TFormApplication::TimerOscilloTimer() {
     const bool attendait = !m_acq.oscilloDeclenche;
     const AcquisitionCaract::Suite suite = m_acq.TimerOscilloTimer();
     if (attendait && m_acq.oscilloDeclenche) StaticTextModeOscillo->setText(Textes().Texte[93]);
-    if (t.Mesures[0] >= 0) Curseur();
     const TEssai& essai = t.Essais[t.EssaiCourant];
     if (CaractMachine5->isVisible())
         for (int k = avant; k < essai.nbPoints(); ++k)

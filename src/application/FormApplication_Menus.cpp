@@ -8,6 +8,7 @@
 #include "link/FormCom.h"
 #include "shell/Aide.h"
 #include "shell/ConfigGenerale.h"
+#include "shell/Controles.h"
 #include "shell/Dialogues.h"
 #include "shell/DialoguesFichiers.h"
 #include "shell/Fenetres.h"
@@ -30,35 +31,46 @@
 #include <QToolButton>
 
 void TFormApplication::construitMenus() {
-    const auto& t = Textes().Texte;
-    Fichier1->addAction(t[257], QKeySequence::Open, this, &TFormApplication::ouvrir1Click);
-    Enregistrer1 =
-        Fichier1->addAction(t[258], QKeySequence::Save, this, &TFormApplication::Enregistrer1Click);
-    Fichier1->addAction(t[259], QKeySequence::SaveAs, this, &TFormApplication::Enregistrersous1Click);
-    Nouveautravail1 =
-        Fichier1->addAction(t[260], QKeySequence::New, this, &TFormApplication::Nouveautravail1Click);
+    EntreeTexte(Fichier1->addAction(QString(), QKeySequence::Open, this, &TFormApplication::ouvrir1Click),
+                257);
+    Enregistrer1 = EntreeTexte(
+        Fichier1->addAction(QString(), QKeySequence::Save, this, &TFormApplication::Enregistrer1Click), 258);
+    EntreeTexte(Fichier1->addAction(QString(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
+                                    &TFormApplication::Enregistrersous1Click),
+                259);
+    Nouveautravail1 = EntreeTexte(
+        Fichier1->addAction(QString(), QKeySequence::New, this, &TFormApplication::Nouveautravail1Click),
+        260);
     Fichier1->addSeparator();
-    Fichier1->addAction(t[261], this, &TFormApplication::Configurationimprimante1Click);
-    Imprimer1 = Fichier1->addAction(t[262], QKeySequence::Print, this, &TFormApplication::Imprimer1Click);
+    EntreeTexte(Fichier1->addAction(QString(), this, &TFormApplication::Configurationimprimante1Click), 261);
+    Imprimer1 = EntreeTexte(
+        Fichier1->addAction(QString(), QKeySequence::Print, this, &TFormApplication::Imprimer1Click), 262);
     Fichier1->addSeparator();
     Fichier1->addAction(Quitter1);
     connect(Fichier1, &QMenu::aboutToShow, this, &TFormApplication::FichierPopup);
 
     Edition1 = menuBar()->addMenu(QString());
-    Nouvelessai1 = Edition1->addAction(t[267], this, &TFormApplication::Nouvelessai1Click);
-    Suppressionessai1 = Edition1->addMenu(t[268]);
+    Nouvelessai1 =
+        EntreeTexte(Edition1->addAction(QString(), this, &TFormApplication::Nouvelessai1Click), 267);
+    Suppressionessai1 = Edition1->addMenu(QString());
+    EntreeTexte(Suppressionessai1->menuAction(), 268);
     Edition1->addSeparator();
-    Edition1->addAction(t[269], this, &TFormApplication::Copierlescaracteristiques1Click);
-    Edition1->addAction(t[270], this, [this] { Copiervaleurs(-1); });
-    Edition1->addAction(t[271], this, [this] { Copiervaleurs(travail().EssaiCourant); });
+    EntreeTexte(Edition1->addAction(QString(), this, &TFormApplication::Copierlescaracteristiques1Click),
+                269);
+    EntreeTexte(Edition1->addAction(QString(), this, [this] { Copiervaleurs(-1); }), 270);
+    EntreeTexte(Edition1->addAction(QString(), this, [this] { Copiervaleurs(travail().EssaiCourant); }), 271);
     connect(Edition1, &QMenu::aboutToShow, this, &TFormApplication::EditionPopup);
 
     Configuration1 = menuBar()->addMenu(QString());
-    QMenu* interpolation = Configuration1->addMenu(t[275]);
+    QMenu* interpolation = Configuration1->addMenu(QString());
+    EntreeTexte(interpolation->menuAction(), 275);
     const int valeurs[6] = {-1, 1, 2, 3, 4, 5};
     for (int i = 0; i < 6; ++i)
-        interpolation->addAction(t[276 + i], this, [this, v = valeurs[i]] { InterpolationClick(v); });
-    QMenu* couleurs = Configuration1->addMenu(t[282]);
+        EntreeTexte(
+            interpolation->addAction(QString(), this, [this, v = valeurs[i]] { InterpolationClick(v); }),
+            276 + i);
+    QMenu* couleurs = Configuration1->addMenu(QString());
+    EntreeTexte(couleurs->menuAction(), 282);
     const char* noms[8] = {"CBlanc", "CbleuClair", "CJaune", "CGris", "CBrun", "CVert", "CBleu", "CNoir"};
     const QColor teintes[8] = {
         Qt::white,          QColor(128, 255, 255), Qt::yellow,        QColor(192, 192, 192),
@@ -70,18 +82,27 @@ void TFormApplication::construitMenus() {
         a->setObjectName(noms[i]);
         a->setIconVisibleInMenu(true);
     }
-    Configuration1->addAction(t[283], this, [this] {
-        if (auto* d = qobject_cast<QDialog*>(fenetres().FormCalibreCourant)) d->exec();
-        Action();
-    });
-    Configuration1->addAction(t[284], this, [] {
-        if (fenetres().FormCom) fenetres().FormCom->exec();
-    });
+    EntreeTexte(Configuration1->addAction(QString(), this,
+                                          [this] {
+                                              if (auto* d =
+                                                      qobject_cast<QDialog*>(fenetres().FormCalibreCourant))
+                                                  d->exec();
+                                              Action();
+                                          }),
+                283);
+    EntreeTexte(Configuration1->addAction(QString(), this,
+                                          [] {
+                                              if (fenetres().FormCom) fenetres().FormCom->exec();
+                                          }),
+                284);
     QMenu* aide = menuBar()->addMenu("?");
-    aide->addAction(Traduit("Ressource", "Resource", "Recurso"), this, [this] { ButtonRessource->click(); });
-    aide->addAction(t[286], this, [] {
-        if (TAboutBox* a = fenetres().AboutBox) a->exec();
-    });
+    EntreeTexte(aide->addAction(QString(), this, [this] { ButtonRessource->click(); }), "Ressource",
+                "Resource", "Recurso");
+    EntreeTexte(aide->addAction(QString(), this,
+                                [] {
+                                    if (TAboutBox* a = fenetres().AboutBox) a->exec();
+                                }),
+                286);
     ajouteAideAuMenu(aide, this);
 }
 
@@ -96,10 +117,9 @@ void TFormApplication::EditionPopup() {
     const int n = t.EnteteTravail.NbEssais;
     Nouvelessai1->setEnabled(n <= 4 && n >= 1 && t.Essais[n].Entete.DernierPoint() >= 0);
     Suppressionessai1->clear();
-    for (int k = 1; k <= 5; ++k)
-        if (Buttoncourbe[k - 1]->isVisible())
-            Suppressionessai1->addAction(Buttoncourbe[k - 1]->text(), this,
-                                         [this, k] { SuppCourbeClick(k); });
+    // One entry per test of the work, whether or not the test row is in view.
+    for (int k = 1; k <= std::min(n, NB_ESSAIS_MAX); ++k)
+        Suppressionessai1->addAction(Buttoncourbe[k - 1]->text(), this, [this, k] { SuppCourbeClick(k); });
     Suppressionessai1->setEnabled(n > 1);
 }
 

@@ -8,6 +8,7 @@
 #include <QPdfView>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QStackedLayout>
 
@@ -85,7 +86,10 @@ TFenetreDocument::TFenetreDocument(QWidget* parent, Qt::WindowFlags drapeaux)
     Visionneuse = new VisionneusePdf(this);
     l->addWidget(Visionneuse, 1);
     connect(ButtonFermer, &QPushButton::clicked, this, &TFenetreDocument::ButtonFermerClick);
-    resize(820, 900);
+    // Escape closes a viewer as its button does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &TFenetreDocument::ButtonFermerClick);
+    resize(820, 700);
 }
 
 void TFenetreDocument::Montre(QWidget* proprietaire) {

@@ -296,7 +296,8 @@ void TFormCom::Espion() {
     m_liaison.SpyLog.vide();
 }
 
-void TFormCom::closeEvent(QCloseEvent* e) {
+// OK, cancel, Escape and the close box all end here.
+void TFormCom::done(int resultat) {
     PageControlCom->setVisible(false);
-    QDialog::closeEvent(e);
+    QDialog::done(resultat);
 }

@@ -66,7 +66,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
+    void done(int resultat) override;
 
 private:
     Liaison& m_liaison;

@@ -3,7 +3,9 @@
 #include <QElapsedTimer>
 #include <QSerialPort>
 
+#ifdef Q_OS_UNIX
 #include <sys/ioctl.h>
+#endif
 
 namespace {
 
@@ -75,12 +77,17 @@ public:
     }
 
 private:
-    // Bytes the system holds for the line, received or still to send.
+    // Bytes the system holds for the line, received or still to send. Where it cannot be asked,
+    // anything may be pending, and the purge always clears.
     bool octetsEnAttente() const {
+#ifdef Q_OS_UNIX
         const int fd = int(m_port.handle());
         int entree = 0, sortie = 0;
         if (fd < 0 || ::ioctl(fd, FIONREAD, &entree) != 0 || ::ioctl(fd, TIOCOUTQ, &sortie) != 0) return true;
         return entree > 0 || sortie > 0;
+#else
+        return true;
+#endif
     }
 
     QSerialPort m_port;

@@ -1,5 +1,6 @@
 #include "Aide.h"
 
+#include "Controles.h"
 #include "Textes.h"
 
 #include <QApplication>
@@ -134,9 +135,6 @@ void ajouteAideAuMenu(QMenu* menu, QWidget* fenetre) {
     const QList<QAction*> avant = menu->actions();
     menu->insertAction(avant.isEmpty() ? nullptr : avant.first(), entree);
     if (!avant.isEmpty()) menu->insertSeparator(avant.first());
-    // The menu's entries are made once; this one follows the language when the menu opens.
-    const auto texte = [entree] { entree->setText(titreAide() + "\tF1"); };
-    texte();
-    QObject::connect(menu, &QMenu::aboutToShow, entree, texte);
+    EntreeTexte(entree, "Aide de Vimra\tF1", "Vimra help\tF1", "Ayuda de Vimra\tF1");
     QObject::connect(entree, &QAction::triggered, fenetre, [fenetre] { ouvreAide(contexteAide(fenetre)); });
 }

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QToolButton>
 
 QToolButton* BoutonTexte(const QString& nom, QWidget* parent, bool bascule) {
@@ -55,10 +56,65 @@ void RangeeEssais(QWidget* panneau, std::array<QToolButton*, 5>& boutons,
         QObject::connect(b, &QWidget::customContextMenuRequested, panneau, [actions, n, b](const QPoint& p) {
             QMenu menu(b);
             const QString numero = QString::number(n);
-            menu.addAction(Textes().Texte[289] + " " + numero, b,
-                           [actions, n] { actions.supprimePoints(n); });
-            menu.addAction(Textes().Texte[268] + " " + numero, b, [actions, n] { actions.supprimeEssai(n); });
+            menu.addAction(Traduit("Suppression de tous les points de l'essai ",
+                                   "Delete all the points of test ",
+                                   "Supresión de todos los puntos de la prueba ") +
+                               numero,
+                           b, [actions, n] { actions.supprimePoints(n); });
+            menu.addAction(Traduit("Suppression de l'essai ", "Delete test ", "Supresión de la prueba ") +
+                               numero,
+                           b, [actions, n] { actions.supprimeEssai(n); });
             menu.exec(b->mapToGlobal(p));
         });
     }
+}
+
+namespace {
+
+const char* const TEXTE = "vimraTexte";
+const char* const TRADUCTIONS = "vimraTraductions";
+
+void appliqueTexte(QAction* a) {
+    const QVariant n = a->property(TEXTE);
+    if (n.isValid()) {
+        a->setText(Textes().Texte[std::size_t(n.toInt())]);
+        return;
+    }
+    const QStringList t = a->property(TRADUCTIONS).toStringList();
+    if (t.size() != 3) return;
+    const Langue l = LangueCourante();
+    a->setText(t[l == Langue::Anglais ? 1 : l == Langue::Espagnol ? 2 : 0]);
+}
+
+// Every entry under `a`, submenus included, then `a` itself.
+template <typename F> void parcourt(QAction* a, const F& f) {
+    if (QMenu* m = a->menu())
+        for (QAction* b : m->actions())
+            parcourt(b, f);
+    f(a);
+}
+
+} // namespace
+
+QAction* EntreeTexte(QAction* a, int texte) {
+    a->setProperty(TEXTE, texte);
+    appliqueTexte(a);
+    return a;
+}
+
+QAction* EntreeTexte(QAction* a, const char* francais, const char* anglais, const char* espagnol) {
+    a->setProperty(TRADUCTIONS, QStringList{QString::fromUtf8(francais), QString::fromUtf8(anglais),
+                                            QString::fromUtf8(espagnol)});
+    appliqueTexte(a);
+    return a;
+}
+
+void LangueMenus(QMenuBar* barre) {
+    for (QAction* a : barre->actions())
+        parcourt(a, appliqueTexte);
+}
+
+void ActiveMenus(QMenuBar* barre, bool actif) {
+    for (QAction* a : barre->actions())
+        parcourt(a, [actif](QAction* b) { b->setEnabled(actif); });
 }

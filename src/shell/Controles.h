@@ -6,7 +6,9 @@
 #include <array>
 #include <functional>
 
+class QAction;
 class QLineEdit;
+class QMenuBar;
 class QToolButton;
 class QWidget;
 
@@ -27,3 +29,13 @@ struct ActionsEssais {
 // `panneau`; each button has a pop-up with the two deletions.
 void RangeeEssais(QWidget* panneau, std::array<QToolButton*, 5>& boutons,
                   std::array<QLineEdit*, 5>& commentaires, const ActionsEssais& actions);
+
+// Menu entries that follow the language: `a` keeps the number of its text in the text table, or
+// its three translations, and takes its text at once.
+QAction* EntreeTexte(QAction* a, int texte);
+QAction* EntreeTexte(QAction* a, const char* francais, const char* anglais, const char* espagnol);
+// Gives every entry of the bar made by EntreeTexte its text in the current language.
+void LangueMenus(QMenuBar* barre);
+// Every command of the bar on or off, its keyboard shortcut with it: a recording that runs leaves
+// no way to open, save or print under it.
+void ActiveMenus(QMenuBar* barre, bool actif);

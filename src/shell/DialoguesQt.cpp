@@ -11,6 +11,9 @@
 
 namespace {
 
+// The program's title, over its message and question boxes.
+const QString TITRE_MESSAGES = QStringLiteral("Vimra_2");
+
 QWidget* parent() {
     return QApplication::activeWindow();
 }
@@ -33,14 +36,12 @@ QString filtreQt(const QString& filtre) {
 }
 
 void DialoguesQt::avertissement(const QString& texte) {
-    QMessageBox b(QMessageBox::Warning, QApplication::applicationDisplayName(), texte, QMessageBox::Ok,
-                  parent());
+    QMessageBox b(QMessageBox::Warning, TITRE_MESSAGES, texte, QMessageBox::Ok, parent());
     b.exec();
 }
 
 Dialogues::Reponse DialoguesQt::question(const QString& texte, bool avecAnnuler) {
-    QMessageBox b(QMessageBox::Question, QApplication::applicationDisplayName(), texte, QMessageBox::NoButton,
-                  parent());
+    QMessageBox b(QMessageBox::Question, TITRE_MESSAGES, texte, QMessageBox::NoButton, parent());
     const auto t = boutons();
     QPushButton* oui = b.addButton(t[0], QMessageBox::YesRole);
     QPushButton* non = b.addButton(t[1], QMessageBox::NoRole);

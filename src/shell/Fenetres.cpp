@@ -14,9 +14,10 @@ FenetreVide::FenetreVide(const QString& nom, QWidget* menu) : m_nom(nom), m_menu
     l->addWidget(t);
 }
 
-void FenetreVide::closeEvent(QCloseEvent* e) {
+// Escape and the close box end here as well as a close.
+void FenetreVide::done(int resultat) {
     if (m_menu && !isModal()) m_menu->show();
-    QDialog::closeEvent(e);
+    QDialog::done(resultat);
 }
 
 Fenetres& fenetres() {

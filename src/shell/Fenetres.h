@@ -33,7 +33,7 @@ public:
     QString nom() const { return m_nom; }
 
 protected:
-    void closeEvent(QCloseEvent* e) override;
+    void done(int resultat) override;
 
 private:
     QString m_nom;

@@ -1,5 +1,7 @@
 #include "Textes.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -91,9 +93,15 @@ const TTextesKorlan& TextesKorlanConstants(Langue langue) {
 
 void AppliqueLangue(int code) {
     const Copies& c = copies(langueDuCode(code));
+    const bool change = courants().langue != langueDuCode(code);
     courants().vimra = c.vimra;
     courants().korlan = c.korlan;
     courants().langue = langueDuCode(code);
+    // Every open window takes its texts again (Qt hands the event to each window).
+    if (change && QCoreApplication::instance()) {
+        QEvent e(QEvent::LanguageChange);
+        QCoreApplication::sendEvent(QCoreApplication::instance(), &e);
+    }
 }
 
 const TTextesVimra& Textes() {

@@ -24,9 +24,17 @@ int AcquisitionCaract::codeLoi() const {
     return CodesLoiCharge(m_travail.TypeCharge());
 }
 
-bool AcquisitionCaract::entreManuel() {
+// Every mode needs the link, and records into a test that the work counts: after a new work or
+// the deletion of the last test the selection names none, and one is added.
+bool AcquisitionCaract::prepareMode() {
     if (!m_liaison.LinkOpen) m_liaison.Initialise();
     if (!m_liaison.LinkOpen) return false;
+    if (!m_travail.essaiValide(m_travail.EssaiCourant)) m_travail.AjouteEssai();
+    return true;
+}
+
+bool AcquisitionCaract::entreManuel() {
+    if (!prepareMode()) return false;
     mode = Mode::Manuel;
     changeK(m_travail.TypeCharge() == 5 ? 50 : 0);
     m_liaison.setParam0();
@@ -39,8 +47,7 @@ bool AcquisitionCaract::entreManuel() {
 }
 
 bool AcquisitionCaract::entreAuto() {
-    if (!m_liaison.LinkOpen) m_liaison.Initialise();
-    if (!m_liaison.LinkOpen) return false;
+    if (!prepareMode()) return false;
     mode = Mode::Auto;
     typeBalayage = 0;
     m_travail.AcquisitionEnCours = true;
@@ -180,8 +187,7 @@ void AcquisitionCaract::setAcquisitionChargeManu() {
 }
 
 bool AcquisitionCaract::entreChargeManu() {
-    if (!m_liaison.LinkOpen) m_liaison.Initialise();
-    if (!m_liaison.LinkOpen) return false;
+    if (!prepareMode()) return false;
     mode = Mode::ChargeManu;
     m_travail.AcquisitionEnCours = true;
     setAcquisitionChargeManu();
@@ -190,8 +196,7 @@ bool AcquisitionCaract::entreChargeManu() {
 }
 
 bool AcquisitionCaract::entreChargeAuto() {
-    if (!m_liaison.LinkOpen) m_liaison.Initialise();
-    if (!m_liaison.LinkOpen) return false;
+    if (!prepareMode()) return false;
     mode = Mode::ChargeAuto;
     m_travail.AcquisitionEnCours = true;
     setAcquisitionChargeManu();
@@ -216,8 +221,7 @@ AcquisitionCaract::Suite AcquisitionCaract::TimerChargeAutoTimer(bool enregistre
 }
 
 bool AcquisitionCaract::entreOscillo() {
-    if (!m_liaison.LinkOpen) m_liaison.Initialise();
-    if (!m_liaison.LinkOpen) return false;
+    if (!prepareMode()) return false;
     mode = Mode::Oscillo;
     m_travail.AcquisitionEnCours = true;
     setAcquisitionChargeManu();
@@ -295,9 +299,11 @@ AcquisitionCaract::Suite AcquisitionCaract::TimerOscilloTimer() {
             m_liaison.inittime();
         }
     }
+    if (rafraichit) rafraichit();
     if (oscilloDeclenche && enregistrePoint() == ResultatAjout::EssaiPlein) return Suite::Stop;
     if (m[11] > finTemps) {
         TimerOscillo = false;
+        m_liaison.StopTime();
         return Suite::Stop;
     }
     return Suite::Continue;
@@ -306,6 +312,7 @@ AcquisitionCaract::Suite AcquisitionCaract::TimerOscilloTimer() {
 void AcquisitionCaract::resetAcquisition() {
     TimerManu = TimerOscillo = TimerAuto = TimerChargeAuto = false;
     oscilloArme = oscilloDeclenche = false;
+    m_liaison.StopTime();
     m_liaison.EmissionControle(1);
     m_liaison.setParam0();
 }

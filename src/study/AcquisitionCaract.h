@@ -83,6 +83,9 @@ public:
     // The application screen records on the long table and reads its measurements its own way.
     bool dureesLongues = false;
     std::function<void()> lecture;
+    // The window's cursor and displays, refreshed on each oscilloscope tick before its point is
+    // recorded: the application screen works its own columns out there.
+    std::function<void()> rafraichit;
     // The column of Mesures that synchronisation variable 1..4 designates: speed, torque,
     // voltage, current.
     static int colonneSynchro(int variable);
@@ -104,6 +107,7 @@ public:
     void resetAcquisition();
 
 private:
+    bool prepareMode();
     void lis();
 
     Liaison& m_liaison;

@@ -285,7 +285,8 @@ void TFormChoixCaract::ButtonEtudeCaractClick() {
     close();
 }
 
-void TFormChoixCaract::closeEvent(QCloseEvent* e) {
+// Every way of closing ends here: "Fermer", the close box (through reject) and Escape.
+void TFormChoixCaract::done(int resultat) {
     if (!fenetres().FormTraceCaract->isVisible() && fenetres().FormMachine2) fenetres().FormMachine2->show();
-    QDialog::closeEvent(e);
+    QDialog::done(resultat);
 }

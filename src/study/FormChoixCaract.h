@@ -53,7 +53,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
+    void done(int resultat) override;
 
 private:
     std::array<QLabel*, 3> m_titresPage{};

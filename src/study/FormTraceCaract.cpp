@@ -121,7 +121,9 @@ TFormTraceCaract::TFormTraceCaract(Liaison& liaison, QWidget* parent)
     construitMenus();
     // The window sees Escape and Space before its controls.
     qApp->installEventFilter(this);
-    resize(1100, 760);
+    // Maximised when it opens; restored, it still fits a 1366 x 768 laptop screen.
+    resize(1100, 700);
+    setWindowState(Qt::WindowMaximized);
     Langue();
 }
 
@@ -306,8 +308,12 @@ void TFormTraceCaract::Langue() {
     ButtonStopAuto->setToolTip(t[334]);
     ScrollBarK->setToolTip(t[335]);
     ScrollBarT->setToolTip(t[336]);
-    ButtonAutoCroissant->setToolTip(t[326]);
-    ButtonAutoDecroissant->setToolTip(t[326]);
+    ButtonAutoCroissant->setToolTip(Traduit("Début de l'acquisition avec K croissant",
+                                            "Acquisition beginning with rising K",
+                                            "La adquisición empieza con K creciente"));
+    ButtonAutoDecroissant->setToolTip(Traduit("Début de l'acquisition avec K décroissant",
+                                              "Acquisition beginning with falling K",
+                                              "La adquisición empieza con K decreciente"));
     for (int k = 0; k < 5; ++k) {
         Buttoncourbe[k]->setText(Textes().MotEssai + " " + QString::number(k + 1));
         Buttoncourbe[k]->setToolTip(t[331]);
@@ -317,6 +323,9 @@ void TFormTraceCaract::Langue() {
     Fichier1->setTitle(t[254]);
     Edition1->setTitle(t[255]);
     Configuration1->setTitle(t[256]);
+    LangueMenus(menuBar());
+    for (TCaractMachine* p : m_panneaux)
+        p->setmenu();
     for (int c = 1; c <= 11; ++c) {
         const TGrandeur& g = travail().Colonnes[c];
         LibelleValeur[c]->setText(g.Nom + " : " + g.Symbole);
@@ -381,7 +390,8 @@ void TFormTraceCaract::Action() {
     // After a deletion the selection may point past the tests: the last one takes it.
     if (t.EnteteTravail.NbEssais >= 1 && t.EssaiCourant > t.EnteteTravail.NbEssais)
         t.EssaiCourant = t.EnteteTravail.NbEssais;
-    t.ModeleEssai = t.Essais[t.EssaiCourant].Entete;
+    // A selection past the tests holds an empty header: the study's template stays as it is.
+    if (t.essaiValide(t.EssaiCourant)) t.ModeleEssai = t.Essais[t.EssaiCourant].Entete;
     Settitre();
     const int machine = t.TypeMachine();
     const int charge = t.ModeleEssai.TypeCharge();
@@ -432,7 +442,7 @@ void TFormTraceCaract::Action() {
     TraceTout();
     for (int k = 0; k < 4; ++k)
         if (ButtonCar[k]->isVisible()) ButtonCar[k]->setText(m_panneaux[k]->TextCaract->text());
-    t.ModeleEssai = t.Essais[t.EssaiCourant].Entete;
+    if (t.essaiValide(t.EssaiCourant)) t.ModeleEssai = t.Essais[t.EssaiCourant].Entete;
     m_rafraichit = false;
 }
 
@@ -512,6 +522,12 @@ bool TFormTraceCaract::eventFilter(QObject* o, QEvent* e) {
         return true;
     }
     return QMainWindow::eventFilter(o, e);
+}
+
+// The link window changed the language: the window follows at once.
+void TFormTraceCaract::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() == QEvent::LanguageChange && isVisible()) Langue();
 }
 
 void TFormTraceCaract::closeEvent(QCloseEvent* e) {

@@ -3,6 +3,7 @@
 
 #include "TraceCaract.h"
 #include "graph/CaractMachine.h"
+#include "shell/Controles.h"
 #include "shell/Dialogues.h"
 #include "shell/Textes.h"
 #include "work/Travail.h"
@@ -25,14 +26,15 @@ void TFormTraceCaract::synchroniseTimers() {
     suit(TimerOscillo, m_acq.TimerOscillo);
 }
 
+// The menus and every command in them, their shortcuts included.
 void TFormTraceCaract::resetMenu() {
-    for (QMenu* m : {Fichier1, Edition1, Configuration1, Aide1})
-        m->menuAction()->setEnabled(false);
+    ActiveMenus(menuBar(), false);
 }
 
 void TFormTraceCaract::setMenu() {
-    for (QMenu* m : {Fichier1, Edition1, Configuration1, Aide1})
-        m->menuAction()->setEnabled(true);
+    ActiveMenus(menuBar(), true);
+    // The file commands that need a point keep their rule for their shortcuts too.
+    FichierPopup();
 }
 
 void TFormTraceCaract::ButtonManuClick(bool presse) {

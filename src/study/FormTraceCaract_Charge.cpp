@@ -130,6 +130,8 @@ bool TFormTraceCaract::entreModeCharge(QToolButton* bouton, bool presse, bool (A
         // One load mode at a time: the others wait for Stop.
         for (QToolButton* b : {ButtonChargeManu, ButtonChargeAuto, ButtonChargeDynamique})
             b->setEnabled(b == bouton);
+        // Opening another work or a new one under a recording would lose its points.
+        resetMenu();
         return true;
     }
     bouton->setChecked(false);

@@ -13,6 +13,7 @@
 #include "link/FormCom.h"
 #include "shell/Aide.h"
 #include "shell/ConfigGenerale.h"
+#include "shell/Controles.h"
 #include "shell/Dialogues.h"
 #include "shell/DialoguesFichiers.h"
 #include "shell/Fenetres.h"
@@ -35,43 +36,57 @@
 #include <QToolButton>
 
 void TFormTraceCaract::construitMenus() {
-    const auto& t = Textes().Texte;
     Fichier1 = menuBar()->addMenu(QString());
-    Fichier1->addAction(t[257], QKeySequence::Open, this, &TFormTraceCaract::ouvrir1Click);
-    Enregistrer1 =
-        Fichier1->addAction(t[258], QKeySequence::Save, this, &TFormTraceCaract::Enregistrer1Click);
-    Fichier1->addAction(t[259], QKeySequence::SaveAs, this, &TFormTraceCaract::Enregistrersous1Click);
-    Nouveautravail1 =
-        Fichier1->addAction(t[260], QKeySequence::New, this, &TFormTraceCaract::Nouveautravail1Click);
+    EntreeTexte(Fichier1->addAction(QString(), QKeySequence::Open, this, &TFormTraceCaract::ouvrir1Click),
+                257);
+    Enregistrer1 = EntreeTexte(
+        Fichier1->addAction(QString(), QKeySequence::Save, this, &TFormTraceCaract::Enregistrer1Click), 258);
+    EntreeTexte(Fichier1->addAction(QString(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
+                                    &TFormTraceCaract::Enregistrersous1Click),
+                259);
+    Nouveautravail1 = EntreeTexte(
+        Fichier1->addAction(QString(), QKeySequence::New, this, &TFormTraceCaract::Nouveautravail1Click),
+        260);
     Fichier1->addSeparator();
-    Fichier1->addAction(t[261], this, &TFormTraceCaract::Configurationimprimante1Click);
-    Imprimer1 = Fichier1->addAction(t[262], QKeySequence::Print, this, &TFormTraceCaract::Imprimer1Click);
+    EntreeTexte(Fichier1->addAction(QString(), this, &TFormTraceCaract::Configurationimprimante1Click), 261);
+    Imprimer1 = EntreeTexte(
+        Fichier1->addAction(QString(), QKeySequence::Print, this, &TFormTraceCaract::Imprimer1Click), 262);
     Fichier1->addSeparator();
-    Fichier1->addAction(t[263], this, &QWidget::close);
+    EntreeTexte(Fichier1->addAction(QString(), this, &QWidget::close), 263);
     connect(Fichier1, &QMenu::aboutToShow, this, &TFormTraceCaract::FichierPopup);
 
     Edition1 = menuBar()->addMenu(QString());
-    NouvelleCaract1 = Edition1->addAction(t[264], this, &TFormTraceCaract::NouvelleCaracteristique);
-    ModificationCaract1 = Edition1->addMenu(t[265]);
-    SuppressionCaract1 = Edition1->addMenu(t[266]);
+    NouvelleCaract1 =
+        EntreeTexte(Edition1->addAction(QString(), this, &TFormTraceCaract::NouvelleCaracteristique), 264);
+    ModificationCaract1 = Edition1->addMenu(QString());
+    EntreeTexte(ModificationCaract1->menuAction(), 265);
+    SuppressionCaract1 = Edition1->addMenu(QString());
+    EntreeTexte(SuppressionCaract1->menuAction(), 266);
     Edition1->addSeparator();
-    Nouvelessai1 = Edition1->addAction(t[267], this, &TFormTraceCaract::NouvelEssai);
-    Suppressionessai1 = Edition1->addMenu(t[268]);
+    Nouvelessai1 = EntreeTexte(Edition1->addAction(QString(), this, &TFormTraceCaract::NouvelEssai), 267);
+    Suppressionessai1 = Edition1->addMenu(QString());
+    EntreeTexte(Suppressionessai1->menuAction(), 268);
     Edition1->addSeparator();
-    Edition1->addAction(t[269], this, &TFormTraceCaract::Copierlescaractristiques1Click);
-    Edition1->addAction(t[270], this, [this] { Copiervaleurs(-1); });
-    Edition1->addAction(t[271], this, [this] { Copiervaleurs(travail().EssaiCourant); });
+    EntreeTexte(Edition1->addAction(QString(), this, &TFormTraceCaract::Copierlescaractristiques1Click), 269);
+    EntreeTexte(Edition1->addAction(QString(), this, [this] { Copiervaleurs(-1); }), 270);
+    EntreeTexte(Edition1->addAction(QString(), this, [this] { Copiervaleurs(travail().EssaiCourant); }), 271);
     connect(Edition1, &QMenu::aboutToShow, this, &TFormTraceCaract::EditionPopup);
 
     Configuration1 = menuBar()->addMenu(QString());
-    QMenu* tri = Configuration1->addMenu(t[272]);
-    Delacourbeselectionne1 = tri->addAction(t[273], this, &TFormTraceCaract::delacourbeselectionne1Click);
-    tri->addAction(t[274], this, &TFormTraceCaract::detouteslescourbes1Click);
-    QMenu* interpolation = Configuration1->addMenu(t[275]);
+    QMenu* tri = Configuration1->addMenu(QString());
+    EntreeTexte(tri->menuAction(), 272);
+    Delacourbeselectionne1 =
+        EntreeTexte(tri->addAction(QString(), this, &TFormTraceCaract::delacourbeselectionne1Click), 273);
+    EntreeTexte(tri->addAction(QString(), this, &TFormTraceCaract::detouteslescourbes1Click), 274);
+    QMenu* interpolation = Configuration1->addMenu(QString());
+    EntreeTexte(interpolation->menuAction(), 275);
     const int valeurs[6] = {-1, 1, 2, 3, 4, 5};
     for (int i = 0; i < 6; ++i)
-        interpolation->addAction(t[276 + i], this, [this, v = valeurs[i]] { InterpolationClick(v); });
-    QMenu* couleurs = Configuration1->addMenu(t[282]);
+        EntreeTexte(
+            interpolation->addAction(QString(), this, [this, v = valeurs[i]] { InterpolationClick(v); }),
+            276 + i);
+    QMenu* couleurs = Configuration1->addMenu(QString());
+    EntreeTexte(couleurs->menuAction(), 282);
     const char* noms[8] = {"Cblanc", "CbleuClair", "CJaune", "Cgris", "CBrun", "CVert", "CBleu", "CNoir"};
     const QColor teintes[8] = {
         Qt::white,          QColor(128, 255, 255), Qt::yellow,        QColor(192, 192, 192),
@@ -83,17 +98,28 @@ void TFormTraceCaract::construitMenus() {
         a->setObjectName(noms[i]);
         a->setIconVisibleInMenu(true);
     }
-    Configuration1->addAction(t[283], this, &TFormTraceCaract::CalibreCourant1Click);
-    Configuration1->addAction(t[284], this, [] { fenetres().FormCom->exec(); });
+    EntreeTexte(Configuration1->addAction(QString(), this, &TFormTraceCaract::CalibreCourant1Click), 283);
+    // The link window may change the language: the quantities' names follow.
+    EntreeTexte(Configuration1->addAction(QString(), this,
+                                          [this] {
+                                              fenetres().FormCom->exec();
+                                              Langue();
+                                              Action();
+                                          }),
+                284);
     connect(Configuration1, &QMenu::aboutToShow, this, &TFormTraceCaract::ConfigurationPopup);
 
     Aide1 = menuBar()->addMenu("?");
-    Aide1->addAction(t[285], this, [this] {
-        if (TFormAideCablage* a = fenetres().FormAideCablage) a->Montre(this);
-    });
-    Aide1->addAction(t[286], this, [] {
-        if (TAboutBox* a = fenetres().AboutBox) a->exec();
-    });
+    EntreeTexte(Aide1->addAction(QString(), this,
+                                 [this] {
+                                     if (TFormAideCablage* a = fenetres().FormAideCablage) a->Montre(this);
+                                 }),
+                285);
+    EntreeTexte(Aide1->addAction(QString(), this,
+                                 [] {
+                                     if (TAboutBox* a = fenetres().AboutBox) a->exec();
+                                 }),
+                286);
     ajouteAideAuMenu(Aide1, this);
 }
 

@@ -30,7 +30,9 @@ std::array<QRect, 4> calculposition(int l, int t, int largeur, int hauteur, int 
 }
 
 bool Setcourbe(Travail& t) {
-    if (t.EssaiCourant >= 1 && t.EssaiCourant <= NB_ESSAIS_MAX && t.EssaiConforme(t.EssaiCourant)) {
+    // Only a test the work counts is reused: a selection past the tests (a new work, the last test
+    // deleted) would record points that no save writes.
+    if (t.essaiValide(t.EssaiCourant) && t.EssaiConforme(t.EssaiCourant)) {
         TEnteteEssai& entete = t.Essais[t.EssaiCourant].Entete;
         // The points recorded so far are the test's, whatever the template says of them.
         const int32_t dernier = entete.DernierPoint();

@@ -3,6 +3,8 @@
 #include "Format.h"
 #include "Travail.h"
 
+#include <QStringList>
+
 namespace {
 
 const QString crlf = QStringLiteral("\r\n");
@@ -37,6 +39,10 @@ QString champCsv(const QString& v) {
     return u'"' + q + u'"';
 }
 
+QString champEntete(const TGrandeur& g) {
+    return champCsv(g.Unite.isEmpty() ? g.Symbole : g.Symbole + QStringLiteral(" (") + g.Unite + u')');
+}
+
 } // namespace
 
 QString TexteValeurs(const Travail& t, int essai, int derniere) {
@@ -57,11 +63,8 @@ QString TexteValeurs(const Travail& t, int essai, int derniere) {
 
 QString CsvValeurs(const Travail& t, int essai, int derniere) {
     QString s = champCsv(Textes().MotEssai);
-    for (int c = 0; c <= derniere; ++c) {
-        const TGrandeur& g = t.Colonnes[c];
-        s += u',' +
-             champCsv(g.Unite.isEmpty() ? g.Symbole : g.Symbole + QStringLiteral(" (") + g.Unite + u')');
-    }
+    for (int c = 0; c <= derniere; ++c)
+        s += u',' + champEntete(t.Colonnes[c]);
     s += crlf;
     for (int k = 1; k <= t.EnteteTravail.NbEssais && k <= NB_ESSAIS_MAX; ++k) {
         if (essai >= 1 && k != essai) continue;
@@ -77,4 +80,21 @@ QString CsvValeurs(const Travail& t, int essai, int derniere) {
         }
     }
     return s;
+}
+
+QString EnteteCsvMesures(const Travail& t, std::span<const int> colonnes) {
+    QStringList champs;
+    for (int c : colonnes)
+        champs << champEntete(t.Colonnes[c]);
+    return champs.join(u',') + crlf;
+}
+
+QString LigneCsvMesures(const Travail& t, std::span<const int> colonnes) {
+    QString s;
+    for (std::size_t i = 0; i < colonnes.size(); ++i) {
+        const int c = colonnes[i];
+        if (i > 0) s += u',';
+        AjouteTexteValeur(s, t.Mesures[c], t.Colonnes[c].Decimales, u'.');
+    }
+    return s + crlf;
 }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <span>
+
 class Travail;
 
 // Columns 0..11 for the characteristic study, 0..14 for the application study.
@@ -17,3 +19,8 @@ QString TexteValeurs(const Travail& t, int essai, int derniereColonne);
 // RFC 4180 text, dot decimal: a header of symbols and units, then one line per point with the
 // test number first. essai < 1 exports every test.
 QString CsvValeurs(const Travail& t, int essai, int derniereColonne);
+
+// The present measurements, for a program that follows the bench live: the CSV header of the
+// columns (symbols and units), and one CSV line of Mesures for them, dot decimal, CR LF each.
+QString EnteteCsvMesures(const Travail& t, std::span<const int> colonnes);
+QString LigneCsvMesures(const Travail& t, std::span<const int> colonnes);

@@ -107,7 +107,8 @@ void Travail::SupprimeEssai(int a) {
 }
 
 ResultatAjout Travail::AjoutePoint() {
-    if (EssaiCourant <= 0 || EssaiCourant > NB_ESSAIS_MAX) return ResultatAjout::PasDEssai;
+    // A point outside the tests the work counts would be shown and never saved.
+    if (!essaiValide(EssaiCourant)) return ResultatAjout::PasDEssai;
     TEssai& essai = Essais[EssaiCourant];
     if (essai.Entete.DernierPoint() >= DERNIER_POINT_MAX) return ResultatAjout::EssaiPlein;
     // A header damaged below -1 would otherwise write before the store.

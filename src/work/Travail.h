@@ -167,7 +167,8 @@ public:
     // Appends a test made from ModeleEssai; nothing when the work already holds five.
     void AjouteEssai();
     void SupprimeEssai(int a);
-    // Stores Mesures as a new point of EssaiCourant. A full test refuses the point.
+    // Stores Mesures as a new point of EssaiCourant. A full test refuses the point, and so does a
+    // selection outside the tests the work counts.
     ResultatAjout AjoutePoint();
     void SelectionPoint(int index);
     void SupprimePoint(int p, int a);

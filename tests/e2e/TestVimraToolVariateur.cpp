@@ -2,6 +2,10 @@
 #include "EsclavePty.h"
 
 #include "Processus.h"
+#include "simulator/Banc.h"
+#include "simulator/ServeurBanc.h"
+
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -69,6 +73,94 @@ TEST(OutilSansVariateur, AMissingPortIsAConnectionError) {
     const Sortie s = lance({"measure", "--port", "/dev/vimra-absent"});
     EXPECT_EQ(s.code, 2);
     EXPECT_TRUE(s.err.contains("Erreur de liaison"));
+}
+
+// watch follows the simulated bench live, as a script or a notebook reads it.
+class Suivi : public testing::Test {
+protected:
+    TBanc banc{[] {
+        TConfigBanc c;
+        c.machine = TypeMachine::Asynchrone;
+        return c;
+    }()};
+
+    std::unique_ptr<TServeurLigne> sert(const char* defauts = "") {
+        auto s = TServeurLigne::ouvrePty(banc, 0, {}, *LitDefauts(defauts));
+        EXPECT_TRUE(s);
+        return s;
+    }
+    static QStringList args(const TServeurLigne& s, QStringList autres) {
+        return QStringList{"watch",     "--port", QString::fromStdString(s.chemin()), "--model", "0",
+                           "--machine", "3"} +
+               autres;
+    }
+};
+
+const char* const ENTETE = "t (s),n (tr/min),Tu (Nm),Pm (W),U (V),I (A),Pe (W),Ie (A),Rd,Fp,Pertes (W)";
+
+TEST_F(Suivi, PrintsAHeaderThenOneCsvRowPerCycleOnTheTimeBase) {
+    const auto s = sert();
+    ASSERT_TRUE(s);
+    const Sortie r = lance(args(*s, {"--count", "4", "--every", "100"}));
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    const QStringList lignes = QString::fromUtf8(r.out).split("\r\n");
+    ASSERT_EQ(lignes.size(), 6) << r.out.toStdString(); // header, four rows, the end of the last
+    EXPECT_EQ(lignes[0], ENTETE);
+    EXPECT_EQ(lignes[5], "");
+    double avant = -1;
+    for (int i = 1; i <= 4; ++i) {
+        const QStringList champs = lignes[i].split(',');
+        ASSERT_EQ(champs.size(), 11) << lignes[i].toStdString();
+        bool ok = false;
+        const double t = champs[0].toDouble(&ok);
+        ASSERT_TRUE(ok) << lignes[i].toStdString();
+        EXPECT_TRUE(champs[2].contains('.')); // the torque, dot decimal
+        if (avant >= 0) {
+            EXPECT_NEAR(t - avant, 0.10, 0.05) << lignes[i].toStdString();
+        }
+        avant = t;
+        EXPECT_GT(champs[1].toInt(), 0); // the asynchronous machine turns
+        EXPECT_EQ(champs[4], "230.0");   // its phase voltage
+    }
+}
+
+TEST_F(Suivi, ALostCycleIsToldOnStandardErrorAndPrintsNoRow) {
+    // Exchanges 5 and 10 go unanswered: the read of the third cycle, the echo of the fifth.
+    const auto s = sert("no-reply@5");
+    ASSERT_TRUE(s);
+    const Sortie r = lance(args(*s, {"--count", "4", "--every", "20"}));
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out.count("\r\n"), 5);
+    EXPECT_EQ(r.err.count("Erreur de communication"), 2) << r.err.toStdString();
+}
+
+TEST_F(Suivi, AnInterruptEndsItCleanlyAfterAWholeRow) {
+    const auto s = sert();
+    ASSERT_TRUE(s);
+    QProcess p;
+    p.start(VIMRA_TOOL, args(*s, {"--every", "20"}));
+    QByteArray out;
+    while (out.count("\r\n") < 3 && p.waitForReadyRead(3000))
+        out += p.readAllStandardOutput();
+    ASSERT_GE(out.count("\r\n"), 3) << out.toStdString();
+    p.terminate(); // SIGTERM
+    ASSERT_TRUE(p.waitForFinished(3000));
+    out += p.readAllStandardOutput();
+    EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p.exitCode(), 0);
+    EXPECT_TRUE(out.endsWith("\r\n"));
+    EXPECT_TRUE(p.readAllStandardError().isEmpty());
+}
+
+TEST(SuiviSansVariateur, AMissingPortIsAConnectionErrorAndBadOptionsAreUsageErrors) {
+    const Sortie s = lance({"watch", "--port", "/dev/vimra-absent", "--count", "1"});
+    EXPECT_EQ(s.code, 2);
+    EXPECT_TRUE(s.err.contains("Erreur de liaison"));
+    EXPECT_TRUE(s.out.isEmpty());
+    EXPECT_EQ(lance({"watch", "--port", "/dev/vimra-absent", "--every", "0"}).code, 1);
+    EXPECT_EQ(lance({"watch", "--port", "/dev/vimra-absent", "--count", "-1"}).code, 1);
+    EXPECT_EQ(lance({"watch", "--count", "1"}).code, 1);
 }
 
 } // namespace

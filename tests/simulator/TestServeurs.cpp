@@ -100,8 +100,22 @@ void EchangesDuProgramme(modbus_t* ctx, TBanc& banc) {
     EXPECT_EQ(static_cast<int16_t>(v[8]), 400); // the K in use
     EXPECT_NEAR(static_cast<int16_t>(v[1]), attendu[1], 50);
     EXPECT_GT(static_cast<int16_t>(v[1]), 0);
-    // The single-register write function is not the drive's.
-    EXPECT_EQ(modbus_write_register(ctx, ADRESSE_ECHO, 1), -1);
+}
+
+// What any other master asks of a standard slave: functions 6 and 23, and the exceptions.
+void EchangesStandard(modbus_t* ctx, TBanc& banc) {
+    ASSERT_EQ(modbus_write_register(ctx, ADRESSE_ECHO, 0xBEEF), 1) << modbus_strerror(errno);
+    EXPECT_EQ(banc.litRegistre(ADRESSE_ECHO), 0xBEEF);
+    const uint16_t k[2] = {700, 0xFF38};
+    uint16_t lus[3] = {};
+    ASSERT_EQ(modbus_write_and_read_registers(ctx, ADRESSE_BLOC, 2, k, ADRESSE_CALIBRE, 1, lus), 1)
+        << modbus_strerror(errno);
+    EXPECT_EQ(lus[0], CalibreDeClasse(banc.config().classe));
+    ASSERT_EQ(modbus_write_and_read_registers(ctx, ADRESSE_BLOC + 1, 1, k, ADRESSE_BLOC, 3, lus), 3);
+    EXPECT_EQ(std::vector<uint16_t>(lus, lus + 3), (std::vector<uint16_t>{700, 700, 3}));
+    EXPECT_EQ(modbus_write_register(ctx, NB_REGISTRES, 1), -1);
+    EXPECT_EQ(errno, EMBXILADD);
+    EXPECT_EQ(modbus_read_input_registers(ctx, ADRESSE_MESURES, 1, lus), -1);
     EXPECT_EQ(errno, EMBXILFUN);
 }
 
@@ -113,6 +127,7 @@ TEST(ServeurPty, AnswersAnIndependentMaster) {
     MaitreRtu m(s->chemin());
     ASSERT_EQ(modbus_connect(m.ctx), 0) << modbus_strerror(errno);
     EchangesDuProgramme(m.ctx, banc);
+    EchangesStandard(m.ctx, banc);
     EXPECT_GE(s->echanges(), 5);
 }
 
@@ -127,6 +142,7 @@ TEST(ServeurTcp, AnswersAnIndependentMaster) {
     modbus_set_response_timeout(ctx, 1, 0);
     ASSERT_EQ(modbus_connect(ctx), 0) << modbus_strerror(errno);
     EchangesDuProgramme(ctx, banc);
+    EchangesStandard(ctx, banc);
     modbus_close(ctx);
     modbus_free(ctx);
 }
@@ -145,6 +161,16 @@ TEST(ServeurPty, ModelOneTakesTheZeroByteAndRepliesInTheStandardLayout) {
     ASSERT_EQ(r.size(), 8u);
     EXPECT_EQ(Octets(r.begin(), r.begin() + 6), (Octets{0x01, 0x10, 0x07, 0xEC, 0x00, 0x01}));
     EXPECT_TRUE(CrcValide(r));
+    // Functions 6 and 23 take the zero byte in each address; the replies stay standard.
+    const Octets un6{0x06, 0x07, 0x25, 0x00, 0x2A};
+    Octets echo{0x01, 0x06, 0x07, 0x25, 0x00, 0x2A}; // the request, echoed in the standard layout
+    AjouteCrc(echo);
+    EXPECT_EQ(l.echange(RequeteRtu(un6, 1)), echo);
+    const Octets lecture23{0x17, 0x07, 0x25, 0x00, 0x01, 0x07, 0x7F, 0x00, 0x01, 0x02, 0x01, 0xF4};
+    Octets attendu23{0x01, 0x17, 0x02, 0x00, 0x2A};
+    AjouteCrc(attendu23);
+    EXPECT_EQ(l.echange(RequeteRtu(lecture23, 1)), attendu23);
+    EXPECT_EQ(banc.litRegistre(ADRESSE_BLOC), 500);
     // A standard frame never completes the model-1 request: silence, and the next one is served.
     EXPECT_TRUE(l.echange(RequeteLectureRtu(ADRESSE_CALIBRE, 1, 0)).empty());
     EXPECT_EQ(l.echange(RequeteLectureRtu(ADRESSE_MESURES, 10, 1)).size(), 25u);

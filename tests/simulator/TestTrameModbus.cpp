@@ -107,6 +107,27 @@ TEST_P(EsclaveModele, CarriesOutABroadcastWriteWithoutAnswering) {
     EXPECT_EQ(banc.litRegistre(ADRESSE_ECHO), 777);
 }
 
+TEST_P(EsclaveModele, WritesOneRegisterWithFunctionSixAndEchoesTheRequest) {
+    const Octets pdu{0x06, 0x07, 0x25, 0xFF, 0xFE}; // 18.30 := -2
+    const auto r = esclave.requeteRtu(RequeteRtu(pdu, GetParam()));
+    ASSERT_EQ(r.size(), 8u);
+    EXPECT_TRUE(CrcValide(r));
+    EXPECT_EQ(Octets(r.begin() + 1, r.end() - 2), pdu);
+    EXPECT_EQ(banc.litRegistre(ADRESSE_ECHO), 0xFFFE);
+}
+
+TEST_P(EsclaveModele, FunctionTwentyThreeWritesBeforeItReads) {
+    // Writes 19.21..19.22, reads 19.20..19.23: the read sees what was just written.
+    const Octets pdu{0x17, 0x07, 0x7F, 0x00, 0x04, 0x07, 0x80, 0x00, 0x02, 0x04, 0x01, 0x2C, 0x00, 0x07};
+    banc.ecritRegistre(ADRESSE_BLOC, 250);
+    const auto r = esclave.requeteRtu(RequeteRtu(pdu, GetParam()));
+    ASSERT_EQ(r.size(), 13u);
+    EXPECT_TRUE(CrcValide(r));
+    EXPECT_EQ(Octets(r.begin() + 1, r.end() - 2),
+              (Octets{0x17, 8, 0x00, 0xFA, 0x01, 0x2C, 0x00, 0x07, 0, 0}));
+    EXPECT_EQ(LongueurRequeteRtu(RequeteRtu(pdu, GetParam()), GetParam()), GetParam() == 1 ? 19 : 17);
+}
+
 INSTANTIATE_TEST_SUITE_P(Modeles, EsclaveModele, testing::Values(0, 1),
                          [](const auto& info) { return "Model" + std::to_string(info.param); });
 
@@ -142,8 +163,22 @@ TEST_P(Refus, AnswersAFiveByteException) {
 INSTANTIATE_TEST_SUITE_P(
     Requetes, Refus,
     testing::Values(
-        TRefus{"WriteSingleRegister", {0x06, 0x07, 0xEC, 0x00, 0x01}, 0x06, EXCEPTION_FONCTION},
         TRefus{"ReadInputRegisters", {0x04, 0x07, 0xD1, 0x00, 0x0A}, 0x04, EXCEPTION_FONCTION},
+        TRefus{"WriteSingleCoil", {0x05, 0x00, 0x01, 0xFF, 0x00}, 0x05, EXCEPTION_FONCTION},
+        TRefus{"ReadPastTheMap", {0x03, 0x08, 0xF2, 0x00, 0x0B}, 0x03, EXCEPTION_ADRESSE},
+        TRefus{"WriteOnePastTheMap", {0x06, 0x08, 0xFC, 0x00, 0x01}, 0x06, EXCEPTION_ADRESSE},
+        TRefus{"WriteBlockPastTheMap",
+               {0x10, 0x08, 0xFC, 0x00, 0x01, 0x02, 0x00, 0x01},
+               0x10,
+               EXCEPTION_ADRESSE},
+        TRefus{"ReadWritePastTheMap",
+               {0x17, 0x07, 0xD1, 0x00, 0x0A, 0xFF, 0x00, 0x00, 0x01, 0x02, 0x00, 0x01},
+               0x17,
+               EXCEPTION_ADRESSE},
+        TRefus{"ReadWriteCountMismatch",
+               {0x17, 0x07, 0xD1, 0x00, 0x0A, 0x07, 0x7F, 0x00, 0x02, 0x02, 0x00, 0x01},
+               0x17,
+               EXCEPTION_VALEUR},
         TRefus{"ReadNothing", {0x03, 0x07, 0xD1, 0x00, 0x00}, 0x03, EXCEPTION_VALEUR},
         TRefus{"ReadTooMany", {0x03, 0x00, 0x00, 0x00, 0x7E}, 0x03, EXCEPTION_VALEUR},
         TRefus{"ReadPastTheLastRegister", {0x03, 0xFF, 0xFF, 0x00, 0x02}, 0x03, EXCEPTION_ADRESSE},

@@ -16,6 +16,7 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -80,6 +81,17 @@ private:
     bool fini_ = false;
 };
 
+// mbpoll's exit status and what it printed.
+std::pair<int, std::string> Mbpoll(const std::string& args) {
+    FILE* f = popen(("mbpoll " + args + " 2>&1").c_str(), "r");
+    if (!f) return {-1, ""};
+    std::string sortie;
+    char tampon[256];
+    while (fgets(tampon, sizeof tampon, f))
+        sortie += tampon;
+    return {pclose(f), sortie};
+}
+
 int Lance(const std::string& args) {
     const int r = std::system((std::string(VIMRA_BENCH) + " " + args + " >/dev/null 2>&1").c_str());
     return WIFEXITED(r) ? WEXITSTATUS(r) : -1;
@@ -106,13 +118,8 @@ TEST(VimraBench, AnswersMbpollOnItsTcpPort) {
     if (std::system("command -v mbpoll >/dev/null 2>&1") != 0) GTEST_SKIP() << "mbpoll is not installed";
     Processus p({"--tcp", "127.0.0.1:15020", "--machine", "3"});
     ASSERT_EQ(p.ligne(), "127.0.0.1:15020");
-    FILE* f = popen("mbpoll -m tcp -p 15020 -a 1 -r 2001 -c 10 -1 -0 127.0.0.1 2>&1", "r");
-    ASSERT_NE(f, nullptr);
-    std::string sortie;
-    char tampon[256];
-    while (fgets(tampon, sizeof tampon, f))
-        sortie += tampon;
-    EXPECT_EQ(pclose(f), 0) << sortie;
+    const auto [statut, sortie] = Mbpoll("-m tcp -p 15020 -a 1 -r 2001 -c 10 -1 -0 127.0.0.1");
+    EXPECT_EQ(statut, 0) << sortie;
     // mbpoll prints "[ref]: value" for each register, references counted from 0 with -0.
     std::vector<int> valeurs;
     std::istringstream lignes(sortie);
@@ -128,6 +135,23 @@ TEST(VimraBench, AnswersMbpollOnItsTcpPort) {
     EXPECT_EQ(valeurs[6], 0);    // no direct voltage on an asynchronous machine
     EXPECT_EQ(valeurs[7], 2300); // its phase voltage, in tenths of V
     EXPECT_EQ(p.termine(SIGINT), 0);
+}
+
+TEST(VimraBench, MbpollWritesOneRegisterWithFunctionSixAndReadsItBack) {
+    if (std::system("command -v mbpoll >/dev/null 2>&1") != 0) GTEST_SKIP() << "mbpoll is not installed";
+    Processus p({"--tcp", "127.0.0.1:15021"});
+    ASSERT_EQ(p.ligne(), "127.0.0.1:15021");
+    const std::string echo = "-m tcp -p 15021 -a 1 -0 -r " + std::to_string(ADRESSE_ECHO) + " -1 127.0.0.1";
+    const auto [ecrit, sortieEcrit] = Mbpoll(echo + " 1234");
+    EXPECT_EQ(ecrit, 0) << sortieEcrit;
+    const auto [lu, sortieLu] = Mbpoll(echo);
+    EXPECT_EQ(lu, 0) << sortieLu;
+    EXPECT_NE(sortieLu.find("[" + std::to_string(ADRESSE_ECHO) + "]: \t1234"), std::string::npos) << sortieLu;
+    // Past the register map: the standard exception, which mbpoll names.
+    const auto [refus, sortieRefus] = Mbpoll("-m tcp -p 15021 -a 1 -0 -r 2300 -1 127.0.0.1 5");
+    EXPECT_NE(refus, 0);
+    EXPECT_NE(sortieRefus.find("Illegal data address"), std::string::npos) << sortieRefus;
+    EXPECT_EQ(p.termine(SIGTERM), 0);
 }
 
 TEST(VimraBench, HelpAndUsageErrors) {

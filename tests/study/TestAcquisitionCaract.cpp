@@ -347,6 +347,16 @@ TEST_F(ChargeIndustrielle, WithoutSynchronisationRecordingStartsAtOnceAndEndsAft
     EXPECT_EQ(points(), ticks);
     EXPECT_LT(travail->Essais[1].valeur(11, 0), 5); // the first tick after "Acqui."
     tempsCroissantsJusquA(1000);
+    EXPECT_FALSE(liaison->Timing); // the time base stops with the recording
+}
+
+TEST_F(ChargeIndustrielle, StoppingARecordingStopsTheTimeBase) {
+    charge(10);
+    ASSERT_TRUE(acq->entreOscillo());
+    acq->arme(false);
+    ASSERT_TRUE(liaison->Timing);
+    acq->stop();
+    EXPECT_FALSE(liaison->Timing);
 }
 
 TEST_F(ChargeIndustrielle, LostMeasurementsStopTheOscilloscopeAndKeepThePoints) {

@@ -67,6 +67,17 @@ TEST_F(Allocation, TheSameMachineFromTKToTKnoReusesTheTestAndKeepsItsPoints) {
     EXPECT_EQ(t().Essais[1].Entete.DernierPoint(), 3);
 }
 
+TEST_F(Allocation, ASelectionPastTheTestsGetsACountedTestAndNoPointGoesOutsideOne) {
+    // A new work (or its last test deleted), then a window's refresh selecting test 1.
+    t().EssaiCourant = 1;
+    ASSERT_EQ(t().EnteteTravail.NbEssais, 0);
+    EXPECT_EQ(t().AjoutePoint(), ResultatAjout::PasDEssai);
+    modele(3, 1);
+    EXPECT_FALSE(Setcourbe(t()));
+    EXPECT_EQ(t().EnteteTravail.NbEssais, 1);
+    EXPECT_EQ(t().AjoutePoint(), ResultatAjout::Ajoute);
+}
+
 TEST_F(Allocation, AFullWorkRecordsInTheCurrentTest) {
     for (int i = 0; i < 5; ++i) {
         modele(3, 6 + i % 2);

@@ -121,6 +121,12 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         CasErreur{"noCommand", {}, 1, "usage"}, CasErreur{"unknownCommand", {"frob"}, 1, "unknown command"},
         CasErreur{"dumpWithoutFile", {"dump"}, 1, "usage"},
+        CasErreur{"unknownOption", {"dump", "@a.MLX2", "--frob"}, 1, "Unknown option 'frob'"},
+        CasErreur{"optionOfAnotherCommand",
+                  {"dump", "@a.MLX2", "--model", "0"},
+                  1,
+                  "--model does not apply to dump"},
+        CasErreur{"everyZero", {"watch", "--port", "x", "--every", "0"}, 1, "--every takes"},
         CasErreur{"missingFile", {"dump", "/nonexistent/x.MLX2"}, 2, "Erreur de lecture du fichier"},
         CasErreur{"unknownType", {"dump", "/etc/hostname"}, 2, "Erreur de lecture du fichier"},
         CasErreur{"badTestNumber", {"export-csv", "@a.MLX2", "--test", "9"}, 1, "--test"},
@@ -168,7 +174,10 @@ INSTANTIATE_TEST_SUITE_P(
         CasTrameOutil{"writeDefaultModelIs1", {"write", "20.29", "1"}, "01 10 07 00 EC 00 01 02 00 01 DA B4"},
         CasTrameOutil{"read10Model0", {"read10", "20.02", "10", "--model", "0"}, "01 03 07 D1 00 0A 94 80"},
         CasTrameOutil{
-            "minusTwo", {"write", "19.20", "-2", "--model", "0"}, "01 10 07 7F 00 01 02 FF FE 1B 2F"}),
+            "minusTwo", {"write", "19.20", "-2", "--model", "0"}, "01 10 07 7F 00 01 02 FF FE 1B 2F"},
+        CasTrameOutil{"negativesInABlock",
+                      {"write10", "19.20", "-1", "-32768", "--model", "0"},
+                      "01 10 07 7F 00 02 04 FF FF 80 00 F3 1F"}),
     [](const auto& i) { return std::string(i.param.nom); });
 
 TEST(TrameOutilErreurs, BadArgumentsAreUsageErrors) {
@@ -180,5 +189,47 @@ TEST(TrameOutilErreurs, BadArgumentsAreUsageErrors) {
         EXPECT_EQ(lance(a).code, 1) << a.join(' ').toStdString();
     }
 }
+
+} // namespace
+
+namespace {
+
+// Both command-line companions follow the conventions: --help and --version on standard output
+// with exit 0, and a manual page made from them.
+struct CasProgramme {
+    const char* nom;
+    const char* chemin;
+    const char* motDeLaPage; // something the page must document, as groff writes it
+};
+
+class Conventions : public testing::TestWithParam<CasProgramme> {};
+
+TEST_P(Conventions, HelpAndVersionGoToStandardOutputWithExitZero) {
+    const Sortie aide = ::lance(GetParam().chemin, {"--help"});
+    EXPECT_EQ(aide.code, 0);
+    EXPECT_TRUE(aide.err.isEmpty());
+    EXPECT_TRUE(aide.out.startsWith("Usage: " + QByteArray(GetParam().nom) + " [options]"))
+        << aide.out.toStdString();
+    EXPECT_TRUE(aide.out.contains("--version"));
+    const Sortie version = ::lance(GetParam().chemin, {"--version"});
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.out, QByteArray(GetParam().nom) + " " VIMRA_VERSION "\n");
+}
+
+TEST_P(Conventions, HaveAManualPageMadeFromTheirHelp) {
+    const Sortie page = ::lance("zcat", {QString(VIMRA_MAN) + "/" + GetParam().nom + ".1.gz"});
+    ASSERT_EQ(page.code, 0) << page.err.toStdString();
+    EXPECT_TRUE(page.out.contains(".TH " + QByteArray(GetParam().nom).toUpper()))
+        << page.out.left(300).toStdString();
+    EXPECT_TRUE(page.out.contains(".SH OPTIONS"));
+    EXPECT_TRUE(page.out.contains(GetParam().motDeLaPage)) << page.out.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Programmes, Conventions,
+                         testing::Values(CasProgramme{"vimra-tool", VIMRA_TOOL, "\\-\\-every"},
+                                         CasProgramme{"vimra-bench", VIMRA_BENCH, "\\-\\-faults"}),
+                         [](const auto& i) {
+                             return std::string(i.param.nom == std::string("vimra-tool") ? "Tool" : "Bench");
+                         });
 
 } // namespace

@@ -187,7 +187,7 @@ TEST_F(RunScreen, ALinkThatCannotOpenReleasesTheButtonAndSendsNothing) {
     EXPECT_FALSE(f().TimerApplication->isActive());
     EXPECT_FALSE(travail().AcquisitionEnCours);
     EXPECT_EQ(port.esclave.requetes.size(), avant);
-    EXPECT_TRUE(dialogues.avertissements.contains("Erreur de liaison"));
+    EXPECT_EQ(dialogues.avertissements, QStringList{"Erreur de liaison"}); // said once
 }
 
 TEST_F(RunScreen, TheTorqueTurnsRedAboveTwoThirdsOfTheRatedTorque) {
@@ -499,6 +499,9 @@ TEST_F(Recording, TheOscilloscopeRecordsOn360SecondsAndTheLoadFollowsTheBar) {
         ++ticks;
         if (ticks == 11) {
             EXPECT_EQ(blocRecu(), blocAttendu(f().ScrollBarCharge->value()));
+            // The point's application columns come from its own tick, not the one before.
+            for (int c = 12; c <= 15; ++c)
+                EXPECT_EQ(travail().essaiCourant().valeur(c, points() - 1), travail().Mesures[c]) << c;
         }
     }
     EXPECT_EQ(points(), ticks);
@@ -672,4 +675,48 @@ TEST_F(Recording, TheGraphPictureIsCopied) {
     const QImage image = QApplication::clipboard()->image();
     ASSERT_FALSE(image.isNull());
     EXPECT_GT(image.width(), image.height());
+}
+
+TEST_F(Recording, TheGraphCursorFollowsEveryTickAndClearsWithALostLink) {
+    demarre();
+    port.esclave.registres[Vitesse] = 1234;
+    f().TimerApplicationTimer();
+    EXPECT_EQ(f().CaractMachine5->TextValeurX->text(), TexteValeurUnite(1234, 0, "tr/min"));
+    port.esclave.defaut = EsclaveScripte::Defaut::Silence;
+    f().TimerApplicationTimer();
+    EXPECT_EQ(f().CaractMachine5->TextValeurX->text(), "--");
+}
+
+TEST_F(Recording, NoMenuCommandIsReachedWhileARecordingRuns) {
+    demarre();
+    f().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f()));
+    dialogues.fichiers.push_back(chemin("pendant.Vimr2"));
+    dialogues.impressions.push_back(true);
+    f().BoutonManuel->click();
+    f().ButtonAcquiPoint->click();
+    for (const char* k : {"Ctrl+O", "Ctrl+S", "Ctrl+Shift+S", "Ctrl+N", "Ctrl+P"})
+        QTest::keySequence(&f(), QKeySequence(k));
+    EXPECT_EQ(dialogues.fichiers.size(), 1u);
+    EXPECT_EQ(dialogues.dialoguesImpression, 0);
+    EXPECT_TRUE(f().isVisible());
+    f().ButtonStopChargeManu->click();
+    QTest::keySequence(&f(), QKeySequence("Ctrl+Shift+S"));
+    EXPECT_TRUE(dialogues.fichiers.empty()); // stopped, the command answers again
+}
+
+TEST_F(Recording, TheDeletionSubmenuListsTheTestsEvenWithTheRowHidden) {
+    demarre();
+    pointsALaMain(1);
+    f().Nouvelessai1Click();
+    f().ButtonGraphAnim->click(); // the test row goes with the graph
+    ASSERT_FALSE(f().PanelEssais_Boutons->isVisible());
+    emit f().Edition1->aboutToShow();
+    EXPECT_EQ(f().Suppressionessai1->actions().size(), 2);
+}
+
+TEST_F(Recording, TestButtonsAndCommentsCarryTheirNumberInTheirHints) {
+    demarre();
+    EXPECT_EQ(f().Buttoncourbe[2]->toolTip(), "Sélection de l'essai 3");
+    EXPECT_EQ(f().Editcourbe[2]->toolTip(), "Commentaire de l'essai3");
 }

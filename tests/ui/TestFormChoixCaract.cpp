@@ -8,10 +8,12 @@
 #include "study/SchemasChoix.h"
 #include "study/VignettesChoix.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
@@ -51,6 +53,25 @@ protected:
 private:
     std::vector<std::shared_ptr<QString>> m_noms;
 };
+
+// Escape, the close box and "Fermer" all bring the main menu back.
+TEST_F(ChoixCaract, EveryWayOfClosingShowsTheMainMenuAgain) {
+    const std::array<std::function<void()>, 3> fermetures{[this] { QTest::keyClick(&c(), Qt::Key_Escape); },
+                                                          [this] {
+                                                              QCloseEvent e;
+                                                              QApplication::sendEvent(&c(), &e);
+                                                          },
+                                                          [this] { c().close(); }};
+    for (const auto& ferme : fermetures) {
+        montreMenu();
+        menu().hide();
+        montre(0);
+        ferme();
+        QApplication::processEvents();
+        EXPECT_FALSE(c().isVisible());
+        EXPECT_TRUE(menu().isVisible());
+    }
+}
 
 TEST_F(ChoixCaract, TheCouplingAidIsForTheSynchronousMachineOnly) {
     montre(0);

@@ -112,6 +112,16 @@ TEST_F(TraceCaract, ManualModeDisablesTheLoadButtonAndTheMenusAndStopGivesThemBa
     ASSERT_TRUE(f().ButtonManu->isChecked());
     EXPECT_FALSE(f().ButtonModifCharge->isEnabled());
     EXPECT_FALSE(f().Fichier1->menuAction()->isEnabled());
+    // Nor by their shortcuts: nothing opens, saves, prints or starts a new work under the mode.
+    f().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f()));
+    dialogues.fichiers.push_back(chemin("pendant.MLX2"));
+    dialogues.impressions.push_back(true);
+    for (const char* k : {"Ctrl+O", "Ctrl+S", "Ctrl+Shift+S", "Ctrl+N", "Ctrl+P"})
+        QTest::keySequence(&f(), QKeySequence(k));
+    EXPECT_EQ(dialogues.fichiers.size(), 1u);
+    EXPECT_EQ(dialogues.dialoguesImpression, 0);
+    ASSERT_TRUE(f().isVisible());
     EXPECT_TRUE(f().TimerManu->isActive());
     EXPECT_FALSE(f().PanelANALYSE->isVisible());
     EXPECT_TRUE(travail().AcquisitionEnCours);
@@ -123,6 +133,8 @@ TEST_F(TraceCaract, ManualModeDisablesTheLoadButtonAndTheMenusAndStopGivesThemBa
     EXPECT_FALSE(travail().AcquisitionEnCours);
     EXPECT_TRUE(f().ButtonModifCharge->isEnabled());
     EXPECT_TRUE(f().Fichier1->menuAction()->isEnabled());
+    QTest::keySequence(&f(), QKeySequence("Ctrl+Shift+S"));
+    EXPECT_TRUE(dialogues.fichiers.empty());
     EXPECT_FALSE(f().TimerManu->isActive());
     EXPECT_EQ(f().ScrollBarK->value(), 0);
     EXPECT_EQ(port.esclave.registres[2028], 1);
@@ -230,7 +242,7 @@ TEST_F(ModesCharge, TheAutomaticStaticModeKeepsTheLoadButtonAndTheMenus) {
     EXPECT_TRUE(f().PanelChargeStatiqueAuto->isVisible());
     EXPECT_FALSE(f().PanelANALYSE->isVisible());
     EXPECT_TRUE(f().ButtonModifCharge->isEnabled());
-    EXPECT_TRUE(f().Fichier1->menuAction()->isEnabled());
+    EXPECT_FALSE(f().Fichier1->menuAction()->isEnabled());
     EXPECT_FALSE(f().ButtonChargeManu->isEnabled());
     EXPECT_TRUE(f().TimerChargeAuto->isActive());
     EXPECT_EQ(port.esclave.registres[2028], (7 << 8) | 5); // the quadratic law runs
@@ -355,3 +367,64 @@ TEST_F(TraceCaract, ALostDriveStopsTheRecordingAndTheLinkWindowBringsItBack) {
 }
 
 } // namespace
+
+TEST_F(TraceCaract, PointsRecordedAfterTheOnlyTestWasDeletedGoIntoACountedTest) {
+    travailDe(1);
+    montreMenu();
+    montre();
+    dialogues.reponses = {R::Oui};
+    f().SuppCourbeClick(1);
+    ASSERT_EQ(travail().EnteteTravail.NbEssais, 0);
+    f().ButtonManu->click();
+    f().ButtonAcquiPointCaract->click();
+    f().ButtonStopManu->click();
+    EXPECT_EQ(travail().EnteteTravail.NbEssais, 1);
+    EXPECT_EQ(travail().Essais[1].nbPoints(), 1);
+    EXPECT_EQ(travail().Essais[1].Entete.TypeMachine(), 3); // the study's machine, not a blank one
+    EXPECT_TRUE(f().Buttoncourbe[0]->isVisible());
+}
+
+TEST_F(TraceCaract, OpensMaximisedAndTheSweepButtonsSayWhichWayKGoes) {
+    travailDe(1);
+    montre();
+    EXPECT_TRUE(f().isMaximized());
+    EXPECT_EQ(f().ButtonAutoCroissant->toolTip(), "Début de l'acquisition avec K croissant");
+    EXPECT_EQ(f().ButtonAutoDecroissant->toolTip(), "Début de l'acquisition avec K décroissant");
+}
+
+// The two entries of a test button's pop-up, read while it is open.
+QStringList entreesPopup(QToolButton* b) {
+    QStringList vues;
+    QTimer::singleShot(0, [&vues] {
+        auto* m = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!m) return;
+        for (QAction* a : m->actions())
+            vues << a->text();
+        m->close();
+    });
+    emit b->customContextMenuRequested(QPoint(2, 2));
+    return vues;
+}
+
+TEST_F(TraceCaract, TheTestPopUpNamesItsTestInEachLanguage) {
+    travailDe(1);
+    montre();
+    const std::array<QStringList, 3> attendu{
+        QStringList{"Suppression de tous les points de l'essai 1", "Suppression de l'essai 1"},
+        QStringList{"Delete all the points of test 1", "Delete test 1"},
+        QStringList{"Supresión de todos los puntos de la prueba 1", "Supresión de la prueba 1"}};
+    for (int langue = 1; langue <= 3; ++langue) {
+        AppliqueLangue(langue);
+        EXPECT_EQ(entreesPopup(f().Buttoncourbe[0]), attendu[std::size_t(langue - 1)]);
+    }
+}
+
+TEST_F(TraceCaract, ALanguageChangeReachesTheMenusAndTheGraphPanelsAtOnce) {
+    travailDe(1);
+    montre();
+    AppliqueLangue(2);
+    QApplication::processEvents();
+    EXPECT_EQ(f().Enregistrer1->text(), TextesConstants(Langue::Anglais).Texte[258]);
+    EXPECT_EQ(f().panneau(1)->Suppressiondupoint1->text(), TextesConstants(Langue::Anglais).Texte[288]);
+    EXPECT_EQ(f().panneau(1)->ZoomX->toolTip(), TextesConstants(Langue::Anglais).Texte[294]);
+}

@@ -2,6 +2,7 @@
 
 #include "application/ChoixMachine.h"
 #include "application/FormApplication.h"
+#include "study/FormTraceCaract.h"
 #include "work/FichierTravail.h"
 
 #include <QToolButton>
@@ -21,6 +22,22 @@ TEST_F(ProgrammeTest, WindowsAreCreatedOnceInTheirOrder) {
                                           "FormTest",           "FormVisualisationPDF",
                                           "FormAideCablage",    "FormCom"};
     EXPECT_EQ(fenetres().ordre, attendu);
+}
+
+// A 1366 x 768 laptop, less a task bar and a title bar: every window opens on it as it is shown, the
+// plot window maximised.
+TEST_F(ProgrammeTest, EveryWindowFitsALaptopScreen) {
+    EXPECT_TRUE(fenetres().FormTraceCaract->windowState() & Qt::WindowMaximized);
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if ((w->windowFlags() & Qt::Popup) == Qt::Popup || w->objectName().isEmpty() ||
+            w == fenetres().FormTraceCaract)
+            continue;
+        w->show();
+        QApplication::processEvents();
+        EXPECT_LE(w->width(), 1366) << w->objectName().toStdString();
+        EXPECT_LE(w->height(), 768 - 32 - 32) << w->objectName().toStdString();
+        w->hide();
+    }
 }
 
 TEST_F(ProgrammeTest, CreationLoadsTheSettingsAndResetsTheWork) {

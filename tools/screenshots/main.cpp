@@ -347,6 +347,8 @@ bool traceCaract(const QString& dossier) {
     bool ok = true;
     TFormTraceCaract& f = *fenetres().FormTraceCaract;
     travailExemple();
+    // The window opens maximised; the pictures keep one size whatever the screen.
+    f.setWindowState(Qt::WindowNoState);
     f.resize(1200, 780);
     f.show();
     for (int n = 1; n <= 4; ++n) {
@@ -727,7 +729,6 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     suivant = qInstallMessageHandler(filtre);
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Vimra_2");
     const bool aideSeule = argc > 2 && QByteArray(argv[1]) == "--aide";
     const QString sortie = aideSeule  ? QString::fromLocal8Bit(argv[2])
                            : argc > 1 ? QString::fromLocal8Bit(argv[1])

@@ -4,50 +4,32 @@
 #include "simulator/Banc.h"
 #include "simulator/ServeurBanc.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
 #include <charconv>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace {
 
-constexpr char AIDE[] = R"(Usage: vimra-bench (--pty | --serial DEV | --tcp ADDRESS:PORT) [options]
+constexpr char DESCRIPTION[] =
+    R"(The simulated bench: the active-load drive as Modbus slave 1 (functions 3, 6, 16
+and 23), with a machine under study coupled to the load machine. One line is served:
+--pty, --serial DEV or --tcp ADDRESS:PORT.
 
-The simulated bench: the active-load drive as Modbus slave 1, with a machine under study
-coupled to the load machine.
+Machines (--machine): 1 separately excited DC, 2 series DC, 3 three-phase asynchronous,
+4 three-phase synchronous, 5 DC-supplied drive, 6 three-phase-supplied drive, 7 single-phase-
+supplied drive.
 
-Line (one of):
-  --pty                 open a pseudo-terminal, print the path of its slave side, serve it
-  --serial DEV          serve a serial device (19200 baud, 8N1)
-  --tcp ADDRESS:PORT    serve Modbus TCP (unit 1), e.g. 127.0.0.1:15020
+Faults (--faults, comma-separated): no-reply, bad-crc, short, extra, close, each optionally @N
+(every Nth exchange; close: at exchange N), and pace=BAUD (reply bytes one by one at that rate).
 
-Options:
-  --model 0|1           RTU frame layout: 0 standard, 1 zero byte between the address bytes (0)
-  --class 0..3          bench power class; 11.32 answers a rating of that class (2)
-  --rating N            answer N in 11.32 instead
-  --machine 1..7        machine under study: 1 separately excited DC, 2 series DC,
-                        3 three-phase asynchronous, 4 three-phase synchronous, 5 DC-supplied
-                        drive, 6 three-phase-supplied drive, 7 single-phase-supplied drive (1)
-  --frequency 50|60     mains frequency (50)
-  --range 2|20          current range of the measuring box, in A (20)
-  --supply F            supply of the machine under study, fraction of rated; negative
-                        reverses it (1)
-  --excitation F        excitation current, fraction of rated (1)
-  --realtime            simulated time follows the wall clock (the default)
-  --speed F             simulated time runs F times faster than the wall clock
-  --step MS             simulated time advances MS milliseconds per request, as fast as asked
-  --faults LIST         faults on the line, comma-separated: no-reply, bad-crc, short, extra,
-                        close, each optionally @N (every Nth exchange; close: at exchange N),
-                        and pace=BAUD (reply bytes one by one at that rate)
-  --help                this text
-
-Exit codes: 0 stopped by SIGINT or SIGTERM, 1 usage, 2 the line could not be opened.
-)";
+Exit codes: 0 stopped by SIGINT or SIGTERM, 1 usage, 2 the line could not be opened.)";
 
 int Usage(const std::string& message) {
     std::fprintf(stderr, "vimra-bench: %s\n(see vimra-bench --help)\n", message.c_str());
@@ -59,10 +41,59 @@ template <typename T> bool Nombre(std::string_view s, T& v) {
     return ec == std::errc() && fin == s.data() + s.size();
 }
 
+// The value of an option that is set, read as a number within [min, max].
+template <typename T> bool Valeur(const QCommandLineParser& p, const QString& nom, T min, T max, T& v) {
+    const std::string texte = p.value(nom).toStdString();
+    return Nombre(std::string_view(texte), v) && v >= min && v <= max;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    enum class Ligne { Aucune, Pty, Serie, Tcp } ligne = Ligne::Aucune;
+    // Blocked before any thread starts, so that only the main thread takes them, in its wait.
+    sigset_t signaux;
+    sigemptyset(&signaux);
+    sigaddset(&signaux, SIGINT);
+    sigaddset(&signaux, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &signaux, nullptr);
+
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("vimra-bench");
+    QCoreApplication::setApplicationVersion(VIMRA_VERSION);
+    QCommandLineParser p;
+    p.setApplicationDescription(DESCRIPTION);
+    // Not addHelpOption(): its --help-all would list Qt's own options, of no use here.
+    p.addOption({{"h", "help"}, "Displays this help."});
+    p.addVersionOption();
+    p.addOptions({
+        {"pty", "Open a pseudo-terminal, print the path of its slave side, serve it."},
+        {"serial", "Serve a serial device (19200 baud, 8N1).", "DEV"},
+        {"tcp", "Serve Modbus TCP (unit 1), e.g. 127.0.0.1:15020.", "ADDRESS:PORT"},
+        {"model", "RTU frame layout: 0 standard, 1 zero byte between the address bytes (0).", "0|1"},
+        {"class", "Bench power class; 11.32 answers a rating of that class (2).", "0..3"},
+        {"rating", "Answer N in 11.32 instead.", "N"},
+        {"machine", "Machine under study, see above (1).", "1..7"},
+        {"frequency", "Mains frequency (50).", "50|60"},
+        {"range", "Current range of the measuring box, in A (20).", "2|20"},
+        {"supply", "Supply of the machine under study, fraction of rated; negative reverses it (1).", "F"},
+        {"excitation", "Excitation current, fraction of rated (1).", "F"},
+        {"realtime", "Simulated time follows the wall clock (the default)."},
+        {"speed", "Simulated time runs F times faster than the wall clock.", "F"},
+        {"step", "Simulated time advances MS milliseconds per request, as fast as asked.", "MS"},
+        {"faults", "Faults on the line, see above.", "LIST"},
+    });
+    if (!p.parse(QCoreApplication::arguments())) return Usage(p.errorText().toStdString());
+    if (p.isSet("help")) {
+        // The usage line names the program, not the path it was started by.
+        QString aide = p.helpText();
+        aide.replace(0, aide.indexOf(" [options]"), "Usage: vimra-bench");
+        std::fputs(aide.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (p.isSet("version")) p.showVersion();
+    if (!p.positionalArguments().isEmpty())
+        return Usage("unknown argument " + p.positionalArguments().first().toStdString());
+
     std::string peripherique, adresse;
     uint16_t port = 0;
     int modele = 0;
@@ -70,90 +101,58 @@ int main(int argc, char** argv) {
     TCadence cadence;
     TDefauts defauts;
 
-    const std::vector<std::string_view> args(argv + 1, argv + argc);
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view a = args[i];
-        auto valeur = [&](std::string_view& v) {
-            if (i + 1 >= args.size()) return false;
-            v = args[++i];
-            return true;
-        };
-        std::string_view v;
-        if (a == "--help" || a == "-h") {
-            std::fputs(AIDE, stdout);
-            return 0;
-        } else if (a == "--pty") {
-            ligne = Ligne::Pty;
-        } else if (a == "--serial") {
-            if (!valeur(v)) return Usage("--serial needs a device");
-            ligne = Ligne::Serie;
-            peripherique = v;
-        } else if (a == "--tcp") {
-            if (!valeur(v)) return Usage("--tcp needs ADDRESS:PORT");
-            const auto deuxPoints = v.rfind(':');
-            if (deuxPoints == std::string_view::npos || !Nombre(v.substr(deuxPoints + 1), port))
-                return Usage("--tcp needs ADDRESS:PORT");
-            ligne = Ligne::Tcp;
-            adresse = v.substr(0, deuxPoints);
-        } else if (a == "--model") {
-            if (!valeur(v) || !Nombre(v, modele) || modele < 0 || modele > 1)
-                return Usage("--model is 0 or 1");
-        } else if (a == "--class") {
-            if (!valeur(v) || !Nombre(v, config.classe) || config.classe < 0 || config.classe > 3)
-                return Usage("--class is 0..3");
-        } else if (a == "--rating") {
-            int n = 0;
-            if (!valeur(v) || !Nombre(v, n) || n < -32768 || n > 65535)
-                return Usage("--rating is a 16-bit number");
-            config.calibreVariateur = n;
-        } else if (a == "--machine") {
-            int m = 0;
-            if (!valeur(v) || !Nombre(v, m) || m < 1 || m > 7) return Usage("--machine is 1..7");
-            config.machine = static_cast<TypeMachine>(m);
-        } else if (a == "--frequency") {
-            int f = 0;
-            if (!valeur(v) || !Nombre(v, f) || (f != 50 && f != 60)) return Usage("--frequency is 50 or 60");
-            config.frequence = f;
-        } else if (a == "--range") {
-            if (!valeur(v) || !Nombre(v, config.calibreCourant) ||
-                (config.calibreCourant != 2 && config.calibreCourant != 20))
-                return Usage("--range is 2 or 20");
-        } else if (a == "--supply") {
-            if (!valeur(v) || !Nombre(v, config.reglages.alimentation) ||
-                config.reglages.alimentation < -1.5 || config.reglages.alimentation > 1.5)
-                return Usage("--supply is a fraction between -1.5 and 1.5");
-        } else if (a == "--excitation") {
-            if (!valeur(v) || !Nombre(v, config.reglages.excitation) || config.reglages.excitation < 0 ||
-                config.reglages.excitation > 1.5)
-                return Usage("--excitation is a fraction between 0 and 1.5");
-        } else if (a == "--realtime") {
-            cadence = {};
-        } else if (a == "--speed") {
-            if (!valeur(v) || !Nombre(v, cadence.facteur) || !(cadence.facteur > 0) || cadence.facteur > 1000)
-                return Usage("--speed is a factor between 0 and 1000");
-            cadence.pasParRequete = 0;
-        } else if (a == "--step") {
-            double ms = 0;
-            if (!valeur(v) || !Nombre(v, ms) || !(ms > 0) || ms > 60000)
-                return Usage("--step is a number of ms");
-            cadence.pasParRequete = ms / 1000;
-        } else if (a == "--faults") {
-            std::string erreur;
-            std::optional<TDefauts> d;
-            if (!valeur(v) || !(d = LitDefauts(v, &erreur))) return Usage("--faults: " + erreur);
-            defauts = *d;
-        } else {
-            return Usage("unknown option " + std::string(a));
-        }
+    const int lignes = int(p.isSet("pty")) + int(p.isSet("serial")) + int(p.isSet("tcp"));
+    if (lignes != 1) return Usage("one of --pty, --serial DEV, --tcp ADDRESS:PORT is needed");
+    if (int(p.isSet("realtime")) + int(p.isSet("speed")) + int(p.isSet("step")) > 1)
+        return Usage("--realtime, --speed and --step exclude each other");
+    if (p.isSet("serial")) peripherique = p.value("serial").toStdString();
+    if (p.isSet("tcp")) {
+        const std::string v = p.value("tcp").toStdString();
+        const auto deuxPoints = v.rfind(':');
+        if (deuxPoints == std::string::npos || !Nombre(std::string_view(v).substr(deuxPoints + 1), port))
+            return Usage("--tcp needs ADDRESS:PORT");
+        adresse = v.substr(0, deuxPoints);
     }
-    if (ligne == Ligne::Aucune) return Usage("one of --pty, --serial DEV, --tcp ADDRESS:PORT is needed");
-
-    // The serving thread must not take the signals: the main thread waits for them.
-    sigset_t signaux;
-    sigemptyset(&signaux);
-    sigaddset(&signaux, SIGINT);
-    sigaddset(&signaux, SIGTERM);
-    pthread_sigmask(SIG_BLOCK, &signaux, nullptr);
+    if (p.isSet("model") && !Valeur(p, "model", 0, 1, modele)) return Usage("--model is 0 or 1");
+    if (p.isSet("class") && !Valeur(p, "class", 0, 3, config.classe)) return Usage("--class is 0..3");
+    if (p.isSet("rating")) {
+        int n = 0;
+        if (!Valeur(p, "rating", -32768, 65535, n)) return Usage("--rating is a 16-bit number");
+        config.calibreVariateur = n;
+    }
+    if (p.isSet("machine")) {
+        int m = 0;
+        if (!Valeur(p, "machine", 1, 7, m)) return Usage("--machine is 1..7");
+        config.machine = static_cast<TypeMachine>(m);
+    }
+    if (p.isSet("frequency")) {
+        int f = 0;
+        if (!Valeur(p, "frequency", 50, 60, f) || (f != 50 && f != 60))
+            return Usage("--frequency is 50 or 60");
+        config.frequence = f;
+    }
+    if (p.isSet("range") && (!Valeur(p, "range", 2, 20, config.calibreCourant) ||
+                             (config.calibreCourant != 2 && config.calibreCourant != 20)))
+        return Usage("--range is 2 or 20");
+    if (p.isSet("supply") && !Valeur(p, "supply", -1.5, 1.5, config.reglages.alimentation))
+        return Usage("--supply is a fraction between -1.5 and 1.5");
+    if (p.isSet("excitation") && !Valeur(p, "excitation", 0.0, 1.5, config.reglages.excitation))
+        return Usage("--excitation is a fraction between 0 and 1.5");
+    if (p.isSet("speed") && (!Valeur(p, "speed", 0.0, 1000.0, cadence.facteur) || !(cadence.facteur > 0)))
+        return Usage("--speed is a factor between 0 and 1000");
+    if (p.isSet("step")) {
+        double ms = 0;
+        if (!Valeur(p, "step", 0.0, 60000.0, ms) || !(ms > 0)) return Usage("--step is a number of ms");
+        cadence.pasParRequete = ms / 1000;
+    }
+    if (p.isSet("faults")) {
+        std::string erreur;
+        const auto d = LitDefauts(p.value("faults").toStdString(), &erreur);
+        if (!d) return Usage("--faults: " + erreur);
+        defauts = *d;
+    }
+    enum class Ligne { Pty, Serie, Tcp };
+    const Ligne ligne = p.isSet("pty") ? Ligne::Pty : p.isSet("serial") ? Ligne::Serie : Ligne::Tcp;
 
     TBanc banc(config);
     std::string erreur;

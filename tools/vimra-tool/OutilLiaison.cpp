@@ -8,10 +8,15 @@
 #include "shell/ConfigGenerale.h"
 #include "shell/Dialogues.h"
 #include "shell/Textes.h"
+#include "work/CopieValeurs.h"
 #include "work/Format.h"
 #include "work/Travail.h"
 
+#include <QElapsedTimer>
 #include <QHostAddress>
+#include <QThread>
+
+#include <csignal>
 
 #include <optional>
 
@@ -54,45 +59,11 @@ std::optional<std::vector<int32_t>> lesValeurs(const QStringList& textes) {
     return valeurs;
 }
 
-struct Options {
-    int modele = 1;
-    QString port;
-    QString tcp;
-    int machine = 0;
-    int calibre = 20;
-    QStringList reste;
-};
-
-std::optional<Options> options(const QStringList& args) {
-    Options o;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        const bool suivant = i + 1 < args.size();
-        bool ok = true;
-        if (a == "--model" && suivant) {
-            o.modele = args[++i].toInt(&ok);
-            ok = ok && (o.modele == 0 || o.modele == 1);
-        } else if (a == "--port" && suivant) {
-            o.port = args[++i];
-        } else if (a == "--tcp" && suivant) {
-            o.tcp = args[++i];
-        } else if (a == "--machine" && suivant) {
-            o.machine = args[++i].toInt(&ok);
-            ok = ok && o.machine >= 0 && o.machine <= 7;
-        } else if (a == "--range" && suivant) {
-            o.calibre = args[++i].toInt(&ok);
-            ok = ok && (o.calibre == 2 || o.calibre == 20);
-        } else if (a.startsWith("--")) {
-            ok = false;
-        } else {
-            o.reste << a;
-        }
-        if (!ok) {
-            erreur("bad option: " + a);
-            return std::nullopt;
-        }
-    }
-    return o;
+// The drive is named by exactly one route.
+bool routeNommee(const OptionsOutil& o) {
+    if (o.port.isEmpty() != o.tcp.isEmpty()) return true;
+    erreur("name the drive with --port DEV or --tcp HOST[:PORT]");
+    return false;
 }
 
 QString hex(const QByteArray& b) {
@@ -111,7 +82,7 @@ public:
 // A link opened on the route the options name, talking to nobody until asked.
 class Lien {
 public:
-    explicit Lien(const Options& o)
+    explicit Lien(const OptionsOutil& o)
         : m_port(creePortSerieSysteme()), m_reseau(creeBibliothequeModbusTcp(1000, 2000)),
           m_config(TConfigGenerale::defaut()), m_travail(std::make_unique<Travail>()),
           m_liaison(*m_port, *m_reseau, horlogeSysteme(), m_config, *m_travail) {
@@ -147,6 +118,10 @@ public:
         erreur(Textes().Texte[228] + " (" + QString::number(m_liaison.LastResult) + ")");
         return false;
     }
+    // A measurement cycle that failed: the echo write may have gone through after a failed read.
+    void signaleCycleManque() {
+        if (verifie()) erreur(Textes().Texte[228]);
+    }
 
 private:
     std::unique_ptr<PortSerie> m_port;
@@ -159,52 +134,46 @@ private:
 
 } // namespace
 
-int commandeTrame(const QStringList& args) {
-    const auto o = options(args);
-    if (!o || o->reste.size() < 2) return Usage;
-    const QString op = o->reste[0];
-    const auto p = parametre(o->reste[1]);
+int commandeTrame(const OptionsOutil& o) {
+    if (o.arguments.size() < 2) return Usage;
+    const QString op = o.arguments[0];
+    const auto p = parametre(o.arguments[1]);
     if (!p) {
         erreur("parameter must be menu.parameter, as 20.29");
         return Usage;
     }
     const uint16_t a = modbus::adresse(p->menu, p->parametre);
-    const QStringList v = o->reste.mid(2);
+    const QStringList v = o.arguments.mid(2);
     if (op == "read" && v.isEmpty()) {
-        ecritSortie(hex(modbus::trameLecture(o->modele, a, 1)) + "\n");
+        ecritSortie(hex(modbus::trameLecture(o.modele, a, 1)) + "\n");
         return Fait;
     }
     if (op == "read10" && v.size() == 1) {
         bool ok = false;
         const int n = v[0].toInt(&ok);
         if (!ok || n < 1 || n > 10) return Usage;
-        ecritSortie(hex(modbus::trameLecture(o->modele, a, n)) + "\n");
+        ecritSortie(hex(modbus::trameLecture(o.modele, a, n)) + "\n");
         return Fait;
     }
     if ((op == "write" && v.size() == 1) || (op == "write10" && v.size() >= 1 && v.size() <= 10)) {
         const auto valeurs = lesValeurs(v);
         if (!valeurs) return Usage;
-        ecritSortie(hex(modbus::trameEcriture(o->modele, a, valeurs->data(), int(valeurs->size()))) + "\n");
+        ecritSortie(hex(modbus::trameEcriture(o.modele, a, valeurs->data(), int(valeurs->size()))) + "\n");
         return Fait;
     }
     return Usage;
 }
 
-int commandeVariateur(const QString& commande, const QStringList& args) {
-    const auto o = options(args);
-    if (!o) return Usage;
-    if (o->port.isEmpty() == o->tcp.isEmpty()) {
-        erreur("name the drive with --port DEV or --tcp HOST[:PORT]");
-        return Usage;
-    }
+int commandeVariateur(const QString& commande, const OptionsOutil& o) {
+    if (!routeNommee(o)) return Usage;
     std::optional<Parametre> p;
     if (commande != "measure") {
-        if (o->reste.isEmpty() || !(p = parametre(o->reste[0]))) {
+        if (o.arguments.isEmpty() || !(p = parametre(o.arguments[0]))) {
             erreur("parameter must be menu.parameter, as 20.29");
             return Usage;
         }
     }
-    const QStringList v = commande == "measure" ? o->reste : o->reste.mid(1);
+    const QStringList v = commande == "measure" ? o.arguments : o.arguments.mid(1);
     std::vector<int32_t> valeurs;
     int n = 0;
     if (commande == "read" || commande == "measure") {
@@ -220,7 +189,7 @@ int commandeVariateur(const QString& commande, const QStringList& args) {
     }
 
     DialoguesLiaison dialogues;
-    Lien lien(*o);
+    Lien lien(o);
     if (!lien.ouvert()) {
         erreur(Textes().Texte[txt::ErreurLiaison]);
         return Echec;
@@ -248,14 +217,67 @@ int commandeVariateur(const QString& commande, const QStringList& args) {
         if (!lien.verifie()) return Echec;
     } else {
         if (!l.LectureValeurs()) {
-            lien.verifie();
-            if (!l.LastFailed) erreur(Textes().Texte[228]);
+            lien.signaleCycleManque();
             return Echec;
         }
         QString s;
         for (int i = 0; i <= 11; ++i)
             s += QString::number(i) + u'\t' + QString::number(lien.travail().Mesures[i]) + u'\n';
         ecritSortie(s);
+    }
+    return Fait;
+}
+
+namespace {
+
+volatile std::sig_atomic_t interrompu = 0;
+
+void surSignal(int) {
+    interrompu = 1;
+}
+
+// Waits until `echeance` ms of the clock, in short slices so that an interrupt ends it soon.
+void attendJusqua(const QElapsedTimer& horloge, qint64 echeance) {
+    for (qint64 reste; !interrompu && (reste = echeance - horloge.elapsed()) > 0;)
+        QThread::msleep(static_cast<unsigned long>(std::min<qint64>(reste, 20)));
+}
+
+} // namespace
+
+int commandeSuivi(const OptionsOutil& o) {
+    if (!routeNommee(o) || !o.arguments.isEmpty()) return Usage;
+    DialoguesLiaison dialogues;
+    Lien lien(o);
+    if (!lien.ouvert()) {
+        erreur(Textes().Texte[txt::ErreurLiaison]);
+        return Echec;
+    }
+    interrompu = 0;
+    std::signal(SIGINT, surSignal);
+    std::signal(SIGTERM, surSignal);
+
+    // The time of the program's time base first, then the measured and derived quantities.
+    static constexpr int colonnes[] = {11, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+    Liaison& l = lien.liaison();
+    ecritSortie(EnteteCsvMesures(lien.travail(), colonnes));
+    l.inittime();
+    QElapsedTimer horloge;
+    horloge.start();
+    qint64 echeance = 0;
+    int lignes = 0;
+    while (!interrompu && (o.nombre == 0 || lignes < o.nombre)) {
+        attendJusqua(horloge, echeance);
+        if (interrompu) break;
+        if (l.LectureValeurs()) {
+            ecritSortie(LigneCsvMesures(lien.travail(), colonnes));
+            ++lignes;
+        } else {
+            lien.signaleCycleManque();
+        }
+        // Ticks a slow cycle overran are dropped, not caught up in a burst.
+        const qint64 maintenant = horloge.elapsed();
+        echeance += o.periode;
+        if (echeance <= maintenant) echeance += (maintenant - echeance) / o.periode * o.periode + o.periode;
     }
     return Fait;
 }

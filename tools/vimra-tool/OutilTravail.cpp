@@ -33,44 +33,37 @@ int derniereColonne(const QString& nom) {
 
 } // namespace
 
-int commandeDump(const QStringList& args) {
-    if (args.size() != 1) return Usage;
-    if (!lit(args[0])) return Echec;
-    ecritSortie(TexteValeurs(travail(), -1, derniereColonne(args[0])));
+int commandeDump(const OptionsOutil& o) {
+    if (o.arguments.size() != 1) return Usage;
+    const QString& f = o.arguments[0];
+    if (!lit(f)) return Echec;
+    ecritSortie(TexteValeurs(travail(), -1, derniereColonne(f)));
     return Fait;
 }
 
-int commandeExportCsv(const QStringList& args) {
-    int essai = -1;
-    if (args.size() == 3 && args[1] == "--test") {
-        bool ok = false;
-        essai = args[2].toInt(&ok);
-        if (!ok || essai < 1 || essai > NB_ESSAIS_MAX) {
-            erreur("--test takes a test number from 1 to 5");
-            return Usage;
-        }
-    } else if (args.size() != 1) {
-        return Usage;
-    }
-    if (!lit(args[0])) return Echec;
-    if (essai > travail().EnteteTravail.NbEssais) {
-        erreur(args[0] + ": no test " + QString::number(essai));
+int commandeExportCsv(const OptionsOutil& o) {
+    if (o.arguments.size() != 1) return Usage;
+    const QString& f = o.arguments[0];
+    if (!lit(f)) return Echec;
+    if (o.essai > travail().EnteteTravail.NbEssais) {
+        erreur(f + ": no test " + QString::number(o.essai));
         return Echec;
     }
-    ecritSortie(CsvValeurs(travail(), essai, derniereColonne(args[0])));
+    ecritSortie(CsvValeurs(travail(), o.essai, derniereColonne(f)));
     return Fait;
 }
 
-int commandeConvert(const QStringList& args) {
-    if (args.size() != 2) return Usage;
-    const QString type = TypeFichier(args[1]);
+int commandeConvert(const OptionsOutil& o) {
+    if (o.arguments.size() != 2) return Usage;
+    const QString &source = o.arguments[0], &cible = o.arguments[1];
+    const QString type = TypeFichier(cible);
     if (type != QLatin1String(TYPE_MLX2) && type != QLatin1String(TYPE_VIMR2)) {
-        erreur(args[1] + ": the output name must end in .MLX2 or .Vimr2");
+        erreur(cible + ": the output name must end in .MLX2 or .Vimr2");
         return Usage;
     }
-    if (!lit(args[0])) return Echec;
-    DialoguesOutil d(args[1]);
-    return EcritTravail(travail(), args[1],
+    if (!lit(source)) return Echec;
+    DialoguesOutil d(cible);
+    return EcritTravail(travail(), cible,
                         type == QLatin1String(TYPE_MLX2) ? Disposition::MLX2 : Disposition::Vimr2)
                ? Fait
                : Echec;
