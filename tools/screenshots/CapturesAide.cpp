@@ -136,6 +136,8 @@ bool etudeCaracteristiques(const QString& dossier, const char* l) {
     travailExemple();
     for (int k = 3; k <= 4; ++k)
         travail().EnteteTravail.DefCaract(k) = TDefCaract{};
+    // Restored rather than maximised: the same picture on every screen.
+    t.setWindowState(Qt::WindowNoState);
     t.resize(1000, 660);
     t.show();
     t.ButtonManu->setChecked(true);
