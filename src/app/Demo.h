@@ -24,10 +24,11 @@ public:
     // Starts the bench, once the settings are read, and points the link at it without saving its
     // port into the settings; false (with a message on the standard error stream) when it cannot.
     bool demarre(Liaison& liaison);
+    // The simulated bench, once started: what it received, as its registers and control word show.
+    TBanc& banc();
 
 private:
     void suit();
-    TBanc& banc();
 
 #ifdef Q_OS_UNIX
     std::unique_ptr<TBancSimule> m_banc;

@@ -1,23 +1,12 @@
 // Vimra: builds the windows and runs the event loop.
-#include "Demo.h"
+#include "Demarrage.h"
 #include "Signaux.h"
-#include "link/BibliothequeReseau.h"
-#include "link/Horloge.h"
-#include "link/Liaison.h"
-#include "link/PortSerie.h"
 #include "shell/Aide.h"
-#include "shell/ConfigGenerale.h"
-#include "shell/DialoguesQt.h"
 #include "shell/Fenetres.h"
 #include "shell/FormMachine2.h"
-#include "shell/Programme.h"
-#include "work/Travail.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QScreen>
-
-#include <cstdio>
 
 int main(int argc, char** argv) {
     QCommandLineParser options;
@@ -35,32 +24,11 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Vimra");
-    // No display name: Qt would append it to every window's caption.
-    QApplication::setApplicationVersion("1.7");
-    QApplication::setOrganizationName("Vimra");
-
-    DialoguesQt dialoguesQt;
-    installeDialogues(&dialoguesQt);
+    NommeApplication();
     installeAide(app);
-
-    // In demo mode the link's port is the bench's.
-    const std::unique_ptr<Demo> bancDemo = options.isSet(demo) ? std::make_unique<Demo>() : nullptr;
-    const auto portSysteme = bancDemo ? nullptr : creePortSerieSysteme();
-    auto reseau = creeBibliothequeModbusTcp();
-    Liaison liaison(bancDemo ? bancDemo->port() : *portSysteme, *reseau, horlogeSysteme(), ConfigGenerale(),
-                    travail());
-
-    int code = 0;
-    {
-        Programme programme(liaison);
-        if (bancDemo && !bancDemo->demarre(liaison)) return 2;
-        TFormMachine2* menu = fenetres().FormMachine2;
-        menu->move(menu->screen()->availableGeometry().center() - menu->rect().center());
-        fermeSurSignal(menu);
-        menu->show();
-        code = QApplication::exec();
-    }
-    installeDialogues(nullptr);
-    return code;
+    Demarrage programme(options.isSet(demo));
+    if (!programme.pret()) return 2;
+    programme.montreMenu();
+    fermeSurSignal(fenetres().FormMachine2);
+    return QApplication::exec();
 }

@@ -116,6 +116,13 @@ TCaractMachine::TCaractMachine(int n, Travail& t, QWidget* parent)
     ButtonAuto->setFixedSize(16, 16);
     PaintBox1 = new ZoneGraphe(*this);
     PaintBox1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // Named as the windows name them, for the tests and the screenshots that look for them.
+    setObjectName(QString("CaractMachine%1").arg(n));
+    PaintBox1->setObjectName("PaintBox1");
+    ZoomX->setObjectName("ZoomX");
+    ZoomY->setObjectName("ZoomY");
+    TextValeurX->setObjectName("TextValeurX");
+    TextValeurY->setObjectName("TextValeurY");
 
     auto* gauche = new QVBoxLayout;
     gauche->addWidget(TextVariableY);

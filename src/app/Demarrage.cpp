@@ -1,0 +1,53 @@
+#include "Demarrage.h"
+
+#include "Demo.h"
+#include "link/BibliothequeReseau.h"
+#include "link/Horloge.h"
+#include "link/Liaison.h"
+#include "link/PortSerie.h"
+#include "shell/ConfigGenerale.h"
+#include "shell/Fenetres.h"
+#include "shell/FormMachine2.h"
+#include "shell/Programme.h"
+#include "work/Travail.h"
+
+#include <QApplication>
+#include <QScreen>
+
+void NommeApplication() {
+    QApplication::setApplicationName("Vimra");
+    // No display name: Qt would append it to every window's caption.
+    QApplication::setApplicationVersion("1.7");
+    QApplication::setOrganizationName("Vimra");
+}
+
+// In demo mode the link's port is the bench's.
+Demarrage::Demarrage(bool demo)
+    : m_demo(demo ? std::make_unique<Demo>() : nullptr), m_port(m_demo ? nullptr : creePortSerieSysteme()),
+      m_reseau(creeBibliothequeModbusTcp()),
+      m_liaison(std::make_unique<Liaison>(m_demo ? m_demo->port() : *m_port, *m_reseau, horlogeSysteme(),
+                                          ConfigGenerale(), travail())) {
+    installeDialogues(&m_dialogues);
+    // Only the main menu ends the program, after its question. Qt would otherwise end it as soon
+    // as no window of its own is on view: closing the run screen while the catalogue (a window
+    // of the main menu) shows would quit.
+    QApplication::setQuitOnLastWindowClosed(false);
+    m_programme = std::make_unique<Programme>(*m_liaison);
+    // The bench starts once the main menu has read the settings.
+    if (m_demo) m_pret = m_demo->demarre(*m_liaison);
+}
+
+Demarrage::~Demarrage() {
+    // The windows say goodbye to the bench, the link that holds the bench's port goes, then the
+    // bench says what it last received.
+    m_programme.reset();
+    m_liaison.reset();
+    m_demo.reset();
+    installeDialogues(nullptr);
+}
+
+void Demarrage::montreMenu() {
+    TFormMachine2* menu = fenetres().FormMachine2;
+    menu->move(menu->screen()->availableGeometry().center() - menu->rect().center());
+    menu->show();
+}

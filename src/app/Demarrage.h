@@ -1,0 +1,44 @@
+#pragma once
+// The program between its application object and its event loop: the Qt dialogues, the drive
+// link, every window and, in demo mode, the simulated bench inside the process. main() starts the
+// program through it, and so do the journey tests.
+
+#include "shell/DialoguesQt.h"
+
+#include <memory>
+
+class BibliothequeReseau;
+class Demo;
+class Liaison;
+class PortSerie;
+class Programme;
+
+// The application's names, as the windows and the dialogs show them.
+void NommeApplication();
+
+class Demarrage {
+public:
+    // Installs the Qt dialogues, creates every window (the main menu loads the settings from the
+    // current folder) and, with `demo`, starts the simulated bench.
+    explicit Demarrage(bool demo);
+    ~Demarrage();
+    Demarrage(const Demarrage&) = delete;
+    Demarrage& operator=(const Demarrage&) = delete;
+
+    // False when the demo bench could not start (said on the standard error stream).
+    bool pret() const { return m_pret; }
+    // The main menu, centred on its screen and shown: its first showing opens the link.
+    void montreMenu();
+    Liaison& liaison() { return *m_liaison; }
+    // The demo bench, nullptr on the real bench.
+    Demo* demo() { return m_demo.get(); }
+
+private:
+    DialoguesQt m_dialogues;
+    std::unique_ptr<Demo> m_demo;
+    std::unique_ptr<PortSerie> m_port;
+    std::unique_ptr<BibliothequeReseau> m_reseau;
+    std::unique_ptr<Liaison> m_liaison;
+    std::unique_ptr<Programme> m_programme;
+    bool m_pret = true;
+};
