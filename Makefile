@@ -9,7 +9,7 @@ PACKAGES   := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-serialport-dev 
               libjpeg-dev fonts-liberation poppler-utils googletest libgtest-dev libmodbus-dev libbenchmark-dev mbpoll \
               help2man qt6-translations-l10n desktop-file-utils appstream dpkg-dev
 
-.PHONY: all setup build run test test-asan fuzz bench screenshots donnees exemples package clean
+.PHONY: all setup build run test test-asan fuzz bench screenshots images-aide donnees exemples package clean
 
 all: build
 
@@ -64,9 +64,16 @@ fuzz:
 bench: build
 	sh benchmarks/tout.sh $(BUILD)
 
+# Every window, and the pictures of the user guide in $(BUILD)/screenshots/aide.
 screenshots: build
 	$(BUILD)/vimra-screenshots $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD)/vimra-captures $(BUILD)/screenshots
+
+# Redraws the pictures of the user guide from the program itself into resources/aide/images, which
+# the program is built with; commit what changed.
+images-aide: build
+	$(BUILD)/vimra-screenshots --aide resources/aide/images
+	cmake --build $(BUILD) -j $(JOBS)
 
 # Redraws the application pictures, the application sheets and the wiring diagrams, and rewrites the
 # catalogue files in data/ from tools/generateur-donnees/catalogue.json; commit what changed.

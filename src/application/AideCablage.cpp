@@ -1,6 +1,7 @@
 #include "AideCablage.h"
 
 #include "DocumentsAide.h"
+#include "shell/Aide.h"
 #include "shell/ConfigGenerale.h"
 #include "shell/Dossiers.h"
 #include "shell/Textes.h"
@@ -10,6 +11,7 @@
 
 TFormAideCablage::TFormAideCablage(QWidget* parent) : TFenetreDocument(parent, {}) {
     setObjectName("FormAideCablage");
+    setProperty(aide::Propriete, aide::SchemaCablage);
     resize(1000, 700);
 }
 

@@ -3,6 +3,7 @@
 #include "ConfigApplication.h"
 #include "FormApplication.h"
 #include "FormKorlan.h"
+#include "shell/Aide.h"
 #include "shell/DialoguesFichiers.h"
 #include "shell/Fenetres.h"
 #include "shell/Pictogrammes.h"
@@ -28,6 +29,7 @@ const char* nomsMachine[7] = {"ButtonMCCI", "ButtonMCCS",   "ButtonMAS",    "But
 
 TChoixMachine::TChoixMachine(QWidget* menu) : QDialog(menu), m_menu(menu) {
     setObjectName("ChoixMachine");
+    setProperty(aide::Propriete, aide::ChoixMachine);
     // A fixed window without close box: the way back is the cancel button (or Escape).
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 

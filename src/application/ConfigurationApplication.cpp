@@ -2,6 +2,7 @@
 
 #include "Pompes.h"
 #include "VisualisationPDF.h"
+#include "shell/Aide.h"
 #include "shell/ConfigGenerale.h"
 #include "shell/DialoguesFichiers.h"
 #include "shell/Dossiers.h"
@@ -54,6 +55,7 @@ QLabel* valeur(QWidget* parent, const QString& nom) {
 
 TConfigurationApplication::TConfigurationApplication(QWidget* parent) : QDialog(parent) {
     setObjectName("ConfigurationApplication");
+    setProperty(aide::Propriete, aide::ConfigurationApplication);
     setModal(true);
 
     TextTitre = new QLabel(this);

@@ -7,6 +7,7 @@
 #include "application/VisualisationPDF.h"
 #include "graph/CaractMachine.h"
 #include "link/Liaison.h"
+#include "shell/Aide.h"
 #include "shell/ConfigGenerale.h"
 #include "shell/Controles.h"
 #include "shell/Fenetres.h"
@@ -155,6 +156,7 @@ TFormApplication::TFormApplication(Liaison& liaison, QWidget* parent)
     // Columns 12 to 15 of a point are worked out from the tick's own measurement.
     m_acq.rafraichit = [this] { curseur(); };
     setObjectName("FormApplication");
+    setProperty(aide::Propriete, aide::EcranApplication);
     setMinimumSize(980, 660);
     auto* centre = new QWidget(this);
     setCentralWidget(centre);

@@ -6,6 +6,7 @@
 
 #include "graph/CaractMachine.h"
 #include "link/FormCom.h"
+#include "shell/Aide.h"
 #include "shell/ConfigGenerale.h"
 #include "shell/Controles.h"
 #include "shell/Dialogues.h"
@@ -102,6 +103,7 @@ void TFormApplication::construitMenus() {
                                     if (TAboutBox* a = fenetres().AboutBox) a->exec();
                                 }),
                 286);
+    ajouteAideAuMenu(aide, this);
 }
 
 void TFormApplication::FichierPopup() {

@@ -4,6 +4,7 @@
 #include "ConfigApplication.h"
 #include "ConfigurationApplication.h"
 #include "FormApplication.h"
+#include "shell/Aide.h"
 #include "shell/ConfigGenerale.h"
 #include "shell/Dossiers.h"
 #include "shell/Fenetres.h"
@@ -159,6 +160,7 @@ TFormKorlan::TFormKorlan(QWidget* menu)
     : QWidget(menu, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_menu(menu) {
     setObjectName("FormKorlan");
+    setProperty(aide::Propriete, aide::Catalogue);
     FormCreate();
 }
 

@@ -3,6 +3,7 @@
 #include "ConfigurationApplication.h"
 #include "DocumentsAide.h"
 #include "FormApplication.h"
+#include "shell/Aide.h"
 #include "shell/ConfigGenerale.h"
 #include "shell/Dossiers.h"
 #include "shell/Fenetres.h"
@@ -15,6 +16,7 @@
 TFormVisualisationPDF::TFormVisualisationPDF(QWidget* parent)
     : TFenetreDocument(parent, Qt::WindowStaysOnTopHint) {
     setObjectName("FormVisualisationPDF");
+    setProperty(aide::Propriete, aide::FicheApplication);
     ButtonConfiguration = new QPushButton(PanelBoutons);
     ButtonConfiguration->setObjectName("ButtonConfiguration");
     barre()->insertWidget(0, ButtonConfiguration);

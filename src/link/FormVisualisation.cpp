@@ -1,6 +1,7 @@
 #include "FormVisualisation.h"
 
 #include "Liaison.h"
+#include "shell/Aide.h"
 #include "shell/ConfigGenerale.h"
 #include "shell/Fenetres.h"
 #include "study/FormChoixCaract.h"
@@ -108,7 +109,7 @@ void TAffichage::PanelAffichageResize() {
 TFormVisualisation::TFormVisualisation(Liaison& liaison, QWidget* parent)
     : QDialog(parent), m_liaison(liaison) {
     setObjectName("FormVisualisation");
-    setProperty("contexteAide", 14);
+    setProperty(aide::Propriete, aide::Visualisation);
     setSizeGripEnabled(false);
 
     m_bandeau = new QWidget(this);

@@ -11,6 +11,7 @@
 #include "application/FormApplication.h"
 #include "link/FormCom.h"
 #include "link/Liaison.h"
+#include "shell/Aide.h"
 #include "study/Avertissement.h"
 #include "study/Catalogue.h"
 #include "study/FormChoixCaract.h"
@@ -39,7 +40,7 @@ constexpr int hauteurBanniere = 168;
 
 TFormMachine2::TFormMachine2(Liaison& liaison, QWidget* parent) : QWidget(parent), m_liaison(liaison) {
     setObjectName("FormMachine2");
-    setProperty("contexteAide", 1);
+    setProperty(aide::Propriete, aide::MenuPrincipal);
     setFixedSize(largeurClient, hauteurClient);
     setAutoFillBackground(true);
     QPalette p = palette();

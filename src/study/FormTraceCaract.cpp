@@ -6,6 +6,7 @@
 #include "application/AideCablage.h"
 #include "graph/CaractMachine.h"
 #include "link/Liaison.h"
+#include "shell/Aide.h"
 #include "shell/ConfigGenerale.h"
 #include "shell/Controles.h"
 #include "shell/Fenetres.h"
@@ -50,7 +51,7 @@ TFormTraceCaract::TFormTraceCaract(Liaison& liaison, QWidget* parent)
     : QMainWindow(parent), m_liaison(liaison), m_acq(liaison, travail(), ConfigGenerale()),
       m_imprimante(QPrinter::HighResolution) {
     setObjectName("FormTraceCaract");
-    setProperty("contexteAide", 2);
+    setProperty(aide::Propriete, aide::TraceCaract);
     setMinimumSize(800, 600);
     auto* centre = new QWidget(this);
     setCentralWidget(centre);
@@ -413,6 +414,12 @@ void TFormTraceCaract::Action() {
     PanelChargeStatiqueAuto->setVisible(ButtonChargeAuto->isChecked());
     PanelChargeDynamique->setVisible(ButtonChargeDynamique->isChecked());
     afficheOscillo();
+    setProperty(aide::Propriete, ButtonManu->isChecked()   ? aide::TraceManuel
+                                 : ButtonAuto->isChecked() ? aide::TraceBalayage
+                                 : ButtonChargeManu->isChecked() || ButtonChargeAuto->isChecked()
+                                     ? aide::TraceChargeStatique
+                                 : ButtonChargeDynamique->isChecked() ? aide::TraceOscillo
+                                                                      : aide::TraceCaract);
 
     t.Mesures[0] = -1;
     for (int k = 1; k <= 4; ++k) {

@@ -11,6 +11,7 @@
 #include "graph/CaractMachine.h"
 #include "graph/Graphe.h"
 #include "link/FormCom.h"
+#include "shell/Aide.h"
 #include "shell/ConfigGenerale.h"
 #include "shell/Controles.h"
 #include "shell/Dialogues.h"
@@ -119,6 +120,7 @@ void TFormTraceCaract::construitMenus() {
                                      if (TAboutBox* a = fenetres().AboutBox) a->exec();
                                  }),
                 286);
+    ajouteAideAuMenu(Aide1, this);
 }
 
 void TFormTraceCaract::FichierPopup() {
