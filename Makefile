@@ -6,9 +6,10 @@ FUZZ_SECONDS ?= 60
 FUZZERS    := travail config catalogue jpeg modbus-rtu modbus-tcp application
 JOBS       ?= 2
 PACKAGES   := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-serialport-dev qt6-pdf-dev \
-              libjpeg-dev fonts-liberation poppler-utils googletest libgtest-dev libmodbus-dev libbenchmark-dev mbpoll help2man
+              libjpeg-dev fonts-liberation poppler-utils googletest libgtest-dev libmodbus-dev libbenchmark-dev mbpoll \
+              help2man qt6-translations-l10n desktop-file-utils appstream dpkg-dev
 
-.PHONY: all setup build run test test-asan fuzz bench screenshots donnees clean
+.PHONY: all setup build run test test-asan fuzz bench screenshots images-aide donnees exemples package clean
 
 all: build
 
@@ -63,15 +64,31 @@ fuzz:
 bench: build
 	sh benchmarks/tout.sh $(BUILD)
 
+# Every window, and the pictures of the user guide in $(BUILD)/screenshots/aide.
 screenshots: build
 	$(BUILD)/vimra-screenshots $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD)/vimra-captures $(BUILD)/screenshots
+
+# Redraws the pictures of the user guide from the program itself into resources/aide/images, which
+# the program is built with; commit what changed.
+images-aide: build
+	$(BUILD)/vimra-screenshots --aide resources/aide/images
+	cmake --build $(BUILD) -j $(JOBS)
 
 # Redraws the application pictures, the application sheets and the wiring diagrams, and rewrites the
 # catalogue files in data/ from tools/generateur-donnees/catalogue.json; commit what changed.
 donnees: setup $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS) --target vimra-donnees
 	$(BUILD)/vimra-donnees tools/generateur-donnees/catalogue.json data
+
+# Records the example works of data/Exemples on the simulated bench; commit what changed.
+exemples: setup $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target vimra-exemples
+	$(BUILD)/vimra-exemples data/Exemples
+
+# The Debian package (CPack), in $(BUILD)/: `sudo apt install ./$(BUILD)/vimra_*.deb` installs it.
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN)

@@ -12,6 +12,7 @@
 #include "work/Travail.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QScreen>
 
 void NommeApplication() {
@@ -19,6 +20,9 @@ void NommeApplication() {
     // No display name: Qt would append it to every window's caption.
     QApplication::setApplicationVersion("1.7");
     QApplication::setOrganizationName("Vimra");
+    // The desktop entry and icon of an installed program.
+    QApplication::setDesktopFileName("fr.vimra.Vimra");
+    QApplication::setWindowIcon(QIcon(":/fr.vimra.Vimra.svg"));
 }
 
 // In demo mode the link's port is the bench's.

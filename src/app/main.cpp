@@ -1,9 +1,9 @@
 // Vimra: builds the windows and runs the event loop.
 #include "Demarrage.h"
 #include "Signaux.h"
-#include "commun/Aide.h"
 #include "commun/Fenetres.h"
 #include "shell/FormMachine2.h"
+#include "socle/Aide.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -4,7 +4,6 @@
 #include "socle/ImageJpeg.h"
 #include "socle/Textes.h"
 
-#include <QDir>
 #include <QPainter>
 
 #include <array>
@@ -101,15 +100,4 @@ QImage ApercuZone(const QImage& fond, PanneauKorlan zone, const std::map<int, QI
         p.drawImage(QRectF(c.x() * ex, c.y() * ey, c.width() * ex, c.height() * ey), v->second);
     }
     return vue;
-}
-
-ImageOuMessage ChargeImageKorlan(const QString& dossierApplications, const QString& fichier) {
-    ImageOuMessage r;
-    if (fichier.isEmpty()) return r;
-    ImageJpeg j = ChargeJpeg(QDir(dossierApplications).filePath(fichier));
-    if (j.ok())
-        r.image = std::move(j.image);
-    else
-        r.message = Textes().Texte[txt::ErreurLecture] + "\n" + fichier + "\n" + j.detail;
-    return r;
 }

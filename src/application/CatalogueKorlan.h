@@ -5,6 +5,8 @@
 // files of the pictures folder; their places are in the coordinates of the area picture, so that
 // the program that draws the pictures and the window agree.
 
+#include "study/Catalogue.h"
+
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -63,10 +65,7 @@ std::vector<QString> ImagesKorlan();
 // of the area that the site shows. `vignettes` holds the pictures that could be read, by code.
 QImage ApercuZone(const QImage& fond, PanneauKorlan zone, const std::map<int, QImage>& vignettes);
 
-// A picture of the pictures folder, or the lines that say why it cannot be shown: the read error
-// text of the current language, the file name, and the cause.
-struct ImageOuMessage {
-    QImage image;
-    QString message; // empty with a picture
-};
-ImageOuMessage ChargeImageKorlan(const QString& dossierApplications, const QString& fichier);
+// A picture of the pictures folder, or the lines that say why it cannot be shown.
+inline ImageOuMessage ChargeImageKorlan(const QString& dossierApplications, const QString& fichier) {
+    return ChargeImageApplications(dossierApplications, fichier);
+}

@@ -4,6 +4,7 @@
 #include "FormApplication.h"
 #include "FormKorlan.h"
 #include "commun/Fenetres.h"
+#include "socle/Aide.h"
 #include "socle/DialoguesFichiers.h"
 #include "socle/Pictogrammes.h"
 #include "socle/Textes.h"
@@ -28,6 +29,7 @@ const char* nomsMachine[7] = {"ButtonMCCI", "ButtonMCCS",   "ButtonMAS",    "But
 
 TChoixMachine::TChoixMachine(QWidget* menu) : QDialog(menu), m_menu(menu) {
     setObjectName("ChoixMachine");
+    setProperty(aide::Propriete, aide::ChoixMachine);
     // A fixed window without close box: the way back is the cancel button (or Escape).
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 

@@ -3,6 +3,7 @@
 #include "Pompes.h"
 #include "VisualisationPDF.h"
 #include "commun/Fenetres.h"
+#include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/DialoguesFichiers.h"
 #include "socle/Dossiers.h"
@@ -54,6 +55,7 @@ QLabel* valeur(QWidget* parent, const QString& nom) {
 
 TConfigurationApplication::TConfigurationApplication(QWidget* parent) : QDialog(parent) {
     setObjectName("ConfigurationApplication");
+    setProperty(aide::Propriete, aide::ConfigurationApplication);
     setModal(true);
 
     TextTitre = new QLabel(this);

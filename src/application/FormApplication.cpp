@@ -11,6 +11,7 @@
 #include "commun/MenuFichier.h"
 #include "graph/CaractMachine.h"
 #include "link/Liaison.h"
+#include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/Textes.h"
 #include "study/FormVisuApp.h"
@@ -146,20 +147,15 @@ void BarGrapheCharge::paintEvent(QPaintEvent*) {
 }
 
 TFormApplication::TFormApplication(Liaison& liaison, QWidget* parent)
-    : QMainWindow(parent), m_liaison(liaison), m_charge(liaison, travail(), ConfigGenerale()),
-      m_acq(liaison, travail(), ConfigGenerale()) {
+    : FenetreEtude(parent, "FormApplication", QSize(980, 660), aide::EcranApplication), m_liaison(liaison),
+      m_charge(liaison, travail(), ConfigGenerale()), m_acq(liaison, travail(), ConfigGenerale()) {
     // The oscilloscope's ticks keep the drive on the load the scroll bar sets.
     m_acq.dureesLongues = true;
     m_acq.lecture = [this] { m_charge.Cycle(ScrollBarCharge->value(), ScrollBarCharge->minimum()); };
     // Columns 12 to 15 of a point are worked out from the tick's own measurement.
     m_acq.rafraichit = [this] { curseur(); };
-    setObjectName("FormApplication");
-    setMinimumSize(980, 660);
-    auto* centre = new QWidget(this);
-    setCentralWidget(centre);
-    auto* colonne = new QVBoxLayout(centre);
-    colonne->setContentsMargins(6, 6, 6, 6);
-    colonne->setSpacing(6);
+    QVBoxLayout* colonne = colonneCentrale(6);
+    QWidget* centre = centralWidget();
     colonne->addWidget(construitBoutons(centre));
 
     ToolBarTitre = BarreTitre(centre, EditTitre);

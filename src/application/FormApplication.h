@@ -7,13 +7,11 @@
 
 #include "application/Application.h"
 #include "application/ChargeApplication.h"
-#include "commun/BarreOscillo.h"
-#include "commun/EssaisEtude.h"
-#include "commun/MenuFichier.h"
-#include "graph/ProprietaireGraphe.h"
 #include "study/AcquisitionCaract.h"
 
+#include "commun/FenetreEtude.h"
 #include <QFrame>
+
 #include <QMainWindow>
 
 #include <QPrinter>
@@ -65,11 +63,7 @@ private:
     int m_maximum = 120;
 };
 
-class TFormApplication : public QMainWindow,
-                         public ProprietaireGraphe,
-                         public BarreOscillo,
-                         public MenuFichier,
-                         public EssaisEtude {
+class TFormApplication : public FenetreEtude {
     Q_OBJECT
 public:
     explicit TFormApplication(Liaison& liaison, QWidget* parent = nullptr);
@@ -204,7 +198,6 @@ private:
     void construitAcquisition();
     void construitMenus();
     void EditionPopup();
-    void FichierPopup();
     // The refresh of the test row, the recording bars and the graph.
     void ActionEnregistrement();
     // The definition of the application graph, when there is none yet: torque against speed.

@@ -112,7 +112,7 @@ void TFormApplication::ActionEnregistrement() {
     if (menus != m_menusActifs) {
         m_menusActifs = menus;
         ActiveMenus(menuBar(), menus);
-        if (menus) FichierPopup();
+        if (menus) activeFichier();
     }
 
     for (int k = 1; k <= 5; ++k) {

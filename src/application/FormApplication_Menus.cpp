@@ -9,6 +9,7 @@
 #include "commun/MenuFichier.h"
 #include "graph/CaractMachine.h"
 #include "link/FormCom.h"
+#include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/Dialogues.h"
 #include "socle/DialoguesFichiers.h"
@@ -40,11 +41,11 @@ void TFormApplication::construitMenus() {
              CaractMachine5->hide();
          },
          [this] { Configurationimprimante1Click(); }, [this] { Imprimer1Click(); }, Quitter1});
-    connect(Fichier1, &QMenu::aboutToShow, this, &TFormApplication::FichierPopup);
 
     Edition1 = menuBar()->addMenu(QString());
     Nouvelessai1 =
         EntreeTexte(Edition1->addAction(QString(), this, &TFormApplication::Nouvelessai1Click), 267);
+    avecUnPoint.push_back(Nouvelessai1);
     Suppressionessai1 = Edition1->addMenu(QString());
     EntreeTexte(Suppressionessai1->menuAction(), 268);
     Edition1->addSeparator();
@@ -76,10 +77,7 @@ void TFormApplication::construitMenus() {
     EntreeTexte(aide->addAction(QString(), this, [this] { ButtonRessource->click(); }), "Ressource",
                 "Resource", "Recurso");
     EntreeAPropos(aide, this);
-}
-
-void TFormApplication::FichierPopup() {
-    activeFichier({Nouvelessai1});
+    ajouteAideAuMenu(aide, this);
 }
 
 void TFormApplication::EditionPopup() {

@@ -5,6 +5,8 @@
 #include "FormApplication.h"
 #include "commun/Avertissements.h"
 #include "commun/Fenetres.h"
+#include "socle/Aide.h"
+#include "socle/ConfigGenerale.h"
 #include "socle/Dossiers.h"
 #include "socle/Textes.h"
 #include "work/Travail.h"
@@ -158,6 +160,7 @@ TFormKorlan::TFormKorlan(QWidget* menu)
     : QWidget(menu, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_menu(menu) {
     setObjectName("FormKorlan");
+    setProperty(aide::Propriete, aide::Catalogue);
     FormCreate();
 }
 
@@ -322,7 +325,7 @@ void TFormKorlan::FormCreate() {
 
 void TFormKorlan::Langue() {
     const auto& k = TextesKorlan().Texte;
-    setWindowTitle("Korlan");
+    setWindowTitle(LegendeFenetre("Korlan"));
     TextTitrePrincipal->setText(k[0]);
     TextTitreUsine->setText(k[2].trimmed());
     TextTitreLocal->setText(k[1].trimmed());

@@ -4,6 +4,7 @@
 #include "FormApplication.h"
 #include "commun/DocumentsAide.h"
 #include "commun/Fenetres.h"
+#include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/Dossiers.h"
 #include "socle/Textes.h"
@@ -15,6 +16,7 @@
 TFormVisualisationPDF::TFormVisualisationPDF(QWidget* parent)
     : TFenetreDocument(parent, Qt::WindowStaysOnTopHint) {
     setObjectName("FormVisualisationPDF");
+    setProperty(aide::Propriete, aide::FicheApplication);
     ButtonConfiguration = new QPushButton(PanelBoutons);
     ButtonConfiguration->setObjectName("ButtonConfiguration");
     barre()->insertWidget(0, ButtonConfiguration);

@@ -1,6 +1,7 @@
 #include "AideCablage.h"
 
 #include "DocumentsAide.h"
+#include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/Dossiers.h"
 #include "socle/Textes.h"
@@ -10,6 +11,7 @@
 
 TFormAideCablage::TFormAideCablage(QWidget* parent) : TFenetreDocument(parent, {}) {
     setObjectName("FormAideCablage");
+    setProperty(aide::Propriete, aide::SchemaCablage);
     resize(1000, 700);
 }
 

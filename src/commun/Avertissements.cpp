@@ -1,5 +1,6 @@
 #include "Avertissements.h"
 
+#include "socle/Aide.h"
 #include "socle/Textes.h"
 
 #include <QHBoxLayout>
@@ -38,6 +39,7 @@ bool TestAvertissement(int code) {
 
 TAvertissements::TAvertissements(QWidget* parent) : QDialog(parent) {
     setObjectName("Avertissements");
+    setProperty(aide::Propriete, aide::Avertissements);
     setModal(true);
     auto* l = new QVBoxLayout(this);
     auto* haut = new QHBoxLayout;

@@ -1,6 +1,8 @@
 #pragma once
 // Pieces the study windows build alike.
 
+#include "socle/Menus.h"
+
 #include <QString>
 
 #include <array>
@@ -23,17 +25,8 @@ void FondUni(QWidget* w, const QColor& couleur);
 // characters. `edition` receives the line.
 QWidget* BarreTitre(QWidget* parent, QLineEdit*& edition);
 
-// Menu entries that follow the language: `a` keeps the number of its text in the text table, or
-// its three translations, and takes its text at once.
-QAction* EntreeTexte(QAction* a, int texte);
-QAction* EntreeTexte(QAction* a, const char* francais, const char* anglais, const char* espagnol);
 // The "Interpolation" submenu of `menu`: its six entries give -1, 1, 2, 3, 4, 5 to `choix`.
 void MenuInterpolation(QMenu* menu, QObject* contexte, const std::function<void(int)>& choix);
 // The "Couleur des graphes" submenu of `menu`: eight colour entries named `noms` give 0..7 to `choix`.
 void MenuCouleurs(QMenu* menu, QObject* contexte, const std::array<const char*, 8>& noms,
                   const std::function<void(int)>& choix);
-// Gives every entry of the bar made by EntreeTexte its text in the current language.
-void LangueMenus(QMenuBar* barre);
-// Every command of the bar on or off, its keyboard shortcut with it: a recording that runs leaves
-// no way to open, save or print under it.
-void ActiveMenus(QMenuBar* barre, bool actif);

@@ -26,6 +26,7 @@ void MenuFichier::construitMenuFichier(Fenetre f) {
     Imprimer1 = entree(262, QKeySequence::Print, [this] { m_fenetre.impression(); });
     Fichier1->addSeparator();
     Fichier1->addAction(m_fenetre.quitter);
+    QObject::connect(Fichier1, &QMenu::aboutToShow, w, [this] { activeFichier(); });
 }
 
 void MenuFichier::ouvrir1Click() {
@@ -65,10 +66,10 @@ void MenuFichier::Nouveautravail1Click() {
     m_fenetre.fenetre->close();
 }
 
-void MenuFichier::activeFichier(std::initializer_list<QAction*> autres) {
+void MenuFichier::activeFichier() {
     const bool points = travail().Essais[1].Entete.DernierPoint() >= 0;
     for (QAction* a : {Enregistrer1, Nouveautravail1, Imprimer1})
         a->setEnabled(points);
-    for (QAction* a : autres)
+    for (QAction* a : avecUnPoint)
         a->setEnabled(points);
 }

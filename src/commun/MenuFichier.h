@@ -6,7 +6,7 @@
 #include "work/FichierTravail.h"
 
 #include <functional>
-#include <initializer_list>
+#include <vector>
 
 class QAction;
 class QMainWindow;
@@ -35,8 +35,10 @@ public:
     void Enregistrersous1Click();
     // The work is reset when the save prompt allows it; the window closes in any case.
     void Nouveautravail1Click();
-    // "Enregistrer", "Nouveau travail", "Imprimer" and `autres` need a point in test 1.
-    void activeFichier(std::initializer_list<QAction*> autres);
+    // "Enregistrer", "Nouveau travail", "Imprimer" and the `avecUnPoint` entries need a point in
+    // test 1; the menu applies the rule as it opens.
+    void activeFichier();
+    std::vector<QAction*> avecUnPoint;
 
     QMenu* Fichier1 = nullptr;
     QAction* Enregistrer1 = nullptr;

@@ -3,6 +3,7 @@
 #include "Liaison.h"
 #include "ListePorts.h"
 #include "PortSerie.h"
+#include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/Dialogues.h"
 #include "socle/Dossiers.h"
@@ -105,7 +106,7 @@ void presse(QToolButton* b) {
 
 TFormCom::TFormCom(Liaison& liaison, QWidget* parent) : QDialog(parent), m_liaison(liaison) {
     setObjectName("FormCom");
-    setProperty("contexteAide", 3);
+    setProperty(aide::Propriete, aide::Liaison);
     setModal(true);
     setFixedSize(384, 539);
 

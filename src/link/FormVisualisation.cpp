@@ -1,6 +1,7 @@
 #include "FormVisualisation.h"
 
 #include "Liaison.h"
+#include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/Textes.h"
 #include "work/DefinitionCaract.h"
@@ -106,7 +107,7 @@ void TAffichage::PanelAffichageResize() {
 TFormVisualisation::TFormVisualisation(Liaison& liaison, QWidget* parent)
     : QDialog(parent), m_liaison(liaison) {
     setObjectName("FormVisualisation");
-    setProperty("contexteAide", 14);
+    setProperty(aide::Propriete, aide::Visualisation);
     setSizeGripEnabled(false);
 
     m_bandeau = new QWidget(this);
@@ -213,7 +214,7 @@ void TFormVisualisation::FormShow() {
     m_ouverte = true;
     if (FenetreChoix) FenetreChoix->hide();
     const auto& t = Textes().Texte;
-    setWindowTitle(t[346]);
+    setWindowTitle(LegendeFenetre(t[346]));
     ScrollBarK->setToolTip(t[335]);
     LabelCourant->setText(t[347]);
     ButtonClose->setText(t[2].trimmed());

@@ -6,6 +6,7 @@
 #include "commun/Fenetres.h"
 #include "link/FormCom.h"
 #include "link/Liaison.h"
+#include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/DialoguesFichiers.h"
 #include "socle/Dossiers.h"
@@ -39,7 +40,7 @@ constexpr int hauteurBanniere = 168;
 
 TFormMachine2::TFormMachine2(Liaison& liaison, QWidget* parent) : QWidget(parent), m_liaison(liaison) {
     setObjectName("FormMachine2");
-    setProperty("contexteAide", 1);
+    setProperty(aide::Propriete, aide::MenuPrincipal);
     setFixedSize(largeurClient, hauteurClient);
     setAutoFillBackground(true);
     QPalette p = palette();
@@ -131,7 +132,7 @@ QToolButton* TFormMachine2::bouton(const char* nom) const {
 
 void TFormMachine2::FormCreate() {
     // Before any other window exists: settings, texts and work data only.
-    dossiers().fixe(QDir::currentPath());
+    dossiers().choisit(QCoreApplication::applicationDirPath(), QDir::currentPath());
     ChargeConfig(dossiers().DossierConfig);
     // The catalogue of the language just loaded; another language is read at the next start.
     ChargeCatalogue(dossiers().DossierProgramme);
@@ -153,7 +154,7 @@ void TFormMachine2::FormShow() {
 
 void TFormMachine2::Langue() {
     const auto& t = Textes().Texte;
-    setWindowTitle("Vimra");
+    setWindowTitle(LegendeFenetre("Vimra"));
     const auto texte = [](QToolButton* b, const QString& legende, const QString& bulle) {
         if (b->text() != legende) b->setText(legende);
         if (b->toolTip() != bulle) b->setToolTip(bulle);
@@ -168,9 +169,12 @@ void TFormMachine2::Langue() {
     texte(m_configure, t[16], t[17]);
     texte(m_quitter, t[18], t[19]);
     const qreal ratio = devicePixelRatioF();
-    if (m_sousTitre != t[230] || m_image1->pixmap().devicePixelRatio() != ratio) {
+    const QString mention = MentionBancSimule();
+    if (m_sousTitre != t[230] || m_mention != mention || m_image1->pixmap().devicePixelRatio() != ratio) {
         m_sousTitre = t[230];
-        m_image1->setPixmap(pictogrammes::banniere(largeurClient, hauteurBanniere, ratio, m_sousTitre));
+        m_mention = mention;
+        m_image1->setPixmap(
+            pictogrammes::banniere(largeurClient, hauteurBanniere, ratio, m_sousTitre, m_mention));
     }
 }
 

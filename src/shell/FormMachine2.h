@@ -50,4 +50,5 @@ private:
     QToolButton* m_configure;
     QToolButton* m_quitter;
     QString m_sousTitre;
+    QString m_mention; // the simulated bench, in demo mode
 };

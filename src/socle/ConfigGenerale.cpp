@@ -62,8 +62,9 @@ bool ChargeConfig(const QString& dossier) {
     TConfigGenerale& c = ConfigGenerale();
     c = TConfigGenerale::defaut();
     QFile f(QDir(dossier).filePath(NOM_FICHIER_CONFIG));
-    bool complet = false;
-    if (f.open(QIODevice::ReadOnly)) {
+    // No file at all is a first start, not a failure: the defaults, and the file written at the end.
+    bool complet = !f.exists();
+    if (!complet && f.open(QIODevice::ReadOnly)) {
         const QByteArray lus = f.read(TConfigGenerale::taille);
         c.depuisOctets(lus);
         complet = lus.size() == TConfigGenerale::taille;
@@ -96,6 +97,23 @@ void EntreModeDemo() {
 
 bool ModeDemo() {
     return liaisonUtilisateur().demo;
+}
+
+void QuitteModeDemo() {
+    LiaisonUtilisateur& l = liaisonUtilisateur();
+    if (!l.demo) return;
+    ConfigGenerale().TypeLiaison = l.TypeLiaison;
+    ConfigGenerale().PortCom = l.PortCom;
+    l = {};
+}
+
+QString MentionBancSimule() {
+    return ModeDemo() ? Traduit("Banc simulé", "Simulated bench", "Banco simulado") : QString();
+}
+
+QString LegendeFenetre(const QString& legende) {
+    const QString mention = MentionBancSimule();
+    return mention.isEmpty() ? legende : legende + QString::fromUtf8(" — ") + mention;
 }
 
 bool SauveConfig(const QString& dossier) {

@@ -35,8 +35,9 @@ inline constexpr char NOM_FICHIER_CONFIG[] = "CFGVimra.cfg";
 TConfigGenerale& ConfigGenerale();
 
 // Loads ConfigGenerale from the settings file of `dossier` and applies its language.
-// A missing, unreadable or short file keeps the defaults for what was not read and shows
-// "Erreur de lecture du fichier". Returns whether the whole record was read.
+// No file (a first start) keeps the defaults quietly; an unreadable or short file keeps the
+// defaults for what was not read and shows "Erreur de lecture du fichier". Returns false when a
+// file was there but could not be read whole.
 bool ChargeConfig(const QString& dossier);
 // Writes ConfigGenerale; on failure shows "Erreur d'ecriture du fichier" and the previous
 // file stays as it was. Returns whether it was written.
@@ -46,6 +47,13 @@ bool SauveConfig(const QString& dossier);
 // type and port stay as they were in the settings file.
 void EntreModeDemo();
 bool ModeDemo();
+// The user's link type and port back in force (the end of a demo).
+void QuitteModeDemo();
+// In demo mode, "Banc simulé" in the current language; else nothing.
+QString MentionBancSimule();
+// A window's caption: in demo mode it says that the bench is simulated, so that nobody takes the
+// simulated numbers for measurements. For showing only, never for a file.
+QString LegendeFenetre(const QString& legende);
 
 // "(192.168.1.100)" from the four address fields.
 QString TexteAdresseIP(const TConfigGenerale& c);

@@ -54,20 +54,33 @@ Dialogues::Reponse DialoguesQt::question(const QString& texte, bool avecAnnuler)
     return Reponse::Annuler;
 }
 
+namespace {
+
+// Qt's own dialog rather than the desktop's, so that it speaks the program's language. It opens in
+// `dossier` with an empty name field; a name typed alone is taken in that folder.
+QString fichierChoisi(QFileDialog::AcceptMode mode, const QString& filtre, const QString& dossier,
+                      const QString& nomPropose) {
+    QFileDialog d(parent(), QString(), dossier, filtreQt(filtre));
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptOpen)
+        d.setFileMode(QFileDialog::ExistingFile);
+    else // the first extension of the filter, as the program's save dialogs have it
+        d.setDefaultSuffix(filtre.section(u'|', 1, 1).section(u'.', 1));
+    if (!nomPropose.isEmpty()) d.selectFile(nomPropose);
+    return d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty() ? d.selectedFiles().first()
+                                                                         : QString();
+}
+
+} // namespace
+
 QString DialoguesQt::ouvrirFichier(const QString& filtre, const QString& dossier) {
-    return QFileDialog::getOpenFileName(parent(), QString(), dossier, filtreQt(filtre));
+    return fichierChoisi(QFileDialog::AcceptOpen, filtre, dossier, QString());
 }
 
 QString DialoguesQt::enregistrerFichier(const QString& filtre, const QString& dossier,
                                         const QString& nomPropose) {
-    QFileDialog d(parent(), QString(), dossier, filtreQt(filtre));
-    d.setAcceptMode(QFileDialog::AcceptSave);
-    // The default extension is the first of the filter, as the program's save dialogs have it.
-    const QString extension = filtre.section(u'|', 1, 1).section(u'.', 1);
-    d.setDefaultSuffix(extension);
-    if (!nomPropose.isEmpty()) d.selectFile(nomPropose);
-    return d.exec() == QDialog::Accepted && !d.selectedFiles().isEmpty() ? d.selectedFiles().first()
-                                                                         : QString();
+    return fichierChoisi(QFileDialog::AcceptSave, filtre, dossier, nomPropose);
 }
 
 bool DialoguesQt::imprimer(QPrinter& imprimante) {

@@ -6,10 +6,37 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+namespace {
+
+QString dossierUtilisateur(QStandardPaths::StandardLocation ou) {
+    QString d = QStandardPaths::writableLocation(ou);
+    if (d.isEmpty()) d = QDir::homePath();
+    return QDir(d).filePath("Vimra");
+}
+
+} // namespace
+
 void Dossiers::fixe(const QString& dossier) {
     DossierProgramme = QDir::cleanPath(dossier);
     DossierConfig = dossierConfiguration(DossierProgramme);
+    DossierDocuments = DossierProgramme;
     suitLangue();
+}
+
+void Dossiers::fixeInstalle(const QString& donnees) {
+    DossierProgramme = QDir::cleanPath(donnees);
+    DossierConfig = dossierUtilisateur(QStandardPaths::GenericConfigLocation);
+    QDir().mkpath(DossierConfig);
+    DossierDocuments = dossierUtilisateur(QStandardPaths::DocumentsLocation);
+    suitLangue();
+}
+
+void Dossiers::choisit(const QString& dossierExecutable, const QString& dossierCourant) {
+    const QString donnees = dossierDonneesInstallees(dossierExecutable);
+    if (donnees.isEmpty())
+        fixe(dossierCourant);
+    else
+        fixeInstalle(donnees);
 }
 
 void Dossiers::suitLangue() {
@@ -17,7 +44,10 @@ void Dossiers::suitLangue() {
     DossierApplications = p.filePath("Vimra_app");
     DossierFiches = p.filePath(Textes().DossierFiches);
     DossierCablage = p.filePath(Textes().DossierCablage);
-    DossierTravaux = p.filePath(Textes().DossierTravaux);
+    DossierTravaux = QDir(DossierDocuments).filePath(Textes().DossierTravaux);
+    // A dialog pointed at a missing folder would open in its parent with the folder's name as the
+    // file name.
+    QDir().mkpath(DossierTravaux);
 }
 
 Dossiers& dossiers() {
@@ -28,7 +58,12 @@ Dossiers& dossiers() {
 QString dossierConfiguration(const QString& dossierProgramme) {
     const QFileInfo p(dossierProgramme);
     if (p.isDir() && p.isWritable()) return dossierProgramme;
-    const QString utilisateur = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    const QString utilisateur = dossierUtilisateur(QStandardPaths::GenericConfigLocation);
     QDir().mkpath(utilisateur);
     return utilisateur;
+}
+
+QString dossierDonneesInstallees(const QString& dossierExecutable) {
+    const QFileInfo d(QDir(dossierExecutable).filePath("../share/vimra"));
+    return d.isDir() ? d.canonicalFilePath() : QString();
 }

@@ -1,5 +1,6 @@
 #include "Pictogrammes.h"
 
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -172,7 +173,7 @@ QIcon icone(Icone i) {
     return r;
 }
 
-QPixmap banniere(int largeur, int hauteur, qreal ratio, const QString& sousTitre) {
+QPixmap banniere(int largeur, int hauteur, qreal ratio, const QString& sousTitre, const QString& mention) {
     QPixmap p(int(largeur * ratio), int(hauteur * ratio));
     p.setDevicePixelRatio(ratio);
     QPainter g(&p);
@@ -236,6 +237,19 @@ QPixmap banniere(int largeur, int hauteur, qreal ratio, const QString& sousTitre
     g.setPen(QColor(190, 230, 235));
     g.drawText(QRectF(24, hauteur * 0.6, 270, hauteur * 0.36),
                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, sousTitre);
+    if (!mention.isEmpty()) {
+        QFont f("Arial");
+        f.setPixelSize(14);
+        f.setBold(true);
+        g.setFont(f);
+        const qreal l = QFontMetricsF(f).horizontalAdvance(mention) + 20;
+        const QRectF r(largeur - l - 8, 8, l, 24);
+        g.setPen(QPen(QColor(255, 200, 60), 1.5));
+        g.setBrush(QColor(120, 40, 0, 220));
+        g.drawRoundedRect(r, 5, 5);
+        g.setPen(QColor(255, 220, 120));
+        g.drawText(r, Qt::AlignCenter, mention);
+    }
     return p;
 }
 

@@ -20,7 +20,9 @@ enum class Icone {
 };
 
 QIcon icone(Icone i);
-// The banner: two coupled machines and a characteristic, with the program's name and `sousTitre`.
-QPixmap banniere(int largeur, int hauteur, qreal ratio, const QString& sousTitre);
+// The banner: two coupled machines and a characteristic, with the program's name and `sousTitre`;
+// `mention`, when given, stands out in its top right corner (the simulated bench).
+QPixmap banniere(int largeur, int hauteur, qreal ratio, const QString& sousTitre,
+                 const QString& mention = QString());
 
 } // namespace pictogrammes

@@ -1,5 +1,7 @@
 #include "Textes.h"
 
+#include "TraductionsQt.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
@@ -97,6 +99,7 @@ void AppliqueLangue(int code) {
     courants().vimra = c.vimra;
     courants().korlan = c.korlan;
     courants().langue = langueDuCode(code);
+    TraduitQt(courants().langue);
     // Every open window takes its texts again (Qt hands the event to each window).
     if (change && QCoreApplication::instance()) {
         QEvent e(QEvent::LanguageChange);

@@ -140,16 +140,18 @@ VueApplication VisionneuseApplications::Vue(const QString& dossierApplications) 
         v.message = erreurLecture + "\n" + Textes().FichierCatalogue;
         return v;
     }
-    const QString chemin = CheminImage(dossierApplications);
-    if (chemin.isEmpty()) {
-        v.message = erreurLecture + "\n" + nom + "\n" + "Not a file name of the pictures folder";
-        return v;
-    }
-    ImageJpeg j = ChargeJpeg(chemin);
-    if (!j.ok()) {
-        v.message = erreurLecture + "\n" + nom + "\n" + j.detail;
-        return v;
-    }
-    v.image = std::move(j.image);
+    ImageOuMessage i = ChargeImageApplications(dossierApplications, nom);
+    v.image = std::move(i.image);
+    v.message = std::move(i.message);
     return v;
+}
+
+ImageOuMessage ChargeImageApplications(const QString& dossierApplications, const QString& nom) {
+    if (nom.isEmpty()) return {};
+    const QString& erreurLecture = Textes().Texte[txt::ErreurLecture];
+    if (!NomImageSur(nom))
+        return {{}, erreurLecture + "\n" + nom + "\n" + "Not a file name of the pictures folder"};
+    ImageJpeg j = ChargeJpeg(QDir(dossierApplications).filePath(nom));
+    if (!j.ok()) return {{}, erreurLecture + "\n" + nom + "\n" + j.detail};
+    return {std::move(j.image), {}};
 }

@@ -69,6 +69,14 @@ int GroupeApplications(int typeCharge);
 // character.
 bool NomImageSur(const QString& nom);
 
+// A picture of the pictures folder, or the lines that say why it cannot be shown (from the current
+// texts: the read error, the file, the cause). No name gives neither.
+struct ImageOuMessage {
+    QImage image;
+    QString message; // empty with a picture
+};
+ImageOuMessage ChargeImageApplications(const QString& dossierApplications, const QString& nom);
+
 // One entry as the viewer shows it: its name, and its picture or why there is none.
 struct VueApplication {
     QString titre;

@@ -2,6 +2,7 @@
 
 #include "BoutonsCalibre.h"
 #include "TriPoints.h"
+#include "socle/Aide.h"
 #include "socle/Textes.h"
 #include "work/Travail.h"
 
@@ -14,6 +15,7 @@
 
 TFormCalibreCourant::TFormCalibreCourant(QWidget* parent) : QDialog(parent) {
     setObjectName("FormCalibreCourant");
+    setProperty(aide::Propriete, aide::CalibreCourant);
     setModal(true);
 
     const BoutonsCalibre b = creeBoutonsCalibre(this);

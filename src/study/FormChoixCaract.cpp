@@ -5,10 +5,12 @@
 #include "FormVisuApp.h"
 #include "NouvelCaract.h"
 #include "PanelCaract.h"
+#include "VignettesChoix.h"
 #include "commun/Avertissements.h"
 #include "commun/Fenetres.h"
 #include "link/FormVisualisation.h"
 #include "link/Visualisation.h"
+#include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/Textes.h"
 #include "work/Travail.h"
@@ -34,11 +36,13 @@ const char* nomsCharge[3][7] = {
     {"ButtonTcstD", "ButtonTanbD", "Buttontan2bD", "ButtonPcstD", "ButtonTcycle", "ButtonTcollageD",
      "ButtonLevageD"}};
 
-QToolButton* bascule(const char* nom, QWidget* parent) {
+QToolButton* bascule(const char* nom, const QIcon& glyphe, QWidget* parent) {
     auto* b = new QToolButton(parent);
     b->setObjectName(nom);
     b->setCheckable(true);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    b->setIcon(glyphe);
+    b->setIconSize(TailleGlyphe);
+    b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     b->setMinimumHeight(34);
     return b;
@@ -60,8 +64,8 @@ QButtonGroup* groupe(QObject* parent) {
 
 TFormChoixCaract::TFormChoixCaract(QWidget* parent) : QDialog(parent) {
     setObjectName("FormChoixCaract");
-    setProperty("contexteAide", 4);
-    resize(820, 560);
+    setProperty(aide::Propriete, aide::ChoixCaracteristiques);
+    resize(940, 680);
     auto* l = new QHBoxLayout(this);
 
     auto* machines = new QVBoxLayout;
@@ -75,7 +79,7 @@ TFormChoixCaract::TFormChoixCaract(QWidget* parent) : QDialog(parent) {
     machines->addWidget(TextPuissanceMachine);
     QButtonGroup* gm = groupe(this);
     for (int i = 0; i < 7; ++i) {
-        BoutonsMachine[i] = bascule(nomsMachine[i], this);
+        BoutonsMachine[i] = bascule(nomsMachine[i], GlypheMachine(i + 1), this);
         gm->addButton(BoutonsMachine[i]);
         machines->addWidget(BoutonsMachine[i]);
         connect(BoutonsMachine[i], &QToolButton::clicked, this, &TFormChoixCaract::Action);
@@ -93,8 +97,12 @@ TFormChoixCaract::TFormChoixCaract(QWidget* parent) : QDialog(parent) {
         g->addWidget(m_titresPage[p], 0, 0, 1, 2);
         TextMachinePage[p] = new QLabel(page);
         TextChargePage[p] = new QLabel(page);
-        g->addWidget(TextMachinePage[p], 1, 0, 1, 2);
-        g->addWidget(TextChargePage[p], 2, 0, 1, 2);
+        // The machine and the load as pictures: the whole page's room on the first page, a band
+        // above the load's panel on the others.
+        Vignettes[p] = new TVignettesChoix(TextMachinePage[p], TextChargePage[p],
+                                           p == 0 ? Qt::Vertical : Qt::Horizontal, page);
+        if (p > 0) Vignettes[p]->setMaximumHeight(190);
+        g->addWidget(Vignettes[p], p == 0 ? 3 : 1, 0);
         auto* charges = new QVBoxLayout;
         m_textCharge[p] = new QLabel(page);
         m_textCharge[p]->setFont(titre);
@@ -102,13 +110,13 @@ TFormChoixCaract::TFormChoixCaract(QWidget* parent) : QDialog(parent) {
         QButtonGroup* gc = groupe(this);
         for (int i = 0; i < 7; ++i) {
             if (!nomsCharge[p][i]) continue;
-            BoutonsCharge[p][i] = bascule(nomsCharge[p][i], page);
+            BoutonsCharge[p][i] = bascule(nomsCharge[p][i], GlypheCharge(TypesChargeParPage[p][i]), page);
             gc->addButton(BoutonsCharge[p][i]);
             charges->addWidget(BoutonsCharge[p][i]);
             connect(BoutonsCharge[p][i], &QToolButton::clicked, this, &TFormChoixCaract::Action);
         }
         charges->addStretch();
-        g->addLayout(charges, 3, 1);
+        g->addLayout(charges, 1, 1, 3, 1);
         // The load's own settings, with its curve.
         if (p > 0) {
             PanelCaract[p] = new TPanelCaract(page);
@@ -151,7 +159,7 @@ TFormChoixCaract::TFormChoixCaract(QWidget* parent) : QDialog(parent) {
 
 void TFormChoixCaract::Langue() {
     const auto& t = Textes().Texte;
-    setWindowTitle(t[173]);
+    setWindowTitle(LegendeFenetre(t[173]));
     m_textMachine->setText(t[23]);
     TextPuissanceMachine->setText(QString::number(ChampTailleBanc(ConfigGenerale().ClassePuissance, 4)) +
                                   " W");
@@ -194,6 +202,8 @@ void TFormChoixCaract::FormShow() {
     PageControl->blockSignals(true);
     PageControl->setCurrentIndex(std::clamp(PageDemandee, 0, 2));
     PageControl->blockSignals(false);
+    for (TVignettesChoix* v : Vignettes)
+        v->Oublie();
     Action();
 }
 
@@ -221,11 +231,13 @@ void TFormChoixCaract::Action() {
     if (Machine != 4) ButtonCouplage->setChecked(false);
     ButtonCouplage->setEnabled(Machine == 4);
     const int page = PageControl->currentIndex();
+    setProperty(aide::Propriete, aide::ChoixCaracteristiques + page);
     for (int i = 0; i < 7; ++i)
         if (BoutonsCharge[page][i] && BoutonsCharge[page][i]->isChecked())
             Charge = TypesChargeParPage[page][i];
     TextMachinePage[page]->setText(t[txt::TypeMachineLong + Machine]);
     TextChargePage[page]->setText(t[txt::TypeChargeLong + Charge]);
+    Vignettes[page]->Montre(Machine, Charge);
     const bool tout = Machine != 0 && Charge != 0;
     ButtonEtude[page]->setEnabled(tout);
     if (page == 0)

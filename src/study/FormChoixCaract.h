@@ -11,6 +11,7 @@ class QPushButton;
 class QTabWidget;
 class QToolButton;
 class TPanelCaract;
+class TVignettesChoix;
 
 // Load type of each load button, page by page.
 inline constexpr std::array<std::array<int, 7>, 3> TypesChargeParPage{{
@@ -46,8 +47,9 @@ public:
     std::array<QLabel*, 3> TextChargePage{};  // TextCaractCharge, TextTitreS, TextTitreD
     std::array<QPushButton*, 3> ButtonEtude{};
     QPushButton* ButtonVISUALISATION;
-    std::array<QPushButton*, 3> ButtonAPP{};    // pages 1 and 2 only
-    std::array<TPanelCaract*, 3> PanelCaract{}; // PanelCaractS, PanelCaractD on pages 1 and 2
+    std::array<QPushButton*, 3> ButtonAPP{};     // pages 1 and 2 only
+    std::array<TPanelCaract*, 3> PanelCaract{};  // PanelCaractS, PanelCaractD on pages 1 and 2
+    std::array<TVignettesChoix*, 3> Vignettes{}; // the chosen machine and load, as pictures
 
 protected:
     void showEvent(QShowEvent* e) override;

@@ -10,6 +10,7 @@
 #include "commun/MenuFichier.h"
 #include "graph/CaractMachine.h"
 #include "link/Liaison.h"
+#include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/Textes.h"
 #include "work/DefinitionCaract.h"
@@ -48,16 +49,10 @@ protected:
 } // namespace
 
 TFormTraceCaract::TFormTraceCaract(Liaison& liaison, QWidget* parent)
-    : QMainWindow(parent), m_liaison(liaison), m_acq(liaison, travail(), ConfigGenerale()),
-      m_imprimante(QPrinter::HighResolution) {
-    setObjectName("FormTraceCaract");
-    setProperty("contexteAide", 2);
-    setMinimumSize(800, 600);
-    auto* centre = new QWidget(this);
-    setCentralWidget(centre);
-    auto* colonne = new QVBoxLayout(centre);
-    colonne->setContentsMargins(4, 4, 4, 4);
-    colonne->setSpacing(4);
+    : FenetreEtude(parent, "FormTraceCaract", QSize(800, 600), aide::TraceCaract), m_liaison(liaison),
+      m_acq(liaison, travail(), ConfigGenerale()), m_imprimante(QPrinter::HighResolution) {
+    QVBoxLayout* colonne = colonneCentrale(4);
+    QWidget* centre = centralWidget();
 
     // Characteristic buttons and the window's own buttons.
     auto* haut = new QHBoxLayout;
@@ -315,7 +310,7 @@ void TFormTraceCaract::Settitre() {
     const TEnteteEssai& e = travail().ModeleEssai;
     const int type = e.TypeCharge();
     const QString titre = titreTraceCaract(type, e.TypeMachine());
-    if (!titre.isEmpty()) setWindowTitle(titre);
+    if (!titre.isEmpty()) setWindowTitle(LegendeFenetre(titre));
     switch (groupeMode(type)) {
     case GroupeMode::Acquisition:
         PanelAcquisitionCarMachine->setVisible(true);
@@ -393,6 +388,12 @@ void TFormTraceCaract::Action() {
     PanelChargeStatiqueAuto->setVisible(ButtonChargeAuto->isChecked());
     PanelChargeDynamique->setVisible(ButtonChargeDynamique->isChecked());
     afficheOscillo();
+    setProperty(aide::Propriete, ButtonManu->isChecked()   ? aide::TraceManuel
+                                 : ButtonAuto->isChecked() ? aide::TraceBalayage
+                                 : ButtonChargeManu->isChecked() || ButtonChargeAuto->isChecked()
+                                     ? aide::TraceChargeStatique
+                                 : ButtonChargeDynamique->isChecked() ? aide::TraceOscillo
+                                                                      : aide::TraceCaract);
 
     t.Mesures[0] = -1;
     for (int k = 1; k <= 4; ++k) {

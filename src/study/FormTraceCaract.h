@@ -2,11 +2,9 @@
 // The characteristic plot window: up to four graph panels over the tests of the work, the tests'
 // buttons and comments, the value boxes, and the bars of the acquisition and load modes.
 
-#include "commun/BarreOscillo.h"
-#include "commun/EssaisEtude.h"
-#include "commun/MenuFichier.h"
-#include "graph/ProprietaireGraphe.h"
 #include "study/AcquisitionCaract.h"
+
+#include "commun/FenetreEtude.h"
 
 #include <QMainWindow>
 #include <QPrinter>
@@ -18,11 +16,7 @@ class QTimer;
 class Liaison;
 class TCaractMachine;
 
-class TFormTraceCaract : public QMainWindow,
-                         public ProprietaireGraphe,
-                         public BarreOscillo,
-                         public MenuFichier,
-                         public EssaisEtude {
+class TFormTraceCaract : public FenetreEtude {
     Q_OBJECT
 public:
     explicit TFormTraceCaract(Liaison& liaison, QWidget* parent = nullptr);
@@ -170,7 +164,6 @@ private:
     void construitValeurs();
     void construitMenus();
     void EditionPopup();
-    void FichierPopup();
     void ConfigurationPopup();
     void synchroniseTimers();
     void dessinePanneaux(QPainter& p, const QRect& cadre, int tailleMin);

@@ -34,7 +34,7 @@ void TFormTraceCaract::resetMenu() {
 void TFormTraceCaract::setMenu() {
     ActiveMenus(menuBar(), true);
     // The file commands that need a point keep their rule for their shortcuts too.
-    FichierPopup();
+    activeFichier();
 }
 
 void TFormTraceCaract::ButtonManuClick(bool presse) {

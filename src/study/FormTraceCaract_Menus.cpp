@@ -14,6 +14,7 @@
 #include "graph/CaractMachine.h"
 #include "graph/Graphe.h"
 #include "link/FormCom.h"
+#include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/Dialogues.h"
 #include "socle/DialoguesFichiers.h"
@@ -47,7 +48,6 @@ void TFormTraceCaract::construitMenus() {
                           [this] { Configurationimprimante1Click(); },
                           [this] { Imprimer1Click(); },
                           quitter});
-    connect(Fichier1, &QMenu::aboutToShow, this, &TFormTraceCaract::FichierPopup);
 
     Edition1 = menuBar()->addMenu(QString());
     NouvelleCaract1 =
@@ -58,6 +58,7 @@ void TFormTraceCaract::construitMenus() {
     EntreeTexte(SuppressionCaract1->menuAction(), 266);
     Edition1->addSeparator();
     Nouvelessai1 = EntreeTexte(Edition1->addAction(QString(), this, &TFormTraceCaract::NouvelEssai), 267);
+    avecUnPoint.push_back(Nouvelessai1);
     Suppressionessai1 = Edition1->addMenu(QString());
     EntreeTexte(Suppressionessai1->menuAction(), 268);
     Edition1->addSeparator();
@@ -94,10 +95,7 @@ void TFormTraceCaract::construitMenus() {
                                  }),
                 285);
     EntreeAPropos(Aide1, this);
-}
-
-void TFormTraceCaract::FichierPopup() {
-    activeFichier({Nouvelessai1});
+    ajouteAideAuMenu(Aide1, this);
 }
 
 void TFormTraceCaract::EditionPopup() {

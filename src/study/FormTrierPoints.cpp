@@ -1,5 +1,6 @@
 #include "FormTrierPoints.h"
 
+#include "socle/Aide.h"
 #include "socle/Textes.h"
 #include "work/Travail.h"
 
@@ -12,6 +13,7 @@
 
 TFormTrierPoints::TFormTrierPoints(QWidget* parent) : QDialog(parent) {
     setObjectName("FormTrierPoints");
+    setProperty(aide::Propriete, aide::TrierPoints);
     setModal(true);
 
     RadioGroupSelect = new QGroupBox(this);

@@ -1,5 +1,6 @@
 #include "FormVisuApp.h"
 
+#include "socle/Aide.h"
 #include "socle/Dossiers.h"
 #include "socle/Textes.h"
 
@@ -28,6 +29,11 @@ void TVueImage::montreMessage(const QString& message) {
     update();
 }
 
+void TVueImage::setFond(const QColor& fond) {
+    m_fond = fond;
+    update();
+}
+
 QRect TVueImage::cadreImage() const {
     if (m_image.isNull()) return {};
     const QSize taille = m_image.size().scaled(size(), Qt::KeepAspectRatio);
@@ -36,7 +42,7 @@ QRect TVueImage::cadreImage() const {
 
 void TVueImage::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), QColor(16, 20, 24));
+    p.fillRect(rect(), m_fond);
     if (!m_image.isNull()) {
         // Drawn from the full picture into device pixels: sharp at any screen scale.
         p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -52,11 +58,13 @@ void TVueImage::paintEvent(QPaintEvent*) {
     const QFontMetrics mg(grand), mp(font());
     const int hauteur = mg.height() + int(lignes.size() - 1) * (mp.height() + 4) + 8;
     int y = zone.top() + std::max(0, (zone.height() - hauteur) / 2);
-    p.setPen(QColor(255, 200, 120));
+    const bool clair = m_fond.lightness() > 128;
+    p.setPen(clair ? QColor(160, 70, 0) : QColor(255, 200, 120));
     p.setFont(grand);
-    p.drawText(QRect(zone.left(), y, zone.width(), mg.height()), Qt::AlignCenter, lignes.value(0));
+    p.drawText(QRect(zone.left(), y, zone.width(), mg.height()), Qt::AlignCenter,
+               mg.elidedText(lignes.value(0), Qt::ElideRight, zone.width()));
     y += mg.height() + 8;
-    p.setPen(QColor(220, 220, 220));
+    p.setPen(clair ? QColor(60, 60, 60) : QColor(220, 220, 220));
     p.setFont(font());
     for (qsizetype i = 1; i < lignes.size(); ++i) {
         const QString l = mp.elidedText(lignes[i], Qt::ElideMiddle, zone.width());
@@ -69,6 +77,7 @@ TFormVisuApp::TFormVisuApp(QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint),
       m_visionneuse(CatalogueApplications()) {
     setObjectName("FormVisuApp");
+    setProperty(aide::Propriete, aide::VisuApp);
     resize(760, 600);
 
     StaticText1 = new QLabel(this);

@@ -5,6 +5,7 @@
 
 #include "study/Catalogue.h"
 
+#include <QColor>
 #include <QDialog>
 #include <QImage>
 
@@ -18,6 +19,8 @@ public:
     explicit TVueImage(QWidget* parent = nullptr);
     void montreImage(const QImage& image);
     void montreMessage(const QString& message);
+    // The colour around the picture and behind the message (dark unless told).
+    void setFond(const QColor& fond);
     const QImage& image() const { return m_image; }
     QString message() const { return m_message; }
     // Where the picture is drawn, in the widget's coordinates.
@@ -30,6 +33,7 @@ protected:
 private:
     QImage m_image;
     QString m_message;
+    QColor m_fond{16, 20, 24};
 };
 
 class TFormVisuApp : public QDialog {

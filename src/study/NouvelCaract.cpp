@@ -1,6 +1,7 @@
 #include "NouvelCaract.h"
 
 #include "BoutonsCalibre.h"
+#include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/Textes.h"
 #include "work/Travail.h"
@@ -95,6 +96,7 @@ QGroupBox* liste(const char* nom, QWidget* parent) {
 
 TNouvelCaract::TNouvelCaract(QWidget* parent) : QDialog(parent) {
     setObjectName("NouvelCaract");
+    setProperty(aide::Propriete, aide::NouvelCaract);
     setModal(true);
 
     RadioGroupY = liste("RadioGroupY", this);

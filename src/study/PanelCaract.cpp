@@ -1,6 +1,7 @@
 #include "PanelCaract.h"
 
 #include "graph/Courbe.h"
+#include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/Textes.h"
 #include "work/Travail.h"
@@ -119,6 +120,7 @@ void ligne(QPainter& p, int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
 
 TPanelCaract::TPanelCaract(QWidget* parent)
     : QWidget(parent), m_etat(travail().ModeleEssai, ConfigGenerale()) {
+    setProperty(aide::Propriete, aide::PanneauCharge);
     setMinimumSize(360, 280);
     auto* l = new QVBoxLayout(this);
     l->setContentsMargins(2, 2, 2, 2);

@@ -1,4 +1,5 @@
 // The program itself on its built-in simulated bench, as `make run` starts it.
+#include "Processus.h"
 #include "socle/ConfigGenerale.h"
 
 #include <QDir>
@@ -34,17 +35,12 @@ TEST(Demo, StartsOpensTheLinkToTheBenchAndQuitsCleanly) {
     p.start(VIMRA, {"--demo"});
     ASSERT_TRUE(p.waitForStarted(5000));
 
-    QByteArray err;
-    QElapsedTimer t;
-    t.start();
-    while (!err.contains("control word 1 on the bench") && t.elapsed() < 10000) {
-        p.waitForReadyRead(200);
-        err += p.readAllStandardError();
-    }
+    QByteArray err = attendErreur(p, "control word 1 on the bench", 10000);
     ASSERT_TRUE(err.contains("link open, drive rating 1500, power class 2, control word 1 on the bench"))
         << err.toStdString();
 
-    t.restart();
+    QElapsedTimer t;
+    t.start();
     ::kill(pid_t(p.processId()), SIGTERM);
     ASSERT_TRUE(p.waitForFinished(5000));
     EXPECT_LT(t.elapsed(), 5000);

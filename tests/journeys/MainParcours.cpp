@@ -1,6 +1,6 @@
 // Journeys run offscreen unless told otherwise, under the application object the program has.
 #include "app/Demarrage.h"
-#include "commun/Aide.h"
+#include "socle/Aide.h"
 
 #include <QApplication>
 

@@ -61,7 +61,15 @@ TEST_F(Config, DefaultRecordHasTheDocumentedBytes) {
     EXPECT_EQ(b.toHex(' '), attendu.toHex(' '));
 }
 
-TEST_F(Config, MissingFileKeepsDefaultsAndWarnsOnce) {
+TEST_F(Config, AFirstStartWithoutAFileKeepsTheDefaultsQuietly) {
+    ConfigGenerale().ClassePuissance = 0;
+    EXPECT_TRUE(ChargeConfig(dossier.path()));
+    EXPECT_EQ(ConfigGenerale(), TConfigGenerale::defaut());
+    EXPECT_TRUE(dialogues.avertissements.isEmpty());
+}
+
+TEST_F(Config, AFileThatCannotBeReadKeepsTheDefaultsAndWarnsOnce) {
+    ASSERT_TRUE(QDir(dossier.path()).mkdir("CFGVimra.cfg"));
     ConfigGenerale().ClassePuissance = 0;
     EXPECT_FALSE(ChargeConfig(dossier.path()));
     EXPECT_EQ(ConfigGenerale(), TConfigGenerale::defaut());

@@ -2,8 +2,11 @@
 
 #include "commun/Avertissements.h"
 #include "study/FormTraceCaract.h"
+#include "study/FormVisuApp.h"
 #include "study/NouvelCaract.h"
 #include "study/PanelCaract.h"
+#include "study/SchemasChoix.h"
+#include "study/VignettesChoix.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -240,6 +243,26 @@ INSTANTIATE_TEST_SUITE_P(Cas, Avertissement,
                                          CasAvertissement{"sameLoadAgain", 6, 6, false},
                                          CasAvertissement{"liftingAfterPower", 9, 17, true}),
                          [](const auto& i) { return std::string(i.param.nom); });
+
+TEST_F(ChoixCaract, ThePicturesFollowTheMachineAndTheLoadChosen) {
+    // The program folder holds the machine's picture but not the load's.
+    QDir(dossier.path()).mkpath("Vimra_app");
+    ASSERT_TRUE(QFile::copy(QString(VIMRA_DONNEES) + "/Vimra_app/" + ImageMachineChoix(3),
+                            chemin("Vimra_app/" + ImageMachineChoix(3))));
+    montre(1);
+    const TVignettesChoix& v = *c().Vignettes[1];
+    EXPECT_TRUE(v.ImageMachine->image().isNull());
+    c().BoutonsMachine[2]->click(); // MAS Triphasée
+    EXPECT_EQ(v.ImageMachine->image().width(), 480);
+    c().BoutonsCharge[1][2]->click(); // T = a.n²+b
+    EXPECT_TRUE(v.ImageCharge->image().isNull());
+    EXPECT_TRUE(v.ImageCharge->message().contains(ImageChargeChoix(8)))
+        << v.ImageCharge->message().toStdString();
+    // Released, the machine leaves no picture and no message.
+    c().BoutonsMachine[2]->click();
+    EXPECT_TRUE(v.ImageMachine->image().isNull());
+    EXPECT_TRUE(v.ImageMachine->message().isEmpty());
+}
 
 TEST(Avertissements, FollowTheLoadsAndApplicationsThatNeedTheFunctionInputs) {
     std::vector<int> averties;

@@ -184,12 +184,14 @@ TEST_F(ProgrammeTest, DemoModeNeverWritesTheBenchAsTheUsersLink) {
     lu.depuisOctets(f.readAll());
     EXPECT_EQ(lu.TypeLiaison, 0);
     EXPECT_EQ(lu.PortCom.texte(), "COM3");
+    QuitteModeDemo();
+    EXPECT_EQ(ConfigGenerale().TypeLiaison, 0);
 }
 
 } // namespace
 
 #include "DossierVerrouille.h"
-#include "commun/Aide.h"
+#include "socle/Aide.h"
 
 #include <QLineEdit>
 #include <QTest>

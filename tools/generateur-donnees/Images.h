@@ -14,6 +14,7 @@ struct DessinImage {
     QString nom; // file name in the pictures folder
     std::function<void(QPainter&)> dessine;
     QSize taille{dessin::LARGEUR, dessin::HAUTEUR};
+    int qualite = 0; // JPEG quality; 0: the generator's own, for photographs
 };
 
 // Cranes, conveyors, palletiser, lifts and winches.
@@ -28,3 +29,6 @@ std::vector<DessinImage> imagesIllustrations();
 // room, and the small picture of each application, made from its illustration (`dessins`, by
 // file name).
 std::vector<DessinImage> imagesCatalogue(const std::map<QString, DessinImage>& dessins);
+// The characteristic choice screen: the machine symbols and the load shapes, these beside an
+// illustration of `dessins` that loads its motor that way.
+std::vector<DessinImage> imagesChoixCaract(const std::map<QString, DessinImage>& dessins);

@@ -14,6 +14,7 @@
 #include "socle/ImageJpeg.h"
 #include "socle/Textes.h"
 #include "study/Catalogue.h"
+#include "study/SchemasChoix.h"
 
 #include "Dessin.h"
 #include "Documents.h"
@@ -95,6 +96,9 @@ Source litSource(const QString& chemin) {
     // Every picture the application catalogue window reads.
     for (const QString& i : ImagesKorlan())
         s.images.insert(i);
+    // And every picture of the characteristic choice screen.
+    for (const QString& i : ImagesChoixCaract())
+        s.images.insert(i);
     for (const auto& [cle, langue] : langues)
         s.catalogues[langue]; // a language without groups still gets its (empty) file
     return s;
@@ -106,6 +110,8 @@ std::map<QString, DessinImage> dessins() {
         for (const DessinImage& i : liste)
             d[i.nom] = i;
     for (const DessinImage& i : imagesCatalogue(d))
+        d[i.nom] = i;
+    for (const DessinImage& i : imagesChoixCaract(d))
         d[i.nom] = i;
     return d;
 }
@@ -142,7 +148,9 @@ int genere(const Source& s, const QString& dossier) {
     if (!QDir().mkpath(images.path())) throw Erreur{QString("cannot create %1").arg(images.path())};
     for (const QString& nom : s.images) {
         QString e;
-        const QByteArray octets = EncodeJpeg(dessine(d.at(nom)), {QUALITE_JPEG, true, false}, &e);
+        const DessinImage& dessin = d.at(nom);
+        const int qualite = dessin.qualite ? dessin.qualite : QUALITE_JPEG;
+        const QByteArray octets = EncodeJpeg(dessine(dessin), {qualite, true, false}, &e);
         if (octets.isEmpty()) throw Erreur{nom + ": " + e};
         ecrit(images.filePath(nom), octets);
         std::printf("wrote %s (%lld bytes)\n", qPrintable(images.filePath(nom)),

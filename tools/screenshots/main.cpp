@@ -1,28 +1,34 @@
-// Renders the program's windows offscreen to PNG files, so that anyone can look at what it shows.
+// Renders the program's windows offscreen to PNG files, so that anyone can look at what it shows,
+// and the pictures of the user guide (into DOSSIER/aide):
+//
+//   vimra-screenshots [DOSSIER]          every window, and the guide's pictures
+//   vimra-screenshots --aide DOSSIER     the guide's pictures only
+#include "Captures.h"
 #include "ParamsApplications.h"
-#include "commun/AboutBox.h"
-#include "commun/AideCablage.h"
-#include "commun/Avertissements.h"
 #include "application/ChoixMachine.h"
 #include "application/ConfigurationApplication.h"
-#include "commun/DocumentsAide.h"
 #include "application/FormApplication.h"
 #include "application/FormKorlan.h"
 #include "application/VisualisationPDF.h"
+#include "commun/AboutBox.h"
+#include "commun/AideCablage.h"
+#include "commun/Avertissements.h"
+#include "commun/DocumentsAide.h"
+#include "commun/Fenetres.h"
 #include "link/BibliothequeReseau.h"
 #include "link/FormCom.h"
 #include "link/FormVisualisation.h"
 #include "link/Horloge.h"
 #include "link/Liaison.h"
 #include "link/PortSerie.h"
+#include "shell/FormMachine2.h"
+#include "shell/Programme.h"
+#include "simulator/BancSimule.h"
+#include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/Dialogues.h"
 #include "socle/Dossiers.h"
-#include "commun/Fenetres.h"
-#include "shell/FormMachine2.h"
-#include "shell/Programme.h"
 #include "socle/Textes.h"
-#include "simulator/BancSimule.h"
 #include "study/Catalogue.h"
 #include "study/FormCalibreCourant.h"
 #include "study/FormChoixCaract.h"
@@ -97,12 +103,6 @@ void filtre(QtMsgType type, const QMessageLogContext& contexte, const QString& m
         std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, contexte, message)));
 }
 
-// The template of a study on `typeMachine` with load `typeCharge`, as the choice screen leaves it.
-void etude(int typeMachine, int typeCharge) {
-    travail().ModeleEssai.TypeMachine() = typeMachine;
-    travail().ModeleEssai.TypeCharge() = typeCharge;
-}
-
 bool dialogues(const QString& dossier, const QString& langue) {
     Fenetres& f = fenetres();
     bool ok = true;
@@ -134,23 +134,8 @@ bool dialogues(const QString& dossier, const QString& langue) {
 
 // The live values of a synchronous machine on the largest bench, K at 45%.
 bool visualisation(const QString& dossier, const QString& langue, Liaison& liaison) {
-    travail().NouveauTravail();
-    etude(4, 1);
-    ConfigGenerale().ClassePuissance = 3;
-    TFormVisualisation& v = *fenetres().FormVisualisation;
-    v.resize(1024, 768);
-    v.show();
-    v.ScrollBarK->setValue(45);
-    // No drive here: the values of one cycle, as the link would have left them.
-    liaison.RawValues = {0, 1487, 1260, 8500, 0, 5320, 0, 3980, 0, 880};
-    liaison.CalculValeurs();
-    travail().Mesures[0] = 0;
-    v.AfficheValeur();
-    const bool ok = enregistre(&v, dossier, "live-values-" + langue);
-    v.close();
-    fenetres().FormChoixCaract->hide();
-    ConfigGenerale().ClassePuissance = 2;
-    liaison.RawValues = {};
+    const bool ok = enregistre(&montreVisualisation(liaison), dossier, "live-values-" + langue);
+    fermeVisualisation(liaison);
     return ok;
 }
 
@@ -188,7 +173,13 @@ bool panneauxCharge(const QString& dossier) {
     return ok;
 }
 
-// A study of an asynchronous machine under "T = K": two tests along the motor's curve.
+} // namespace
+
+void etude(int typeMachine, int typeCharge) {
+    travail().ModeleEssai.TypeMachine() = typeMachine;
+    travail().ModeleEssai.TypeCharge() = typeCharge;
+}
+
 void travailExemple() {
     Travail& t = travail();
     t.NouveauTravail();
@@ -221,6 +212,104 @@ void travailExemple() {
     t.TravailEnregistre = true;
 }
 
+void travailOscillo() {
+    // Thirty seconds of a cyclic load: speed and torque against time.
+    Travail& t = travail();
+    t.NouveauTravail();
+    t.ModeleEssai.TypeMachine() = 1;
+    t.ModeleEssai.TypeCharge() = 14;
+    t.AjouteEssai();
+    t.EnteteTravail.Interpolation = 1;
+    for (int k = 0; k <= 600; ++k) {
+        const double phase = std::fmod(k * 0.05, 8.0) / 4; // an 8 s period
+        const double couple = phase < 0.9   ? 200
+                              : phase < 1.0 ? 200 + 3000 * (phase - 0.9)
+                              : phase < 1.9 ? 500
+                                            : 500 - 3000 * (phase - 1.9);
+        t.Mesures[11] = k * 5;
+        t.Mesures[2] = int(couple);
+        t.Mesures[1] = int(1480 - couple / 10);
+        t.AjoutePoint();
+    }
+    t.EnteteTravail.DefCaract(1) = TDefCaract{1, 1, {}, 11, 18, {}, 1, 18, {}, 1};
+    t.EnteteTravail.DefCaract(2) = TDefCaract{1, 1, {}, 11, 18, {}, 2, 18, {}, 1};
+    t.TravailEnregistre = true;
+}
+
+void montreOscillo(TFormTraceCaract& f) {
+    travailOscillo();
+    f.Action();
+    f.ButtonChargeDynamique->setChecked(true);
+    f.TextModeChargeDynamique->setText(f.windowTitle());
+    f.StaticTextModeOscillo->setText(Textes().Texte[91]);
+    f.Action();
+}
+
+TFormVisualisation& montreVisualisation(Liaison& liaison) {
+    travail().NouveauTravail();
+    etude(4, 1);
+    ConfigGenerale().ClassePuissance = 3;
+    TFormVisualisation& v = *fenetres().FormVisualisation;
+    v.resize(1024, 768);
+    v.show();
+    v.ScrollBarK->setValue(45);
+    // No drive here: the values of one cycle, as the link would have left them.
+    liaison.RawValues = {0, 1487, 1260, 8500, 0, 5320, 0, 3980, 0, 880};
+    liaison.CalculValeurs();
+    travail().Mesures[0] = 0;
+    v.AfficheValeur();
+    return v;
+}
+
+void fermeVisualisation(Liaison& liaison) {
+    fenetres().FormVisualisation->close();
+    fenetres().FormChoixCaract->hide();
+    ConfigGenerale().ClassePuissance = 2;
+    liaison.RawValues = {};
+}
+
+std::unique_ptr<TBancSimule> lanceApplicationSimulee(TFormApplication& f, Liaison& liaison, int code,
+                                                     int machine) {
+    Travail& t = travail();
+    t.NouveauTravail();
+    t.ApplicationCourante = code;
+    t.ParamApplication = ParamsParDefaut(code);
+    t.MachineApplication = machine;
+    t.ModeleEssai.TypeMachine() = machine;
+    // The simulated bench with that machine, the load run for a few seconds of its time.
+    TConfigBanc configBanc;
+    configBanc.machine = TypeMachine(machine);
+    configBanc.classe = ConfigGenerale().ClassePuissance;
+    TCadence cadence;
+    cadence.pasParRequete = 0.05;
+    auto simule = TBancSimule::surPty(configBanc, 0, cadence);
+    if (!simule) return nullptr;
+    liaison.NomPortImpose = QString::fromStdString(simule->chemin());
+    ConfigGenerale().TypeLiaison = 1;
+    ConfigGenerale().TypeVariateur = 0;
+    liaison.Ferme();
+    liaison.Initialise();
+    f.show();
+    if (machine == 3 || machine == 4 || machine == 6) f.ButtonEtoileClick();
+    f.ButtonCharge->setChecked(true);
+    f.ButtonChargeClick(true);
+    for (int i = 0; i < 60; ++i)
+        f.TimerApplicationTimer();
+    f.curseur();
+    return simule;
+}
+
+void arreteApplicationSimulee(TFormApplication& f, Liaison& liaison) {
+    f.ButtonCharge->setChecked(false);
+    f.ButtonChargeClick(false);
+    travail().AcquisitionEnCours = false;
+    f.hide();
+    liaison.Ferme();
+    liaison.NomPortImpose.clear();
+}
+
+namespace {
+
 // The plot window in the load modes: a pump (quadratic load) studied point by point, and a
 // cyclic load recorded against time.
 bool modesCharge(TFormTraceCaract& f, const QString& dossier) {
@@ -241,31 +330,7 @@ bool modesCharge(TFormTraceCaract& f, const QString& dossier) {
     mode(f.ButtonChargeAuto, f.TextModeChargestatiqueAuto, "plot-window-static-load-auto");
     f.ButtonAcquiAutoStatique->setChecked(false);
 
-    // Thirty seconds of a cyclic load: speed and torque against time.
-    t.NouveauTravail();
-    t.ModeleEssai.TypeMachine() = 1;
-    t.ModeleEssai.TypeCharge() = 14;
-    t.AjouteEssai();
-    t.EnteteTravail.Interpolation = 1;
-    for (int k = 0; k <= 600; ++k) {
-        const double phase = std::fmod(k * 0.05, 8.0) / 4; // an 8 s period
-        const double couple = phase < 0.9   ? 200
-                              : phase < 1.0 ? 200 + 3000 * (phase - 0.9)
-                              : phase < 1.9 ? 500
-                                            : 500 - 3000 * (phase - 1.9);
-        t.Mesures[11] = k * 5;
-        t.Mesures[2] = int(couple);
-        t.Mesures[1] = int(1480 - couple / 10);
-        t.AjoutePoint();
-    }
-    t.EnteteTravail.DefCaract(1) = TDefCaract{1, 1, {}, 11, 18, {}, 1, 18, {}, 1};
-    t.EnteteTravail.DefCaract(2) = TDefCaract{1, 1, {}, 11, 18, {}, 2, 18, {}, 1};
-    t.TravailEnregistre = true;
-    f.Action();
-    f.ButtonChargeDynamique->setChecked(true);
-    f.TextModeChargeDynamique->setText(f.windowTitle());
-    f.StaticTextModeOscillo->setText(Textes().Texte[91]);
-    f.Action();
+    montreOscillo(f);
     ok &= enregistre(&f, dossier, "plot-window-oscilloscope-configuration");
     f.StaticTextModeOscillo->setText(Textes().Texte[93]);
     f.PanelConfOscillo->setEnabled(false);
@@ -449,41 +514,12 @@ bool ecransApplication(const QString& dossier, Liaison& liaison) {
     TFormApplication& f = *fenetres().FormApplication;
     f.resize(1180, 780);
     for (int code : {51, 52, 53, 54, 55, 56, 57, 58, 60, 61, 62, 63, 64, 65, 66}) {
-        Travail& t = travail();
-        t.NouveauTravail();
         // Three-phase machines for the flow applications, DC and drives for the motion ones.
         const int machine = code >= 61 ? 3 : code == 58 || code == 52 ? 6 : code == 57 ? 4 : 1;
-        t.ApplicationCourante = code;
-        t.ParamApplication = ParamsParDefaut(code);
-        t.MachineApplication = machine;
-        t.ModeleEssai.TypeMachine() = machine;
-        // The simulated bench with that machine, the load run for a few seconds of its time.
-        TConfigBanc configBanc;
-        configBanc.machine = TypeMachine(machine);
-        configBanc.classe = ConfigGenerale().ClassePuissance;
-        TCadence cadence;
-        cadence.pasParRequete = 0.05;
-        auto simule = TBancSimule::surPty(configBanc, 0, cadence);
+        const auto simule = lanceApplicationSimulee(f, liaison, code, machine);
         if (!simule) return false;
-        liaison.NomPortImpose = QString::fromStdString(simule->chemin());
-        ConfigGenerale().TypeLiaison = 1;
-        ConfigGenerale().TypeVariateur = 0;
-        liaison.Ferme();
-        liaison.Initialise();
-        f.show();
-        if (machine == 3 || machine == 4 || machine == 6) f.ButtonEtoileClick();
-        f.ButtonCharge->setChecked(true);
-        f.ButtonChargeClick(true);
-        for (int i = 0; i < 60; ++i)
-            f.TimerApplicationTimer();
-        f.curseur();
         ok &= enregistre(&f, dossier, QString("run-screen-%1").arg(code));
-        f.ButtonCharge->setChecked(false);
-        f.ButtonChargeClick(false);
-        t.AcquisitionEnCours = false;
-        f.hide();
-        liaison.Ferme();
-        liaison.NomPortImpose.clear();
+        arreteApplicationSimulee(f, liaison);
     }
     // Stopped, before the coupling is chosen: no bar, no voltage, no current.
     travail().NouveauTravail();
@@ -615,11 +651,88 @@ bool aides(const QString& dossier) {
 
 } // namespace
 
+namespace {
+
+// The user guide opened by F1 in the run screen and in the plot window's oscilloscope, in each
+// language.
+bool guide(const QString& dossier) {
+    bool ok = true;
+    const char* langues[] = {"fr", "en", "es"};
+    for (int l = 1; l <= 3; ++l) {
+        AppliqueLangue(l);
+        for (const auto& [contexte, nom] : {std::pair{aide::EcranApplication, "run-screen"},
+                                            std::pair{aide::TraceOscillo, "oscilloscope"}}) {
+            ouvreAide(contexte);
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == "AIDE VIMRA.HLP" && w->isVisible()) {
+                    w->resize(760, 680);
+                    ok &= enregistre(w, dossier, QString("help-%1-%2").arg(nom, langues[l - 1]));
+                    w->hide();
+                }
+        }
+    }
+    AppliqueLangue(1);
+    return ok;
+}
+
+// Every window, in the states worth looking at.
+bool toutes(const QString& dossierSortie, Liaison& liaison) {
+    bool ok = true;
+    TFormMachine2* menu = fenetres().FormMachine2;
+    TFormCom* com = fenetres().FormCom;
+    const char* langues[] = {"fr", "en", "es"};
+    for (int l = 1; l <= 3; ++l) {
+        ConfigGenerale().LangueConfig = l;
+        menu->show();
+        menu->FormShow();
+        ok &= enregistre(menu, dossierSortie, QString("main-menu-%1").arg(langues[l - 1]));
+        for (int page = 0; page < 2; ++page) {
+            ConfigGenerale().TypeLiaison = page == 0 ? 1 : 0;
+            com->show();
+            com->PageControlCom->setCurrentIndex(page);
+            ok &= enregistre(
+                com, dossierSortie,
+                QString("link-window-%1-%2").arg(page == 0 ? "serial" : "network", langues[l - 1]));
+            com->hide();
+        }
+        AppliqueLangue(l);
+        ok &= dialogues(dossierSortie, langues[l - 1]);
+        if (l <= 2) ok &= visualisation(dossierSortie, langues[l - 1], liaison);
+    }
+    ConfigGenerale().LangueConfig = 1;
+    AppliqueLangue(1);
+    ok &= choixCaract(dossierSortie);
+    ok &= panneauxCharge(dossierSortie);
+    ok &= traceCaract(dossierSortie);
+    ok &= viewer(*fenetres().FormVisuApp, dossierSortie);
+    ok &= etudeApplication(dossierSortie);
+    ok &= ecransApplication(dossierSortie, liaison);
+    ok &= aides(dossierSortie);
+    AppliqueLangue(2);
+    ConfigGenerale().LangueConfig = 2;
+    travail().NouveauTravail();
+    travail().ApplicationCourante = 61;
+    travail().ParamApplication = ParamsParDefaut(61);
+    fenetres().FormApplication->show();
+    ok &= enregistre(fenetres().FormApplication, dossierSortie, "run-screen-en");
+    fenetres().FormApplication->hide();
+    AppliqueLangue(1);
+    ConfigGenerale().LangueConfig = 1;
+    ok &= catalogue(dossierSortie);
+    ok &= guide(dossierSortie);
+    return ok;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     suivant = qInstallMessageHandler(filtre);
     QApplication app(argc, argv);
-    const QString sortie = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    const bool aideSeule = argc > 2 && QByteArray(argv[1]) == "--aide";
+    const QString sortie = aideSeule  ? QString::fromLocal8Bit(argv[2])
+                           : argc > 1 ? QString::fromLocal8Bit(argv[1])
+                                      : QStringLiteral("screenshots");
     QDir().mkpath(sortie);
     const QString dossierSortie = QDir(sortie).absolutePath();
 
@@ -636,47 +749,9 @@ int main(int argc, char** argv) {
     bool ok = true;
     {
         Programme p(liaison);
-        TFormMachine2* menu = fenetres().FormMachine2;
-        TFormCom* com = fenetres().FormCom;
-        const char* langues[] = {"fr", "en", "es"};
-        for (int l = 1; l <= 3; ++l) {
-            ConfigGenerale().LangueConfig = l;
-            menu->show();
-            menu->FormShow();
-            ok &= enregistre(menu, dossierSortie, QString("main-menu-%1").arg(langues[l - 1]));
-            for (int page = 0; page < 2; ++page) {
-                ConfigGenerale().TypeLiaison = page == 0 ? 1 : 0;
-                com->show();
-                com->PageControlCom->setCurrentIndex(page);
-                ok &= enregistre(
-                    com, dossierSortie,
-                    QString("link-window-%1-%2").arg(page == 0 ? "serial" : "network", langues[l - 1]));
-                com->hide();
-            }
-            AppliqueLangue(l);
-            ok &= dialogues(dossierSortie, langues[l - 1]);
-            if (l <= 2) ok &= visualisation(dossierSortie, langues[l - 1], liaison);
-        }
-        ConfigGenerale().LangueConfig = 1;
-        AppliqueLangue(1);
-        ok &= choixCaract(dossierSortie);
-        ok &= panneauxCharge(dossierSortie);
-        ok &= traceCaract(dossierSortie);
-        ok &= viewer(*fenetres().FormVisuApp, dossierSortie);
-        ok &= etudeApplication(dossierSortie);
-        ok &= ecransApplication(dossierSortie, liaison);
-        ok &= aides(dossierSortie);
-        AppliqueLangue(2);
-        ConfigGenerale().LangueConfig = 2;
-        travail().NouveauTravail();
-        travail().ApplicationCourante = 61;
-        travail().ParamApplication = ParamsParDefaut(61);
-        fenetres().FormApplication->show();
-        ok &= enregistre(fenetres().FormApplication, dossierSortie, "run-screen-en");
-        fenetres().FormApplication->hide();
-        AppliqueLangue(1);
-        ConfigGenerale().LangueConfig = 1;
-        ok &= catalogue(dossierSortie);
+        // The guide's pictures first: the captures below take files away from the program folder.
+        ok &= imagesAide(aideSeule ? dossierSortie : QDir(dossierSortie).filePath("aide"), liaison);
+        if (!aideSeule) ok &= toutes(dossierSortie, liaison);
     }
     installeDialogues(nullptr);
     return ok ? 0 : 1;

@@ -1,0 +1,29 @@
+#pragma once
+// What the plot window and the run screen are both made of: a main window that owns graph panels,
+// with the oscilloscope bar, the work-file menu and the test row.
+
+#include "BarreOscillo.h"
+#include "EssaisEtude.h"
+#include "MenuFichier.h"
+#include "graph/ProprietaireGraphe.h"
+
+#include <QMainWindow>
+
+class QVBoxLayout;
+
+class FenetreEtude : public QMainWindow,
+                     public ProprietaireGraphe,
+                     public BarreOscillo,
+                     public MenuFichier,
+                     public EssaisEtude {
+public:
+    // The window named `nom`, at least `minimum` large, with help context `contexteAide`.
+    FenetreEtude(QWidget* parent, const char* nom, QSize minimum, int contexteAide);
+
+    // The graph panels and the test row both ask for the window's refresh.
+    void Action() override = 0;
+
+protected:
+    // The central widget and its column of bars, `marge` pixels apart and from the edges.
+    QVBoxLayout* colonneCentrale(int marge);
+};
