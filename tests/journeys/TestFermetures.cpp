@@ -2,6 +2,8 @@
 // manager's close box: the main menu is on view again, and nothing else.
 #include "Parcours.h"
 
+#include "socle/ConfigGenerale.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QTest>
@@ -79,5 +81,22 @@ INSTANTIATE_TEST_SUITE_P(Parcours, Fermeture,
                                                                                  ? "_Button"
                                                                                  : "_CloseBox");
                          });
+
+} // namespace
+
+namespace {
+
+// The main menu reads "Vimra" and every window its own caption alone: the program names no display
+// name that the window system would append to them.
+TEST_F(Parcours, TheMainMenuReadsVimraAndNoWindowCarriesTheProgramsName) {
+    parcours([&] {
+        ASSERT_EQ(fenetresVisibles(), QStringList{"FormMachine2"});
+        EXPECT_EQ(QApplication::activeWindow()->windowTitle(), LegendeFenetre("Vimra"));
+        EXPECT_EQ(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName());
+        clique("Tracé des caractéristiques d'une machine");
+        EXPECT_EQ(QApplication::activeWindow()->windowTitle(),
+                  LegendeFenetre("Choix de la machine et des caractéristiques de charge"));
+    });
+}
 
 } // namespace
