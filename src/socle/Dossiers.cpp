@@ -19,6 +19,7 @@ QString dossierUtilisateur(QStandardPaths::StandardLocation ou) {
 void Dossiers::fixe(const QString& dossier) {
     DossierProgramme = QDir::cleanPath(dossier);
     DossierConfig = dossierConfiguration(DossierProgramme);
+    DossierReprise = QDir(DossierConfig).filePath("Reprise");
     DossierDocuments = DossierProgramme;
     suitLangue();
 }
@@ -27,6 +28,7 @@ void Dossiers::fixeInstalle(const QString& donnees) {
     DossierProgramme = QDir::cleanPath(donnees);
     DossierConfig = dossierUtilisateur(QStandardPaths::GenericConfigLocation);
     QDir().mkpath(DossierConfig);
+    DossierReprise = QDir(dossierUtilisateur(QStandardPaths::GenericDataLocation)).filePath("Reprise");
     DossierDocuments = dossierUtilisateur(QStandardPaths::DocumentsLocation);
     suitLangue();
 }

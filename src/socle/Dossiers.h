@@ -11,6 +11,7 @@
 struct Dossiers {
     QString DossierProgramme;    // every delivered file of the program is taken from here
     QString DossierConfig;       // where the settings file lives
+    QString DossierReprise;      // the recovery journals of the works in progress
     QString DossierDocuments;    // where the work folders are
     QString DossierFiches;       // work sheets of the current language
     QString DossierCablage;      // wiring diagrams of the current language

@@ -44,6 +44,7 @@ public:
     explicit LecteurOctets(const QByteArray& b) : LecteurOctets(b.constData(), b.size()) {}
 
     bool ok() const { return m_ok; }
+    const char* donnees() const { return m_d; }
     qsizetype position() const { return m_pos; }
     qsizetype reste() const { return m_taille - m_pos; }
 

@@ -16,13 +16,13 @@ bool Avertissement(Travail& t) {
     case Dialogues::Reponse::Oui:
         break;
     }
-    const bool application = t.ApplicationCourante >= 50;
+    const bool application = DispositionTravail(t) == Disposition::Vimr2;
     DialogueFichier& d =
         application ? dialoguesFichiers().SaveDialogAppli : dialoguesFichiers().SaveDialogMachine;
     const QString nom = d.enregistre();
     if (nom.isEmpty()) return false;
     // A work that could not be written is not discarded.
-    return EcritTravail(t, nom, application ? Disposition::Vimr2 : Disposition::MLX2);
+    return EcritTravail(t, nom, DispositionTravail(t));
 }
 
 bool DemandeSuppressionEssai(Travail& t, int k) {

@@ -10,16 +10,18 @@
 
 namespace {
 
-constexpr int OCTETS_NB_ESSAIS = 128;
 constexpr int OCTETS_DEF_CARACT_MLX2 = 136;
 constexpr int NB_DEF_CARACT_MLX2 = 4;
 static_assert(OCTETS_DEF_CARACT_MLX2 + NB_DEF_CARACT_MLX2 * TDefCaract::taille + 1344 == TAILLE_ENTETE_MLX2);
 
+// The work header appended to b, which holds nothing yet.
+void ecritEntete(QByteArray& b, const Travail& t, Disposition d);
+
 int nbColonnes(Disposition d) {
-    return d == Disposition::Vimr2 ? NB_COLONNES : 12;
+    return ColonnesFichier(d);
 }
 int tailleEntete(Disposition d) {
-    return d == Disposition::Vimr2 ? TEnteteTravail::taille : TAILLE_ENTETE_MLX2;
+    return TailleEnteteFichier(d);
 }
 
 qsizetype tailleMax(Disposition d) {
@@ -94,7 +96,7 @@ bool definitionLisible(const TDefCaract& d) {
 // with -1..2000 as last point, and a length equal to what they add up to.
 bool structureValide(const QByteArray& b, Disposition d) {
     if (b.size() < tailleEntete(d)) return false;
-    const int32_t nbEssais = motA(b, OCTETS_NB_ESSAIS);
+    const int32_t nbEssais = motA(b, OCTET_NB_ESSAIS);
     if (nbEssais < 0 || nbEssais > NB_ESSAIS_MAX) return false;
     qsizetype pos = tailleEntete(d);
     for (int k = 1; k <= nbEssais; ++k) {
@@ -124,6 +126,18 @@ QString TypeFichier(const QString& chemin) {
     return point < 0 ? QString() : nom.mid(point + 1);
 }
 
+Disposition DispositionTravail(const Travail& t) {
+    return t.ApplicationCourante >= 50 ? Disposition::Vimr2 : Disposition::MLX2;
+}
+
+int ColonnesFichier(Disposition d) {
+    return d == Disposition::Vimr2 ? NB_COLONNES : 12;
+}
+
+int TailleEnteteFichier(Disposition d) {
+    return d == Disposition::Vimr2 ? TEnteteTravail::taille : TAILLE_ENTETE_MLX2;
+}
+
 QByteArray OctetsTravail(const Travail& t, Disposition d) {
     QByteArray b;
     qsizetype taille = tailleEntete(d);
@@ -131,6 +145,22 @@ QByteArray OctetsTravail(const Travail& t, Disposition d) {
         taille += TEnteteEssai::taille +
                   qsizetype(nbColonnes(d)) * std::clamp(t.Essais[k].nbPoints(), 0, NB_POINTS_MAX) * 4;
     b.reserve(taille);
+    ecritEntete(b, t, d);
+    EcrivainOctets e(b);
+    ecritEssais(e, t, d);
+    return b;
+}
+
+QByteArray OctetsEnteteTravail(const Travail& t, Disposition d) {
+    QByteArray b;
+    b.reserve(tailleEntete(d));
+    ecritEntete(b, t, d);
+    return b;
+}
+
+namespace {
+
+void ecritEntete(QByteArray& b, const Travail& t, Disposition d) {
     EcrivainOctets e(b);
     const TEnteteTravail& h = t.EnteteTravail;
     if (d == Disposition::Vimr2) {
@@ -145,8 +175,22 @@ QByteArray OctetsTravail(const Travail& t, Disposition d) {
             ecrit(e, h.DefCaract(a));
         e.zeros(TAILLE_ENTETE_MLX2 - static_cast<int>(b.size()));
     }
-    ecritEssais(e, t, d);
-    return b;
+}
+
+} // namespace
+
+bool OctetsTravailValides(const QByteArray& b, Disposition d) {
+    if (!structureValide(b, d)) return false;
+    const int nb = d == Disposition::Vimr2 ? NB_DEF_CARACT : NB_DEF_CARACT_MLX2;
+    LecteurOctets l(b);
+    l.saute(d == Disposition::Vimr2 ? TEnteteTravail::taille - NB_DEF_CARACT * TDefCaract::taille
+                                    : OCTETS_DEF_CARACT_MLX2);
+    for (int a = 0; a < nb; ++a) {
+        TDefCaract def;
+        lit(l, def);
+        if (!definitionLisible(def)) return false;
+    }
+    return l.ok();
 }
 
 bool DecodeTravail(Travail& t, const QByteArray& b, Disposition d) {

@@ -17,8 +17,20 @@ inline constexpr int TAILLE_ENTETE_MLX2 = 1640;
 // Type of a file name: the characters after the first "." of its last path component.
 QString TypeFichier(const QString& chemin);
 
+// The layout a save of the work writes: the application layout once an application is selected.
+Disposition DispositionTravail(const Travail& t);
+// Columns a file of layout d keeps, and the size of its work header.
+int ColonnesFichier(Disposition d);
+int TailleEnteteFichier(Disposition d);
+// Byte of the work header that holds the number of tests, in both layouts.
+inline constexpr int OCTET_NB_ESSAIS = 128;
+
 // The bytes of the work in a layout.
 QByteArray OctetsTravail(const Travail& t, Disposition d);
+// The work header alone, as OctetsTravail begins.
+QByteArray OctetsEnteteTravail(const Travail& t, Disposition d);
+// Whether DecodeTravail takes these bytes, without decoding them.
+bool OctetsTravailValides(const QByteArray& octets, Disposition d);
 // Fills t from the bytes of a file of layout d; the work is reset first. A file whose
 // counts or length do not fit the store is refused whole: t is then a new, empty work.
 bool DecodeTravail(Travail& t, const QByteArray& octets, Disposition d);
