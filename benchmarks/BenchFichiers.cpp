@@ -1,11 +1,15 @@
 // Works on disk and on the clipboard: a full work (five tests of 2001 points) written and read in
-// both layouts against a plain write and read of the same bytes, and the text of all its values.
+// both layouts against a plain write and read of the same bytes, the text of all its values, and
+// a point of a full work reaching the recovery journal.
 #include "Rapport.h"
+#include "TravailExemple.h"
 #include "socle/Dialogues.h"
 #include "work/CopieValeurs.h"
 #include "work/FichierTravail.h"
+#include "work/JournalTravail.h"
 #include "work/Travail.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -77,8 +81,47 @@ void CopieValeurs(benchmark::State& etat) {
     etat.counters["plafond"] = 0.020;
 }
 
+// Points recorded one per 50 ms tick into the last test of a full work (four tests of 2001 points,
+// the fifth from 1000), each followed by the journal as the program's timer does; the clock moves
+// 50 ms a point, so the journal reaches the disk once every 20 points. The journal lives beside the
+// program, on the disk its settings are on, as it does when the program runs from its folder.
+constexpr int POINTS_JOURNAL = 1000;
+
+void JournalPoint(benchmark::State& etat) {
+    auto t = std::make_unique<Travail>();
+    remplitTravailExemple(*t, NB_POINTS_MAX);
+    t->Essais[NB_ESSAIS_MAX].Entete.DernierPoint() = NB_POINTS_MAX - POINTS_JOURNAL - 2;
+    t->EssaiCourant = NB_ESSAIS_MAX;
+    t->TravailEnregistre = false;
+    const QTemporaryDir dossier(QCoreApplication::applicationDirPath() + "/journal-XXXXXX");
+    EcrivainJournal journal(dossier.filePath("bench.journal"), false);
+    qint64 heure = 1'765'000'000'000;
+    if (journal.suit(*t, heure) != EcrivainJournal::Resultat::Ecrit) etat.SkipWithError("no journal");
+    const qint64 base = journal.taille();
+    int k = 0;
+    for (auto _ : etat) {
+        ++k;
+        t->Mesures[1] = 1300 - k % 17;
+        t->Mesures[2] = 1000 + k % 800;
+        for (int c = 3; c < NB_COLONNES; ++c)
+            t->Mesures[c] = c * 100 + k;
+        if (t->AjoutePoint() != ResultatAjout::Ajoute) etat.SkipWithError("the test is full");
+        t->TravailEnregistre = false;
+        if (journal.suit(*t, heure += 50) != EcrivainJournal::Resultat::Ecrit)
+            etat.SkipWithError("the journal could not be written");
+    }
+    etat.counters["tic"] = 0.050;
+    etat.counters["octets par point"] = double(journal.taille() - base) / k;
+}
+
 } // namespace
 
+BENCHMARK(JournalPoint)
+    ->Iterations(POINTS_JOURNAL)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 BENCHMARK_CAPTURE(Ecriture, Vimr2, Disposition::Vimr2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(EcriturePlate, Vimr2, Disposition::Vimr2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(Ecriture, MLX2, Disposition::MLX2)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -90,6 +133,7 @@ BENCHMARK_CAPTURE(LecturePlate, MLX2, Disposition::MLX2)->Unit(benchmark::kMilli
 BENCHMARK(CopieValeurs)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
     DialoguesConsole console;
     installeDialogues(&console);
     benchmark::Initialize(&argc, argv);
@@ -101,6 +145,8 @@ int main(int argc, char** argv) {
         {"full work read, Vimr2 / plain read of its bytes", "Lecture/Vimr2", "LecturePlate/Vimr2", "", 3.0},
         {"full work read, MLX2 / plain read of its bytes", "Lecture/MLX2", "LecturePlate/MLX2", "", 3.0},
         {"values of a full work as text / 20 ms", "CopieValeurs", "", "plafond", 1.0},
+        {"journalling one point of a full work (its fsync policy included) / 50 ms tick", "JournalPoint", "",
+         "tic", 0.02},
     });
     benchmark::RunSpecifiedBenchmarks(&rapport);
     const bool ok = rapport.imprime();

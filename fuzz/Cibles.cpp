@@ -19,9 +19,12 @@
 #include "study/ConstantesBanc.h"
 #include "work/CopieValeurs.h"
 #include "work/FichierTravail.h"
+#include "work/JournalTravail.h"
 #include "work/Travail.h"
 
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -111,6 +114,24 @@ QByteArray reponseEcriture(uint16_t adresse, int n) {
         .append(char(0))
         .append(char(n));
     return reponse(c);
+}
+
+// The CRCs of a journal's header and of its records, as far as their lengths hold, set right.
+void corrigeCrcJournal(QByteArray& b) {
+    const auto ecrit = [&](qsizetype pos, uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            b[pos + i] = char(v >> (8 * i));
+    };
+    if (b.size() < 16) return;
+    ecrit(12, Crc32(b.constData(), 12));
+    for (qsizetype pos = 16; b.size() - pos >= 8;) {
+        uint32_t longueur = 0;
+        for (int i = 0; i < 4; ++i)
+            longueur |= uint32_t(uint8_t(b[pos + i])) << (8 * i);
+        if (longueur > uint64_t(b.size() - pos - 8)) return;
+        ecrit(pos + 4 + longueur, Crc32(b.constData() + pos + 4, longueur));
+        pos += 8 + qsizetype(longueur);
+    }
 }
 
 } // namespace
@@ -252,6 +273,28 @@ int application(const uint8_t* d, std::size_t n) {
     return 0;
 }
 
+int journal(const uint8_t* d, std::size_t n) {
+    derniereAcceptee = false;
+    if (n < 1) return 0;
+    prepare();
+    QByteArray b = octets(d + 1, n - 1);
+    // CRCs the fuzzer cannot guess would stop every journal at its header or its first record.
+    if (d[0] & 1) corrigeCrcJournal(b);
+    const ContenuJournal c = LitJournal(b);
+    derniereAcceptee = c.travailLu();
+    // A work read, or nothing at all.
+    exige(c.travailLu() != c.octets.isEmpty());
+    exige(c.travailLu() == (c.enregistrements > 0));
+    if (!c.travailLu()) return 0;
+    // What was read is a work the work reader takes, and writes back the same once read.
+    Travail& t = travailFuzz();
+    exige(DecodeTravail(t, c.octets, c.disposition));
+    const QByteArray ecrits = OctetsTravail(t, c.disposition);
+    exige(DecodeTravail(t, ecrits, c.disposition));
+    exige(OctetsTravail(t, c.disposition) == ecrits);
+    return 0;
+}
+
 namespace {
 
 std::vector<std::pair<QString, QByteArray>> grainesApplication() {
@@ -281,6 +324,55 @@ std::vector<std::pair<QString, QByteArray>> grainesTravail() {
         QByteArray b = OctetsTravail(*t, d);
         b.prepend(char(d == Disposition::Vimr2 ? 1 : 0));
         g.emplace_back(d == Disposition::Vimr2 ? "trois-points-vimr2" : "trois-points-mlx2", b);
+    }
+    return g;
+}
+
+// Journals as the program writes them: a session of points by hand in two tests, the same cut in
+// its last record, and an application work saved once then changed.
+std::vector<std::pair<QString, QByteArray>> grainesJournal() {
+    prepare();
+    std::vector<std::pair<QString, QByteArray>> g;
+    QTemporaryDir dossier;
+    for (const bool application : {false, true}) {
+        const QString chemin = dossier.filePath(application ? "vimr2.journal" : "mlx2.journal");
+        EcrivainJournal ecrivain(chemin, application);
+        auto t = std::make_unique<Travail>();
+        t->NouveauTravail();
+        if (application) {
+            t->ApplicationCourante = 55;
+            t->NomFichierCourant = "/home/tp/Pompe centrifuge.Vimr2";
+        }
+        qint64 heure = 1'765'000'000'000;
+        const auto suit = [&] {
+            t->TravailEnregistre = false;
+            ecrivain.suit(*t, heure += 200);
+        };
+        for (int e = 1; e <= 2; ++e) {
+            t->AjouteEssai();
+            suit();
+            for (int k = 0; k < 4; ++k) {
+                for (int c = 1; c < NB_COLONNES; ++c)
+                    t->Mesures[c] = 1500 * e - 37 * k + c;
+                t->AjoutePoint();
+                suit();
+            }
+        }
+        t->Essais[1].Entete.setCommentaire("à vide");
+        t->EnteteTravail.DefCaract(1) = TDefCaract{1, 1, {}, 2, 18, {}, 1, 18, {}, 1};
+        suit();
+        t->SupprimePoint(2, 1);
+        suit();
+        QFile f(chemin);
+        const QByteArray b = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        // As written (first byte 0), and with the CRCs set right by the harness (1).
+        if (application) {
+            g.emplace_back("application-vimr2", '\0' + b);
+        } else {
+            g.emplace_back("session-mlx2", '\0' + b);
+            g.emplace_back("session-mlx2-coupe", '\0' + b.chopped(5));
+            g.emplace_back("session-mlx2-crc-corrige", '\1' + b);
+        }
     }
     return g;
 }
@@ -356,6 +448,7 @@ const std::vector<Description>& toutes() {
         {"modbus-rtu", modbusRtu, grainesRtu},
         {"modbus-tcp", modbusTcp, grainesTcp},
         {"application", application, grainesApplication},
+        {"journal", journal, grainesJournal},
     };
     return d;
 }

@@ -22,6 +22,7 @@ int jpeg(const uint8_t* d, std::size_t n);        // the JPEG loader
 int modbusRtu(const uint8_t* d, std::size_t n);   // the drive's replies on the serial line
 int modbusTcp(const uint8_t* d, std::size_t n);   // the drive's responses on the network route
 int application(const uint8_t* d, std::size_t n); // the application file, and what its values drive
+int journal(const uint8_t* d, std::size_t n);     // the recovery journal (first byte: CRCs set right)
 
 // Whether the last input fed was accepted by its reader (a file read, a reply taken as valid).
 extern bool derniereAcceptee;

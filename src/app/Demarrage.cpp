@@ -8,12 +8,15 @@
 #include "link/PortSerie.h"
 #include "shell/FormMachine2.h"
 #include "shell/Programme.h"
+#include "shell/Reprise.h"
 #include "socle/ConfigGenerale.h"
+#include "socle/Dossiers.h"
 #include "work/Travail.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QTimer>
 
 void NommeApplication() {
     QApplication::setApplicationName("Vimra");
@@ -37,13 +40,17 @@ Demarrage::Demarrage(bool demo)
     // of the main menu) shows would quit.
     QApplication::setQuitOnLastWindowClosed(false);
     m_programme = std::make_unique<Programme>(*m_liaison);
+    // The folders are known once the main menu has read the settings.
+    m_reprise = std::make_unique<Reprise>(dossiers().DossierReprise, demo, fenetres().FormMachine2);
     // The bench starts once the main menu has read the settings.
     if (m_demo) m_pret = m_demo->demarre(*m_liaison);
 }
 
 Demarrage::~Demarrage() {
-    // The windows say goodbye to the bench, the link that holds the bench's port goes, then the
-    // bench says what it last received.
+    // The work was saved or given up as its user chose: its journal goes. Then the windows say
+    // goodbye to the bench, the link that holds the bench's port goes, and the bench says what it
+    // last received.
+    m_reprise.reset();
     m_programme.reset();
     m_liaison.reset();
     m_demo.reset();
@@ -54,4 +61,5 @@ void Demarrage::montreMenu() {
     TFormMachine2* menu = fenetres().FormMachine2;
     menu->move(menu->screen()->availableGeometry().center() - menu->rect().center());
     menu->show();
+    QTimer::singleShot(0, m_reprise.get(), &Reprise::offre);
 }

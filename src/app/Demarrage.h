@@ -12,6 +12,7 @@ class Demo;
 class Liaison;
 class PortSerie;
 class Programme;
+class Reprise;
 
 // The application's names, as the windows and the dialogs show them.
 void NommeApplication();
@@ -27,11 +28,13 @@ public:
 
     // False when the demo bench could not start (said on the standard error stream).
     bool pret() const { return m_pret; }
-    // The main menu, centred on its screen and shown: its first showing opens the link.
+    // The main menu, centred on its screen and shown: its first showing opens the link; then the
+    // works that programs which did not end cleanly left are offered again.
     void montreMenu();
     Liaison& liaison() { return *m_liaison; }
     // The demo bench, nullptr on the real bench.
     Demo* demo() { return m_demo.get(); }
+    Reprise& reprise() { return *m_reprise; }
 
 private:
     DialoguesQt m_dialogues;
@@ -40,5 +43,6 @@ private:
     std::unique_ptr<BibliothequeReseau> m_reseau;
     std::unique_ptr<Liaison> m_liaison;
     std::unique_ptr<Programme> m_programme;
+    std::unique_ptr<Reprise> m_reprise;
     bool m_pret = true;
 };

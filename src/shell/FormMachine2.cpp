@@ -223,7 +223,11 @@ void TFormMachine2::ButtonOuvrirClick() {
     }
     LitTravail(travail(), nom);
     // A file of another type opens the characteristic study on the new, empty work.
-    if (TypeFichier(nom) == QLatin1String(TYPE_VIMR2))
+    OuvreEtude(TypeFichier(nom) == QLatin1String(TYPE_VIMR2));
+}
+
+void TFormMachine2::OuvreEtude(bool application) {
+    if (application)
         fenetres().FormApplication->show();
     else
         fenetres().FormTraceCaract->show();

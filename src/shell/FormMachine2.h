@@ -21,6 +21,8 @@ public:
     void ButtonEtudeMachineClick();
     void ButtonModeEtudeClick(int mode);
     void ButtonOuvrirClick();
+    // The study window of a work just read (the application's for its layout) replaces the menu.
+    void OuvreEtude(bool application);
     void ButtonNouveauTravailClick();
     void ButtonConfigureClick();
     void Image1Click();

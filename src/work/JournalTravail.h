@@ -32,7 +32,7 @@ struct ContenuJournal {
         Complet,            // every record read
         Endommage,          // the records before the damage; what follows was lost
         Vide,               // a journal with no work in it yet
-        PasUnJournal,       // not a journal, or its header is damaged: nothing read
+        PasUnJournal,       // not a journal, or damaged before its work was read: nothing read
         VersionPlusRecente, // written by a newer program: nothing read
     };
     Lecture lecture = Lecture::PasUnJournal;

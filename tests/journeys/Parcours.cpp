@@ -200,20 +200,50 @@ Geste Suite(std::vector<Geste> gestes) {
 
 void Parcours::SetUp() {
     ASSERT_TRUE(dossier.isValid());
+    racine = qEnvironmentVariableIsSet("VIMRA_PARCOURS_DOSSIER")
+                 ? qEnvironmentVariable("VIMRA_PARCOURS_DOSSIER")
+                 : dossier.path();
     // The program folder as delivered, and the settings a previous run left.
-    lieLivraison(VIMRA_DONNEES, dossier.path());
+    lieLivraison(VIMRA_DONNEES, racine);
     {
-        QFile f(dossier.filePath("CFGVimra.cfg"));
+        QFile f(QDir(racine).filePath("CFGVimra.cfg"));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(TConfigGenerale::defaut().octets());
     }
     m_avant = QDir::currentPath();
-    QDir::setCurrent(dossier.path());
+    QDir::setCurrent(racine);
     // The file dialogs of a program that just started: no name chosen yet.
     dialoguesFichiers() = DialoguesFichiers{};
     m_surveillant.setInterval(20);
     QObject::connect(&m_surveillant, &QTimer::timeout, [this] { surveille(); });
     m_surveillant.start();
+    redemarre();
+}
+
+void Parcours::ouvreEtude(const QString& mode, const QString& charge, const QString& etude) {
+    clique(mode.isEmpty() ? QString("Tracé des caractéristiques d'une machine") : mode);
+    enfonce("MCC Indépendante");
+    enfonce(charge);
+    ensuite(Suite({Clic("RadioGroupY/Couple utile"), Clic("RadioGroupX/Vitesse de rotation"), Clic("OK")}));
+    clique(etude);
+    attendsFenetres({"FormTraceCaract"});
+}
+
+void Parcours::ouvrePompe() {
+    clique("Etude sur une application industrielle");
+    enfonce("Machine courant continu : excitation indépendante");
+    clique("Choix de l'application");
+    clique("ImageSelectLocal");
+    clique("ImagePompe");
+    clique("Valider");
+    attendsFenetres({"FormApplication"});
+}
+
+void Parcours::redemarre() {
+    if (programme) {
+        programme.reset();
+        dialoguesFichiers() = DialoguesFichiers{};
+    }
     programme = std::make_unique<Demarrage>(true);
     ASSERT_TRUE(programme->pret());
     programme->montreMenu();
@@ -449,9 +479,9 @@ bool Parcours::visible(const QString& legende) const {
 
 QString Parcours::cheminTravail(const QString& nom) const {
     // Wherever the save dialog put it in the program folder.
-    for (QDirIterator i(dossier.path(), {nom}, QDir::Files, QDirIterator::Subdirectories); i.hasNext();)
+    for (QDirIterator i(racine, {nom}, QDir::Files, QDirIterator::Subdirectories); i.hasNext();)
         return i.next();
-    return QDir(dossier.path()).filePath(nom);
+    return QDir(racine).filePath(nom);
 }
 
 std::unique_ptr<Travail> Parcours::lit(const QString& nom) const {

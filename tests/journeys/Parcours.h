@@ -94,8 +94,21 @@ protected:
     QString cheminTravail(const QString& nom) const;
     // What the simulated bench received.
     TBanc& banc();
+    // From the main menu (by `mode`, else the characteristic study's button): the separately excited
+    // DC machine on `charge`, `etude`, and the first characteristic (torque against speed) in the
+    // dialog that asks for one.
+    void ouvreEtude(const QString& mode = {}, const QString& charge = "T = K",
+                    const QString& etude = "ETUDE");
+    // From the main menu: the pump of the catalogue on the separately excited DC machine.
+    void ouvrePompe();
+    // The program ended (as its destruction ends it) and started again in the same folder; gestures
+    // queued before answer what it asks at start-up.
+    void redemarre();
 
     QTemporaryDir dossier;
+    // The program folder: the temporary folder, or the one VIMRA_PARCOURS_DOSSIER names (a program
+    // started by a journey to be killed).
+    QString racine;
     std::unique_ptr<Demarrage> programme;
 
 private:

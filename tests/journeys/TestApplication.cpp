@@ -33,13 +33,7 @@ void verifieColonnesApplication(const TEssai& e, int classe) {
 
 TEST_F(Parcours, ThePumpRunByHandAndAgainstTimeIsSavedWholeAndOpensAgainFromTheMainMenu) {
     parcours([&] {
-        clique("Etude sur une application industrielle");
-        enfonce("Machine courant continu : excitation indépendante");
-        clique("Choix de l'application");
-        clique("ImageSelectLocal");
-        clique("ImagePompe");
-        clique("Valider");
-        attendsFenetres({"FormApplication"});
+        ouvrePompe();
 
         clique("Marche charge active");
         // The drive runs the pump's program, and receives the load level the bar sets.

@@ -13,17 +13,6 @@ namespace {
 
 class Etude : public Parcours {
 protected:
-    // From the main menu: the separately excited DC machine on the load "T = K", "ETUDE", and the
-    // first characteristic (torque against speed) in the dialog that asks for one.
-    void ouvreEtude() {
-        clique("Tracé des caractéristiques d'une machine");
-        enfonce("MCC Indépendante");
-        enfonce("T = K");
-        ensuite(
-            Suite({Clic("RadioGroupY/Couple utile"), Clic("RadioGroupX/Vitesse de rotation"), Clic("OK")}));
-        clique("ETUDE");
-        attendsFenetres({"FormTraceCaract"});
-    }
     // In manual mode: the shaft settles on the load, "Acqui.".
     void point() {
         QTest::qWait(500);

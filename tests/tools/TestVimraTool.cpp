@@ -1,10 +1,14 @@
 // vimra-tool as a user runs it: arguments, output, exit codes.
 #include "work/FichierTravail.h"
+#include "work/JournalTravail.h"
 #include "work/Travail.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <functional>
 
 #include "Processus.h"
 
@@ -145,6 +149,132 @@ TEST_F(VimraTool, ATruncatedFileIsARereadError) {
     EXPECT_EQ(s.code, 2);
     EXPECT_TRUE(s.err.contains("Erreur de lecture du fichier"));
 }
+
+} // namespace
+
+namespace {
+
+// The journal a program leaves when it stops without warning, as `recover` is given it.
+enum class Journal { Caracteristique, Application, Abime, Vide, FichierTravail, PlusRecent, Absent };
+
+struct CasReprise {
+    const char* nom;
+    Journal journal;
+    const char* sortie; // OUT in the test's folder; nullptr: not given
+    int code;
+    const char* message; // on stderr; empty: nothing is said there
+    int etat;            // the state written, counted from the last one (1); 0: no file
+    const char* resume;  // the tests and points named on stdout
+};
+
+class Recover : public testing::TestWithParam<CasReprise> {
+protected:
+    QTemporaryDir dossier;
+    std::unique_ptr<Travail> t = std::make_unique<Travail>();
+    std::vector<std::pair<QByteArray, qint64>> etats; // a save's bytes after each change, and its time
+
+    // Two tests of three points, each change followed by the journal a minute apart.
+    QByteArray journal(bool application) {
+        AppliqueLangue(1);
+        t->NouveauTravail();
+        t->ApplicationCourante = application ? 55 : 0;
+        const QString chemin = dossier.filePath("w.journal");
+        EcrivainJournal ecrivain(chemin, false);
+        qint64 heure = 1'765'000'000'000;
+        const auto change = [&](const std::function<void()>& f) {
+            f();
+            t->TravailEnregistre = false;
+            heure += 60'000;
+            EXPECT_EQ(ecrivain.suit(*t, heure), EcrivainJournal::Resultat::Ecrit);
+            etats.emplace_back(OctetsTravail(*t, DispositionTravail(*t)), heure);
+        };
+        for (int e = 1; e <= 2; ++e) {
+            change([&] { t->AjouteEssai(); });
+            for (int k = 0; k < 3; ++k)
+                change([&] {
+                    for (int c = 1; c < NB_COLONNES; ++c)
+                        t->Mesures[c] = 1000 * e + 10 * c + k;
+                    t->AjoutePoint();
+                });
+        }
+        QFile f(chemin);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        return f.readAll();
+    }
+
+    QString ecritJournal(Journal j) {
+        QByteArray b;
+        switch (j) {
+        case Journal::Caracteristique:
+        case Journal::Application:
+            b = journal(j == Journal::Application);
+            break;
+        case Journal::Abime:
+            b = journal(false).chopped(1);
+            break;
+        case Journal::Vide:
+            b = journal(false).left(16);
+            break;
+        case Journal::FichierTravail:
+            journal(false);
+            b = etats.back().first;
+            break;
+        case Journal::PlusRecent:
+            b = journal(false);
+            b[8] = char(VERSION_JOURNAL + 1);
+            break;
+        case Journal::Absent:
+            return dossier.filePath("absent.journal");
+        }
+        const QString chemin = dossier.filePath("donne.journal");
+        QFile f(chemin);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(b) == b.size());
+        return chemin;
+    }
+};
+
+TEST_P(Recover, WritesTheWorkAsASaveWouldOrSaysWhyNot) {
+    const CasReprise& c = GetParam();
+    QStringList args{"recover", ecritJournal(c.journal)};
+    if (c.sortie) args << dossier.filePath(c.sortie);
+    const Sortie s = lance(args);
+    EXPECT_EQ(s.code, c.code) << s.err.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(s.err).contains(c.message)) << s.err.toStdString();
+    EXPECT_EQ(s.err.isEmpty(), QByteArray(c.message).isEmpty()) << s.err.toStdString();
+    QFile f(dossier.filePath(c.sortie ? c.sortie : "-"));
+    if (c.etat == 0) {
+        EXPECT_FALSE(f.exists());
+        EXPECT_TRUE(s.out.isEmpty());
+        return;
+    }
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const auto& [octets, heure] = etats[etats.size() - c.etat];
+    EXPECT_EQ(f.readAll(), octets);
+    EXPECT_EQ(s.out, "last change " +
+                         QDateTime::fromMSecsSinceEpoch(heure).toString("yyyy-MM-dd HH:mm:ss").toUtf8() +
+                         ", " + c.resume + ", never saved\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cas, Recover,
+    testing::Values(
+        CasReprise{"characteristicWork", Journal::Caracteristique, "w.MLX2", 0, "", 1, "2 tests, 6 points"},
+        CasReprise{"applicationWork", Journal::Application, "w.Vimr2", 0, "", 1, "2 tests, 6 points"},
+        CasReprise{"damagedJournalGivesTheChangesBeforeTheDamage", Journal::Abime, "w.MLX2", 0,
+                   "only the changes before the damage", 2, "2 tests, 5 points"},
+        CasReprise{"journalWithNoWorkYet", Journal::Vide, "w.MLX2", 2, "nothing to recover", 0, ""},
+        CasReprise{"workFileIsNotAJournal", Journal::FichierTravail, "w.MLX2", 2, "not a recovery journal", 0,
+                   ""},
+        CasReprise{"newerVersion", Journal::PlusRecent, "w.MLX2", 2, "newer version", 0, ""},
+        CasReprise{"missingJournal", Journal::Absent, "w.MLX2", 2, "Erreur de lecture du fichier", 0, ""},
+        CasReprise{"characteristicWorkToVimr2", Journal::Caracteristique, "w.Vimr2", 1, "must end in .MLX2",
+                   0, ""},
+        CasReprise{"applicationWorkToMLX2", Journal::Application, "w.MLX2", 1, "must end in .Vimr2", 0, ""},
+        CasReprise{"unknownExtension", Journal::Caracteristique, "w.txt", 1, "must end in .MLX2", 0, ""},
+        CasReprise{"missingOutput", Journal::Caracteristique, nullptr, 1, "usage", 0, ""},
+        CasReprise{"outputFolderMissing", Journal::Caracteristique, "absent/w.MLX2", 2,
+                   "Erreur d'ecriture du fichier", 0, ""}),
+    [](const auto& i) { return std::string(i.param.nom); });
 
 } // namespace
 

@@ -24,6 +24,7 @@ struct OptionsOutil {
 int commandeDump(const OptionsOutil& o);
 int commandeExportCsv(const OptionsOutil& o);
 int commandeConvert(const OptionsOutil& o);
+int commandeRecover(const OptionsOutil& o);
 int commandeTrame(const OptionsOutil& o);
 int commandeVariateur(const QString& commande, const OptionsOutil& o);
 int commandeSuivi(const OptionsOutil& o);

@@ -17,6 +17,12 @@ const char commandes[] =
     "  export-csv FILE [--test K]\n"
     "                            the values as CSV (RFC 4180, dot decimal)\n"
     "  convert IN OUT            rewrite a work in the layout of OUT's extension (.MLX2, .Vimr2)\n"
+    "  recover JOURNAL OUT       the work a recovery journal holds, written to OUT as a save would\n"
+    "                            write it (.MLX2 for a characteristic work, .Vimr2 for an application\n"
+    "                            work), with its last change's time, tests and points; from a damaged\n"
+    "                            journal, the changes before the damage. Vimra keeps its journals in\n"
+    "                            Reprise/ beside its settings (~/.local/share/Vimra/Reprise/ when\n"
+    "                            installed; the demo's in Reprise/Demo/)\n"
     "  frame read M.PP | read10 M.PP N | write M.PP VALUE | write10 M.PP V1 V2 ... [--model 0|1]\n"
     "                            the request frame, as hexadecimal bytes\n"
     "  read M.PP | read10 M.PP N | write M.PP VALUE | write10 M.PP V1 V2 ...\n"
@@ -29,8 +35,9 @@ const char commandes[] =
     "  The last four talk to the drive named by --port DEV or --tcp HOST[:PORT], with\n"
     "  --model 0|1 (default 1).\n";
 
-const char description[] = "The headless companion of Vimra: work files, the drive's request frames, and a "
-                           "drive (or the simulated bench) on a serial port or a Modbus TCP route.";
+const char description[] = "The headless companion of Vimra: work files, recovery journals, the drive's "
+                           "request frames, and a drive (or the simulated bench) on a serial port or a "
+                           "Modbus TCP route.";
 
 const char fin[] = "\nExit codes: 0 done, 1 usage, 2 file, format or link failure.\n"
                    "Errors go to the standard error stream with the program's own message.\n";
@@ -61,6 +68,7 @@ const QMap<QString, QStringList>& optionsPermises() {
         {"dump", {}},
         {"export-csv", {"test"}},
         {"convert", {}},
+        {"recover", {}},
         {"frame", {"model"}},
         {"read", liaison},
         {"read10", liaison},
@@ -177,7 +185,7 @@ int main(int argc, char** argv) {
     const QMap<QString, std::function<int()>> actions{
         {"dump", [&] { return commandeDump(o); }},       {"export-csv", [&] { return commandeExportCsv(o); }},
         {"convert", [&] { return commandeConvert(o); }}, {"frame", [&] { return commandeTrame(o); }},
-        {"watch", [&] { return commandeSuivi(o); }},
+        {"watch", [&] { return commandeSuivi(o); }},     {"recover", [&] { return commandeRecover(o); }},
     };
     const int code = actions.contains(commande) ? actions[commande]() : commandeVariateur(commande, o);
     if (code == Usage) usage();
