@@ -5,6 +5,7 @@
 // have written them; given up, it is in the work folder.
 #include "Parcours.h"
 
+#include "shell/Reprise.h"
 #include "simulator/Banc.h"
 #include "socle/Dossiers.h"
 #include "work/FichierTravail.h"
@@ -71,7 +72,7 @@ private:
     QList<QPair<qint64, int>> m_vus;
 };
 
-class Reprise : public Parcours {
+class ApresArret : public Parcours {
 protected:
     void relache(const QString& legende) {
         if (static_cast<QAbstractButton*>(controle(legende))->isChecked()) clique(legende);
@@ -137,17 +138,21 @@ protected:
         });
     }
 
-    // This test's program folder, killed in a recording of `mode` by another run of this program.
-    void tueEnfant(const QString& mode) {
-        QProcess p;
+    // Another run of this program in this test's program folder: the journey `test`.
+    void lanceEnfant(QProcess& p, const char* test, const QString& mode = {}) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("VIMRA_PARCOURS_DOSSIER", racine);
         env.insert(MODE, mode);
         p.setProcessEnvironment(env);
         p.setProcessChannelMode(QProcess::MergedChannels);
         p.start(QCoreApplication::applicationFilePath(),
-                {"--gtest_filter=Reprise.DISABLED_RecordsUntilKilled", "--gtest_also_run_disabled_tests"});
+                {QString("--gtest_filter=ApresArret.") + test, "--gtest_also_run_disabled_tests"});
         ASSERT_TRUE(p.waitForFinished(60000));
+    }
+    // The program killed in a recording of `mode`.
+    void tueEnfant(const QString& mode) {
+        QProcess p;
+        lanceEnfant(p, "DISABLED_RecordsUntilKilled", mode);
         ASSERT_EQ(p.exitStatus(), QProcess::CrashExit) << p.readAll().toStdString();
         ASSERT_TRUE(QFile::exists(QDir(racine).filePath(REFERENCE))) << p.readAll().toStdString();
     }
@@ -193,9 +198,44 @@ protected:
 };
 
 // Run by tueEnfant only: the program in the folder it is given, killed in a recording.
-TEST_F(Reprise, DISABLED_RecordsUntilKilled) {
+TEST_F(ApresArret, DISABLED_RecordsUntilKilled) {
     enregistre(qEnvironmentVariable(MODE));
     ADD_FAILURE() << "the program was not killed";
+}
+
+// Run by the test below only: a second program started beside a running one asks nothing.
+TEST_F(ApresArret, DISABLED_StartsBesideARunningProgram) {
+    parcours([&] {
+        QTest::qWait(2000);
+        attendsFenetres({"FormMachine2"});
+    });
+}
+
+TEST_F(ApresArret, ASecondProgramBesideARunningOneNeitherOffersNorTouchesItsJournal) {
+    parcours([&] {
+        ouvreEtude();
+        clique("Manuel");
+        clique("Acqui.");
+        clique("Acqui.");
+        const QString journal = programme->reprise().cheminJournal();
+        ASSERT_TRUE(attends([&] { return QFile::exists(journal); }, 1000));
+        QTest::qWait(300);
+        QFile f(journal);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray avant = f.readAll();
+        f.close();
+        QProcess p;
+        lanceEnfant(p, "DISABLED_StartsBesideARunningProgram");
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), 0) << p.readAll().toStdString();
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), avant);
+        f.close();
+        // Still this program's: the next point follows into it.
+        clique("Acqui.");
+        EXPECT_TRUE(attends([&] { return QFileInfo(journal).size() > avant.size(); }, 1000));
+        clique("Stop");
+    });
 }
 
 struct ModeKill {
@@ -204,7 +244,7 @@ struct ModeKill {
     const char* fichier;
 };
 
-class RepriseApresKill : public Reprise, public testing::WithParamInterface<ModeKill> {};
+class RepriseApresKill : public ApresArret, public testing::WithParamInterface<ModeKill> {};
 
 TEST_P(RepriseApresKill, EveryPointUpToASecondBeforeTheKillComesBackOnYesByteForByte) {
     const ModeKill m = GetParam();
@@ -233,7 +273,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, RepriseApresKill,
                          [](const auto& i) { return std::string(i.param.nom); });
 
 // "Non": nothing restored, nothing lost: the work is in the work folder, and the message says where.
-TEST_F(Reprise, ThreePointsKilledAndGivenUpOnNoAreInTheWorkFolder) {
+TEST_F(ApresArret, ThreePointsKilledAndGivenUpOnNoAreInTheWorkFolder) {
     tueEnfant("manuel");
     QString message;
     ensuite(Clic("Non"));
