@@ -7,7 +7,8 @@ FUZZERS    := travail config catalogue jpeg modbus-rtu modbus-tcp application jo
 JOBS       ?= 2
 PACKAGES   := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-serialport-dev qt6-pdf-dev \
               libjpeg-dev fonts-liberation poppler-utils googletest libgtest-dev libmodbus-dev libbenchmark-dev mbpoll \
-              help2man qt6-translations-l10n desktop-file-utils appstream dpkg-dev
+              help2man qt6-translations-l10n desktop-file-utils appstream dpkg-dev \
+              libxlsxwriter-dev python3-openpyxl
 
 .PHONY: all setup build run test test-asan fuzz bench screenshots images-aide donnees exemples package clean
 

@@ -1,8 +1,9 @@
 // Works on disk and on the clipboard: a full work (five tests of 2001 points) written and read in
-// both layouts against a plain write and read of the same bytes, the text of all its values, and
-// a point of a full work reaching the recovery journal.
+// both layouts against a plain write and read of the same bytes, the text of all its values, its
+// export for a report, and a point of a full work reaching the recovery journal.
 #include "Rapport.h"
 #include "TravailExemple.h"
+#include "graph/Export.h"
 #include "socle/Dialogues.h"
 #include "work/CopieValeurs.h"
 #include "work/FichierTravail.h"
@@ -12,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 namespace {
@@ -81,6 +83,24 @@ void CopieValeurs(benchmark::State& etat) {
     etat.counters["plafond"] = 0.020;
 }
 
+// The export of a full work with its four characteristics, as "Exporter…" writes it.
+void Export(benchmark::State& etat, bool classeur) {
+    static const std::unique_ptr<Travail> t = [] {
+        auto w = std::make_unique<Travail>();
+        remplitTravailExemple(*w, NB_POINTS_MAX);
+        w->EnteteTravail.Commentaire.setTexte("Moteur à courant continu");
+        return w;
+    }();
+    const QString nom = QDir(dossier().path()).filePath(classeur ? "export.xlsx" : "export.csv");
+    const OptionsExport o;
+    QString erreur;
+    for (auto _ : etat)
+        if (!(classeur ? EcritXlsx(*t, o, nom, &erreur) : EcritCsv(*t, o, nom, &erreur)))
+            etat.SkipWithError(erreur.toStdString().c_str());
+    etat.counters["plafond"] = 1.0;
+    etat.counters["octets"] = double(QFileInfo(nom).size());
+}
+
 // Points recorded one per 50 ms tick into the last test of a full work (four tests of 2001 points,
 // the fifth from 1000), each followed by the journal as the program's timer does; the clock moves
 // 50 ms a point, so the journal reaches the disk once every 20 points. The journal lives beside the
@@ -131,6 +151,8 @@ BENCHMARK_CAPTURE(LecturePlate, Vimr2, Disposition::Vimr2)->Unit(benchmark::kMil
 BENCHMARK_CAPTURE(Lecture, MLX2, Disposition::MLX2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(LecturePlate, MLX2, Disposition::MLX2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(CopieValeurs)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(Export, Xlsx, true)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(Export, Csv, false)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -145,6 +167,8 @@ int main(int argc, char** argv) {
         {"full work read, Vimr2 / plain read of its bytes", "Lecture/Vimr2", "LecturePlate/Vimr2", "", 3.0},
         {"full work read, MLX2 / plain read of its bytes", "Lecture/MLX2", "LecturePlate/MLX2", "", 3.0},
         {"values of a full work as text / 20 ms", "CopieValeurs", "", "plafond", 1.0},
+        {"export of a full work (5 x 2001 points) to XLSX / 1 s", "Export/Xlsx", "", "plafond", 1.0},
+        {"export of a full work (5 x 2001 points) to CSV / 1 s", "Export/Csv", "", "plafond", 1.0},
         {"journalling one point of a full work (its fsync policy included) / 50 ms tick", "JournalPoint", "",
          "tic", 0.02},
     });

@@ -1,6 +1,7 @@
 #include "Demarrage.h"
 
 #include "Demo.h"
+#include "application/ContexteExport.h"
 #include "commun/Fenetres.h"
 #include "link/BibliothequeReseau.h"
 #include "link/Horloge.h"
@@ -35,6 +36,8 @@ Demarrage::Demarrage(bool demo)
       m_liaison(std::make_unique<Liaison>(m_demo ? m_demo->port() : *m_port, *m_reseau, horlogeSysteme(),
                                           ConfigGenerale(), travail())) {
     installeDialogues(&m_dialogues);
+    // A workbook tells the load law or the application of each test as their panels show them.
+    InstalleParametresEssai(ParametresChargeEssai);
     // Only the main menu ends the program, after its question. Qt would otherwise end it as soon
     // as no window of its own is on view: closing the run screen while the catalogue (a window
     // of the main menu) shows would quit.
@@ -54,6 +57,7 @@ Demarrage::~Demarrage() {
     m_programme.reset();
     m_liaison.reset();
     m_demo.reset();
+    InstalleParametresEssai(nullptr);
     installeDialogues(nullptr);
 }
 

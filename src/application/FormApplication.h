@@ -120,6 +120,8 @@ public:
     void Copiervaleurs(int essai);
     void Copierlescaracteristiques1Click();
     void Imprimer1Click();
+    // The printed page: title, legend, the graph.
+    void dessinePage(QPainter& p, QPaintDevice& support, const QRect& page);
     void Configurationimprimante1Click();
     void InterpolationClick(int valeur);
     void CouleurClick(int schema);

@@ -32,15 +32,17 @@
 #include <QToolButton>
 
 void TFormApplication::construitMenus() {
-    construitMenuFichier(
-        {this, Disposition::Vimr2, &dialoguesFichiers().SaveDialogAppli,
-         [](const QString& type) { return type != QLatin1String(TYPE_VIMR2); }, [this] { Action(); },
-         [this] {
-             ButtonGraphAnim->setChecked(false);
-             if (ButtonCharge->isChecked()) StopAcqui();
-             CaractMachine5->hide();
-         },
-         [this] { Configurationimprimante1Click(); }, [this] { Imprimer1Click(); }, Quitter1});
+    construitMenuFichier({this, Disposition::Vimr2, &dialoguesFichiers().SaveDialogAppli,
+                          [](const QString& type) { return type != QLatin1String(TYPE_VIMR2); },
+                          [this] { Action(); },
+                          [this] {
+                              ButtonGraphAnim->setChecked(false);
+                              if (ButtonCharge->isChecked()) StopAcqui();
+                              CaractMachine5->hide();
+                          },
+                          [this] { Configurationimprimante1Click(); }, [this] { Imprimer1Click(); }, Quitter1,
+                          [this](QPainter& p, QPaintDevice& d, const QRect& r) { dessinePage(p, d, r); },
+                          [] { return std::vector<int>{5}; }});
 
     Edition1 = menuBar()->addMenu(QString());
     Nouvelessai1 =
@@ -153,9 +155,12 @@ void TFormApplication::Imprimer1Click() {
     if (!ButtonGraphAnim->isChecked()) return;
     QPainter p;
     if (!p.begin(&m_imprimante)) return;
-    const QRect page = m_imprimante.pageLayout().paintRectPixels(m_imprimante.resolution());
-    const MiseEnPage m = miseEnPageImpression(page.width(), page.height());
-    imprimeEnTete(p, m_imprimante, travail(), m);
-    CaractMachine5->imprimeDans(p, m.panneaux, 8);
+    dessinePage(p, m_imprimante, m_imprimante.pageLayout().paintRectPixels(m_imprimante.resolution()));
     p.end();
+}
+
+void TFormApplication::dessinePage(QPainter& p, QPaintDevice& support, const QRect& page) {
+    const MiseEnPage m = miseEnPageImpression(page.width(), page.height());
+    imprimeEnTete(p, support, travail(), m);
+    CaractMachine5->imprimeDans(p, m.panneaux, 8);
 }

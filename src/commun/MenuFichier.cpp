@@ -1,10 +1,17 @@
 #include "MenuFichier.h"
 
 #include "Controles.h"
+#include "graph/Export.h"
+#include "socle/ConfigGenerale.h"
+#include "socle/Dialogues.h"
 #include "socle/DialoguesFichiers.h"
+#include "socle/Menus.h"
+#include "socle/Textes.h"
 #include "work/Avertissement.h"
+#include "work/CopieValeurs.h"
 #include "work/Travail.h"
 
+#include <QDir>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,6 +27,9 @@ void MenuFichier::construitMenuFichier(Fenetre f) {
     Enregistrer1 = entree(258, QKeySequence::Save, [this] { Enregistrer1Click(); });
     // Ctrl+Shift+S on every desktop: some give the standard key none.
     entree(259, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { Enregistrersous1Click(); });
+    Exporter1 = EntreeTexte(
+        Fichier1->addAction(QString(), QKeySequence(Qt::CTRL | Qt::Key_E), w, [this] { Exporter1Click(); }),
+        "Exporter…", "Export…", "Exportar…");
     Nouveautravail1 = entree(260, QKeySequence::New, [this] { Nouveautravail1Click(); });
     Fichier1->addSeparator();
     entree(261, QKeySequence(), [this] { m_fenetre.configurationImprimante(); });
@@ -66,9 +76,35 @@ void MenuFichier::Nouveautravail1Click() {
     m_fenetre.fenetre->close();
 }
 
+void MenuFichier::Exporter1Click() {
+    Travail& t = travail();
+    int filtre = 0;
+    QString chemin =
+        dialogues().exporterFichier(FiltreExport(), dialoguesFichiers().SaveDialogMachine.dossier, filtre);
+    if (chemin.isEmpty()) return;
+    const TypeExport type = TypeDExport(chemin, filtre);
+    QString erreur;
+    bool ecrit = false;
+    if (type == TypeExport::Png || type == TypeExport::Svg || type == TypeExport::Pdf) {
+        ecrit = EcritGraphiques(type, chemin, m_fenetre.dessinePage, &erreur);
+    } else {
+        OptionsExport o;
+        o.derniereColonne = m_fenetre.disposition == Disposition::Vimr2 ? DERNIERE_COLONNE_APPLICATION
+                                                                        : DERNIERE_COLONNE_CARACT;
+        o.essai = type == TypeExport::CsvEssai ? std::max(t.EssaiCourant, 1) : 0;
+        o.demo = ModeDemo();
+        o.caracteristiques = m_fenetre.caracteristiques();
+        ecrit = type == TypeExport::Xlsx ? EcritXlsx(t, o, chemin, &erreur) : EcritCsv(t, o, chemin, &erreur);
+    }
+    if (!ecrit)
+        dialogues().avertissement(Textes().Texte[txt::ErreurEcriture] + "\n" +
+                                  QDir::toNativeSeparators(chemin) +
+                                  (erreur.isEmpty() ? QString() : "\n" + erreur));
+}
+
 void MenuFichier::activeFichier() {
     const bool points = travail().Essais[1].Entete.DernierPoint() >= 0;
-    for (QAction* a : {Enregistrer1, Nouveautravail1, Imprimer1})
+    for (QAction* a : {Enregistrer1, Nouveautravail1, Imprimer1, Exporter1})
         a->setEnabled(points);
     for (QAction* a : avecUnPoint)
         a->setEnabled(points);

@@ -1,8 +1,9 @@
 #pragma once
 // The work-file menu both study windows carry (they derive from it, so that its commands are theirs): open,
-// save, save as, new work, printer set-up, print, quit. Each window says which layout it writes, through
-// which save dialog, and what it does around the files.
+// save, save as, export, new work, printer set-up, print, quit. Each window says which layout it writes,
+// through which save dialog, and what it does around the files.
 
+#include "ExportGraphiques.h"
 #include "work/FichierTravail.h"
 
 #include <functional>
@@ -26,6 +27,10 @@ public:
         std::function<void()> configurationImprimante;
         std::function<void()> impression;
         QAction* quitter; // closes the window
+        // The page as printing draws it (title, legend, the graphs shown), for the exports of graphs.
+        DessinPage dessinePage;
+        // The characteristics the window shows (definition numbers), one chart each in a workbook.
+        std::function<std::vector<int>()> caracteristiques;
     };
     // Adds "Fichier" to the window's menu bar.
     void construitMenuFichier(Fenetre f);
@@ -35,6 +40,9 @@ public:
     void Enregistrersous1Click();
     // The work is reset when the save prompt allows it; the window closes in any case.
     void Nouveautravail1Click();
+    // "Exporter…": the values (CSV, workbook) or the graphs (PNG, SVG, PDF) to a file of the
+    // user's choice; the work itself is untouched.
+    void Exporter1Click();
     // "Enregistrer", "Nouveau travail", "Imprimer" and the `avecUnPoint` entries need a point in
     // test 1; the menu applies the rule as it opens.
     void activeFichier();
@@ -44,6 +52,7 @@ public:
     QAction* Enregistrer1 = nullptr;
     QAction* Nouveautravail1 = nullptr;
     QAction* Imprimer1 = nullptr;
+    QAction* Exporter1 = nullptr;
 
 private:
     void enregistre(const QString& nom);

@@ -20,6 +20,9 @@ public:
     virtual QString ouvrirFichier(const QString& filtre, const QString& dossier) = 0;
     virtual QString enregistrerFichier(const QString& filtre, const QString& dossier,
                                        const QString& nomPropose) = 0;
+    // The export dialog: a save dialog whose filters name the kinds of export; `filtreChoisi` is
+    // set to the index of the filter in force when the user confirmed.
+    virtual QString exporterFichier(const QString& filtre, const QString& dossier, int& filtreChoisi) = 0;
     // The print dialog for `imprimante`; false when the user cancels.
     virtual bool imprimer(QPrinter& imprimante) = 0;
     // The printer set-up dialog; false when the user cancels.
@@ -34,6 +37,7 @@ public:
     Reponse question(const QString&, bool avecAnnuler) override;
     QString ouvrirFichier(const QString&, const QString&) override { return {}; }
     QString enregistrerFichier(const QString&, const QString&, const QString&) override { return {}; }
+    QString exporterFichier(const QString&, const QString&, int&) override { return {}; }
     bool imprimer(QPrinter&) override { return false; }
     bool configurerImprimante(QPrinter&) override { return false; }
 };

@@ -27,3 +27,12 @@ struct DialoguesFichiers {
 };
 
 DialoguesFichiers& dialoguesFichiers();
+
+// What "Exporter…" writes: the values of every test or of the selected one (CSV), a workbook with
+// the values and the charts, or the graphs as a picture, a drawing or a document.
+enum class TypeExport { CsvTous, CsvEssai, Xlsx, Png, Svg, Pdf };
+// The export dialog's filters in the current language, in the order of TypeExport.
+QString FiltreExport();
+// The kind of an export: the one the typed extension names (CSV keeps the chosen filter's test
+// choice), else the chosen filter's, whose extension is then added to the name.
+TypeExport TypeDExport(QString& chemin, int filtre);

@@ -83,6 +83,22 @@ QString DialoguesQt::enregistrerFichier(const QString& filtre, const QString& do
     return fichierChoisi(QFileDialog::AcceptSave, filtre, dossier, nomPropose);
 }
 
+QString DialoguesQt::exporterFichier(const QString& filtre, const QString& dossier, int& filtreChoisi) {
+    QFileDialog d(parent(), Traduit("Exporter", "Export", "Exportar"), dossier, filtreQt(filtre));
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setAcceptMode(QFileDialog::AcceptSave);
+    const QStringList filtres = filtreQt(filtre).split(";;");
+    // A name typed without an extension takes the one of the filter in force.
+    const auto suffixe = [&d, &filtres](const QString& f) {
+        d.setDefaultSuffix(f.section(u'.', -1).section(u')', 0, 0));
+    };
+    suffixe(filtres.value(0));
+    QObject::connect(&d, &QFileDialog::filterSelected, &d, suffixe);
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return {};
+    filtreChoisi = int(filtres.indexOf(d.selectedNameFilter()));
+    return d.selectedFiles().first();
+}
+
 bool DialoguesQt::imprimer(QPrinter& imprimante) {
     QPrintDialog d(&imprimante, parent());
     return d.exec() == QDialog::Accepted;

@@ -13,6 +13,7 @@ public:
     QString ouvrirFichier(const QString& filtre, const QString& dossier) override;
     QString enregistrerFichier(const QString& filtre, const QString& dossier,
                                const QString& nomPropose) override;
+    QString exporterFichier(const QString& filtre, const QString& dossier, int& filtreChoisi) override;
     bool imprimer(QPrinter& imprimante) override;
     bool configurerImprimante(QPrinter& imprimante) override;
 };

@@ -167,6 +167,8 @@ private:
     void ConfigurationPopup();
     void synchroniseTimers();
     void dessinePanneaux(QPainter& p, const QRect& cadre, int tailleMin);
+    // The printed page: title, legend, the panels shown.
+    void dessinePage(QPainter& p, QPaintDevice& support, const QRect& page);
     void arretSurEssaiPlein();
 
     Liaison& m_liaison;

@@ -47,7 +47,15 @@ void TFormTraceCaract::construitMenus() {
                           {},
                           [this] { Configurationimprimante1Click(); },
                           [this] { Imprimer1Click(); },
-                          quitter});
+                          quitter,
+                          [this](QPainter& p, QPaintDevice& d, const QRect& r) { dessinePage(p, d, r); },
+                          [this] {
+                              std::vector<int> affichees;
+                              for (int k = 0; k < 4; ++k)
+                                  if (ButtonCar[k]->isVisible() && ButtonCar[k]->isChecked())
+                                      affichees.push_back(k + 1);
+                              return affichees;
+                          }});
 
     Edition1 = menuBar()->addMenu(QString());
     NouvelleCaract1 =
@@ -235,12 +243,15 @@ void TFormTraceCaract::Imprimer1Click() {
     if (!dialogues().imprimer(m_imprimante)) return;
     QPainter p;
     if (!p.begin(&m_imprimante)) return;
-    const QRect page = m_imprimante.pageLayout().paintRectPixels(m_imprimante.resolution());
+    dessinePage(p, m_imprimante, m_imprimante.pageLayout().paintRectPixels(m_imprimante.resolution()));
+    p.end();
+}
+
+void TFormTraceCaract::dessinePage(QPainter& p, QPaintDevice& support, const QRect& page) {
     const MiseEnPage m = miseEnPageImpression(page.width(), page.height());
-    imprimeEnTete(p, m_imprimante, travail(), m);
+    imprimeEnTete(p, support, travail(), m);
     // Labels at 8 points: the automatic size follows the frame's pixels, far too many on paper.
     dessinePanneaux(p, m.panneaux, 8);
-    p.end();
 }
 
 void TFormTraceCaract::delacourbeselectionne1Click() {

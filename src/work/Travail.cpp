@@ -243,7 +243,7 @@ bool Travail::EssaiConforme(int x) const {
     return true;
 }
 
-void Travail::InitColonnesApplication(int code) {
+bool GrandeursApplication(int code, std::array<TGrandeur, 3>& grandeurs, std::array<bool, 3>& offertes) {
     struct Ligne {
         int code, c12, c13, c14; // quantity numbers, -1 for the empty descriptor
         bool f1, f2, f3;
@@ -258,13 +258,20 @@ void Travail::InitColonnesApplication(int code) {
     };
     const auto* l =
         std::find_if(std::begin(table), std::end(table), [code](const Ligne& x) { return x.code == code; });
-    if (l == std::end(table)) return;
+    if (l == std::end(table)) return false;
     const auto& g = Textes().Grandeurs;
     const auto grandeur = [&g](int n) { return n < 0 ? TGrandeur{} : g[n]; };
-    Colonnes[12] = grandeur(l->c12);
-    Colonnes[13] = grandeur(l->c13);
-    Colonnes[14] = grandeur(l->c14);
-    DrapeauxApplication = {l->f1, l->f2, l->f3, l->f1};
+    grandeurs = {grandeur(l->c12), grandeur(l->c13), grandeur(l->c14)};
+    offertes = {l->f1, l->f2, l->f3};
+    return true;
+}
+
+void Travail::InitColonnesApplication(int code) {
+    std::array<TGrandeur, 3> g;
+    std::array<bool, 3> f;
+    if (!GrandeursApplication(code, g, f)) return;
+    std::copy(g.begin(), g.end(), Colonnes.begin() + 12);
+    DrapeauxApplication = {f[0], f[1], f[2], f[0]};
 }
 
 int ZoomDefaut(int classePuissance, int colonne) {

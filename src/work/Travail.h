@@ -191,6 +191,10 @@ public:
     TEssai& essaiCourant() { return Essais[EssaiCourant]; }
 };
 
+// The quantities of columns 12..14 for the application `code` (51..66), and whether the run screen
+// offers each; false, and nothing set, for another code.
+bool GrandeursApplication(int code, std::array<TGrandeur, 3>& grandeurs, std::array<bool, 3>& offertes);
+
 // The work of the program, one per process.
 Travail& travail();
 

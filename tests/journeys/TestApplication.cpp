@@ -8,6 +8,7 @@
 #include "work/Travail.h"
 
 #include <QLabel>
+#include <QProcess>
 #include <QTest>
 
 namespace {
@@ -79,6 +80,29 @@ TEST_F(Parcours, ThePumpRunByHandAndAgainstTimeIsSavedWholeAndOpensAgainFromTheM
             EXPECT_GT(oscillo.valeur(11, k), oscillo.valeur(11, k - 1)) << "time of point " << k;
         verifieColonnesApplication(manuel, 2);
         verifieColonnesApplication(oscillo, 2);
+
+        // The run for the lab report: a workbook, read back by a spreadsheet library.
+        ensuite(Nom("pompe.xlsx"));
+        menu({"Fichier", "Exporter…"});
+        QProcess lecteur;
+        lecteur.start(
+            "/usr/bin/python3",
+            {"-c",
+             "import openpyxl, sys\n"
+             "w = openpyxl.load_workbook(sys.argv[1])\n"
+             "for s in w.worksheets:\n"
+             "    print(len([c for r in s.iter_rows() for c in r if isinstance(c.value, (int, float))]), "
+             "len(s._charts))",
+             cheminTravail("pompe.xlsx")});
+        ASSERT_TRUE(lecteur.waitForFinished(20000));
+        const QStringList feuilles =
+            QString(lecteur.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(feuilles.size(), 3) << lecteur.readAllStandardError().toStdString();
+        // Each test's sheet holds a number per point and column (its context may hold more), the
+        // last sheet the chart of the run screen's characteristic.
+        EXPECT_GE(feuilles[0].section(u' ', 0, 0).toInt(), 3 * 10);
+        EXPECT_GE(feuilles[1].section(u' ', 0, 0).toInt(), oscillo.nbPoints() * 10);
+        EXPECT_EQ(feuilles[2].section(u' ', 1, 1), "1");
 
         // Back through the catalogue to the main menu, and the work opened again from there.
         clique("Fermer");

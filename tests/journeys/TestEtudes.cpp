@@ -86,6 +86,9 @@ TEST_F(Etude, ARisingSweepToItsEndSavedAndOpenedAgainFromTheMainMenuIsTheSameWor
         ASSERT_TRUE(attends([this] { return visible("Essai 1"); }, 15000));
         EXPECT_EQ(banc().etat().motControle, 1);
         enregistreSous("c1");
+        // The values for a spreadsheet in French: ';' between fields, a decimal comma.
+        ensuite(Nom("c1.csv"));
+        menu({"Fichier", "Exporter…"});
         clique("Fermer");
         attendsFenetres({"FormMachine2"});
         ensuite(Nom("c1.MLX2"));
@@ -100,6 +103,16 @@ TEST_F(Etude, ARisingSweepToItsEndSavedAndOpenedAgainFromTheMainMenuIsTheSameWor
         EXPECT_LT(e.valeur(2, 0) + 500, e.valeur(2, e.nbPoints() - 1))
             << "the torque rises by 5 N.m and more";
         EXPECT_EQ(octets("c2.MLX2"), octets("c1.MLX2"));
+        // One row per point: the test, the point, then n and Tu as the program shows them.
+        QStringList rangs;
+        for (const QByteArray& ligne : octets("c1.csv").split('\n'))
+            if (ligne.startsWith("1;")) rangs << QString::fromUtf8(ligne.trimmed());
+        ASSERT_EQ(rangs.size(), e.nbPoints());
+        for (int k = 0; k < e.nbPoints(); ++k) {
+            const QStringList champs = rangs[k].split(u';');
+            EXPECT_EQ(champs.value(2), QString::number(e.valeur(1, k)));
+            EXPECT_EQ(champs.value(3), QString::number(e.valeur(2, k) / 100.0, 'f', 2).replace(u'.', u','));
+        }
     });
 }
 
@@ -119,7 +132,7 @@ TEST_F(Etude, TheLanguageChangedToEnglishWithThePlotWindowOpenTranslatesItsMenus
                                         "Modification of the characteristic", "Copy  characteristic",
                                         "Copy selected test values"}));
         EXPECT_EQ(controle("CaractMachine1/ZoomX")->toolTip(), "Scale variation in abscisse");
-        EXPECT_EQ(menu({"File"}), (QStringList{"Open", "Register", "Register under", "New task",
+        EXPECT_EQ(menu({"File"}), (QStringList{"Open", "Register", "Register under", "Export…", "New task",
                                                "Printer configuration", "Print", "Quit"}));
     });
 }

@@ -13,6 +13,7 @@ public:
     QStringList questions;
     std::deque<Reponse> reponses; // next answers to questions; Annuler (or Non) when empty
     std::deque<QString> fichiers; // next answers to file dialogs; cancelled when empty
+    std::deque<int> filtres;      // the filter chosen in the next export dialogs; the first when empty
     std::deque<bool> impressions; // next answers to print dialogs; cancelled when empty
     int dialoguesImpression = 0;  // print and printer set-up dialogs shown
 
@@ -31,6 +32,15 @@ public:
     }
     QString ouvrirFichier(const QString&, const QString&) override { return prochainFichier(); }
     QString enregistrerFichier(const QString&, const QString&, const QString&) override {
+        return prochainFichier();
+    }
+
+    QString exporterFichier(const QString&, const QString&, int& filtreChoisi) override {
+        filtreChoisi = 0;
+        if (!filtres.empty()) {
+            filtreChoisi = filtres.front();
+            filtres.pop_front();
+        }
         return prochainFichier();
     }
 

@@ -68,7 +68,9 @@ TEST_P(RepriseTrouvee, IsOfferedOrSetAsideAndNeverDestroyed) {
     const QString dit = (dialogues.questions + dialogues.avertissements).join('\n');
     EXPECT_TRUE(dit.contains(QString::fromUtf8(c.dit))) << dit.toStdString();
     EXPECT_FALSE(QFile::exists(QDir(journaux).filePath("ancien.journal")));
-    if (*c.garde) EXPECT_TRUE(QFile::exists(QDir(journaux).filePath(c.garde)));
+    if (*c.garde) {
+        EXPECT_TRUE(QFile::exists(QDir(journaux).filePath(c.garde)));
+    }
     QDirIterator ecrits(dossiers().DossierTravaux, {"*.MLX2"}, QDir::Files);
     if (c.pointsEcrits < 0) {
         EXPECT_FALSE(ecrits.hasNext());

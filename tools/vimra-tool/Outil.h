@@ -12,6 +12,7 @@ enum CodeSortie { Fait = 0, Usage = 1, Echec = 2 };
 struct OptionsOutil {
     QStringList arguments;
     int essai = -1; // --test
+    int langue = 1; // --language: 1 French, 2 English, 3 Spanish
     int modele = 1;
     QString port;
     QString tcp;
@@ -23,6 +24,7 @@ struct OptionsOutil {
 
 int commandeDump(const OptionsOutil& o);
 int commandeExportCsv(const OptionsOutil& o);
+int commandeExport(const OptionsOutil& o);
 int commandeConvert(const OptionsOutil& o);
 int commandeRecover(const OptionsOutil& o);
 int commandeTrame(const OptionsOutil& o);

@@ -1,6 +1,8 @@
 // Commands on work files.
 #include "Outil.h"
 
+#include "application/ContexteExport.h"
+#include "graph/Export.h"
 #include "socle/Dialogues.h"
 #include "socle/FichierAtomique.h"
 #include "socle/Textes.h"
@@ -30,9 +32,14 @@ private:
     QString m_fichier;
 };
 
+// An application work shows its application's own quantities in columns 12..14, as the run
+// screen does.
 bool lit(const QString& nom) {
     DialoguesOutil d(nom);
-    return LitTravail(travail(), nom);
+    if (!LitTravail(travail(), nom)) return false;
+    if (TypeFichier(nom) == QLatin1String(TYPE_VIMR2))
+        travail().InitColonnesApplication(travail().ApplicationCourante);
+    return true;
 }
 
 int derniereColonne(const QString& nom) {
@@ -59,6 +66,35 @@ int commandeExportCsv(const OptionsOutil& o) {
         return Echec;
     }
     ecritSortie(CsvValeurs(travail(), o.essai, derniereColonne(f)));
+    return Fait;
+}
+
+int commandeExport(const OptionsOutil& o) {
+    if (o.arguments.size() != 2) return Usage;
+    const QString &source = o.arguments[0], &cible = o.arguments[1];
+    const QString extension = QFileInfo(cible).suffix().toLower();
+    if (extension != QLatin1String("csv") && extension != QLatin1String("xlsx")) {
+        erreur(cible + ": the output name must end in .csv or .xlsx");
+        return Usage;
+    }
+    AppliqueLangue(o.langue);
+    if (!lit(source)) return Echec;
+    if (o.essai > travail().EnteteTravail.NbEssais) {
+        erreur(source + ": no test " + QString::number(o.essai));
+        return Echec;
+    }
+    OptionsExport options;
+    options.derniereColonne = derniereColonne(source);
+    options.essai = std::max(o.essai, 0);
+    InstalleParametresEssai(ParametresChargeEssai);
+    QString raison;
+    const bool ecrit = extension == QLatin1String("csv") ? EcritCsv(travail(), options, cible, &raison)
+                                                         : EcritXlsx(travail(), options, cible, &raison);
+    InstalleParametresEssai(nullptr);
+    if (!ecrit) {
+        erreur(cible + ": " + Textes().Texte[txt::ErreurEcriture] + " (" + raison + ")");
+        return Echec;
+    }
     return Fait;
 }
 

@@ -16,6 +16,11 @@ const char commandes[] =
     "  dump FILE                 the values of every test, tab-separated (CR LF)\n"
     "  export-csv FILE [--test K]\n"
     "                            the values as CSV (RFC 4180, dot decimal)\n"
+    "  export FILE OUT [--test K] [--language fr|en|es]\n"
+    "                            the values for a report, in the language's conventions: OUT.csv\n"
+    "                            (UTF-8, ';' and decimal comma in French and Spanish, ',' and decimal\n"
+    "                            point in English), or OUT.xlsx (a sheet per test with its context\n"
+    "                            and its values as numbers, and a chart per characteristic shown)\n"
     "  convert IN OUT            rewrite a work in the layout of OUT's extension (.MLX2, .Vimr2)\n"
     "  recover JOURNAL OUT       the work a recovery journal holds, written to OUT as a save would\n"
     "                            write it (.MLX2 for a characteristic work, .Vimr2 for an application\n"
@@ -67,6 +72,7 @@ const QMap<QString, QStringList>& optionsPermises() {
     static const QMap<QString, QStringList> p{
         {"dump", {}},
         {"export-csv", {"test"}},
+        {"export", {"test", "language"}},
         {"convert", {}},
         {"recover", {}},
         {"frame", {"model"}},
@@ -117,7 +123,8 @@ int main(int argc, char** argv) {
     p.addOption({{"h", "help"}, "Displays this help."});
     p.addVersionOption();
     p.addOptions({
-        {"test", "export-csv: only test K (1..5).", "K"},
+        {"test", "export-csv, export: only test K (1..5).", "K"},
+        {"language", "export: the language of the texts, separators and decimal mark (fr).", "fr|en|es"},
         {"port", "The drive's serial port (a device such as /dev/ttyUSB0, or COM3).", "DEV"},
         {"tcp", "The drive's Modbus TCP route: an IPv4 address, and a port (502 by default).", "HOST[:PORT]"},
         {"model", "The drive's frame layout: 0 standard, 1 zero byte between the address bytes (1).", "0|1"},
@@ -181,11 +188,21 @@ int main(int argc, char** argv) {
         usage();
         return Usage;
     }
+    if (p.isSet("language")) {
+        static const QStringList langues{"fr", "en", "es"};
+        o.langue = int(langues.indexOf(p.value("language").toLower())) + 1;
+        if (o.langue == 0) {
+            erreur("--language takes fr, en or es, not " + restaure(p.value("language")));
+            usage();
+            return Usage;
+        }
+    }
 
     const QMap<QString, std::function<int()>> actions{
         {"dump", [&] { return commandeDump(o); }},       {"export-csv", [&] { return commandeExportCsv(o); }},
-        {"convert", [&] { return commandeConvert(o); }}, {"frame", [&] { return commandeTrame(o); }},
-        {"watch", [&] { return commandeSuivi(o); }},     {"recover", [&] { return commandeRecover(o); }},
+        {"export", [&] { return commandeExport(o); }},   {"convert", [&] { return commandeConvert(o); }},
+        {"frame", [&] { return commandeTrame(o); }},     {"watch", [&] { return commandeSuivi(o); }},
+        {"recover", [&] { return commandeRecover(o); }},
     };
     const int code = actions.contains(commande) ? actions[commande]() : commandeVariateur(commande, o);
     if (code == Usage) usage();
