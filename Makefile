@@ -65,10 +65,12 @@ fuzz:
 bench: build
 	sh benchmarks/tout.sh $(BUILD)
 
-# Every window, and the pictures of the user guide in $(BUILD)/screenshots/aide.
+# Every window, and the pictures of the user guide in $(BUILD)/screenshots/aide; every window again at
+# 200 % (a high-density screen) in $(BUILD)/screenshots/200.
 screenshots: build
 	$(BUILD)/vimra-screenshots $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD)/vimra-captures $(BUILD)/screenshots
+	QT_SCALE_FACTOR=2 $(BUILD)/vimra-screenshots $(BUILD)/screenshots/200
 
 # Redraws the pictures of the user guide from the program itself into resources/aide/images, which
 # the program is built with; commit what changed.

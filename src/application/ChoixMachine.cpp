@@ -5,6 +5,7 @@
 #include "FormKorlan.h"
 #include "commun/Fenetres.h"
 #include "socle/Aide.h"
+#include "socle/CouleursFenetres.h"
 #include "socle/DialoguesFichiers.h"
 #include "socle/Pictogrammes.h"
 #include "socle/Textes.h"
@@ -49,8 +50,10 @@ TChoixMachine::TChoixMachine(QWidget* menu) : QDialog(menu), m_menu(menu) {
             if (autre != b) autre->setChecked(false);
     });
     // The chosen machine stands out from the others.
-    setStyleSheet("#ChoixMachine > QToolButton:checked { background-color: #1e6fa8; color: white;"
-                  " border: 1px solid #0f4a73; border-radius: 3px; font-weight: bold; }");
+    setStyleSheet(QString("#ChoixMachine > QToolButton:checked { background-color: %1; color: %2;"
+                          " border: 1px solid %3; border-radius: 3px; font-weight: bold; }")
+                      .arg(QColor(couleurs::fondMachineChoisie).name(), QColor(couleurs::texteBande).name(),
+                           QColor(couleurs::bordMachineChoisie).name()));
     auto* machines = new QVBoxLayout;
     machines->setSpacing(4);
     machines->addWidget(TextTitreSelection);

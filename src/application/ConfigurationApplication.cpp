@@ -5,6 +5,7 @@
 #include "commun/Fenetres.h"
 #include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
+#include "socle/CouleursFenetres.h"
 #include "socle/DialoguesFichiers.h"
 #include "socle/Dossiers.h"
 #include "socle/Textes.h"
@@ -63,8 +64,8 @@ TConfigurationApplication::TConfigurationApplication(QWidget* parent) : QDialog(
     TextTitre->setAlignment(Qt::AlignCenter);
     TextTitre->setAutoFillBackground(true);
     QPalette bande = TextTitre->palette();
-    bande.setColor(QPalette::Window, QColor(0, 96, 128));
-    bande.setColor(QPalette::WindowText, Qt::white);
+    bande.setColor(QPalette::Window, QColor(couleurs::bandeConfiguration));
+    bande.setColor(QPalette::WindowText, QColor(couleurs::texteBande));
     TextTitre->setPalette(bande);
     QFont titre = TextTitre->font();
     titre.setPointSizeF(titre.pointSizeF() * 1.5);
@@ -228,6 +229,7 @@ void TConfigurationApplication::Langue() {
     BoutonOK->setText(t[0]);
     BoutonAnnuler->setText(t[1]);
     TextPompe->setText(t[218]);
+    ListePompes->setAccessibleName(t[218].trimmed().remove(':').trimmed()); // read by its caption
 }
 
 void TConfigurationApplication::showEvent(QShowEvent* e) {
@@ -355,6 +357,10 @@ void TConfigurationApplication::AfficheValeurs() {
     for (int k = 1; k <= 6; ++k)
         m_valeurs[std::size_t(k)]->setText(*textes[k]);
     TextValAFFinertie->setText(a.Inertie);
+    // A screen reader reads each bar as its caption and the value it gives.
+    for (int k : BARRES_APPLICATION)
+        m_barres[std::size_t(k)]->setAccessibleName(m_legendes[std::size_t(k)]->text() + " " +
+                                                    m_valeurs[std::size_t(k)]->text());
 }
 
 void TConfigurationApplication::ScrollBarChange() {

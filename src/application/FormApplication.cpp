@@ -13,6 +13,7 @@
 #include "link/Liaison.h"
 #include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
+#include "socle/CouleursFenetres.h"
 #include "socle/Textes.h"
 #include "study/FormVisuApp.h"
 #include "work/Travail.h"
@@ -35,8 +36,8 @@
 
 namespace {
 
-const QColor fondAffichage(14, 24, 34);
-const QColor texteAffichage(143, 227, 255);
+const QColor fondAffichage(couleurs::fondAffichage);
+const QColor texteAffichage(couleurs::texteAffichage);
 
 // A widget that keeps its room when hidden: the panels around it do not move.
 void gardePlace(QWidget* w) {
@@ -75,7 +76,14 @@ AffichageMesure::AffichageMesure(const QString& nom, QWidget* parent) : QFrame(p
 }
 
 void AffichageMesure::setTexte(const QString& texte) {
-    if (valeur->text() != texte) valeur->setText(texte);
+    if (valeur->text() == texte) return;
+    valeur->setText(texte);
+    setAccessibleName(libelle->text() + " " + texte);
+}
+
+void AffichageMesure::setLibelle(const QString& texte) {
+    libelle->setText(texte);
+    setAccessibleName(texte + " " + valeur->text());
 }
 
 QString AffichageMesure::texte() const {
@@ -336,6 +344,7 @@ QWidget* TFormApplication::construitApplication(QWidget* parent) {
     ScrollBarCharge->setPageStep(10);
     ScrollBarCharge->setMinimumHeight(22);
     ScrollBarCharge->setFocusPolicy(Qt::StrongFocus);
+    ScrollBarCharge->setInvertedControls(false); // Right, Up and Page Up raise the load
     for (QWidget* w : std::initializer_list<QWidget*>{TextNomCharge, PanelBarGraph, ScrollBarCharge}) {
         gardePlace(w);
         c->addWidget(w);
@@ -421,8 +430,8 @@ void TFormApplication::Langue() {
     EditTitre->setToolTip(t[320]);
     ScrollBarCharge->setToolTip(Traduit("Niveau de la charge", "Load level", "Nivel de la carga"));
     for (int c = 1; c <= 10; ++c)
-        Mesure[c]->libelle->setText(Textes().Grandeurs[c].Nom);
-    TextVarTemps->libelle->setText(Textes().Grandeurs[11].Nom);
+        Mesure[c]->setLibelle(Textes().Grandeurs[c].Nom);
+    TextVarTemps->setLibelle(Textes().Grandeurs[11].Nom);
     Fichier1->setTitle(t[254]);
     Edition1->setTitle(t[255]);
     Configuration1->setTitle(t[256]);

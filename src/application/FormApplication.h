@@ -32,6 +32,8 @@ public:
     AffichageMesure(const QString& nom, QWidget* parent);
     void setTexte(const QString& texte);
     QString texte() const;
+    // The caption; a screen reader reads the display as caption, value and unit.
+    void setLibelle(const QString& texte);
     void setCouleur(const QColor& couleur);
     QColor couleur() const;
 

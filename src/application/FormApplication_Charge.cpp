@@ -11,6 +11,7 @@
 #include "graph/CaractMachine.h"
 #include "link/Liaison.h"
 #include "socle/ConfigGenerale.h"
+#include "socle/CouleursFenetres.h"
 #include "socle/Dialogues.h"
 #include "socle/Dossiers.h"
 #include "socle/Textes.h"
@@ -29,8 +30,8 @@
 
 namespace {
 
-const QColor coupleNormal(0, 255, 0); // lime
-const QColor coupleExcessif(255, 40, 40);
+const QColor coupleNormal(couleurs::coupleNormal);
+const QColor coupleExcessif(couleurs::coupleExcessif);
 
 TEnteteEssai& enteteCourante() {
     Travail& t = travail();
@@ -173,9 +174,9 @@ void TFormApplication::Action() {
     const bool graphe = ButtonGraphAnim->isChecked();
     montreImage(code);
     ImageApp->setVisible(!graphe && !ImageApplication(code).isEmpty());
-    TextCharge->libelle->setText(t.Colonnes[12].Nom);
-    TextVar2->libelle->setText(t.Colonnes[13].Nom);
-    TextVar3->libelle->setText(t.Colonnes[14].Nom);
+    TextCharge->setLibelle(t.Colonnes[12].Nom);
+    TextVar2->setLibelle(t.Colonnes[13].Nom);
+    TextVar3->setLibelle(t.Colonnes[14].Nom);
     PanelApplication->setVisible(code != 0);
     PanelBarGraph->setGenre(BarGrapheApplication(code));
 

@@ -118,6 +118,7 @@ void TFormApplication::ActionEnregistrement() {
     for (int k = 1; k <= 5; ++k) {
         const bool present = t.EnteteTravail.NbEssais >= k;
         Buttoncourbe[k - 1]->setVisible(present);
+        Buttoncourbe[k - 1]->setIcon(IconeEssai(k));
         Editcourbe[k - 1]->setVisible(present);
         Editcourbe[k - 1]->setText(t.Essais[k].Entete.Commentaire());
         Editcourbe[k - 1]->setEnabled(k == t.EssaiCourant);

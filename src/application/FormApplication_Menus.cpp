@@ -62,6 +62,7 @@ void TFormApplication::construitMenus() {
     MenuCouleurs(Configuration1, this,
                  {"CBlanc", "CbleuClair", "CJaune", "CGris", "CBrun", "CVert", "CBleu", "CNoir"},
                  [this](int i) { CouleurClick(i); });
+    EntreeGrandsReperes(Configuration1, this, [this] { Action(); });
     EntreeTexte(Configuration1->addAction(QString(), this,
                                           [this] {
                                               if (auto* d =

@@ -7,6 +7,7 @@
 #include "commun/Fenetres.h"
 #include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
+#include "socle/CouleursFenetres.h"
 #include "socle/Dossiers.h"
 #include "socle/Textes.h"
 #include "work/Travail.h"
@@ -76,15 +77,15 @@ void TImageKorlan::paintEvent(QPaintEvent*) {
         p.drawImage(cadre, m_image);
     } else {
         // No picture: the name on a plain box, still a target for the mouse and the keyboard.
-        p.fillRect(cadre, QColor(36, 46, 58));
+        p.fillRect(cadre, QColor(couleurs::fondSansImage));
         QFont gras = font();
         gras.setBold(true);
         p.setFont(gras);
-        p.setPen(Qt::white);
+        p.setPen(QColor(couleurs::nomSansImage));
         const QRectF texte = cadre.adjusted(8, 8, -8, -8);
         p.drawText(texte, Qt::AlignCenter | Qt::TextWordWrap, m_legende);
         p.setFont(font());
-        p.setPen(QColor(255, 200, 120));
+        p.setPen(QColor(couleurs::titreMessageSombre));
         p.drawText(texte, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap,
                    m_message.section('\n', 0, 0));
     }
@@ -173,8 +174,8 @@ void TFormKorlan::FormCreate() {
         t->setAlignment(Qt::AlignCenter);
         t->setAutoFillBackground(true);
         QPalette bande = t->palette();
-        bande.setColor(QPalette::Window, QColor(0, 110, 120));
-        bande.setColor(QPalette::WindowText, Qt::white);
+        bande.setColor(QPalette::Window, QColor(couleurs::bandeCatalogue));
+        bande.setColor(QPalette::WindowText, QColor(couleurs::texteBande));
         t->setPalette(bande);
         QFont f = t->font();
         f.setPointSizeF(f.pointSizeF() * 1.5);

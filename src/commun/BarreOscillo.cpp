@@ -41,6 +41,7 @@ void BarreOscillo::construitBarreOscillo(QWidget* barre, QHBoxLayout* l, const c
     ScrollBarDureeOscillo->setValue(5);
     ScrollBarDureeOscillo->setMinimumWidth(150);
     TextDureeSynchro = new QLabel(texteDuree(5), PanelConfOscillo);
+    TextDureeSynchro->setBuddy(ScrollBarDureeOscillo); // the bar is read by its duration
     // Room for the longest duration of the table.
     TextDureeSynchro->setMinimumWidth(
         TextDureeSynchro->fontMetrics().horizontalAdvance(texteDuree(ScrollBarDureeOscillo->maximum())) + 8);

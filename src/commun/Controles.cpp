@@ -1,5 +1,10 @@
 #include "Controles.h"
 
+#include "graph/Couleurs.h"
+#include "graph/Marqueurs.h"
+#include "socle/ConfigGenerale.h"
+#include "socle/Dossiers.h"
+#include "socle/Preferences.h"
 #include "socle/Textes.h"
 #include "work/Travail.h"
 
@@ -8,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPixmap>
 #include <QToolButton>
 
@@ -48,6 +54,34 @@ void MenuInterpolation(QMenu* menu, QObject* contexte, const std::function<void(
     for (int i = 0; i < 6; ++i)
         EntreeTexte(interpolation->addAction(QString(), contexte, [choix, v = valeurs[i]] { choix(v); }),
                     276 + i);
+}
+
+QAction* EntreeGrandsReperes(QMenu* menu, QObject* contexte, const std::function<void()>& apres) {
+    QAction* a =
+        EntreeTexte(menu->addAction(QString()), "Grands repères", "Large markers", "Marcadores grandes");
+    a->setObjectName("GrandsReperes");
+    a->setCheckable(true);
+    a->setChecked(preferences().GrandsReperes);
+    QObject::connect(menu, &QMenu::aboutToShow, a, [a] { a->setChecked(preferences().GrandsReperes); });
+    QObject::connect(a, &QAction::toggled, contexte, [apres](bool grands) {
+        preferences().GrandsReperes = grands;
+        SauvePreferences(dossiers().DossierConfig);
+        apres();
+    });
+    return a;
+}
+
+QIcon IconeEssai(int k) {
+    constexpr int cote = 16, ratio = 3;
+    const std::array<QColor, 7> c = SchemaCouleurs(ConfigGenerale().SchemaCouleurs);
+    QPixmap p(cote * ratio, cote * ratio);
+    p.setDevicePixelRatio(ratio);
+    p.fill(c[0]);
+    QPainter peintre(&p);
+    peintre.setRenderHint(QPainter::Antialiasing);
+    peintre.setPen(QPen(c[std::size_t(1 + std::clamp(k, 1, 5))], 1.5));
+    TraceMarqueur(peintre, k, 5, QPoint(cote / 2, cote / 2));
+    return QIcon(p);
 }
 
 void MenuCouleurs(QMenu* menu, QObject* contexte, const std::array<const char*, 8>& noms,

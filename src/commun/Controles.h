@@ -13,6 +13,7 @@ class QColor;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
+class QIcon;
 class QObject;
 class QToolButton;
 class QWidget;
@@ -27,6 +28,11 @@ QWidget* BarreTitre(QWidget* parent, QLineEdit*& edition);
 
 // The "Interpolation" submenu of `menu`: its six entries give -1, 1, 2, 3, 4, 5 to `choix`.
 void MenuInterpolation(QMenu* menu, QObject* contexte, const std::function<void(int)>& choix);
+// "Grands repères", checkable, beside the colours: the large markers of the preferences, kept at once
+// (in the settings folder); `apres` redraws the window.
+QAction* EntreeGrandsReperes(QMenu* menu, QObject* contexte, const std::function<void()>& apres);
+// The marker of test k (1..5) in its colour of the present scheme, on the scheme's background.
+QIcon IconeEssai(int k);
 // The "Couleur des graphes" submenu of `menu`: eight colour entries named `noms` give 0..7 to `choix`.
 void MenuCouleurs(QMenu* menu, QObject* contexte, const std::array<const char*, 8>& noms,
                   const std::function<void(int)>& choix);

@@ -18,6 +18,7 @@ void EssaisEtude::construitEssais(QWidget* panneau) {
     for (int k = 0; k < 5; ++k) {
         QToolButton* b = BoutonTexte(QString("Buttoncourbe%1").arg(k + 1), panneau, true);
         b->setAutoExclusive(true);
+        b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         b->setContextMenuPolicy(Qt::CustomContextMenu);
         auto* e = new QLineEdit(panneau);
         e->setObjectName(QString("Editcourbe%1").arg(k + 1));

@@ -9,6 +9,7 @@
 
 #include <QBoxLayout>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -24,6 +25,8 @@ public:
     explicit ZoneGraphe(TCaractMachine& panneau) : QWidget(&panneau), m_panneau(panneau) {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setMinimumSize(40, 40);
+        // Tab reaches the graph: the arrow keys then walk the points of the current test.
+        setFocusPolicy(Qt::StrongFocus);
     }
 
 protected:
@@ -36,6 +39,25 @@ protected:
             p.drawImage(
                 QRectF(0, 0, image.width() / devicePixelRatioF(), image.height() / devicePixelRatioF()),
                 image);
+        if (hasFocus()) {
+            // The keyboard is here: a frame in the highlight colour says so.
+            p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+        }
+    }
+    void focusInEvent(QFocusEvent*) override { update(); }
+    void focusOutEvent(QFocusEvent*) override { update(); }
+    void keyPressEvent(QKeyEvent* e) override {
+        const int pas = e->key() == Qt::Key_Right || e->key() == Qt::Key_Down ? 1
+                        : e->key() == Qt::Key_Left || e->key() == Qt::Key_Up  ? -1
+                        : e->key() == Qt::Key_PageDown                        ? 10
+                        : e->key() == Qt::Key_PageUp                          ? -10
+                        : e->key() == Qt::Key_Home                            ? -NB_POINTS_MAX
+                        : e->key() == Qt::Key_End                             ? NB_POINTS_MAX
+                                                                              : 0;
+        if (pas == 0) return QWidget::keyPressEvent(e);
+        m_panneau.PointSuivant(pas);
     }
     void resizeEvent(QResizeEvent*) override {
         if (isVisible()) m_panneau.PaintBox1Paint();
@@ -67,6 +89,16 @@ constexpr int txtVariableX = 298;
 constexpr int txtVariableY = 299;
 constexpr int txtCaract = 303;
 constexpr int txtModificationCaract = 304;
+
+// What a screen reader adds to the panel's name: the tests and points it shows.
+QString descriptionPanneau(const Travail& t) {
+    int points = 0;
+    for (int k = 1; k <= std::min(t.EnteteTravail.NbEssais, NB_ESSAIS_MAX); ++k)
+        points += std::max(0, t.Essais[k].Entete.DernierPoint() + 1);
+    return Traduit("%1 essai(s), %2 point(s)", "%1 test(s), %2 point(s)", "%1 prueba(s), %2 punto(s)")
+        .arg(std::clamp(t.EnteteTravail.NbEssais, 0, NB_ESSAIS_MAX))
+        .arg(points);
+}
 
 } // namespace
 
@@ -114,6 +146,11 @@ TCaractMachine::TCaractMachine(int n, Travail& t, QWidget* parent)
     }
     ButtonAuto = new QToolButton(this);
     ButtonAuto->setFixedSize(16, 16);
+    // It only fills the corner between the two sliders: kept out of sight and out of the keyboard.
+    QSizePolicy coin = ButtonAuto->sizePolicy();
+    coin.setRetainSizeWhenHidden(true);
+    ButtonAuto->setSizePolicy(coin);
+    ButtonAuto->hide();
     PaintBox1 = new ZoneGraphe(*this);
     PaintBox1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     // Named as the windows name them, for the tests and the screenshots that look for them.
@@ -208,10 +245,23 @@ void TCaractMachine::setmenu() {
         items[i]->setText(t[txtSuppressionPoint + int(i)]);
     ZoomX->setToolTip(t[txtZoomX]);
     ZoomY->setToolTip(t[txtZoomY]);
+    ZoomX->setAccessibleName(t[txtZoomX]);
+    ZoomY->setAccessibleName(t[txtZoomY]);
     TextValeurX->setToolTip(t[txtValeurX]);
     TextValeurY->setToolTip(t[txtValeurY]);
     TextVariableX->setToolTip(t[txtVariableX]);
     TextVariableY->setToolTip(t[txtVariableY]);
+}
+
+void TCaractMachine::couleursEntete(const QColor& texte, const QColor& survol) {
+    for (QWidget* w : std::initializer_list<QWidget*>{TextVariableY, TextValeurY, ButtonCaract, TextCaract,
+                                                      TextVariableX, TextValeurX}) {
+        QPalette p = w->palette();
+        p.setColor(QPalette::WindowText, texte);
+        p.setColor(QPalette::ButtonText, texte);
+        p.setColor(QPalette::Button, survol);
+        w->setPalette(p);
+    }
 }
 
 void TCaractMachine::tracecaract() {
@@ -244,6 +294,11 @@ void TCaractMachine::tracegraphe() {
     TextVariableY->setText(gy.Nom);
     TextVariableX->setText(gx.Nom);
     TextCaract->setText(gy.Symbole + u'(' + gx.Symbole + u')');
+    setAccessibleName(TextCaract->text());
+    setAccessibleDescription(descriptionPanneau(m_travail));
+    // The drawing takes the keyboard: a screen reader names it as the panel.
+    PaintBox1->setAccessibleName(TextCaract->text());
+    PaintBox1->setAccessibleDescription(descriptionPanneau(m_travail));
 
     preparerImage();
     {
@@ -280,6 +335,7 @@ void TCaractMachine::tracecourbe() {
 
 void TCaractMachine::tracepoint(int essai, int point) {
     if (!isVisible()) return;
+    setAccessibleDescription(descriptionPanneau(m_travail));
     Peinture peinture(*this);
     m_grapheEcran.CacheCurseur();
     RemplitCourbe(*m_courbe, m_travail, m_n, essai);
@@ -336,6 +392,23 @@ void TCaractMachine::PaintBox1Souris(QPoint pixel, bool appui) {
     if (!m_grapheEcran.Valide) return;
     m_travail.SelectionPoint(m_grapheEcran.PointLePlusProche(pixel.x(), pixel.y(), *m_courbe));
     if (ProprietaireGraphe* p = proprietaireCurseur()) p->Curseur();
+}
+
+void TCaractMachine::PointSuivant(int pas) {
+    const Travail& t = m_travail;
+    if (t.EssaiCourant < 1 || t.EssaiCourant > NB_ESSAIS_MAX) return;
+    const int dernier = std::min(t.Essais[t.EssaiCourant].Entete.DernierPoint(), DERNIER_POINT_MAX);
+    if (dernier < 0) return;
+    // From the point selected, else from the first (forwards) or the last (backwards).
+    const int k = t.Mesures[0] >= 0 && t.PointCourant >= 0 ? std::clamp(t.PointCourant + pas, 0, dernier)
+                  : pas > 0                                ? 0
+                                                           : dernier;
+    m_travail.SelectionPoint(k);
+    if (ProprietaireGraphe* p = proprietaireCurseur()) p->Curseur();
+    // The selected point, read as the labels show it.
+    PaintBox1->setAccessibleDescription(Traduit("Point %1 : ", "Point %1: ", "Punto %1: ").arg(k) +
+                                        TextVariableX->text() + u' ' + TextValeurX->text() + ", " +
+                                        TextVariableY->text() + u' ' + TextValeurY->text());
 }
 
 void TCaractMachine::ButtonCaractClick() {

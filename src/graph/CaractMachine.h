@@ -47,6 +47,9 @@ public:
     // `taillePolice` points (0: the size follows the frame).
     void imprimeDans(QPainter& p, const QRect& cadre, int taillePolice);
     void CopierValeurs();
+    // The header's texts in `texte`, its button in `survol` under the mouse: for an owner that
+    // puts the panel on a background of its own.
+    void couleursEntete(const QColor& texte, const QColor& survol);
 
     // Handlers.
     void ButtonCaractClick();
@@ -55,6 +58,9 @@ public:
     void PopupMenu1Popup(); // enables the menu items for the present work
     void PaintBox1Paint();  // full redraw, then the owner's cursor routine
     void PaintBox1Souris(QPoint pixel, bool appui);
+    // The arrow keys on the graph: the point `pas` after (or before) the selected one of the current
+    // test is selected and shown, as a click shows it.
+    void PointSuivant(int pas);
 
     // The printer graph: its owner sets the surface and the frame before Imprimercaract.
     TGraphe GrapheImprimante;

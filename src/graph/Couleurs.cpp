@@ -9,6 +9,8 @@ constexpr QRgb blanc = 0xFFFFFF, noir = 0x000000, rouge = 0xFF0000, marine = 0x0
 
 constexpr std::array<QRgb, 5> courbesClaires{rouge, marine, vert, marron, gris};
 constexpr std::array<QRgb, 5> courbesSombres{rouge, cyan, citron, jaune, argent};
+// Red and grey are too light for small text on paper: their names are printed just dark enough.
+constexpr std::array<QRgb, 5> nomsClairs{0xEE0000, marine, vert, marron, 0x767676};
 
 struct Schema {
     QRgb fond;
@@ -36,5 +38,12 @@ std::array<QColor, 7> SchemaCouleurs(int schema) {
     c[1] = QColor::fromRgb(s.textes);
     for (int k = 0; k < 5; ++k)
         c[2 + k] = QColor::fromRgb(s.courbes[k]);
+    return c;
+}
+
+std::array<CouleurLegende, 5> CouleursLegende() {
+    std::array<CouleurLegende, 5> c;
+    for (std::size_t k = 0; k < c.size(); ++k)
+        c[k] = {QColor::fromRgb(courbesClaires[k]), QColor::fromRgb(nomsClairs[k])};
     return c;
 }

@@ -136,12 +136,12 @@ void TGraphe::TraceCourbe(const TTrace& courbe) {
     pixelsCourbe(courbe, xs, ys);
     const int n = static_cast<int>(xs.size()) - 1; // points Premier..Dernier as 0..n
 
-    const int b = ppiX() * 6 / 254;
     if (courbe.TypeMarqueur >= 0) {
         std::vector<QPoint> centres(n + 1);
         for (int k = 0; k <= n; ++k)
             centres[k] = QPoint(PixelBorne(xs[k]), PixelBorne(ys[k]));
-        TraceMarqueurs(p, courbe.TypeMarqueur, b, centres.data(), n + 1);
+        StyleMarqueur(p);
+        TraceMarqueurs(p, courbe.TypeMarqueur, DemiTailleMarqueur(ppiX()), centres.data(), n + 1);
     }
 
     StyleCourbe(courbe);
@@ -204,7 +204,8 @@ void TGraphe::TracePoint(int k, const TTrace& courbe) {
     StyleCourbe(courbe);
     if (courbe.TypeMarqueur >= 0) {
         const QPoint centre(PixelBorne(EcranX(courbe.x(k))), PixelBorne(EcranY(courbe.y(k))));
-        TraceMarqueur(*Surface, courbe.TypeMarqueur, ppiX() * 6 / 254, centre);
+        StyleMarqueur(*Surface);
+        TraceMarqueur(*Surface, courbe.TypeMarqueur, DemiTailleMarqueur(ppiX()), centre);
     }
     RetraceCurseur();
 }

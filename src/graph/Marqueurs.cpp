@@ -1,6 +1,7 @@
 #include "Marqueurs.h"
 
 #include "PixelsDirects.h"
+#include "socle/Preferences.h"
 
 #include <QImage>
 #include <QPaintDevice>
@@ -10,6 +11,17 @@
 #include <array>
 #include <cstdlib>
 #include <vector>
+
+int DemiTailleMarqueur(int ppi) {
+    return ppi * 6 / 254 * (preferences().GrandsReperes ? 2 : 1);
+}
+
+void StyleMarqueur(QPainter& p) {
+    if (!preferences().GrandsReperes) return;
+    QPen crayon = p.pen();
+    crayon.setWidth(2);
+    p.setPen(crayon);
+}
 
 void TraceMarqueur(QPainter& p, int type, int b, QPoint centre) {
     const int x = centre.x(), y = centre.y(), c = b + 1;

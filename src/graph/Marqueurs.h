@@ -5,6 +5,12 @@
 
 class QPainter;
 
+// The half size of a marker on a device of `ppi` pixels per inch: 0.6 mm, twice that with the large
+// markers of the preferences.
+int DemiTailleMarqueur(int ppi);
+// The large markers' two-pixel pen, when the preferences ask for them.
+void StyleMarqueur(QPainter& p);
+
 // One marker of type 0..5 at (x, y), b being the half size in pixels.
 void TraceMarqueur(QPainter& p, int type, int b, QPoint centre);
 

@@ -72,12 +72,14 @@ TAffichage::TAffichage(QWidget* parent) : QWidget(parent) {
 void TAffichage::setTitre(const QString& texte) {
     TextTitre->setText(texte);
     ajustePolice(TextTitre);
+    setAccessibleName(texte + " " + TextAffichage->text());
 }
 
 void TAffichage::setValeur(const QString& texte) {
     if (texte == TextAffichage->text()) return;
     TextAffichage->setText(texte);
     ajustePolice(TextAffichage);
+    setAccessibleName(TextTitre->text() + " " + texte);
 }
 
 QString TAffichage::titre() const {
@@ -165,6 +167,7 @@ TFormVisualisation::TFormVisualisation(Liaison& liaison, QWidget* parent)
     connect(ScrollBarK, &QScrollBar::valueChanged, this, &TFormVisualisation::ScrollBarKChange);
     TextK = new QLabel(m_bandeauK);
     TextK->setObjectName("TextK");
+    TextK->setBuddy(ScrollBarK); // a screen reader names the bar by its value
     TextK->setFont(gras);
     TextK->setMinimumWidth(QFontMetrics(gras).horizontalAdvance(TexteK(100)) + fontMetrics().height());
     TextK->setAlignment(Qt::AlignVCenter | Qt::AlignRight);

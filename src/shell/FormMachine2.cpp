@@ -8,9 +8,11 @@
 #include "link/Liaison.h"
 #include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
+#include "socle/CouleursFenetres.h"
 #include "socle/DialoguesFichiers.h"
 #include "socle/Dossiers.h"
 #include "socle/Pictogrammes.h"
+#include "socle/Preferences.h"
 #include "socle/Textes.h"
 #include "study/Catalogue.h"
 #include "study/FormChoixCaract.h"
@@ -23,6 +25,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
@@ -44,9 +47,9 @@ TFormMachine2::TFormMachine2(Liaison& liaison, QWidget* parent) : QWidget(parent
     setFixedSize(largeurClient, hauteurClient);
     setAutoFillBackground(true);
     QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::black);
-    p.setColor(QPalette::WindowText, QColor(0, 255, 255));
-    p.setColor(QPalette::ButtonText, QColor(0, 255, 255));
+    p.setColor(QPalette::Window, QColor(couleurs::fondMenu));
+    p.setColor(QPalette::WindowText, QColor(couleurs::texteMenu));
+    p.setColor(QPalette::ButtonText, QColor(couleurs::texteMenu));
     setPalette(p);
     QFont f("Arial");
     f.setPixelSize(16);
@@ -54,11 +57,14 @@ TFormMachine2::TFormMachine2(Liaison& liaison, QWidget* parent) : QWidget(parent
     f.setItalic(true);
     setFont(f);
     // Scoped to this window: child dialogs keep their own look.
+    const auto nom = [](QRgb c) { return QColor(c).name(); };
     setStyleSheet(
-        "#FormMachine2 > QToolButton { color: #00ffff; background: black; border: none; padding: 4px 10px; }"
-        "#FormMachine2 > QToolButton:hover { background: #0b2a3a; }"
-        "#FormMachine2 > QToolButton:pressed { background: #144a60; }"
-        "#FormMachine2 > QToolButton:focus { background: #0b2030; }");
+        QString("#FormMachine2 > QToolButton { color: %1; background: %2; border: none; padding: 4px 10px; }"
+                "#FormMachine2 > QToolButton:hover { background: %3; }"
+                "#FormMachine2 > QToolButton:pressed { background: %4; }"
+                "#FormMachine2 > QToolButton:focus { background: %5; }")
+            .arg(nom(couleurs::texteMenu), nom(couleurs::fondMenu), nom(couleurs::survolMenu),
+                 nom(couleurs::appuiMenu), nom(couleurs::focusMenu)));
 
     m_image1 = new QLabel(this);
     m_image1->setObjectName("Image1");
@@ -134,6 +140,7 @@ void TFormMachine2::FormCreate() {
     // Before any other window exists: settings, texts and work data only.
     dossiers().choisit(QCoreApplication::applicationDirPath(), QDir::currentPath());
     ChargeConfig(dossiers().DossierConfig);
+    ChargePreferences(dossiers().DossierConfig);
     // The catalogue of the language just loaded; another language is read at the next start.
     ChargeCatalogue(dossiers().DossierProgramme);
     LiaisonInitialisee = false;
@@ -164,12 +171,17 @@ void TFormMachine2::Langue() {
     texte(m_traceCaract, QString(), t[5]);
     texte(m_chargeStatique, QString(), t[7]);
     texte(m_chargeDynamique, QString(), t[9]);
+    // The three glyph-only buttons are read by their hint.
+    for (QToolButton* b : {m_traceCaract, m_chargeStatique, m_chargeDynamique})
+        if (b->accessibleName() != b->toolTip().trimmed()) b->setAccessibleName(b->toolTip().trimmed());
     texte(m_ouvrir, t[12], t[13]);
     texte(m_nouveau, t[14], t[15]);
     texte(m_configure, t[16], t[17]);
     texte(m_quitter, t[18], t[19]);
     const qreal ratio = devicePixelRatioF();
     const QString mention = MentionBancSimule();
+    // The banner opens the about box: a screen reader names it so.
+    m_image1->setAccessibleName(Traduit("À propos de Vimra", "About Vimra", "Acerca de Vimra"));
     if (m_sousTitre != t[230] || m_mention != mention || m_image1->pixmap().devicePixelRatio() != ratio) {
         m_sousTitre = t[230];
         m_mention = mention;
@@ -250,6 +262,17 @@ void TFormMachine2::ButtonConfigureClick() {
 
 void TFormMachine2::Image1Click() {
     if (TAboutBox* a = fenetres().AboutBox) a->exec();
+}
+
+void TFormMachine2::keyPressEvent(QKeyEvent* e) {
+    // Return and Enter press the focused entry, as Space does (a tool button takes only Space).
+    auto* b = qobject_cast<QToolButton*>(focusWidget());
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && b && b->parentWidget() == this &&
+        !e->isAutoRepeat()) {
+        b->click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void TFormMachine2::closeEvent(QCloseEvent* e) {

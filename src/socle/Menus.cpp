@@ -51,6 +51,21 @@ QAction* EntreeTexte(QAction* a, const char* francais, const char* anglais, cons
 void LangueMenus(QMenuBar* barre) {
     for (QAction* a : barre->actions())
         parcourt(a, appliqueTexte);
+    // Alt and a letter opens each menu of the bar: the first letter of its title that no title
+    // before it took.
+    QString prises;
+    for (QAction* a : barre->actions()) {
+        QString titre = a->text().remove(u'&');
+        for (qsizetype i = 0; i < titre.size(); ++i) {
+            const QChar c = titre[i].toLower();
+            if (c.isLetter() && !prises.contains(c)) {
+                prises += c;
+                titre.insert(i, u'&');
+                break;
+            }
+        }
+        a->setText(titre);
+    }
 }
 
 void ActiveMenus(QMenuBar* barre, bool actif) {

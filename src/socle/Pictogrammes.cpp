@@ -1,5 +1,7 @@
 #include "Pictogrammes.h"
 
+#include "CouleursFenetres.h"
+
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
@@ -10,7 +12,7 @@ namespace pictogrammes {
 
 namespace {
 
-const QColor aqua(0, 255, 255);
+const QColor aqua(couleurs::texteMenu);
 const QColor acier(150, 170, 190);
 const QColor ambre(255, 190, 60);
 
@@ -179,7 +181,7 @@ QPixmap banniere(int largeur, int hauteur, qreal ratio, const QString& sousTitre
     QPainter g(&p);
     g.setRenderHint(QPainter::Antialiasing);
     QLinearGradient fond(0, 0, 0, hauteur);
-    fond.setColorAt(0, QColor(8, 30, 52));
+    fond.setColorAt(0, QColor(couleurs::hautBanniere));
     fond.setColorAt(1, Qt::black);
     g.fillRect(QRectF(0, 0, largeur, hauteur), fond);
 
@@ -234,7 +236,7 @@ QPixmap banniere(int largeur, int hauteur, qreal ratio, const QString& sousTitre
     sous.setPixelSize(13);
     sous.setItalic(true);
     g.setFont(sous);
-    g.setPen(QColor(190, 230, 235));
+    g.setPen(QColor(couleurs::sousTitreBanniere));
     g.drawText(QRectF(24, hauteur * 0.6, 270, hauteur * 0.36),
                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, sousTitre);
     if (!mention.isEmpty()) {
@@ -245,9 +247,9 @@ QPixmap banniere(int largeur, int hauteur, qreal ratio, const QString& sousTitre
         const qreal l = QFontMetricsF(f).horizontalAdvance(mention) + 20;
         const QRectF r(largeur - l - 8, 8, l, 24);
         g.setPen(QPen(QColor(255, 200, 60), 1.5));
-        g.setBrush(QColor(120, 40, 0, 220));
+        g.setBrush(QColor::fromRgba(couleurs::fondMention));
         g.drawRoundedRect(r, 5, 5);
-        g.setPen(QColor(255, 220, 120));
+        g.setPen(QColor(couleurs::texteMention));
         g.drawText(r, Qt::AlignCenter, mention);
     }
     return p;

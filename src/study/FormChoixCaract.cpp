@@ -15,15 +15,18 @@
 #include "socle/Textes.h"
 #include "work/Travail.h"
 
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -48,16 +51,16 @@ QToolButton* bascule(const char* nom, const QIcon& glyphe, QWidget* parent) {
     return b;
 }
 
-// A button group in which the pressed button can be released again: none down is a valid state.
-QButtonGroup* groupe(QObject* parent) {
-    auto* g = new QButtonGroup(parent);
-    g->setExclusive(false);
-    QObject::connect(g, &QButtonGroup::buttonToggled, g, [g](QAbstractButton* b, bool presse) {
+// Toggles of which one at most is down, and the one down can be released again: none down is a
+// valid state. Not a QButtonGroup: Qt makes a group a single Tab stop, and Tab must reach each toggle.
+using Groupe = std::shared_ptr<std::vector<QToolButton*>>;
+void ajoute(const Groupe& g, QToolButton* b) {
+    g->push_back(b);
+    QObject::connect(b, &QToolButton::toggled, b, [g, b](bool presse) {
         if (!presse) return;
-        for (QAbstractButton* autre : g->buttons())
+        for (QToolButton* autre : *g)
             if (autre != b) autre->setChecked(false);
     });
-    return g;
 }
 
 } // namespace
@@ -77,10 +80,10 @@ TFormChoixCaract::TFormChoixCaract(QWidget* parent) : QDialog(parent) {
     TextPuissanceMachine = new QLabel(this);
     machines->addWidget(m_textMachine);
     machines->addWidget(TextPuissanceMachine);
-    QButtonGroup* gm = groupe(this);
+    const Groupe gm = std::make_shared<std::vector<QToolButton*>>();
     for (int i = 0; i < 7; ++i) {
         BoutonsMachine[i] = bascule(nomsMachine[i], GlypheMachine(i + 1), this);
-        gm->addButton(BoutonsMachine[i]);
+        ajoute(gm, BoutonsMachine[i]);
         machines->addWidget(BoutonsMachine[i]);
         connect(BoutonsMachine[i], &QToolButton::clicked, this, &TFormChoixCaract::Action);
     }
@@ -107,11 +110,11 @@ TFormChoixCaract::TFormChoixCaract(QWidget* parent) : QDialog(parent) {
         m_textCharge[p] = new QLabel(page);
         m_textCharge[p]->setFont(titre);
         charges->addWidget(m_textCharge[p]);
-        QButtonGroup* gc = groupe(this);
+        const Groupe gc = std::make_shared<std::vector<QToolButton*>>();
         for (int i = 0; i < 7; ++i) {
             if (!nomsCharge[p][i]) continue;
             BoutonsCharge[p][i] = bascule(nomsCharge[p][i], GlypheCharge(TypesChargeParPage[p][i]), page);
-            gc->addButton(BoutonsCharge[p][i]);
+            ajoute(gc, BoutonsCharge[p][i]);
             charges->addWidget(BoutonsCharge[p][i]);
             connect(BoutonsCharge[p][i], &QToolButton::clicked, this, &TFormChoixCaract::Action);
         }
@@ -189,6 +192,16 @@ void TFormChoixCaract::Langue() {
     }
     ButtonVISUALISATION->setText(t[25]);
     ButtonVISUALISATION->setToolTip(t[26]);
+}
+
+void TFormChoixCaract::keyPressEvent(QKeyEvent* e) {
+    // Return and Enter press the focused toggle, as Space does, rather than the default button.
+    auto* b = qobject_cast<QToolButton*>(focusWidget());
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && b && !e->isAutoRepeat()) {
+        b->click();
+        return;
+    }
+    QDialog::keyPressEvent(e);
 }
 
 void TFormChoixCaract::showEvent(QShowEvent* e) {

@@ -54,6 +54,7 @@ public:
 protected:
     void showEvent(QShowEvent* e) override;
     void done(int resultat) override;
+    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     std::array<QLabel*, 3> m_titresPage{};

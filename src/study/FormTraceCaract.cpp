@@ -12,6 +12,7 @@
 #include "link/Liaison.h"
 #include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
+#include "socle/CouleursFenetres.h"
 #include "socle/Textes.h"
 #include "work/DefinitionCaract.h"
 #include "work/Format.h"
@@ -84,12 +85,13 @@ TFormTraceCaract::TFormTraceCaract(Liaison& liaison, QWidget* parent)
     auto* corps = new QHBoxLayout;
     ImageFond = new QWidget(centre);
     ImageFond->setObjectName("ImageFond");
-    FondUni(ImageFond, QColor(24, 40, 56));
+    FondUni(ImageFond, QColor(couleurs::fondPanneaux));
     ImageFond->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     ImageFond->installEventFilter(this);
     for (int k = 0; k < 4; ++k) {
         m_panneaux[k] = new TCaractMachine(k + 1, ImageFond);
         m_panneaux[k]->setProprietaires(this, nullptr);
+        m_panneaux[k]->couleursEntete(QColor(couleurs::textePanneaux), QColor(couleurs::survolPanneaux));
         m_panneaux[k]->hide();
     }
     corps->addWidget(ImageFond, 1);
@@ -168,11 +170,15 @@ void TFormTraceCaract::construitBarres() {
     manu->setContentsMargins(0, 0, 0, 0);
     ScrollBarK = new QScrollBar(Qt::Horizontal, PanelAcquiManu);
     ScrollBarK->setObjectName("ScrollBarK");
+    // The arrows and Page keys move K; a scroll bar reverses its keys by default: Right and Up raise it.
+    ScrollBarK->setFocusPolicy(Qt::StrongFocus);
+    ScrollBarK->setInvertedControls(false);
     ScrollBarK->setRange(0, 100);
     ScrollBarK->setPageStep(10);
     ScrollBarK->setMinimumWidth(260);
     TextK = new QLabel("K = 0%", PanelAcquiManu);
     TextK->setMinimumWidth(80);
+    TextK->setBuddy(ScrollBarK); // a screen reader names the bar by its value, "K = 35%"
     ButtonAcquiPointCaract = BoutonTexte("ButtonAcquiPointCaract", PanelAcquiManu);
     ButtonStopManu = BoutonTexte("ButtonStopManu", PanelAcquiManu);
     ButtonStopManu->setText("Stop");
@@ -192,10 +198,13 @@ void TFormTraceCaract::construitBarres() {
     automatique->setContentsMargins(0, 0, 0, 0);
     ScrollBarT = new QScrollBar(Qt::Horizontal, PanelAcquiAuto);
     ScrollBarT->setObjectName("ScrollBarT");
+    ScrollBarT->setFocusPolicy(Qt::StrongFocus);
+    ScrollBarT->setInvertedControls(false);
     ScrollBarT->setRange(5, 15);
     ScrollBarT->setValue(5);
     ScrollBarT->setMinimumWidth(160);
     TextT = new QLabel("T = 5 s", PanelAcquiAuto);
+    TextT->setBuddy(ScrollBarT);
     ButtonAutoCroissant = BoutonTexte("ButtonAutoCroissant", PanelAcquiAuto, true);
     ButtonAutoDecroissant = BoutonTexte("ButtonAutoDecroissant", PanelAcquiAuto, true);
     ButtonAutoCroissant->setText(QStringLiteral("K ↗"));
@@ -292,6 +301,7 @@ void TFormTraceCaract::Langue() {
         Buttoncourbe[k]->setText(Textes().MotEssai + " " + QString::number(k + 1));
         Buttoncourbe[k]->setToolTip(t[331]);
         Editcourbe[k]->setToolTip(t[333]);
+        Editcourbe[k]->setAccessibleName(t[333] + " " + QString::number(k + 1));
     }
     EditTitre->setToolTip(t[320]);
     Fichier1->setTitle(t[254]);
@@ -404,8 +414,11 @@ void TFormTraceCaract::Action() {
     for (int k = 1; k <= 5; ++k) {
         const bool present = t.EnteteTravail.NbEssais >= k;
         Buttoncourbe[k - 1]->setVisible(present);
+        Buttoncourbe[k - 1]->setIcon(IconeEssai(k));
         Editcourbe[k - 1]->setVisible(present);
         Editcourbe[k - 1]->setText(t.Essais[k].Entete.Commentaire());
+        // A screen reader reads "Essai k", then the comment.
+        Buttoncourbe[k - 1]->setAccessibleDescription(t.Essais[k].Entete.Commentaire());
     }
     if (t.EssaiCourant <= 5) Buttoncourbe[t.EssaiCourant - 1]->setChecked(true);
     // The test selection, as a click on the pressed button.

@@ -85,6 +85,7 @@ void TFormTraceCaract::construitMenus() {
     MenuCouleurs(Configuration1, this,
                  {"Cblanc", "CbleuClair", "CJaune", "Cgris", "CBrun", "CVert", "CBleu", "CNoir"},
                  [this](int i) { CouleurClick(i); });
+    EntreeGrandsReperes(Configuration1, this, [this] { Action(); });
     EntreeTexte(Configuration1->addAction(QString(), this, &TFormTraceCaract::CalibreCourant1Click), 283);
     // The link window may change the language: the quantities' names follow.
     EntreeTexte(Configuration1->addAction(QString(), this,

@@ -1,6 +1,7 @@
 #include "FormVisuApp.h"
 
 #include "socle/Aide.h"
+#include "socle/CouleursFenetres.h"
 #include "socle/Dossiers.h"
 #include "socle/Textes.h"
 
@@ -58,13 +59,15 @@ void TVueImage::paintEvent(QPaintEvent*) {
     const QFontMetrics mg(grand), mp(font());
     const int hauteur = mg.height() + int(lignes.size() - 1) * (mp.height() + 4) + 8;
     int y = zone.top() + std::max(0, (zone.height() - hauteur) / 2);
-    const bool clair = m_fond.lightness() > 128;
-    p.setPen(clair ? QColor(160, 70, 0) : QColor(255, 200, 120));
+    // A transparent view shows its window's background.
+    const QColor dessous = m_fond.alpha() == 0 ? palette().color(QPalette::Window) : m_fond;
+    const bool clair = dessous.lightness() > 128;
+    p.setPen(QColor(clair ? couleurs::titreMessageClair : couleurs::titreMessageSombre));
     p.setFont(grand);
     p.drawText(QRect(zone.left(), y, zone.width(), mg.height()), Qt::AlignCenter,
                mg.elidedText(lignes.value(0), Qt::ElideRight, zone.width()));
     y += mg.height() + 8;
-    p.setPen(clair ? QColor(60, 60, 60) : QColor(220, 220, 220));
+    p.setPen(QColor(clair ? couleurs::texteMessageClair : couleurs::texteMessageSombre));
     p.setFont(font());
     for (qsizetype i = 1; i < lignes.size(); ++i) {
         const QString l = mp.elidedText(lignes[i], Qt::ElideMiddle, zone.width());
@@ -85,8 +88,8 @@ TFormVisuApp::TFormVisuApp(QWidget* parent)
     StaticText1->setAlignment(Qt::AlignCenter);
     StaticText1->setAutoFillBackground(true);
     QPalette bande = StaticText1->palette();
-    bande.setColor(QPalette::Window, QColor(0, 128, 128));
-    bande.setColor(QPalette::WindowText, Qt::white);
+    bande.setColor(QPalette::Window, QColor(couleurs::bandeVisionneuse));
+    bande.setColor(QPalette::WindowText, QColor(couleurs::texteBande));
     StaticText1->setPalette(bande);
     QFont titre = StaticText1->font();
     titre.setPointSizeF(titre.pointSizeF() * 1.5);

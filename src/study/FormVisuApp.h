@@ -3,6 +3,7 @@
 // law, one at a time, with "previous" and "next". The characteristic choice screen opens it on
 // the group of its load type.
 
+#include "socle/CouleursFenetres.h"
 #include "study/Catalogue.h"
 
 #include <QColor>
@@ -33,7 +34,7 @@ protected:
 private:
     QImage m_image;
     QString m_message;
-    QColor m_fond{16, 20, 24};
+    QColor m_fond{couleurs::fondVisionneuse};
 };
 
 class TFormVisuApp : public QDialog {

@@ -3,6 +3,7 @@
 #include "graph/Courbe.h"
 #include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
+#include "socle/CouleursFenetres.h"
 #include "socle/Textes.h"
 #include "work/Travail.h"
 
@@ -53,15 +54,15 @@ QWidget* volet(QLabel*& legende, QLabel*& valeur, const char* nomLegende, const 
     legende = libelle(nomLegende, v);
     legende->setAlignment(Qt::AlignCenter);
     QPalette marine = legende->palette();
-    marine.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    marine.setColor(QPalette::WindowText, QColor(couleurs::legendeParametre));
     legende->setPalette(marine);
     valeur = libelle(nomValeur, v);
     valeur->setAlignment(Qt::AlignCenter);
     valeur->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     valeur->setAutoFillBackground(true);
     QPalette blanc = valeur->palette();
-    blanc.setColor(QPalette::Window, Qt::white);
-    blanc.setColor(QPalette::WindowText, Qt::black);
+    blanc.setColor(QPalette::Window, QColor(couleurs::fondValeurParametre));
+    blanc.setColor(QPalette::WindowText, QColor(couleurs::valeurParametre));
     valeur->setPalette(blanc);
     valeur->setMinimumWidth(80);
     l->addWidget(legende);
@@ -300,7 +301,7 @@ void TPanelCaract::AfficheCar(QPainter& p, int genre) {
 }
 
 void TPanelCaract::TraceCar(QPainter& p, const QRect& r, const AxeCar& couple, const AxeCar& vitesse) {
-    p.fillRect(r, Qt::black);
+    p.fillRect(r, QColor(couleurs::fondApercuCharge));
     if (!ChargeDuPanneau(m_etat.TypeCharge) || m_etat.GenreAxes == 0) return;
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setFont(font());
@@ -308,7 +309,7 @@ void TPanelCaract::TraceCar(QPainter& p, const QRect& r, const AxeCar& couple, c
     const GeometrieCar g =
         GeometrieTraceCar(r, couple, vitesse, fm.height(), fm.horizontalAdvance(QString::number(couple.Max)));
     const int64_t gauche = r.left(), haut = r.top(), droite = r.right(), bas = r.bottom();
-    p.setPen(QPen(QColor(0, 255, 255), 2));
+    p.setPen(QPen(QColor(couleurs::axesApercuCharge), 2));
 
     // Speed axis, arrow to the right.
     ligne(p, gauche, g.Y0, droite, g.Y0);

@@ -78,8 +78,9 @@ void moteurCercle(QPainter& p, const QPointF& c, qreal r, const QString& lettre,
     p.setPen(QPen(s.encre, s.detaille ? 2.2 : 3));
     p.setBrush(s.machine);
     p.drawEllipse(c, r, r);
-    texte(p, c - QPointF(0, r * 0.22), lettre, r * (lettre.size() > 1 ? 0.62 : 0.8), Qt::white);
-    texte(p, c + QPointF(0, r * 0.46), nature, r * 0.46, Qt::white);
+    texte(p, c - QPointF(0, r * 0.22), lettre, r * (lettre.size() > 1 ? 0.62 : 0.8),
+          QColor(couleurs::lettresMachine));
+    texte(p, c + QPointF(0, r * 0.46), nature, r * 0.46, QColor(couleurs::lettresMachine));
 }
 
 // The variable-speed drive: a box crossed by its diagonal, its input at the top left, its output

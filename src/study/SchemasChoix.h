@@ -5,6 +5,8 @@
 // and the screen draws its buttons' glyphs with them. No text but symbols ("M", "3~", "T", "n"),
 // so that one picture serves the three languages.
 
+#include "socle/CouleursFenetres.h"
+
 #include <QColor>
 #include <QPainter>
 #include <QRectF>
@@ -19,10 +21,10 @@ QString ImageChargeChoix(int typeCharge);   // 1..18
 std::vector<QString> ImagesChoixCaract();
 
 struct StyleSchema {
-    QColor encre{38, 44, 52};     // lines and symbols
-    QColor machine{44, 104, 178}; // the machine's body
-    QColor courbe{226, 62, 30};   // the load's curve
-    bool detaille = true;         // false: a button glyph, the essentials only
+    QColor encre{38, 44, 52};                // lines and symbols
+    QColor machine{couleurs::machineSchema}; // the machine's body
+    QColor courbe{226, 62, 30};              // the load's curve
+    bool detaille = true;                    // false: a button glyph, the essentials only
 };
 
 // Draws in `cadre`, keeping the proportions of the drawing, centred.

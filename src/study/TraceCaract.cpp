@@ -1,5 +1,7 @@
 #include "TraceCaract.h"
 
+#include "graph/Couleurs.h"
+#include "graph/Marqueurs.h"
 #include "socle/Dialogues.h"
 #include "socle/Textes.h"
 #include "work/Travail.h"
@@ -97,10 +99,16 @@ void imprimeEnTete(QPainter& p, QPaintDevice& imprimante, const Travail& t, cons
     QFont legende("arial");
     legende.setPointSize(9);
     p.setFont(legende);
-    static const QColor couleurs[5] = {QColor(255, 0, 0), QColor(0, 0, 128), QColor(0, 128, 0),
-                                       QColor(128, 0, 0), QColor(128, 128, 128)};
+    const std::array<CouleurLegende, 5> couleurs = CouleursLegende();
+    // Each test's marker before its name: the tests are told apart without their colours.
+    const QFontMetrics ml(legende, &imprimante);
+    const int b = DemiTailleMarqueur(imprimante.logicalDpiX());
     for (int k = 1; k <= t.EnteteTravail.NbEssais && k <= NB_ESSAIS_MAX; ++k) {
-        p.setPen(couleurs[k - 1]);
+        p.setPen(couleurs[k - 1].marqueur);
+        p.setBrush(Qt::NoBrush);
+        StyleMarqueur(p);
+        TraceMarqueur(p, k, b, QPoint(m.legendeX(k) - 2 * b - 2, m.legendeY() - ml.ascent() / 3));
+        p.setPen(couleurs[k - 1].nom);
         p.drawText(m.legendeX(k), m.legendeY(), Textes().MotEssai + " " + QString::number(k));
         p.drawText(m.legendeX(k), m.commentaireY(), t.Essais[k].Entete.Commentaire());
     }

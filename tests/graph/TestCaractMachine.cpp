@@ -160,6 +160,26 @@ TEST_F(CaractMachineTest, PressingAndDraggingSelectsTheNearestPointOfTheSelected
     QTest::mouseRelease(panneau->PaintBox1, Qt::LeftButton, {}, pixelDuPoint(3, 25));
 }
 
+TEST_F(CaractMachineTest, TheArrowKeysWalkThePointsOfTheSelectedTestAsClicksWould) {
+    travail->EssaiCourant = 3;
+    const int dernier = travail->Essais[3].Entete.DernierPoint();
+    const struct {
+        Qt::Key touche;
+        int point;
+    } pas[] = {{Qt::Key_Right, 0},     {Qt::Key_Right, 1},       {Qt::Key_PageDown, 11}, {Qt::Key_Left, 10},
+               {Qt::Key_End, dernier}, {Qt::Key_Right, dernier}, {Qt::Key_Home, 0},      {Qt::Key_Up, 0}};
+    for (const auto& p : pas) {
+        QTest::keyClick(panneau->PaintBox1, p.touche);
+        EXPECT_EQ(travail->PointCourant, p.point) << QKeySequence(p.touche).toString().toStdString();
+    }
+    EXPECT_EQ(travail->Mesures[2], travail->Essais[3].valeur(2, 0));
+    EXPECT_EQ(panneau->TextValeurX->text(), TexteValeur(travail->Essais[3].valeur(2, 0), 2) + " Nm");
+    EXPECT_EQ(panneau->PaintBox1->focusPolicy(), Qt::StrongFocus);
+    EXPECT_EQ(panneau->PaintBox1->accessibleName(), panneau->accessibleName());
+    EXPECT_TRUE(panneau->PaintBox1->accessibleDescription().startsWith("Point 0 : "))
+        << panneau->PaintBox1->accessibleDescription().toStdString();
+}
+
 TEST_F(CaractMachineTest, OtherButtonsSelectNothing) {
     travail->EssaiCourant = 3;
     travail->PointCourant = 7;

@@ -15,6 +15,7 @@
 #include "shell/FormMachine2.h"
 #include "shell/Programme.h"
 #include "study/FormChoixCaract.h"
+#include "study/FormTraceCaract.h"
 #include "work/Travail.h"
 
 #include <QApplication>
@@ -65,4 +66,17 @@ protected:
         QApplication::processEvents();
     }
     QString chemin(const QString& nom) const { return QDir(dossier.path()).filePath(nom); }
+    // The plot window shown on a test of the asynchronous machine under load `charge`, torque against
+    // speed.
+    TFormTraceCaract& traceSur(int charge) {
+        Travail& t = travail();
+        t.ModeleEssai.TypeMachine() = 3;
+        t.ModeleEssai.TypeCharge() = charge;
+        t.AjouteEssai();
+        t.EnteteTravail.DefCaract(1) = TDefCaract{1, 1, {}, 1, 18, {}, 2, 18, {}, 0};
+        t.TravailEnregistre = true;
+        TFormTraceCaract& f = *fenetres().FormTraceCaract;
+        f.show();
+        return f;
+    }
 };

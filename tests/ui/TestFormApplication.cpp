@@ -162,6 +162,19 @@ TEST_F(RunScreen, MovingTheBarWhileTheLoadIsStoppedSendsNothing) {
     EXPECT_EQ(port.esclave.requetes.size(), avant);
 }
 
+TEST_F(RunScreen, TheLoadBarTakesTheKeyboardRightAndPageUpRaisingTheLoad) {
+    ouvre(62);
+    QScrollBar* b = f().ScrollBarCharge;
+    EXPECT_TRUE(b->focusPolicy() & Qt::TabFocus);
+    b->setValue(30);
+    QTest::keyClick(b, Qt::Key_Right);
+    EXPECT_EQ(b->value(), 31);
+    QTest::keyClick(b, Qt::Key_PageUp);
+    EXPECT_EQ(b->value(), 31 + b->pageStep());
+    QTest::keyClick(b, Qt::Key_Left);
+    EXPECT_EQ(b->value(), 30 + b->pageStep());
+}
+
 TEST_F(RunScreen, StoppingTheLoadSendsTheStopWordAndZeroBlock) {
     ouvre(58);
     f().ButtonCharge->click();

@@ -1,9 +1,11 @@
 #include "ProgrammeTest.h"
 
 #include "graph/CaractMachine.h"
+#include "socle/Preferences.h"
 #include "study/FormTraceCaract.h"
 #include "work/FichierTravail.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QImage>
@@ -138,6 +140,21 @@ TEST_F(TraceCaract, ManualModeDisablesTheLoadButtonAndTheMenusAndStopGivesThemBa
     EXPECT_FALSE(f().TimerManu->isActive());
     EXPECT_EQ(f().ScrollBarK->value(), 0);
     EXPECT_EQ(port.esclave.registres[2028], 1);
+}
+
+TEST_F(TraceCaract, TheKBarTakesTheKeyboardAndIsReadWithItsValue) {
+    travailDe(1);
+    montreMenu();
+    montre();
+    f().ButtonManu->click();
+    QScrollBar* k = f().ScrollBarK;
+    EXPECT_TRUE(k->focusPolicy() & Qt::TabFocus);
+    QTest::keyClick(k, Qt::Key_Right);
+    EXPECT_EQ(port.esclave.registres[1919], 10);
+    QTest::keyClick(k, Qt::Key_PageUp);
+    EXPECT_EQ(port.esclave.registres[1919], 110);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(k)->text(QAccessible::Name).toStdString(), "K = 11%");
+    f().ButtonStopManuClick();
 }
 
 TEST_F(TraceCaract, AFullTestStopsTheRecordingWithAMessage) {
@@ -428,3 +445,33 @@ TEST_F(TraceCaract, ALanguageChangeReachesTheMenusAndTheGraphPanelsAtOnce) {
     EXPECT_EQ(f().panneau(1)->Suppressiondupoint1->text(), TextesConstants(Langue::Anglais).Texte[288]);
     EXPECT_EQ(f().panneau(1)->ZoomX->toolTip(), TextesConstants(Langue::Anglais).Texte[294]);
 }
+
+namespace {
+
+TEST_F(TraceCaract, LargeMarkersAreAPreferenceKeptAtOnceAndEachTestButtonShowsItsMarker) {
+    travailDe(1, 3);
+    montre();
+    auto* entree = f().findChild<QAction*>("GrandsReperes");
+    ASSERT_TRUE(entree);
+    EXPECT_FALSE(entree->isChecked());
+    entree->trigger();
+    EXPECT_TRUE(preferences().GrandsReperes);
+    QFile f(chemin("Preferences.txt"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "GrandsReperes=1\n");
+    preferences() = Preferences{};
+    EXPECT_FALSE(this->f().Buttoncourbe[0]->icon().isNull());
+}
+
+// Run at 200 % by the test "ui_200" (QT_SCALE_FACTOR=2); at 100 % there is nothing to see.
+TEST_F(TraceCaract, AtTwiceTheScaleTheGraphIsDrawnInTheScreensOwnPixels) {
+    travailDe(1, 3);
+    montre();
+    const qreal ratio = f().devicePixelRatioF();
+    if (ratio < 1.5) GTEST_SKIP() << "run with QT_SCALE_FACTOR=2";
+    TCaractMachine* p = f().panneau(1);
+    EXPECT_EQ(p->imageEcran().size(), (QSizeF(p->PaintBox1->size()) * ratio).toSize());
+    EXPECT_EQ(p->imageEcran().dotsPerMeterX(), qRound(p->PaintBox1->logicalDpiX() * ratio / 0.0254));
+}
+
+} // namespace

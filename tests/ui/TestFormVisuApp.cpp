@@ -186,4 +186,25 @@ TEST_F(VisuAppSansCatalogue, ShowsEntryOneWithoutArrowsAndNamesTheMissingFile) {
     EXPECT_FALSE(visu().isVisible());
 }
 
+// The choice screen's views are transparent: their message is written for the window behind them.
+TEST(VueImage, TheMessageOfATransparentViewIsWrittenDarkOnALightWindow) {
+    TVueImage v;
+    QPalette p = v.palette();
+    p.setColor(QPalette::Window, QColor(couleurs::fenetreClaire));
+    v.setPalette(p);
+    v.setAutoFillBackground(true);
+    v.setFond(Qt::transparent);
+    v.resize(400, 200);
+    v.montreMessage("Image absente\nfichier.jpg");
+    const QImage im = v.grab().toImage();
+    int sombre = 0, clair = 0;
+    for (int y = 0; y < im.height(); ++y)
+        for (int x = 0; x < im.width(); ++x) {
+            sombre += im.pixel(x, y) == QColor(couleurs::titreMessageClair).rgb();
+            clair += im.pixel(x, y) == QColor(couleurs::titreMessageSombre).rgb();
+        }
+    EXPECT_GT(sombre, 0);
+    EXPECT_EQ(clair, 0);
+}
+
 } // namespace

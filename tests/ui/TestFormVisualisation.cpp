@@ -3,6 +3,7 @@
 
 #include "link/FormVisualisation.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -73,6 +74,20 @@ TEST_F(Visualisation, Position37Sends370AndShowsIt) {
     EXPECT_EQ(v().TextK->text(), "K = 38%");
     QTest::keyClick(v().ScrollBarK, Qt::Key_Down);
     EXPECT_EQ(constanteK(), 370);
+}
+
+TEST_F(Visualisation, AScreenReaderReadsEachTileAsItsQuantityAndValue) {
+    mesure({1450, 700, 0, 0, 2000, 0, 2300, 0, 400});
+    ouvre(3, 1);
+    const auto nom = [](QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).toStdString();
+    };
+    EXPECT_EQ(nom(v().Affichage[1]), "Vitesse de rotation 1450 tr/min");
+    EXPECT_EQ(nom(v().Affichage[2]), "Couple utile 7,00 Nm");
+    mesure({900, 1200, 0, 0, 0, 0, 0, 0, 0});
+    v().ScrollBarK->setValue(60);
+    EXPECT_EQ(nom(v().Affichage[1]), "Vitesse de rotation 900 tr/min");
+    EXPECT_EQ(nom(v().ScrollBarK), "K = 60%");
 }
 
 TEST_F(Visualisation, MovingKReadsTheValuesAtOnce) {

@@ -64,6 +64,7 @@ struct CasFenetre {
 
 class Guide : public ProgrammeTest, public testing::WithParamInterface<std::tuple<int, CasFenetre>> {
 public:
+    using ProgrammeTest::traceSur;
     using ProgrammeTest::com;
     using ProgrammeTest::menu;
     void SetUp() override {
@@ -84,18 +85,6 @@ public:
         c.PageDemandee = page;
         c.show();
         return c;
-    }
-    // The plot window on a test under load `charge`.
-    TFormTraceCaract& trace(int charge) {
-        Travail& t = travail();
-        t.ModeleEssai.TypeMachine() = 3;
-        t.ModeleEssai.TypeCharge() = charge;
-        t.AjouteEssai();
-        t.EnteteTravail.DefCaract(1) = TDefCaract{1, 1, {}, 1, 18, {}, 2, 18, {}, 0};
-        t.TravailEnregistre = true;
-        TFormTraceCaract& f = *fenetres().FormTraceCaract;
-        f.show();
-        return f;
     }
     TFormApplication& pompe() {
         Travail& t = travail();
@@ -155,28 +144,28 @@ const CasFenetre fenetresDuGuide[] = {
          fenetres().NouvelCaract->show();
          return fenetres().NouvelCaract;
      }},
-    {"PlotWindow", aide::TraceCaract, [](Guide& g) -> QWidget* { return &g.trace(1); }},
+    {"PlotWindow", aide::TraceCaract, [](Guide& g) -> QWidget* { return &g.traceSur(1); }},
     {"PlotWindowManual", aide::TraceManuel,
      [](Guide& g) -> QWidget* {
-         TFormTraceCaract& f = g.trace(1);
+         TFormTraceCaract& f = g.traceSur(1);
          f.ButtonManu->click();
          return f.ScrollBarK;
      }},
     {"PlotWindowSweep", aide::TraceBalayage,
      [](Guide& g) -> QWidget* {
-         TFormTraceCaract& f = g.trace(1);
+         TFormTraceCaract& f = g.traceSur(1);
          f.ButtonAuto->click();
          return &f;
      }},
     {"PlotWindowStaticLoad", aide::TraceChargeStatique,
      [](Guide& g) -> QWidget* {
-         TFormTraceCaract& f = g.trace(8);
+         TFormTraceCaract& f = g.traceSur(8);
          f.ButtonChargeAuto->click();
          return &f;
      }},
     {"PlotWindowOscilloscope", aide::TraceOscillo,
      [](Guide& g) -> QWidget* {
-         TFormTraceCaract& f = g.trace(14);
+         TFormTraceCaract& f = g.traceSur(14);
          f.ButtonChargeDynamique->click();
          return f.ComboBoxVariable;
      }},

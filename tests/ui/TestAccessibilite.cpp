@@ -1,0 +1,272 @@
+// What a screen reader says: every control of every window, in every language, has a name.
+#include "ParamsApplications.h"
+#include "ProgrammeTest.h"
+
+#include "application/ChoixMachine.h"
+#include "application/ConfigurationApplication.h"
+#include "application/FormApplication.h"
+#include "application/FormKorlan.h"
+#include "application/VisualisationPDF.h"
+#include "commun/AboutBox.h"
+#include "commun/AideCablage.h"
+#include "commun/Avertissements.h"
+#include "graph/CaractMachine.h"
+#include "link/FormVisualisation.h"
+#include "study/FormCalibreCourant.h"
+#include "study/FormTraceCaract.h"
+#include "study/FormTrierPoints.h"
+#include "study/FormVisuApp.h"
+#include "study/NouvelCaract.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
+#include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+
+#include <functional>
+
+namespace {
+
+const char* codes[] = {"fr", "en", "es"};
+
+QString nomAccessible(QWidget* w) {
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(w);
+    return i ? i->text(QAccessible::Name).trimmed() : QString();
+}
+
+// A control a person reaches or reads: what takes the keyboard, and the displays and graphs.
+bool estControle(QWidget* w) {
+    for (QWidget* p = w; p; p = p->parentWidget())
+        if (p->objectName().startsWith("qt_")) return false; // the inner parts of Qt's own widgets
+    return qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSlider*>(w) ||
+           qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+           qobject_cast<QAbstractItemView*>(w) || dynamic_cast<TCaractMachine*>(w) ||
+           qobject_cast<AffichageMesure*>(w) || qobject_cast<TAffichage*>(w) ||
+           qobject_cast<BarGrapheCharge*>(w);
+}
+
+// The visible controls of `fenetre` that a screen reader would announce without a name.
+QStringList sansNom(QWidget* fenetre) {
+    QStringList manquants;
+    for (QWidget* w : fenetre->findChildren<QWidget*>())
+        if (w->isVisible() && w->window() == fenetre && estControle(w) && nomAccessible(w).isEmpty())
+            manquants << QString("%1 (%2)").arg(w->objectName(), w->metaObject()->className());
+    return manquants;
+}
+
+class Accessibilite;
+struct CasFenetre {
+    const char* nom;
+    std::function<QWidget*(Accessibilite&)> montre; // the window as a person meets it
+};
+
+class Accessibilite : public ProgrammeTest, public testing::WithParamInterface<std::tuple<int, CasFenetre>> {
+public:
+    using ProgrammeTest::traceSur;
+    using ProgrammeTest::com;
+    using ProgrammeTest::menu;
+    void langue(int l) {
+        ConfigGenerale().LangueConfig = l;
+        AppliqueLangue(l);
+    }
+    TFormChoixCaract* choix(int page, int charge) {
+        travail().ModeleEssai.TypeMachine() = 3;
+        travail().ModeleEssai.TypeCharge() = charge;
+        TFormChoixCaract& c = *fenetres().FormChoixCaract;
+        c.PageDemandee = page;
+        c.show();
+        return &c;
+    }
+    template <typename F> static QWidget* montre(F* f) {
+        f->show();
+        return f;
+    }
+};
+
+TEST_P(Accessibilite, EveryVisibleControlHasAName) {
+    const auto& [l, cas] = GetParam();
+    langue(l);
+    montreMenu();
+    QWidget* fenetre = cas.montre(*this);
+    ASSERT_TRUE(fenetre);
+    QApplication::processEvents();
+    const QStringList manquants = sansNom(fenetre);
+    EXPECT_TRUE(manquants.isEmpty()) << cas.nom << " " << codes[l - 1] << ": "
+                                     << manquants.join(", ").toStdString();
+}
+
+const CasFenetre fenetresAccessibles[] = {
+    {"MainMenu", [](Accessibilite& a) -> QWidget* { return &a.menu(); }},
+    {"LinkWindow", [](Accessibilite& a) { return Accessibilite::montre(&a.com()); }},
+    {"ChoicePageCharacteristics", [](Accessibilite& a) -> QWidget* { return a.choix(0, 1); }},
+    {"ChoicePageStatic", [](Accessibilite& a) -> QWidget* { return a.choix(1, 8); }},
+    {"ChoicePageInTime", [](Accessibilite& a) -> QWidget* { return a.choix(2, 14); }},
+    {"PlotWindow", [](Accessibilite& a) -> QWidget* { return &a.traceSur(1); }},
+    {"PlotWindowManual",
+     [](Accessibilite& a) -> QWidget* {
+         TFormTraceCaract& f = a.traceSur(1);
+         f.ButtonManu->click();
+         return &f;
+     }},
+    {"PlotWindowSweep",
+     [](Accessibilite& a) -> QWidget* {
+         TFormTraceCaract& f = a.traceSur(1);
+         f.ButtonAuto->click();
+         return &f;
+     }},
+    {"PlotWindowStaticLoad",
+     [](Accessibilite& a) -> QWidget* {
+         TFormTraceCaract& f = a.traceSur(8);
+         f.ButtonChargeAuto->click();
+         return &f;
+     }},
+    {"PlotWindowOscilloscope",
+     [](Accessibilite& a) -> QWidget* {
+         TFormTraceCaract& f = a.traceSur(14);
+         f.ButtonChargeDynamique->click();
+         return &f;
+     }},
+    {"NewCharacteristic",
+     [](Accessibilite&) {
+         travail().ModeleEssai.TypeMachine() = 3;
+         fenetres().NouvelCaract->Prepare(ModeDefinition::Nouveau, 1);
+         return Accessibilite::montre(fenetres().NouvelCaract);
+     }},
+    {"LiveView", [](Accessibilite&) { return Accessibilite::montre(fenetres().FormVisualisation); }},
+    {"ApplicationsViewer",
+     [](Accessibilite&) -> QWidget* {
+         fenetres().FormVisuApp->Montre(3);
+         return fenetres().FormVisuApp;
+     }},
+    {"SortPoints", [](Accessibilite&) { return Accessibilite::montre(fenetres().FormTrierPoints); }},
+    {"CurrentRange", [](Accessibilite&) { return Accessibilite::montre(fenetres().FormCalibreCourant); }},
+    {"MachineChoice", [](Accessibilite&) { return Accessibilite::montre(fenetres().ChoixMachine); }},
+    {"Catalogue", [](Accessibilite&) { return Accessibilite::montre(fenetres().FormKorlan); }},
+    {"ApplicationConfiguration",
+     [](Accessibilite&) {
+         travail().ApplicationCourante = 61;
+         return Accessibilite::montre(fenetres().ConfigurationApplication);
+     }},
+    {"RunScreen",
+     [](Accessibilite&) {
+         Travail& t = travail();
+         t.ApplicationCourante = 61;
+         t.ParamApplication = ParamsParDefaut(61);
+         t.MachineApplication = 3;
+         return Accessibilite::montre(fenetres().FormApplication);
+     }},
+    {"ApplicationSheet",
+     [](Accessibilite&) {
+         travail().ApplicationCourante = 61;
+         return Accessibilite::montre(fenetres().FormVisualisationPDF);
+     }},
+    {"WiringDiagram",
+     [](Accessibilite&) {
+         travail().MachineApplication = 3;
+         return Accessibilite::montre(fenetres().FormAideCablage);
+     }},
+    {"AboutBox", [](Accessibilite&) { return Accessibilite::montre(fenetres().AboutBox); }},
+    {"Warning",
+     [](Accessibilite&) {
+         fenetres().Avertissements->Code = 6;
+         return Accessibilite::montre(fenetres().Avertissements);
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Fenetres, Accessibilite,
+                         testing::Combine(testing::Values(1, 2, 3), testing::ValuesIn(fenetresAccessibles)),
+                         [](const auto& i) {
+                             return std::string(std::get<1>(i.param).nom) + "_" +
+                                    codes[std::get<0>(i.param) - 1];
+                         });
+
+TEST_F(ProgrammeTest, TheNamesFollowTheLanguage) {
+    const auto& fr = TextesConstants(Langue::Francais).Texte;
+    const auto& en = TextesConstants(Langue::Anglais).Texte;
+    montreMenu();
+    EXPECT_EQ(nomAccessible(menu().bouton("ButtonOuvrir")), fr[12].trimmed());
+    EXPECT_EQ(nomAccessible(menu().bouton("ButtonTraceCaract")), fr[5].trimmed());
+    ConfigGenerale().LangueConfig = 2; // as the link window's language buttons leave it
+    menu().hide();
+    montreMenu();
+    EXPECT_EQ(nomAccessible(menu().bouton("ButtonOuvrir")), en[12].trimmed());
+    EXPECT_EQ(nomAccessible(menu().bouton("ButtonTraceCaract")), en[5].trimmed());
+    // An open window takes the names of the new language at once.
+    AppliqueLangue(1);
+    Travail& t = travail();
+    t.ModeleEssai.TypeMachine() = 3;
+    t.ModeleEssai.TypeCharge() = 1;
+    t.AjouteEssai();
+    TFormTraceCaract& f = *fenetres().FormTraceCaract;
+    f.show();
+    QApplication::processEvents();
+    AppliqueLangue(2);
+    QApplication::processEvents();
+    EXPECT_EQ(nomAccessible(f.panneau(1)->ZoomX), en[294]);
+    EXPECT_EQ(nomAccessible(f.Editcourbe[0]), en[333] + " 1");
+}
+
+// A graph is read as what it plots against what, then how many tests and points it holds; a test's
+// button as its number, then its comment.
+TEST_F(ProgrammeTest, AGraphIsReadAsItsCharacteristicAndItsPointsATestWithItsComment) {
+    Travail& t = travail();
+    t.ModeleEssai.TypeMachine() = 3;
+    t.ModeleEssai.TypeCharge() = 1;
+    t.AjouteEssai();
+    t.EnteteTravail.DefCaract(1) = TDefCaract{1, 1, {}, 1, 18, {}, 2, 18, {}, 0};
+    t.Essais[1].Entete.DernierPoint() = 2;
+    t.Essais[1].Entete.setCommentaire("moteur chaud");
+    t.AjouteEssai();
+    t.Essais[2].Entete.DernierPoint() = 0;
+    t.TravailEnregistre = true;
+    montreMenu();
+    fenetres().FormTraceCaract->show();
+    QApplication::processEvents();
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(fenetres().FormTraceCaract->panneau(1));
+    ASSERT_TRUE(i);
+    EXPECT_EQ(i->text(QAccessible::Name).toStdString(), "Tu(n)");
+    EXPECT_EQ(i->text(QAccessible::Description).toStdString(), "2 essai(s), 4 point(s)");
+    QAccessibleInterface* b =
+        QAccessible::queryAccessibleInterface(fenetres().FormTraceCaract->Buttoncourbe[0]);
+    EXPECT_EQ(b->text(QAccessible::Name).toStdString(), "Essai 1");
+    EXPECT_EQ(b->text(QAccessible::Description).toStdString(), "moteur chaud");
+}
+
+// Return and Enter press the focused button of the main menu and of the choice screen, as Space does;
+// Tab visits every toggle of the choice screen.
+TEST_F(ProgrammeTest, ReturnPressesTheFocusedButtonOfTheMainMenuAndTheChoiceScreen) {
+    for (Qt::Key touche : {Qt::Key_Return, Qt::Key_Enter}) {
+        montreMenu();
+        QToolButton* b = menu().bouton("ButtonEtudeMachine");
+        b->setFocus();
+        QTest::keyClick(b, touche);
+        EXPECT_TRUE(fenetres().FormChoixCaract->isVisible()) << touche;
+        EXPECT_FALSE(menu().isVisible()) << touche;
+        fenetres().FormChoixCaract->hide();
+    }
+    // The choice screen's toggles as well, without pressing its study button.
+    travail().ModeleEssai.TypeMachine() = 3;
+    TFormChoixCaract& c = *fenetres().FormChoixCaract;
+    c.PageDemandee = 0;
+    c.show();
+    QApplication::processEvents();
+    QToolButton* continu = c.BoutonsMachine[0];
+    ASSERT_FALSE(continu->isChecked());
+    continu->setFocus();
+    QTest::keyClick(continu, Qt::Key_Return);
+    EXPECT_TRUE(continu->isChecked());
+    EXPECT_TRUE(c.isVisible());
+    // Tab reaches each toggle, not one of each row.
+    c.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&c));
+    continu->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(c.windowHandle(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), c.BoutonsMachine[1]);
+}
+
+} // namespace
