@@ -66,11 +66,14 @@ bench: build
 	sh benchmarks/tout.sh $(BUILD)
 
 # Every window, and the pictures of the user guide in $(BUILD)/screenshots/aide; every window again at
-# 200 % (a high-density screen) in $(BUILD)/screenshots/200.
+# 200 % and 150 % (high-density screens) in $(BUILD)/screenshots/200 and /150, and with a system font
+# of 14 points in $(BUILD)/screenshots/14pt.
 screenshots: build
 	$(BUILD)/vimra-screenshots $(BUILD)/screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD)/vimra-captures $(BUILD)/screenshots
 	QT_SCALE_FACTOR=2 $(BUILD)/vimra-screenshots $(BUILD)/screenshots/200
+	QT_SCALE_FACTOR=1.5 $(BUILD)/vimra-screenshots $(BUILD)/screenshots/150
+	VIMRA_TAILLE_POLICE=14 $(BUILD)/vimra-screenshots $(BUILD)/screenshots/14pt
 
 # Redraws the pictures of the user guide from the program itself into resources/aide/images, which
 # the program is built with; commit what changed.

@@ -60,6 +60,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 void TAboutBox::FormShow() {
     setWindowTitle(QStringLiteral("A propos"));
     ProductName->setText(Textes().Texte[230]);
+    ProgramIcon->setAccessibleName(Traduit("Icône de Vimra", "Vimra's icon", "Icono de Vimra"));
+    Image->setAccessibleName(Traduit("Bannière de Vimra", "Vimra's banner", "Banner de Vimra"));
     Copyright->setText(Traduit("© Les auteurs de Vimra. Logiciel d'enseignement du banc à charge active.",
                                "© The Vimra authors. Teaching software of the active-load bench.",
                                "© Los autores de Vimra. Programa de enseñanza del banco de carga activa."));

@@ -43,9 +43,9 @@ TAvertissements::TAvertissements(QWidget* parent) : QDialog(parent) {
     setModal(true);
     auto* l = new QVBoxLayout(this);
     auto* haut = new QHBoxLayout;
-    auto* icone = new QLabel(this);
-    icone->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(48, 48));
-    haut->addWidget(icone, 0, Qt::AlignTop);
+    Icone = new QLabel(this);
+    Icone->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(48, 48));
+    haut->addWidget(Icone, 0, Qt::AlignTop);
     auto* textes = new QVBoxLayout;
     TextAttention = new QLabel(this);
     QFont gras = TextAttention->font();
@@ -68,6 +68,7 @@ void TAvertissements::FormShow() {
     const auto& t = Textes().Texte;
     setWindowTitle(t[362]);
     TextAttention->setText(t[363]);
+    Icone->setAccessibleName(Traduit("Avertissement", "Warning", "Advertencia"));
     TextLigne1->setText(t[364]);
     TextLigne2->setText(t[365]);
     BoutonOK->setText(t[0]);

@@ -19,6 +19,7 @@ public:
     bool test() const { return TestAvertissement(Code); }
     void FormShow();
 
+    QLabel* Icone; // the warning sign
     QLabel* TextAttention;
     QLabel* TextLigne1;
     QLabel* TextLigne2;

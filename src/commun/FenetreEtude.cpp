@@ -2,13 +2,21 @@
 
 #include "socle/Aide.h"
 
+#include <QEvent>
 #include <QVBoxLayout>
 
 FenetreEtude::FenetreEtude(QWidget* parent, const char* nom, QSize minimum, int contexteAide)
-    : QMainWindow(parent) {
+    : QMainWindow(parent), m_minimum(minimum) {
     setObjectName(nom);
     setProperty(aide::Propriete, contexteAide);
     setMinimumSize(minimum);
+}
+
+bool FenetreEtude::event(QEvent* e) {
+    const bool traite = QMainWindow::event(e);
+    if ((e->type() == QEvent::Show || e->type() == QEvent::LayoutRequest) && layout())
+        setMinimumSize(m_minimum.expandedTo(layout()->minimumSize()));
+    return traite;
 }
 
 QVBoxLayout* FenetreEtude::colonneCentrale(int marge) {

@@ -24,6 +24,13 @@ public:
     void Action() override = 0;
 
 protected:
+    // The window's minimum grows with what its bars need (a large font, a longer language), so that
+    // no button text is cut.
+    bool event(QEvent* e) override;
+
     // The central widget and its column of bars, `marge` pixels apart and from the edges.
     QVBoxLayout* colonneCentrale(int marge);
+
+private:
+    QSize m_minimum;
 };

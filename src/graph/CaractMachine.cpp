@@ -134,6 +134,9 @@ TCaractMachine::TCaractMachine(int n, Travail& t, QWidget* parent)
     TextCaract->setAlignment(Qt::AlignHCenter);
     TextVariableX = new QLabel(this);
     TextVariableX->setAlignment(Qt::AlignRight);
+    // Long names go on two lines in a narrow panel or a large font rather than being cut.
+    for (QLabel* l : {TextVariableY, TextVariableX, TextCaract})
+        l->setWordWrap(true);
     TextValeurX = new QLabel(QStringLiteral("----"), this);
     TextValeurX->setAlignment(Qt::AlignRight);
     ZoomY = new QSlider(Qt::Vertical, this);

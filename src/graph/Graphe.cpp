@@ -2,6 +2,7 @@
 
 #include "Couleurs.h"
 #include "Courbe.h"
+#include "work/Format.h"
 #include "work/Travail.h"
 
 #include <QFontMetrics>
@@ -69,6 +70,10 @@ void EchelleAxe(TAxe& a, bool vertical) {
     a.K = a.L * a.Step / a.R;
     const int64_t decalage = (a.Vref - a.Vmin) * a.L / a.R;
     a.Porig = vertical ? a.P1 - decalage : a.P0 + decalage;
+}
+
+QString TexteGraduation(int64_t v, int decimales) {
+    return TexteValeur(static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)), decimales);
 }
 
 void TGraphe::setSchemaCouleurs(int schema) {
@@ -149,20 +154,31 @@ void TGraphe::Dispose() {
     axeDepuis(AxeX, X);
     axeDepuis(AxeY, Y);
 
+    const int64_t h = int64_t(TaillePolice) * ppiY() / 72;
+    AxeY.P0 = Cadre.Haut + 2 * m + 2 * h;
+    AxeY.P1 = Cadre.Bas - m - h;
+    AxeY.L = std::llabs(AxeY.P1 - AxeY.P0);
+    EchelleAxe(AxeY, true);
+
     const int64_t W = Y.Decimales < 1 ? fm.horizontalAdvance(QString::number(AxeY.R))
                                       : fm.horizontalAdvance(QStringLiteral("-00,00"));
     AxeX.P0 = Cadre.Gauche + W + m;
     AxeX.P1 = Cadre.Droite -
               std::max(fm.horizontalAdvance(X.Symbole), fm.horizontalAdvance(u'(' + X.Unite + u')')) - m;
-    AxeX.L = std::llabs(AxeX.P1 - AxeX.P0);
-
-    const int64_t h = int64_t(TaillePolice) * ppiY() / 72;
-    AxeY.P0 = Cadre.Haut + 2 * m + 2 * h;
-    AxeY.P1 = Cadre.Bas - m - h;
-    AxeY.L = std::llabs(AxeY.P1 - AxeY.P0);
-
-    EchelleAxe(AxeX, false);
-    EchelleAxe(AxeY, true);
+    // Wider Y labels (large values, three decimals) push the Y axis right until each label, its
+    // tick (2 mm) and a pixel of its smoothed edge stay inside the frame.
+    int64_t etiquettes = 0;
+    PourGraduationsY([&](int64_t, int64_t valeur) {
+        etiquettes = std::max<int64_t>(etiquettes, fm.horizontalAdvance(TexteGraduation(valeur, AxeY.LabelDecimals)));
+    });
+    const int64_t place = etiquettes + 2 * (int64_t(ppiX()) * 10 / 254) + 1;
+    for (int essai = 0; essai < 4; ++essai) {
+        AxeX.L = std::llabs(AxeX.P1 - AxeX.P0);
+        EchelleAxe(AxeX, false);
+        const int64_t manque = Cadre.Gauche + place - AxeX.Porig;
+        if (manque <= 0 || AxeX.P0 + manque >= AxeX.P1) break;
+        AxeX.P0 += manque;
+    }
 
     InitialiseCurseur(Curseur.TypeCurseur, IndexCouleurCurseur);
     Valide = true;

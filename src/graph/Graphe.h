@@ -56,6 +56,9 @@ struct TAxe {
 // `vertical`: values grow upward, from P1.
 void EchelleAxe(TAxe& a, bool vertical);
 
+// The label of a graduation, in the program's digits.
+QString TexteGraduation(int64_t v, int decimales);
+
 // One axis' quantity as the graph shows it.
 struct TGrandeurAxe {
     int32_t Min = 0;
@@ -120,6 +123,18 @@ public:
     void CacheEtDesactiveCurseur();
 
 private:
+    // Each graduation of the Y axis drawn, above then below the origin: f(pixel, value).
+    template <class F> void PourGraduationsY(F f) const {
+        if (AxeY.K <= 0) return;
+        const int64_t j = AxeY.Vref / AxeY.Step;
+        int64_t valeur = (j + 1) * AxeY.LabelStep;
+        for (int64_t pixel = AxeY.Porig - AxeY.K; pixel > AxeY.P0; pixel -= AxeY.K, valeur += AxeY.LabelStep)
+            f(pixel, valeur);
+        valeur = (j - 1) * AxeY.LabelStep;
+        for (int64_t pixel = AxeY.Porig + AxeY.K; pixel < AxeY.P1; pixel += AxeY.K, valeur -= AxeY.LabelStep)
+            f(pixel, valeur);
+    }
+
     void StyleCourbe(const TTrace& courbe);
     void pixelsCourbe(const TTrace& courbe, std::vector<int64_t>& xs, std::vector<int64_t>& ys) const;
     std::vector<QPoint> SommetsCourbe(const TTrace& courbe, const std::vector<int64_t>& xs,

@@ -4,7 +4,6 @@
 #include "Graphe.h"
 #include "Marqueurs.h"
 #include "PixelsDirects.h"
-#include "work/Format.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -17,10 +16,6 @@ namespace {
 // Text whose top-left corner is at (x, haut), the way the graph places its texts.
 void texte(QPainter& p, const QFontMetrics& fm, int64_t x, int64_t haut, const QString& s) {
     p.drawText(PixelBorne(x), PixelBorne(haut + fm.ascent()), s);
-}
-
-QString graduation(int64_t v, int decimales) {
-    return TexteValeur(static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)), decimales);
 }
 
 void ligne(QPainter& p, int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
@@ -66,14 +61,14 @@ void TGraphe::TraceCadre() {
         };
         int64_t valeur = (j + 1) * AxeX.LabelStep;
         for (int64_t pixel = AxeX.Porig + AxeX.K; pixel < AxeX.P1; pixel += AxeX.K) {
-            const QString s = graduation(valeur, AxeX.LabelDecimals);
+            const QString s = TexteGraduation(valeur, AxeX.LabelDecimals);
             const int64_t largeur = fm.horizontalAdvance(s);
             if (pixel + largeur / 2 + t1 < AxeX.P1) graduationX(pixel, s, largeur);
             valeur += AxeX.LabelStep;
         }
         valeur = (j - 1) * AxeX.LabelStep;
         for (int64_t pixel = AxeX.Porig - AxeX.K; pixel > AxeX.P0; pixel -= AxeX.K) {
-            const QString s = graduation(valeur, AxeX.LabelDecimals);
+            const QString s = TexteGraduation(valeur, AxeX.LabelDecimals);
             graduationX(pixel, s, fm.horizontalAdvance(s));
             valeur -= AxeX.LabelStep;
         }
@@ -87,24 +82,11 @@ void TGraphe::TraceCadre() {
     texte(p, fm, x + t1, haut + t1, Y.Symbole);
     if (!Y.Unite.isEmpty()) texte(p, fm, x + t1, haut + t2 + fm.height(), u'(' + Y.Unite + u')');
 
-    if (AxeY.K > 0) {
-        const int64_t j = AxeY.Vref / AxeY.Step;
-        auto graduationY = [&](int64_t pixel, int64_t valeur) {
-            const QString s = graduation(valeur, AxeY.LabelDecimals);
-            ligne(p, x, pixel, x - t2, pixel);
-            texte(p, fm, x - t2 - fm.horizontalAdvance(s), pixel - fm.height() / 2, s);
-        };
-        int64_t valeur = (j + 1) * AxeY.LabelStep;
-        for (int64_t pixel = AxeY.Porig - AxeY.K; pixel > AxeY.P0; pixel -= AxeY.K) {
-            graduationY(pixel, valeur);
-            valeur += AxeY.LabelStep;
-        }
-        valeur = (j - 1) * AxeY.LabelStep;
-        for (int64_t pixel = AxeY.Porig + AxeY.K; pixel < AxeY.P1; pixel += AxeY.K) {
-            graduationY(pixel, valeur);
-            valeur -= AxeY.LabelStep;
-        }
-    }
+    PourGraduationsY([&](int64_t pixel, int64_t valeur) {
+        const QString s = TexteGraduation(valeur, AxeY.LabelDecimals);
+        ligne(p, x, pixel, x - t2, pixel);
+        texte(p, fm, x - t2 - fm.horizontalAdvance(s), pixel - fm.height() / 2, s);
+    });
 }
 
 void TGraphe::StyleCourbe(const TTrace& courbe) {

@@ -314,6 +314,16 @@ void TFormTraceCaract::Langue() {
         const TGrandeur& g = travail().Colonnes[c];
         LibelleValeur[c]->setText(g.Nom + " : " + g.Symbole);
     }
+    ajusteLargeurValeurs();
+}
+
+// The column of values is 230 pixels wide, wider when a large font needs it to show whole names.
+void TFormTraceCaract::ajusteLargeurValeurs() {
+    int largeur = 230;
+    for (int c = 1; c <= 11; ++c)
+        largeur = std::max(largeur, LibelleValeur[c]->fontMetrics().horizontalAdvance(LibelleValeur[c]->text()) +
+                                        2 * LibelleValeur[c]->margin() + 8);
+    PanelAffichageValeur->setFixedWidth(largeur);
 }
 
 void TFormTraceCaract::Settitre() {
@@ -344,6 +354,7 @@ void TFormTraceCaract::Settitre() {
     const TGrandeur& courant = travail().Colonnes[5];
     LibelleValeur[5]->setText(courant.Nom + " : " + courant.Symbole +
                               (e[TEnteteEssai::MotCalibreCourant] == 1 ? " (2A)" : " (20A)"));
+    ajusteLargeurValeurs();
 }
 
 void TFormTraceCaract::showEvent(QShowEvent* e) {

@@ -154,6 +154,7 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    void ajusteLargeurValeurs();
     void construitBarres();
     void construitBarresCharge(QWidget* barre);
     void afficheOscillo();

@@ -53,6 +53,7 @@ QWidget* volet(QLabel*& legende, QLabel*& valeur, const char* nomLegende, const 
     l->setSpacing(2);
     legende = libelle(nomLegende, v);
     legende->setAlignment(Qt::AlignCenter);
+    legende->setWordWrap(true); // on two lines in a large font rather than cut
     QPalette marine = legende->palette();
     marine.setColor(QPalette::WindowText, QColor(couleurs::legendeParametre));
     legende->setPalette(marine);

@@ -371,6 +371,32 @@ TEST_F(CadreTest, LabelsLeftOfTheOriginAreAlwaysDrawn) {
     EXPECT_EQ(gauche, 3); // -400, -800, -1200
 }
 
+// Y axes whose labels are wide: every label stays inside the frame, none drawn over its left edge.
+class EtiquettesYTest : public TraceTest, public testing::WithParamInterface<TGrandeurAxe> {};
+
+TEST_P(EtiquettesYTest, EveryYLabelStaysInsideTheFrame) {
+    const int gauche = 80;
+    SurfaceImage s(gauche + 500, 360);
+    TGraphe g;
+    preparer(g, s);
+    g.Cadre = {gauche, 0, s.image.width(), s.image.height()};
+    g.X = {0, 1500, 0, 0, "n", "tr/min"};
+    g.Y = GetParam();
+    g.Dispose();
+    ASSERT_TRUE(g.Valide);
+    g.TraceCadre();
+    for (int y = 0; y < s.image.height(); ++y)
+        for (int x = 0; x < gauche; ++x)
+            ASSERT_EQ(s.image.pixel(x, y), QColor(Qt::white).rgb()) << "(" << x << ", " << y << ")";
+}
+
+INSTANTIATE_TEST_SUITE_P(Axes, EtiquettesYTest,
+                         testing::Values(TGrandeurAxe{0, 833, -2, 2, "Tu", "Nm"},
+                                         TGrandeurAxe{0, 20000, -3, 3, "M", "Nm"},
+                                         TGrandeurAxe{-20000, 20000, -3, 3, "M", "Nm"},
+                                         TGrandeurAxe{-15000, 15000, 0, 0, "P", "W"},
+                                         TGrandeurAxe{-9999, 0, -2, 2, "Tu", "Nm"}));
+
 class SchemaTest : public CadreTest, public testing::WithParamInterface<int> {};
 
 TEST_P(SchemaTest, TheFrameAndTheCursorShowTheSchemesColours) {

@@ -24,6 +24,7 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
@@ -39,10 +40,12 @@ QString nomAccessible(QWidget* w) {
     return i ? i->text(QAccessible::Name).trimmed() : QString();
 }
 
-// A control a person reaches or reads: what takes the keyboard, and the displays and graphs.
+// A control a person reaches or reads: what takes the keyboard, the displays and graphs, and the
+// pictures that stand alone (a picture beside its text is read through that text).
 bool estControle(QWidget* w) {
     for (QWidget* p = w; p; p = p->parentWidget())
         if (p->objectName().startsWith("qt_")) return false; // the inner parts of Qt's own widgets
+    if (auto* image = qobject_cast<QLabel*>(w)) return !image->pixmap().isNull() && image->text().isEmpty();
     return qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSlider*>(w) ||
            qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
            qobject_cast<QAbstractItemView*>(w) || dynamic_cast<TCaractMachine*>(w) ||
@@ -159,6 +162,17 @@ const CasFenetre fenetresAccessibles[] = {
          t.ParamApplication = ParamsParDefaut(61);
          t.MachineApplication = 3;
          return Accessibilite::montre(fenetres().FormApplication);
+     }},
+    {"RunScreenOscilloscope",
+     [](Accessibilite&) {
+         Travail& t = travail();
+         t.ApplicationCourante = 61;
+         t.ParamApplication = ParamsParDefaut(61);
+         t.MachineApplication = 3;
+         TFormApplication* f = fenetres().FormApplication;
+         f->show();
+         f->BoutonOscillo->click();
+         return f;
      }},
     {"ApplicationSheet",
      [](Accessibilite&) {

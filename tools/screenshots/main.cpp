@@ -3,6 +3,8 @@
 //
 //   vimra-screenshots [DOSSIER]          every window, and the guide's pictures
 //   vimra-screenshots --aide DOSSIER     the guide's pictures only
+//
+// VIMRA_TAILLE_POLICE=14 renders them with a system font of that many points (large text).
 #include "Captures.h"
 #include "ParamsApplications.h"
 #include "application/ChoixMachine.h"
@@ -729,6 +731,11 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     suivant = qInstallMessageHandler(filtre);
     QApplication app(argc, argv);
+    if (const int points = qEnvironmentVariableIntValue("VIMRA_TAILLE_POLICE"); points > 0) {
+        QFont police = QApplication::font();
+        police.setPointSize(points);
+        QApplication::setFont(police);
+    }
     const bool aideSeule = argc > 2 && QByteArray(argv[1]) == "--aide";
     const QString sortie = aideSeule  ? QString::fromLocal8Bit(argv[2])
                            : argc > 1 ? QString::fromLocal8Bit(argv[1])
