@@ -54,7 +54,6 @@ AffichageMesure::AffichageMesure(const QString& nom, QWidget* parent) : QFrame(p
     l->setContentsMargins(0, 0, 0, 0);
     l->setSpacing(1);
     libelle = new QLabel(this);
-    libelle->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     valeur = new QLabel(Textes().Texte[txt::TraitsAbsents], this);
     valeur->setObjectName(nom + "Valeur");
     valeur->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

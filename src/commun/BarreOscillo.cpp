@@ -10,13 +10,14 @@
 #include <QScrollBar>
 #include <QToolButton>
 
+#include <algorithm>
+
 void BarreOscillo::construitBarreOscillo(QWidget* barre, QHBoxLayout* l, const char* nomAcqui,
                                          const char* nomStop, Durees durees) {
     m_durees = std::move(durees);
     StaticTextModeOscillo = new QLabel(barre);
     StaticTextModeOscillo->setObjectName("StaticTextModeOscillo");
     StaticTextModeOscillo->setFrameShape(QFrame::StyledPanel);
-    StaticTextModeOscillo->setMinimumWidth(110);
     StaticTextModeOscillo->setAlignment(Qt::AlignCenter);
     StaticTextModeOscillo->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     QFont gras = StaticTextModeOscillo->font();
@@ -56,6 +57,11 @@ void BarreOscillo::construitBarreOscillo(QWidget* barre, QHBoxLayout* l, const c
 void BarreOscillo::LangueOscillo() {
     const auto& t = Textes().Texte;
     AcquiOscillo->setText(t[327]);
+    // As wide as the longest of its states (configuration, waiting, recording): it does not jump.
+    int etat = 110;
+    for (int k : {91, 92, 93})
+        etat = std::max(etat, StaticTextModeOscillo->fontMetrics().horizontalAdvance(t[k]) + 16);
+    StaticTextModeOscillo->setMinimumWidth(etat);
     AcquiOscillo->setToolTip(t[328]);
     StopOscillo->setToolTip(t[334]);
     ButtonSynchro->setText(Traduit("Synchro", "Sync", "Sincro"));

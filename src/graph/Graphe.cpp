@@ -169,7 +169,8 @@ void TGraphe::Dispose() {
     // tick (2 mm) and a pixel of its smoothed edge stay inside the frame.
     int64_t etiquettes = 0;
     PourGraduationsY([&](int64_t, int64_t valeur) {
-        etiquettes = std::max<int64_t>(etiquettes, fm.horizontalAdvance(TexteGraduation(valeur, AxeY.LabelDecimals)));
+        etiquettes =
+            std::max<int64_t>(etiquettes, fm.horizontalAdvance(TexteGraduation(valeur, AxeY.LabelDecimals)));
     });
     const int64_t place = etiquettes + 2 * (int64_t(ppiX()) * 10 / 254) + 1;
     for (int essai = 0; essai < 4; ++essai) {

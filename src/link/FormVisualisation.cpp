@@ -3,6 +3,7 @@
 #include "Liaison.h"
 #include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
+#include "socle/LibelleElide.h"
 #include "socle/Textes.h"
 #include "work/DefinitionCaract.h"
 #include "work/Format.h"
@@ -119,7 +120,7 @@ TFormVisualisation::TFormVisualisation(Liaison& liaison, QWidget* parent)
     ButtonClose->setObjectName("ButtonClose");
     ButtonClose->setAutoDefault(false);
     connect(ButtonClose, &QPushButton::clicked, this, &TFormVisualisation::ButtonCloseClick);
-    TextModechargeManu = new QLabel(m_bandeau);
+    TextModechargeManu = new LibelleElide(m_bandeau);
     TextModechargeManu->setObjectName("TextModechargeManu");
     QFont gras = TextModechargeManu->font();
     gras.setBold(true);
@@ -147,7 +148,6 @@ TFormVisualisation::TFormVisualisation(Liaison& liaison, QWidget* parent)
     connect(ButtonCalibre20A, &QToolButton::clicked, this, &TFormVisualisation::ButtonCalibre20AClick);
     connect(ButtonCalibre2A, &QToolButton::clicked, this, &TFormVisualisation::ButtonCalibre2AClick);
     // A long machine and load text gives way rather than pushing the bench power out.
-    TextModechargeManu->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     haut->addWidget(ButtonClose);
     haut->addSpacing(fontMetrics().height());
     haut->addWidget(TextModechargeManu, 1);

@@ -13,6 +13,7 @@
 #include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/CouleursFenetres.h"
+#include "socle/LibelleElide.h"
 #include "socle/Textes.h"
 #include "work/DefinitionCaract.h"
 #include "work/Format.h"
@@ -182,7 +183,7 @@ void TFormTraceCaract::construitBarres() {
     ButtonAcquiPointCaract = BoutonTexte("ButtonAcquiPointCaract", PanelAcquiManu);
     ButtonStopManu = BoutonTexte("ButtonStopManu", PanelAcquiManu);
     ButtonStopManu->setText("Stop");
-    TextModechargeManu = new QLabel(PanelAcquiManu);
+    TextModechargeManu = new LibelleElide(PanelAcquiManu);
     for (QWidget* w : std::initializer_list<QWidget*>{ScrollBarK, TextK, ButtonAcquiPointCaract,
                                                       ButtonStopManu, TextModechargeManu})
         manu->addWidget(w);
@@ -211,7 +212,7 @@ void TFormTraceCaract::construitBarres() {
     ButtonAutoDecroissant->setText(QStringLiteral("K ↘"));
     ButtonStopAuto = BoutonTexte("ButtonStopAuto", PanelAcquiAuto);
     ButtonStopAuto->setText("Stop");
-    TextModechargeAuto = new QLabel(PanelAcquiAuto);
+    TextModechargeAuto = new LibelleElide(PanelAcquiAuto);
     for (QWidget* w :
          std::initializer_list<QWidget*>{ScrollBarT, TextT, ButtonAutoCroissant, ButtonAutoDecroissant,
                                          ButtonStopAuto, TextModechargeAuto})
@@ -321,8 +322,9 @@ void TFormTraceCaract::Langue() {
 void TFormTraceCaract::ajusteLargeurValeurs() {
     int largeur = 230;
     for (int c = 1; c <= 11; ++c)
-        largeur = std::max(largeur, LibelleValeur[c]->fontMetrics().horizontalAdvance(LibelleValeur[c]->text()) +
-                                        2 * LibelleValeur[c]->margin() + 8);
+        largeur =
+            std::max(largeur, LibelleValeur[c]->fontMetrics().horizontalAdvance(LibelleValeur[c]->text()) +
+                                  2 * LibelleValeur[c]->margin() + 8);
     PanelAffichageValeur->setFixedWidth(largeur);
 }
 

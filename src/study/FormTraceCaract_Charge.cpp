@@ -9,6 +9,7 @@
 #include "commun/Fenetres.h"
 #include "graph/CaractMachine.h"
 #include "socle/Dialogues.h"
+#include "socle/LibelleElide.h"
 #include "socle/Textes.h"
 #include "work/Travail.h"
 
@@ -31,9 +32,7 @@ QWidget* barreMode(const QString& nom, QWidget* parent, QHBoxLayout*& l) {
 
 // The mode text gives way when the bar is short: the controls keep their room.
 QLabel* texteMode(QWidget* parent) {
-    auto* l = new QLabel(parent);
-    l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    return l;
+    return new LibelleElide(parent);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "commun/Avertissements.h"
 #include "graph/CaractMachine.h"
 #include "link/FormVisualisation.h"
+#include "socle/LibelleElide.h"
 #include "study/FormCalibreCourant.h"
 #include "study/FormTraceCaract.h"
 #include "study/FormTrierPoints.h"
@@ -30,6 +31,7 @@
 #include <QToolButton>
 
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -70,9 +72,9 @@ struct CasFenetre {
 
 class Accessibilite : public ProgrammeTest, public testing::WithParamInterface<std::tuple<int, CasFenetre>> {
 public:
-    using ProgrammeTest::traceSur;
     using ProgrammeTest::com;
     using ProgrammeTest::menu;
+    using ProgrammeTest::traceSur;
     void langue(int l) {
         ConfigGenerale().LangueConfig = l;
         AppliqueLangue(l);
@@ -194,6 +196,77 @@ const CasFenetre fenetresAccessibles[] = {
 
 INSTANTIATE_TEST_SUITE_P(Fenetres, Accessibilite,
                          testing::Combine(testing::Values(1, 2, 3), testing::ValuesIn(fenetresAccessibles)),
+                         [](const auto& i) {
+                             return std::string(std::get<1>(i.param).nom) + "_" +
+                                    codes[std::get<0>(i.param) - 1];
+                         });
+
+// The texts a person reads whole but a too narrow control would cut: a button's caption, a label
+// on one line (a text that gives way ends in "…" and is read whole: not cut).
+QStringList textesCoupes(QWidget* fenetre) {
+    QStringList coupes;
+    for (QWidget* w : fenetre->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->window() != fenetre || w->objectName().startsWith("qt_") ||
+            dynamic_cast<LibelleElide*>(w))
+            continue;
+        QString texte;
+        int place = 0;
+        if (auto* b = qobject_cast<QAbstractButton*>(w); b && b->icon().isNull()) {
+            texte = b->text();
+            place = b->width() - 4; // the frame of the button
+        } else if (auto* l = qobject_cast<QLabel*>(w); l && !l->wordWrap() &&
+                                                       l->textFormat() != Qt::RichText &&
+                                                       !Qt::mightBeRichText(l->text())) {
+            texte = l->text();
+            place = l->contentsRect().width();
+        }
+        texte = texte.remove(u'&').trimmed();
+        if (!texte.isEmpty() && !texte.contains(u'\n') && w->fontMetrics().horizontalAdvance(texte) > place)
+            coupes << QString("%1 \"%2\"").arg(w->objectName(), texte);
+    }
+    return coupes;
+}
+
+// With a system font of 14 points, set before the program starts, every window still shows its
+// texts whole. Run by the test ui_grand_texte on a screen of 1920 x 1080 (VIMRA_ECRAN_LARGE): the
+// offscreen screen of the other tests is 800 pixels wide and would hold a window below its minimum.
+class GrandTexte : public Accessibilite {
+protected:
+    void SetUp() override {
+        QFont grande = m_avant;
+        grande.setPointSize(14);
+        QApplication::setFont(grande);
+        Accessibilite::SetUp();
+    }
+    void TearDown() override {
+        Accessibilite::TearDown();
+        QApplication::setFont(m_avant);
+    }
+
+private:
+    const QFont m_avant = QApplication::font();
+};
+
+TEST_P(GrandTexte, NoTextIsCut) {
+    const auto& [l, cas] = GetParam();
+    langue(l);
+    montreMenu();
+    QWidget* fenetre = cas.montre(*this);
+    ASSERT_TRUE(fenetre);
+    QApplication::processEvents();
+    const QStringList coupes = textesCoupes(fenetre);
+    EXPECT_TRUE(coupes.isEmpty()) << cas.nom << " " << codes[l - 1] << ": "
+                                  << coupes.join(", ").toStdString();
+}
+
+std::vector<int> languesGrandTexte() {
+    return qEnvironmentVariableIsSet("VIMRA_ECRAN_LARGE") ? std::vector<int>{1, 3} : std::vector<int>{};
+}
+
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(GrandTexte);
+INSTANTIATE_TEST_SUITE_P(Fenetres, GrandTexte,
+                         testing::Combine(testing::ValuesIn(languesGrandTexte()),
+                                          testing::ValuesIn(fenetresAccessibles)),
                          [](const auto& i) {
                              return std::string(std::get<1>(i.param).nom) + "_" +
                                     codes[std::get<0>(i.param) - 1];
