@@ -6,6 +6,7 @@
 #include "socle/Textes.h"
 #include "work/DefinitionCaract.h"
 #include "work/Format.h"
+#include "work/LoisCharge.h"
 #include "work/Travail.h"
 
 #include <QButtonGroup>

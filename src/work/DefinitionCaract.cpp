@@ -1,6 +1,7 @@
 #include "DefinitionCaract.h"
 
 #include "socle/Textes.h"
+#include "work/LoisCharge.h"
 #include "work/Travail.h"
 
 #include <algorithm>
@@ -19,7 +20,7 @@ bool ColonneOfferte(int typeMachine, int colonne) {
 }
 
 bool TempsParDefaut(int typeCharge) {
-    return (typeCharge >= 10 && typeCharge <= 14) || typeCharge == 16 || typeCharge == 18;
+    return ChargeDynamique(typeCharge);
 }
 
 bool TempsOffert(int typeCharge) {

@@ -1,5 +1,7 @@
 #include "Travail.h"
 
+#include "work/LoisCharge.h"
+
 #include <algorithm>
 
 void TEnteteEssai::setOctet(int i, uint8_t v) {
@@ -181,49 +183,8 @@ int Travail::TypeMachine() const {
 int Travail::TypeCharge() const {
     if (EssaiCourant <= 0 || EssaiCourant > NB_ESSAIS_MAX) return 0;
     const int t = Essais[EssaiCourant].Entete.TypeCharge();
-    return t >= 0 && t <= 18 ? t : 0;
+    return t >= 0 && t <= DERNIER_TYPE_CHARGE ? t : 0;
 }
-
-namespace {
-
-struct MotsDeCharge {
-    int n;
-    int mots[3];
-};
-
-// Words of the load parameters each load type uses.
-MotsDeCharge motsDeCharge(int type) {
-    switch (type) {
-    case 6:
-    case 10:
-        return {1, {3}};
-    case 7:
-    case 11:
-        return {2, {4, 5}};
-    case 8:
-    case 12:
-        return {2, {6, 7}};
-    case 9:
-    case 13:
-        return {2, {8, 9}};
-    case 14:
-        return {3, {10, 11, 12}};
-    case 15:
-    case 16:
-        return {3, {23, 24, 25}};
-    case 17:
-    case 18:
-        return {3, {26, 27, 28}};
-    default:
-        return {0, {}};
-    }
-}
-
-bool avecInertie(int type) {
-    return (type >= 10 && type <= 14) || type == 16 || type == 18;
-}
-
-} // namespace
 
 bool Travail::EssaiConforme(int x) const {
     if (x < 0 || x > NB_ESSAIS_MAX) return false;
@@ -231,15 +192,14 @@ bool Travail::EssaiConforme(int x) const {
     const TEnteteEssai& m = ModeleEssai;
     if (e.DernierPoint() < 0) return true;
     const int type = e.TypeCharge();
-    if (e.TypeMachine() == m.TypeMachine() && type >= 1 && type <= 4 && m.TypeCharge() >= 1 &&
-        m.TypeCharge() <= 4)
+    const DescriptionLoi& loi = DescriptionLoiCharge(type);
+    if (e.TypeMachine() == m.TypeMachine() && loi.essaisCommuns &&
+        DescriptionLoiCharge(m.TypeCharge()).essaisCommuns)
         return true;
-    if (type != m.TypeCharge()) return false;
-    const MotsDeCharge mots = motsDeCharge(type);
-    if (mots.n == 0) return false;
-    for (int i = 0; i < mots.n; ++i)
-        if (e[mots.mots[i]] != m[mots.mots[i]]) return false;
-    if (avecInertie(type) && e[TEnteteEssai::MotInertie] != m[TEnteteEssai::MotInertie]) return false;
+    if (type != m.TypeCharge() || loi.nbMots == 0) return false;
+    for (int mot : loi.motsParametres())
+        if (e[mot] != m[mot]) return false;
+    if (ChargeDynamique(type) && e[TEnteteEssai::MotInertie] != m[TEnteteEssai::MotInertie]) return false;
     return true;
 }
 
