@@ -1,6 +1,7 @@
 #include "DefinitionCaract.h"
 
 #include "socle/Textes.h"
+#include "work/Applications.h"
 #include "work/LoisCharge.h"
 #include "work/Travail.h"
 
@@ -24,7 +25,7 @@ bool TempsParDefaut(int typeCharge) {
 }
 
 bool TempsOffert(int typeCharge) {
-    return TempsParDefaut(typeCharge) || (typeCharge >= 51 && typeCharge <= 70);
+    return TempsParDefaut(typeCharge) || CodeApplication(typeCharge);
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "Travail.h"
 
+#include "work/Applications.h"
 #include "work/LoisCharge.h"
 
 #include <algorithm>
@@ -204,25 +205,12 @@ bool Travail::EssaiConforme(int x) const {
 }
 
 bool GrandeursApplication(int code, std::array<TGrandeur, 3>& grandeurs, std::array<bool, 3>& offertes) {
-    struct Ligne {
-        int code, c12, c13, c14; // quantity numbers, -1 for the empty descriptor
-        bool f1, f2, f3;
-    };
-    static constexpr Ligne table[] = {
-        {51, 13, 17, 14, 1, 1, 1}, {52, 12, 17, 14, 1, 1, 0}, {53, 12, 17, 21, 1, 1, 1},
-        {54, -1, -1, -1, 1, 1, 1}, {55, 13, 17, 14, 1, 1, 1}, {56, -1, -1, -1, 1, 1, 1},
-        {57, 20, 19, 14, 1, 1, 0}, {58, 12, 17, 14, 1, 1, 1}, {59, -1, -1, -1, 0, 0, 0},
-        {60, -1, -1, -1, 1, 1, 0}, {61, 26, 25, 24, 1, 1, 1}, {62, 26, 22, -1, 1, 1, 0},
-        {63, -1, -1, -1, 1, 1, 0}, {64, 26, 22, -1, 1, 1, 0}, {65, -1, -1, -1, 1, 1, 0},
-        {66, 12, 17, 21, 1, 1, 1},
-    };
-    const auto* l =
-        std::find_if(std::begin(table), std::end(table), [code](const Ligne& x) { return x.code == code; });
-    if (l == std::end(table)) return false;
+    const DescriptionApplication* a = DescriptionDApplication(code);
+    if (!a) return false;
     const auto& g = Textes().Grandeurs;
-    const auto grandeur = [&g](int n) { return n < 0 ? TGrandeur{} : g[n]; };
-    grandeurs = {grandeur(l->c12), grandeur(l->c13), grandeur(l->c14)};
-    offertes = {l->f1, l->f2, l->f3};
+    for (std::size_t i = 0; i < 3; ++i)
+        grandeurs[i] = a->grandeurs[i] < 0 ? TGrandeur{} : g[std::size_t(a->grandeurs[i])];
+    offertes = a->offertes;
     return true;
 }
 
