@@ -6,6 +6,7 @@
 #include "socle/DialoguesFichiers.h"
 #include "socle/ImageJpeg.h"
 #include "socle/Textes.h"
+#include "work/Applications.h"
 #include "work/DefinitionCaract.h"
 #include "work/Entier32.h"
 #include "work/FichierTravail.h"
@@ -52,22 +53,13 @@ LigneParametre ligne(int texte, int32_t valeur, int decimales, const char* unite
 } // namespace
 
 QString LibelleCharge(int code) {
-    int i = -1;
-    if (code >= 51 && code <= 58)
-        i = 177 + code - 51;
-    else if (code >= 62 && code <= 66)
-        i = 187 + code - 62;
-    return i < 0 ? QString() : Textes().Texte[i];
+    const DescriptionApplication* a = DescriptionDApplication(code);
+    return a && a->texteLibelleCharge >= 0 ? Textes().Texte[a->texteLibelleCharge] : QString();
 }
 
 QString ImageApplication(int code) {
-    static const char* const images[] = {
-        "conditionnement.jpg", "pos_absolu.jpg",  "convoyeur.jpg",    "pos_relatif.jpg", "deroulage.jpg",
-        "synchro.jpg",         "coupe.jpg",       "pont_roulant.jpg", nullptr,           nullptr,
-        "pompes.jpg",          "ventilation.jpg", "compresseur.jpg",  "desenfumage.jpg", "atex_gaz.jpg",
-        "atex_poussiere.jpg"};
-    if (code < 51 || code > 66 || !images[code - 51]) return {};
-    return QString::fromLatin1(images[code - 51]);
+    const DescriptionApplication* a = DescriptionDApplication(code);
+    return a && a->illustreeEnMarche ? QString::fromLatin1(a->illustration) : QString();
 }
 
 VueImageApplication ChargeImageApplication(int code, const QString& dossierApplications) {
@@ -83,9 +75,8 @@ VueImageApplication ChargeImageApplication(int code, const QString& dossierAppli
 }
 
 BarGraphe BarGrapheApplication(int code) {
-    if ((code >= 51 && code <= 58) || code == 60 || code == 66) return BarGraphe::TroisNiveaux;
-    if (code >= 61 && code <= 65) return BarGraphe::Simple;
-    return BarGraphe::Aucun;
+    const DescriptionApplication* a = DescriptionDApplication(code);
+    return a ? a->barGraphe : BarGraphe::Aucun;
 }
 
 bool ChargeDemarrable(int code) {
@@ -101,76 +92,114 @@ int BordCacheBarGraphe(int position, int largeur, int maximum) {
     return int(int64_t(position) * largeur / maximum) + 3;
 }
 
-PanneauParametres ParametresAffiches(int code, const ParamsApplication& p, int classePuissance) {
-    const int32_t tn = coupleNominal(classePuissance);
-    // Load units as N.m: the parameter x Tn / 150, in hundredths.
-    const auto couple = [tn](int texte, int32_t x) {
-        return ligne(texte, quotient32(produit32(x, tn), 150), 2, " N.m");
-    };
-    PanneauParametres r;
+namespace {
+
+// How the parameter panel shows an application's inertia: not at all, P5, or the drive's block.
+enum class Inertie { Cachee, P5, Bloc };
+
+// Load units as N.m: the parameter x Tn / 150, in hundredths.
+LigneParametre couple(int texte, int32_t x, int32_t tn) {
+    return ligne(texte, quotient32(produit32(x, tn), 150), 2, " N.m");
+}
+
+using Rangees = Inertie (*)(PanneauParametres& r, const ParamsApplication& p, int classePuissance,
+                            int32_t tn);
+
+Inertie sansParametre(PanneauParametres&, const ParamsApplication&, int, int32_t) {
+    return Inertie::Bloc;
+}
+// No parameter of their own: only the inertia the drive is told.
+Inertie inertieSeule(PanneauParametres&, const ParamsApplication&, int, int32_t) {
+    return Inertie::P5;
+}
+// The two that lift a mass, named by `masse`.
+Inertie levage(PanneauParametres& r, const ParamsApplication& p, int32_t tn, int masse) {
     auto& l = r.lignes;
-    enum class Inertie { Cachee, P5, Bloc } inertie = Inertie::Bloc;
-    switch (code) {
-    case 51:
+    l[Aff4] = ligne(masse, quotient32(produit32(p[4], tn), 1500), 1, " kg");
+    l[Aff5] = ligne(lib::VitesseLineaire, p[0], 1, " m/s");
+    l[Aff6] = ligne(lib::Rendement, p[1], 0, " %");
+    return Inertie::Bloc;
+}
+Inertie ventilation(PanneauParametres& r, const ParamsApplication& p, int, int32_t tn) {
+    auto& l = r.lignes;
+    l[Aff1] = couple(lib::CouplePerte, p[0], tn);
+    l[Aff3] = ligne(lib::Degradation, p[2], 0, " %");
+    l[Aff5] = ligne(lib::Debit, produit32(p[3], 100), 0, " m3/h");
+    return Inertie::P5;
+}
+
+// In the order of the codes.
+constexpr std::array<Rangees, NB_APPLICATIONS> rangees{{
+    [](PanneauParametres& r, const ParamsApplication& p, int, int32_t tn) { // 51
+        auto& l = r.lignes;
         l[Aff1] = ligne(lib::Roulement, p[1], 2, " N.m/kg");
-        l[Aff3] = couple(lib::Surcouple, p[2]);
+        l[Aff3] = couple(lib::Surcouple, p[2], tn);
         l[Aff4] = ligne(lib::Diametre, p[3], 1, " m");
         l[Aff5] = ligne(lib::Reduction, p[0], 0, "");
         l[Aff6] = ligne(lib::MasseTotale, quotient32(produit32(p[4], tn), 150), 0, "");
-        inertie = Inertie::P5;
-        break;
-    case 52:
-    case 58:
-        l[Aff4] = ligne(code == 52 ? lib::MassePrehenseur : lib::MasseCrochet,
-                        quotient32(produit32(p[4], tn), 1500), 1, " kg");
-        l[Aff5] = ligne(lib::VitesseLineaire, p[0], 1, " m/s");
-        l[Aff6] = ligne(lib::Rendement, p[1], 0, " %");
-        break;
-    case 53:
-        l[Aff1] = couple(lib::CouplePerte, p[1]);
-        l[Aff3] = couple(lib::Surcouple, p[2]);
+        return Inertie::P5;
+    },
+    [](PanneauParametres& r, const ParamsApplication& p, int, int32_t tn) { // 52
+        return levage(r, p, tn, lib::MassePrehenseur);
+    },
+    [](PanneauParametres& r, const ParamsApplication& p, int, int32_t tn) { // 53
+        auto& l = r.lignes;
+        l[Aff1] = couple(lib::CouplePerte, p[1], tn);
+        l[Aff3] = couple(lib::Surcouple, p[2], tn);
         l[Aff5] = ligne(lib::VitesseLineaire, p[0], 2, " m/s");
         l[Aff6] = ligne(lib::Roulement, p[3], 2, " N/kg");
-        break;
-    case 57:
-        l[Aff1] = couple(lib::CouplePerte, p[1]);
-        l[Aff3] = couple(lib::CoupleRemontee, p[2]);
+        return Inertie::Bloc;
+    },
+    sansParametre,                                                          // 54
+    sansParametre,                                                          // 55
+    sansParametre,                                                          // 56
+    [](PanneauParametres& r, const ParamsApplication& p, int, int32_t tn) { // 57
+        auto& l = r.lignes;
+        l[Aff1] = couple(lib::CouplePerte, p[1], tn);
+        l[Aff3] = couple(lib::CoupleRemontee, p[2], tn);
         l[Aff4] = ligne(lib::Deplacement, p[3], 2, " m");
         l[Aff5] = ligne(lib::Cadence, p[0], 1, " Cp/min");
-        inertie = Inertie::P5;
-        break;
-    case 61: {
+        return Inertie::P5;
+    },
+    [](PanneauParametres& r, const ParamsApplication& p, int, int32_t tn) { // 58
+        return levage(r, p, tn, lib::MasseCrochet);
+    },
+    sansParametre,                                                                       // 59
+    sansParametre,                                                                       // 60
+    [](PanneauParametres& r, const ParamsApplication& p, int classePuissance, int32_t) { // 61
+        auto& l = r.lignes;
         const TModelePompe& m = ModelePompe(classePuissance, p[1]);
         l[Aff3] = ligne(lib::Degradation, p[2], 0, " %");
         l[Aff4] = ligne(lib::HauteurManometrique, m.HauteurNominale, 1, "m");
         l[Aff5] = ligne(lib::Debit, m.DebitNominal, 2, " m3/h");
         l[Aff6] = ligne(lib::HauteurRefoulement, quotient32(produit32(m.HauteurZero, p[0]), 100), 1, " m");
         r.nomPompe = m.nom();
-        inertie = Inertie::Cachee;
-        break;
-    }
-    case 62:
-    case 64:
-        l[Aff1] = couple(lib::CouplePerte, p[0]);
-        l[Aff3] = ligne(lib::Degradation, p[2], 0, " %");
-        l[Aff5] = ligne(lib::Debit, produit32(p[3], 100), 0, " m3/h");
-        inertie = Inertie::P5;
-        break;
-    case 66:
-        l[Aff1] = couple(lib::CouplePerte, p[1]);
-        l[Aff3] = couple(lib::Surcouple, p[2]);
+        return Inertie::Cachee;
+    },
+    ventilation,                                                            // 62
+    inertieSeule,                                                           // 63
+    ventilation,                                                            // 64
+    inertieSeule,                                                           // 65
+    [](PanneauParametres& r, const ParamsApplication& p, int, int32_t tn) { // 66
+        auto& l = r.lignes;
+        l[Aff1] = couple(lib::CouplePerte, p[1], tn);
+        l[Aff3] = couple(lib::Surcouple, p[2], tn);
         l[Aff4] = ligne(lib::Angle, p[4], 0, " °");
         l[Aff5] = ligne(lib::VitesseLineaire, p[0], 2, " m/s");
         l[Aff6] = ligne(lib::Roulement, p[3], 2, " N/kg");
-        break;
-    case 63:
-    case 65:
-        // No parameter of their own: only the inertia the drive is told.
-        inertie = Inertie::P5;
-        break;
-    default: // 54, 55, 56, 60: the inertia of their block
-        break;
-    }
+        return Inertie::Bloc;
+    },
+}};
+
+} // namespace
+
+PanneauParametres ParametresAffiches(int code, const ParamsApplication& p, int classePuissance) {
+    PanneauParametres r;
+    const Inertie inertie = DescriptionDApplication(code)
+                                ? rangees[std::size_t(code - PREMIERE_APPLICATION)](
+                                      r, p, classePuissance, coupleNominal(classePuissance))
+                                : Inertie::Bloc;
+    auto& l = r.lignes;
     if (inertie != Inertie::Cachee) {
         l[AffInertie] = ligne(lib::Inertie, p[5], 3, " kg.m²");
         if (inertie == Inertie::Bloc) l[AffInertie].valeur = Textes().Texte[txt::TraitsAbsents];

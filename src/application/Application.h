@@ -6,6 +6,7 @@
 
 #include "application/ConfigApplication.h"
 #include "application/EmulationCharge.h"
+#include "work/Applications.h"
 
 #include <QImage>
 #include <QString>
@@ -32,7 +33,6 @@ struct VueImageApplication {
 };
 VueImageApplication ChargeImageApplication(int code, const QString& dossierApplications);
 
-enum class BarGraphe { Aucun, TroisNiveaux, Simple };
 // Three levels for the motion applications and the generator, one for pumps, fans and compressor.
 BarGraphe BarGrapheApplication(int code);
 

@@ -3,6 +3,7 @@
 #include "ConfigApplication.h"
 #include "socle/ImageJpeg.h"
 #include "socle/Textes.h"
+#include "work/Applications.h"
 
 #include <QPainter>
 
@@ -14,33 +15,22 @@ namespace {
 constexpr int L = 200;
 constexpr int H = 140;
 
-using P = PanneauKorlan;
-
 const std::array<ApplicationKorlan, 14> applications{{
-    {51, "ImageBanderol", P::Usine, true, "vignette_banderole.jpg", QRect(84, 92, L, H)},
-    {52, "ImagePalette", P::Usine, true, "vignette_palette.jpg", QRect(382, 92, L, H)},
-    {53, "ImageConvoyeur", P::Usine, true, "vignette_convoyeur.jpg", QRect(680, 92, L, H)},
-    {54, "ImagePosrelatif", P::Usine, false, nullptr, QRect()},
-    {55, "ImageEnrouleur", P::Usine, false, nullptr, QRect()},
-    {56, "ImageSynchronisation", P::Usine, false, nullptr, QRect()},
-    {57, "ImageCoupe", P::Usine, true, "vignette_coupe.jpg", QRect(233, 322, L, H)},
-    {58, "ImageLevage", P::Usine, true, "vignette_levage.jpg", QRect(531, 322, L, H)},
-    {60, "ImageAlternateur", P::LocalTechnique, false, nullptr, QRect()},
-    {61, "ImagePompe", P::LocalTechnique, true, "vignette_pompe.jpg", QRect(150, 96, L, H)},
-    {62, "ImageVentilation", P::LocalTechnique, true, "vignette_ventilation.jpg", QRect(614, 96, L, H)},
-    {63, "ImageCompresseur", P::LocalTechnique, false, nullptr, QRect()},
-    {64, "ImageDesenfumage", P::LocalTechnique, true, "vignette_desenfumage.jpg", QRect(614, 330, L, H)},
-    {66, "ImageTapisRoulant", P::LocalTechnique, true, "vignette_tapis_roulant.jpg", QRect(150, 330, L, H)},
+    {51, "ImageBanderol", true, "vignette_banderole.jpg", QRect(84, 92, L, H)},
+    {52, "ImagePalette", true, "vignette_palette.jpg", QRect(382, 92, L, H)},
+    {53, "ImageConvoyeur", true, "vignette_convoyeur.jpg", QRect(680, 92, L, H)},
+    {54, "ImagePosrelatif", false, nullptr, QRect()},
+    {55, "ImageEnrouleur", false, nullptr, QRect()},
+    {56, "ImageSynchronisation", false, nullptr, QRect()},
+    {57, "ImageCoupe", true, "vignette_coupe.jpg", QRect(233, 322, L, H)},
+    {58, "ImageLevage", true, "vignette_levage.jpg", QRect(531, 322, L, H)},
+    {60, "ImageAlternateur", false, nullptr, QRect()},
+    {61, "ImagePompe", true, "vignette_pompe.jpg", QRect(150, 96, L, H)},
+    {62, "ImageVentilation", true, "vignette_ventilation.jpg", QRect(614, 96, L, H)},
+    {63, "ImageCompresseur", false, nullptr, QRect()},
+    {64, "ImageDesenfumage", true, "vignette_desenfumage.jpg", QRect(614, 330, L, H)},
+    {66, "ImageTapisRoulant", true, "vignette_tapis_roulant.jpg", QRect(150, 330, L, H)},
 }};
-
-// Illustrations of the codes 51 to 66, in order.
-constexpr const char* illustrations[] = {
-    "conditionnement.jpg", "pos_absolu.jpg",  "convoyeur.jpg", "pos_relatif.jpg",
-    "deroulage.jpg",       "synchro.jpg",     "coupe.jpg",     "pont_roulant.jpg",
-    "reseau.jpg",          "alternateur.jpg", "pompes.jpg",    "ventilation.jpg",
-    "compresseur.jpg",     "desenfumage.jpg", "atex_gaz.jpg",  "atex_poussiere.jpg",
-};
-static_assert(std::size(illustrations) == 66 - 51 + 1);
 
 } // namespace
 
@@ -63,14 +53,14 @@ const ApplicationKorlan* ApplicationKorlanDuCode(int code) {
 }
 
 QString IllustrationApplication(int code) {
-    if (code < 51 || code > 66) return {};
-    return QString::fromLatin1(illustrations[code - 51]);
+    const DescriptionApplication* a = DescriptionDApplication(code);
+    return a ? QString::fromLatin1(a->illustration) : QString();
 }
 
 std::optional<PanneauKorlan> PanneauRetourAnimation(int code) {
-    if (code >= 51 && code <= 59) return PanneauKorlan::Usine;
-    if (code >= 60 && code <= 66) return PanneauKorlan::LocalTechnique;
-    return std::nullopt;
+    const DescriptionApplication* a = DescriptionDApplication(code);
+    if (!a) return std::nullopt;
+    return a->zone == ZoneApplication::Usine ? PanneauKorlan::Usine : PanneauKorlan::LocalTechnique;
 }
 
 QString TexteSurvolApplication(int code) {
@@ -81,8 +71,8 @@ std::vector<QString> ImagesKorlan() {
     std::vector<QString> noms{IMAGE_SITE, IMAGE_USINE, IMAGE_LOCAL};
     for (const ApplicationKorlan& a : applications)
         if (a.vignette) noms.emplace_back(QString::fromLatin1(a.vignette));
-    for (const char* i : illustrations)
-        noms.emplace_back(QString::fromLatin1(i));
+    for (const DescriptionApplication& a : DescriptionsApplications())
+        noms.emplace_back(QString::fromLatin1(a.illustration));
     return noms;
 }
 
@@ -95,7 +85,7 @@ QImage ApercuZone(const QImage& fond, PanneauKorlan zone, const std::map<int, QI
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     for (const ApplicationKorlan& a : applications) {
         const auto v = vignettes.find(a.code);
-        if (a.zone != zone || !a.visible || v == vignettes.end() || v->second.isNull()) continue;
+        if (a.zone() != zone || !a.visible || v == vignettes.end() || v->second.isNull()) continue;
         const QRectF c = a.cadre.toRectF();
         p.drawImage(QRectF(c.x() * ex, c.y() * ey, c.width() * ex, c.height() * ey), v->second);
     }

@@ -34,13 +34,18 @@ inline constexpr const char* IMAGE_LOCAL = "local_technique.jpg";
 QRect CadreSelectUsine();
 QRect CadreSelectLocal();
 
+// The area of application `code`, where "Retour" from its illustration leads: the plant for codes
+// 51 to 59, the technical room for 60 to 66; nothing for any other code (the panel stays as it is).
+std::optional<PanneauKorlan> PanneauRetourAnimation(int code);
+
 struct ApplicationKorlan {
     int code;
     const char* image;    // the picture's name in the window: "ImageBanderol"
-    PanneauKorlan zone;   // Usine or LocalTechnique
     bool visible;         // a hidden picture is in the window but never shown
     const char* vignette; // its file in the pictures folder; nullptr for a hidden picture
     QRect cadre;          // its place on the area picture; empty for a hidden picture
+
+    PanneauKorlan zone() const { return *PanneauRetourAnimation(code); }
 };
 
 // The fourteen application pictures, plant first, in the order of their codes.
@@ -50,9 +55,6 @@ const ApplicationKorlan* ApplicationKorlanDuCode(int code);
 
 // The illustration of application `code` (51..66) in the pictures folder; empty for any other.
 QString IllustrationApplication(int code);
-// Where "Retour" from the illustration leads: the plant for codes 51 to 59, the technical room for
-// 60 to 66; nothing for any other code (the panel stays as it is).
-std::optional<PanneauKorlan> PanneauRetourAnimation(int code);
 // The text shown while the mouse is over the picture of `code`, in the current language: the
 // application's name; empty for a code without a picture.
 QString TexteSurvolApplication(int code);

@@ -6,6 +6,7 @@
 #include "socle/ImageJpeg.h"
 #include "socle/Octets.h"
 #include "socle/Textes.h"
+#include "work/Applications.h"
 #include "work/Entier32.h"
 #include "work/Format.h"
 #include "work/Travail.h"
@@ -20,41 +21,10 @@
 
 namespace {
 
-// Ranges of bars 1, 3, 4, 5, 6 for the applications that have their own.
-struct LignePlages {
-    int code;
-    PlageBarre barres[5];
-};
-
-constexpr LignePlages plages[] = {
-    {51, {{5, 20, 10}, {0, 10, 5}, {5, 20, 14}, {100, 200, 150}, {20, 200, 70}}},
-    {52, {{5, 30, 10}, {20, 200, 50}, {50, 200, 100}, {5, 50, 20}, {50, 90, 80}}},
-    {53, {{5, 30, 10}, {0, 50, 20}, {10, 100, 50}, {20, 200, 100}, {5, 30, 15}}},
-    {57, {{5, 30, 10}, {10, 100, 50}, {10, 100, 50}, {200, 1200, 600}, {10, 500, 100}}},
-    {58, {{10, 100, 50}, {10, 100, 50}, {50, 200, 100}, {1, 20, 10}, {50, 90, 75}}},
-    {61, {{10, 100, 30}, {60, 90, 80}, {0, 5, 0}, {10, 100, 50}, {10, 100, 50}}},
-    {62, {{2, 20, 10}, {50, 90, 80}, {10, 100, 50}, {10, 50, 50}, {10, 100, 25}}},
-    {64, {{1, 20, 10}, {10, 50, 20}, {10, 100, 50}, {10, 50, 50}, {10, 200, 5}}},
-    {66, {{20, 50, 30}, {0, 50, 20}, {0, 15, 5}, {10, 100, 50}, {20, 100, 50}}},
-};
-
-constexpr PlageBarre plageCommune{10, 100, 50};
-
+// Position of a bar in the table's lists of bars 1, 3, 4, 5, 6; -1 for a bar that does not exist.
 int rangBarre(int barre) {
-    switch (barre) {
-    case 1:
-        return 0;
-    case 3:
-        return 1;
-    case 4:
-        return 2;
-    case 5:
-        return 3;
-    case 6:
-        return 4;
-    default:
-        return -1;
-    }
+    const auto* b = std::find(std::begin(BARRES_APPLICATION), std::end(BARRES_APPLICATION), barre);
+    return b == std::end(BARRES_APPLICATION) ? -1 : int(b - std::begin(BARRES_APPLICATION));
 }
 
 int32_t somme32(int32_t a, int32_t b) {
@@ -108,11 +78,9 @@ void convoyeur(AffichageApplication& a, int32_t tn, ParamsApplication& p, int32_
 } // namespace
 
 PlageBarre PlageBarreApplication(int code, int barre) {
+    const DescriptionApplication* a = DescriptionDApplication(code);
     const int r = rangBarre(barre);
-    if (r < 0) return plageCommune;
-    for (const LignePlages& l : plages)
-        if (l.code == code) return l.barres[r];
-    return plageCommune;
+    return a && r >= 0 ? a->plages[std::size_t(r)] : PLAGE_COMMUNE;
 }
 
 bool BarreInversee(int barre) {
@@ -131,20 +99,8 @@ int32_t PositionBarre(int code, int barre, int32_t valeur) {
 }
 
 bool ApplicationConfigurable(int code) {
-    switch (code) {
-    case 51:
-    case 52:
-    case 53:
-    case 57:
-    case 58:
-    case 61:
-    case 62:
-    case 64:
-    case 66:
-        return true;
-    default:
-        return false;
-    }
+    const DescriptionApplication* a = DescriptionDApplication(code);
+    return a && a->configurable();
 }
 
 ControlesApplication ControlesDefaut(int code) {
@@ -160,31 +116,10 @@ ControlesApplication ControlesDefaut(int code) {
 ControlesApplication ControlesDepuisParam(int code, const ParamsApplication& p) {
     ControlesApplication c = ControlesDefaut(code);
     auto& b = c.Barre;
-    switch (code) {
-    case 51:
-    case 57:
-        b[5] = p[0], b[1] = p[1], b[3] = p[2], b[4] = p[3], b[6] = p[4];
-        break;
-    case 52:
-    case 58:
-        b[5] = p[0], b[6] = p[1], b[4] = p[4];
-        break;
-    case 53:
-        b[5] = p[0], b[1] = p[1], b[3] = p[2], b[6] = p[3];
-        break;
-    case 61:
-        b[1] = p[0], b[3] = p[2];
-        c.Pompe = p[1] >= 0 && p[1] < NB_MODELES_POMPE ? p[1] : 0;
-        break;
-    case 62:
-    case 64:
-        b[1] = p[0], b[3] = p[2], b[5] = p[3], b[6] = p[4];
-        break;
-    case 66:
-        b[5] = p[0], b[1] = p[1], b[3] = p[2], b[6] = p[3], b[4] = p[4];
-        break;
-    default:
-        break;
+    if (const DescriptionApplication* a = DescriptionDApplication(code)) {
+        for (std::size_t k = 0; k < a->barreDuParam.size(); ++k)
+            if (a->barreDuParam[k] != 0) b[std::size_t(a->barreDuParam[k])] = p[k];
+        if (a->legendes.Pompes) c.Pompe = p[1] >= 0 && p[1] < NB_MODELES_POMPE ? p[1] : 0;
     }
     for (int k : BARRES_APPLICATION) {
         const PlageBarre r = PlageBarreApplication(code, k);
@@ -193,13 +128,44 @@ ControlesApplication ControlesDepuisParam(int code, const ParamsApplication& p) 
     return c;
 }
 
-AffichageApplication LitControles(int code, const ControlesApplication& c, int32_t tn, int classe,
-                                  ParamsApplication& p) {
-    AffichageApplication a;
-    const auto& b = c.Barre;
-    switch (code) {
-    case 51: {
-        p[0] = b[5], p[1] = b[1], p[2] = b[3], p[3] = b[4], p[4] = b[6];
+namespace {
+
+// The value texts and derived parameters of each configurable application, once its controls are
+// read into P0..P4: d its entry, tn the rated torque, classe the power class (for the pump table).
+using Lecture = void (*)(const DescriptionApplication& d, const ControlesApplication& c, int32_t tn,
+                         int classe, ParamsApplication& p, AffichageApplication& a);
+
+void levage(const DescriptionApplication&, const ControlesApplication&, int32_t tn, int, ParamsApplication& p,
+            AffichageApplication& a) {
+    const int32_t g = quotient32(produit32(p[4], tn), 1500);
+    int32_t m = 0;
+    if (p[0] != 0) m = quotient32(quotient32(produit32(produit32(tn, p[1]), 53), p[0]), 500);
+    const int32_t j = quotient64(int64_t(m) * p[0] * p[0], 24670);
+    p[5] = j;
+    a.Aff4 = fmt(g, 1) + " kg";
+    a.Aff5 = fmt(p[0], 1) + " m/s";
+    a.Aff6 = entier(p[1]) + " %";
+    a.Aff2 = "M = " + fmt(difference32(m, g), 1) + " kg";
+    a.Inertie = inertie(j);
+}
+
+// The fans, whose P1 (percent) is no control's.
+void ventilation(ParamsApplication& p, int32_t p1, int32_t tn, AffichageApplication& a) {
+    p[1] = p1;
+    p[5] = p[4];
+    const int32_t pr =
+        quotient32(quotient32(produit32(produit32(difference32(100, p[0]), tn), 942), p[3]), 10000);
+    a.Aff1 = couple(tn, p[0]);
+    a.Aff3 = entier(p[2]) + " %";
+    a.Aff5 = fmt(produit32(p[3], 100), 0) + " m3/h";
+    a.Aff6 = fmt(p[4], 3) + uniteInertie();
+    a.Aff2 = "P = " + fmt(pr, 3) + " Bar";
+}
+
+// In the order of the codes; nullptr for an application without controls.
+constexpr std::array<Lecture, NB_APPLICATIONS> lectures{{
+    [](const DescriptionApplication& d, const ControlesApplication&, int32_t tn, int, ParamsApplication& p,
+       AffichageApplication& a) { // 51
         int32_t f = 0;
         if (p[0] != 0 && p[3] != 0)
             f = quotient32(quotient32(difference32(produit32(produit32(tn, p[0]), 100),
@@ -214,7 +180,7 @@ AffichageApplication LitControles(int code, const ControlesApplication& c, int32
                           tn),
                 15000);
         p[5] = j;
-        const int32_t min6 = PlageBarreApplication(code, 6).Minimum;
+        const int32_t min6 = PlageBarreApplication(d.code, 6).Minimum;
         a.Aff4 = fmt(p[3], 1) + " m";
         a.Aff5 = entier(p[0]);
         a.Aff6 = "(" + entier(quotient32(produit32(difference32(p[4], min6), tn), 150)) + " + " +
@@ -223,30 +189,15 @@ AffichageApplication LitControles(int code, const ControlesApplication& c, int32
         a.Aff3 = couple(tn, p[2]);
         a.Aff2 = "F = " + fmt(f, 0) + " N";
         a.Inertie = inertie(j);
-        break;
-    }
-    case 52:
-    case 58: {
-        p[0] = b[5], p[1] = b[6], p[4] = b[4];
-        const int32_t g = quotient32(produit32(p[4], tn), 1500);
-        int32_t m = 0;
-        if (p[0] != 0) m = quotient32(quotient32(produit32(produit32(tn, p[1]), 53), p[0]), 500);
-        const int32_t j = quotient64(int64_t(m) * p[0] * p[0], 24670);
-        p[5] = j;
-        a.Aff4 = fmt(g, 1) + " kg";
-        a.Aff5 = fmt(p[0], 1) + " m/s";
-        a.Aff6 = entier(p[1]) + " %";
-        a.Aff2 = "M = " + fmt(difference32(m, g), 1) + " kg";
-        a.Inertie = inertie(j);
-        break;
-    }
-    case 53: {
-        p[0] = b[5], p[1] = b[1], p[2] = b[3], p[3] = b[6];
-        convoyeur(a, tn, p, masseConvoyeur(p[0], p[1], tn, p[3]));
-        break;
-    }
-    case 57: {
-        p[0] = b[5], p[1] = b[1], p[2] = b[3], p[3] = b[4], p[4] = b[6];
+    },
+    levage, // 52
+    [](const DescriptionApplication&, const ControlesApplication&, int32_t tn, int, ParamsApplication& p,
+       AffichageApplication& a) { convoyeur(a, tn, p, masseConvoyeur(p[0], p[1], tn, p[3])); }, // 53
+    nullptr,                                                                                    // 54
+    nullptr,                                                                                    // 55
+    nullptr,                                                                                    // 56
+    [](const DescriptionApplication&, const ControlesApplication&, int32_t tn, int, ParamsApplication& p,
+       AffichageApplication& a) { // 57
         p[5] = p[4];
         const int32_t f = quotient32(
             quotient32(produit32(difference32(tn, quotient32(produit32(p[1], 3), 2)), 41888), p[3]), p[0]);
@@ -256,32 +207,26 @@ AffichageApplication LitControles(int code, const ControlesApplication& c, int32
         a.Aff1 = couple(tn, p[1]);
         a.Aff3 = couple(tn, p[2]);
         a.Aff2 = "Fmax = " + fmt(f, 0) + " N";
-        break;
-    }
-    case 61: {
-        p[0] = b[1], p[1] = c.Pompe, p[2] = b[3];
+    },
+    levage,  // 58
+    nullptr, // 59
+    nullptr, // 60
+    [](const DescriptionApplication&, const ControlesApplication&, int32_t, int classe, ParamsApplication& p,
+       AffichageApplication& a) { // 61
         const TModelePompe& m = ModelePompe(classe, p[1]);
         a.Aff1 = fmt(quotient32(produit32(m.HauteurZero, p[0]), 100), 1) + " m";
         a.Aff3 = entier(p[2]) + " %";
         // The total head of the chosen pump at its rated flow.
         a.Aff2 = "H = " + fmt(m.HauteurNominale, 1) + " m";
-        break;
-    }
-    case 62:
-    case 64: {
-        p[0] = b[1], p[1] = code == 62 ? 100 : 90, p[2] = b[3], p[3] = b[5], p[4] = b[6];
-        p[5] = p[4];
-        const int32_t pr =
-            quotient32(quotient32(produit32(produit32(difference32(100, p[0]), tn), 942), p[3]), 10000);
-        a.Aff1 = couple(tn, p[0]);
-        a.Aff3 = entier(p[2]) + " %";
-        a.Aff5 = fmt(produit32(p[3], 100), 0) + " m3/h";
-        a.Aff6 = fmt(p[4], 3) + uniteInertie();
-        a.Aff2 = "P = " + fmt(pr, 3) + " Bar";
-        break;
-    }
-    case 66: {
-        p[0] = b[5], p[1] = b[1], p[2] = b[3], p[3] = b[6], p[4] = b[4];
+    },
+    [](const DescriptionApplication&, const ControlesApplication&, int32_t tn, int, ParamsApplication& p,
+       AffichageApplication& a) { ventilation(p, 100, tn, a); }, // 62
+    nullptr,                                                     // 63
+    [](const DescriptionApplication&, const ControlesApplication&, int32_t tn, int, ParamsApplication& p,
+       AffichageApplication& a) { ventilation(p, 90, tn, a); }, // 64
+    nullptr,                                                    // 65
+    [](const DescriptionApplication&, const ControlesApplication&, int32_t tn, int, ParamsApplication& p,
+       AffichageApplication& a) { // 66
         int32_t m = 0;
         if (p[0] != 0 && p[3] != 0) {
             const auto s = static_cast<int32_t>(std::trunc(100 * std::sin(p[4] * std::numbers::pi / 180)));
@@ -289,60 +234,38 @@ AffichageApplication LitControles(int code, const ControlesApplication& c, int32
         }
         convoyeur(a, tn, p, m);
         a.Aff4 = fmt(p[4], 0) + QString::fromUtf8(" °");
-        break;
-    }
-    default:
-        break;
-    }
+    },
+}};
+
+} // namespace
+
+AffichageApplication LitControles(int code, const ControlesApplication& c, int32_t tn, int classe,
+                                  ParamsApplication& p) {
+    AffichageApplication a;
+    const DescriptionApplication* d = DescriptionDApplication(code);
+    if (!d) return a;
+    for (std::size_t k = 0; k < d->barreDuParam.size(); ++k)
+        if (d->barreDuParam[k] != 0) p[k] = c.Barre[std::size_t(d->barreDuParam[k])];
+    if (d->legendes.Pompes) p[1] = c.Pompe;
+    if (const Lecture l = lectures[std::size_t(code - PREMIERE_APPLICATION)]) l(*d, c, tn, classe, p, a);
     return a;
 }
 
 ParamsApplication ParamInit(int code, int32_t tn, int classe, ParamsApplication p) {
     if (code < 50) return p;
     LitControles(code, ControlesDefaut(code), tn, classe, p);
-    if (code == 61) p[1] = 0;
+    if (const DescriptionApplication* a = DescriptionDApplication(code); a && a->legendes.Pompes) p[1] = 0;
     return p;
 }
 
 LegendesApplication Legendes(int code) {
-    LegendesApplication l;
-    switch (code) {
-    case 51:
-        l = {204, 198, 200, 201, 192, 203, 197};
-        break;
-    case 52:
-        l = {-1, 198, -1, 215, 194, 195, 197};
-        break;
-    case 58:
-        l = {-1, 198, -1, 211, 194, 195, 197};
-        break;
-    case 53:
-        l = {199, 198, 200, -1, 194, 204, 197};
-        break;
-    case 57:
-        l = {199, 209, 210, 206, 205, 196, -1};
-        break;
-    case 61:
-        l = {216, 217, 214, -1, -1, -1, -1};
-        l.Pompes = true;
-        break;
-    case 62:
-    case 64:
-        l = {199, 213, 214, -1, 212, 196, -1};
-        break;
-    case 66:
-        l = {199, 198, 200, 207, 194, 204, 197};
-        break;
-    default:
-        break;
-    }
-    return l;
+    const DescriptionApplication* a = DescriptionDApplication(code);
+    return a ? a->legendes : LegendesApplication{};
 }
 
 int TexteNomApplication(int code) {
-    if (code >= 51 && code <= 58) return code - 46;
-    if (code >= 60 && code <= 66) return code - 47;
-    return -1;
+    const DescriptionApplication* a = DescriptionDApplication(code);
+    return a ? a->texteNom : -1;
 }
 
 QString NomApplication(int code) {
@@ -352,19 +275,9 @@ QString NomApplication(int code) {
 
 std::array<const char*, 2> FichiersImageConfiguration(int code) {
     // The dialog's own picture, then the catalogue's illustration of the application.
-    static constexpr struct {
-        int code;
-        const char *propre, *catalogue;
-    } images[] = {
-        {51, "banderoleuse.jpg", "conditionnement.jpg"}, {52, "palettisation.jpg", "pos_absolu.jpg"},
-        {53, "convoyeur.jpg", "convoyeur.jpg"},          {57, "coupe_longueur.jpg", "coupe.jpg"},
-        {58, "levage.jpg", "pont_roulant.jpg"},          {61, "pompes.jpg", "pompes.jpg"},
-        {62, "ventilation.jpg", "ventilation.jpg"},      {64, "desenfumage.jpg", "desenfumage.jpg"},
-        {66, "tapis_roulant.jpg", "atex_poussiere.jpg"},
-    };
-    for (const auto& i : images)
-        if (i.code == code) return {i.propre, i.catalogue};
-    return {nullptr, nullptr};
+    const DescriptionApplication* a = DescriptionDApplication(code);
+    if (!a || !a->imageConfiguration) return {nullptr, nullptr};
+    return {a->imageConfiguration, a->illustration};
 }
 
 ImageConfiguration ChargeImageConfiguration(int code, const QString& dossierApplications) {

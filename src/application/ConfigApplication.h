@@ -3,6 +3,8 @@
 // the parameters P0..P5 read from the controls with their value texts and derived values, the way
 // back from parameters to controls, and the 28-byte application file.
 
+#include "work/Applications.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -14,17 +16,6 @@
 class Travail;
 
 using ParamsApplication = std::array<int32_t, 6>;
-
-// The five scroll bars are numbered as on the window: 1 and 3 vertical (left and right of the
-// picture), 4, 5 and 6 horizontal (bottom rows). There is no bar 2.
-constexpr int BARRES_APPLICATION[] = {1, 3, 4, 5, 6};
-
-struct PlageBarre {
-    int32_t Minimum;
-    int32_t Maximum;
-    int32_t Defaut; // may lie outside the range: the scroll bar then takes the nearest end
-    bool operator==(const PlageBarre&) const = default;
-};
 
 // Range of `barre` for application `code`; codes without their own table (and codes outside
 // 50..70, or a bar that does not exist) read 10..100, default 50.
@@ -75,11 +66,7 @@ AffichageApplication LitControles(int code, const ControlesApplication& c, int32
 // pump 0 for the centrifugal pump. Codes below 50 leave `p` as it is.
 ParamsApplication ParamInit(int code, int32_t tn, int classe, ParamsApplication p);
 
-// Texts of the dialog for each application, as numbers in the main text table (-1: hidden).
-struct LegendesApplication {
-    int Aff1 = -1, Aff2 = -1, Aff3 = -1, Aff4 = -1, Aff5 = -1, Aff6 = -1, Inertie = -1;
-    bool Pompes = false; // the pump list replaces rows 4 to 6
-};
+// Texts of the dialog for each application.
 LegendesApplication Legendes(int code);
 // Number of the application's name in the catalogue's text table, -1 for a code without a name.
 int TexteNomApplication(int code);

@@ -325,7 +325,7 @@ void TConfigurationApplication::placeControles(const ControlesApplication& c) {
         b->setPageStep(std::max(1, (p.Maximum - p.Minimum) / 10));
         b->setValue(PositionBarre(code, k, c.Barre[std::size_t(k)]));
     }
-    if (code == 61 && ListePompes->count() == 0) remplitPompes();
+    if (Legendes(code).Pompes && ListePompes->count() == 0) remplitPompes();
     if (ListePompes->count() > 0)
         ListePompes->setCurrentRow(std::clamp(c.Pompe, 0, ListePompes->count() - 1));
     m_miseEnPlace = false;
@@ -345,7 +345,7 @@ void TConfigurationApplication::SetParamInit() {
     if (code < 50) return;
     placeControles(ControlesDefaut(code));
     AfficheValeurs();
-    if (code == 61) travail().ParamApplication[1] = 0;
+    if (Legendes(code).Pompes) travail().ParamApplication[1] = 0;
 }
 
 void TConfigurationApplication::AfficheValeurs() {

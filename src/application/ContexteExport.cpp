@@ -5,6 +5,7 @@
 #include "socle/ConfigGenerale.h"
 #include "socle/Textes.h"
 #include "study/CaractCharge.h"
+#include "work/LoisCharge.h"
 #include "work/Travail.h"
 
 namespace {
@@ -44,7 +45,7 @@ std::vector<LigneContexte> application(const TEnteteEssai& e) {
 std::vector<LigneContexte> loiDeCharge(const TEnteteEssai& e) {
     std::vector<LigneContexte> l;
     const int type = e.TypeCharge();
-    if (type < 1 || type > 18) return l;
+    if (LoiDuType(type) == Loi::Aucune) return l;
     l.push_back({Traduit("Charge", "Load", "Carga"), Textes().Texte[txt::TypeChargeLong + type].trimmed()});
     if (!ChargeDuPanneau(type)) return l;
     // The panel recomputes a word of the lift law: it works on a copy.

@@ -1,6 +1,7 @@
 #include "EmulationCharge.h"
 
 #include "link/Visualisation.h"
+#include "work/Applications.h"
 #include "work/Entier32.h"
 
 #include <algorithm>
@@ -72,32 +73,8 @@ int32_t coupleNominal(int classePuissance) {
 } // namespace
 
 int ModeCharge(int code) {
-    switch (code) {
-    case 51:
-    case 53:
-    case 63:
-    case 66:
-        return 12;
-    case 52:
-    case 58:
-        return 13;
-    case 54:
-    case 56:
-        return 2;
-    case 55:
-        return 8;
-    case 57:
-        return 9;
-    case 60:
-        return 10;
-    case 61:
-    case 62:
-    case 64:
-    case 65:
-        return 7;
-    default:
-        return 0;
-    }
+    const DescriptionApplication* a = DescriptionDApplication(code);
+    return a ? a->modeCharge : 0;
 }
 
 int ModeCharge(const Travail& t) {
@@ -105,25 +82,8 @@ int ModeCharge(const Travail& t) {
 }
 
 int PourcentagePositionDefaut(int code) {
-    switch (code) {
-    case 51:
-    case 57:
-        return 20;
-    case 52:
-    case 53:
-    case 58:
-        return 80;
-    case 55:
-    case 66:
-        return 50;
-    case 61:
-    case 62:
-    case 63:
-    case 64:
-        return 100;
-    default: // 54, 56, 60, 65 and codes without a bar of their own
-        return 0;
-    }
+    const DescriptionApplication* a = DescriptionDApplication(code);
+    return a ? a->positionDefaut : 0;
 }
 
 int32_t SinusPente(int32_t angle) {
@@ -137,51 +97,242 @@ ParamsApplication ParamsEssai(const TEnteteEssai& e) {
     return p;
 }
 
+namespace {
+
+// What the emulation computes for each application, in the order of their codes. tn is the rated
+// torque, a the load scroll bar's position and b its minimum.
+struct Emulation {
+    // The load scroll bar's range, from 0..120; nullptr: the bar is left as it stands.
+    void (*plage)(const ParamsApplication& p, I64 tn, I64& minimum, I64& maximum);
+    // Words 0..4 of the drive's block; nullptr: the block stays as it was.
+    void (*bloc)(EmulationCharge& e, const ParamsApplication& p, int classePuissance, I32 tn, int32_t a,
+                 int32_t b, BlocParametres& bloc);
+    // Mesures[12..14] from n = Mesures[1]; nullptr: they keep their values.
+    void (*valeurs)(const EmulationCharge& e, const ParamsApplication& p, int classePuissance, I64 tn,
+                    int32_t a, VecteurMesures& m);
+};
+
+using Mots = std::array<I32, 5>;
+void ecrit(BlocParametres& bloc, const Mots& m) {
+    for (int k = 0; k < 5; ++k)
+        bloc[k] = m[k].v;
+    bloc[5] = 0;
+}
+
+// The ranges.
+void plageGenerique(const ParamsApplication&, I64, I64&, I64&) {}
+void plageMinimumP1(const ParamsApplication& p, I64, I64& minimum, I64&) {
+    minimum = p[1];
+}
+void plagePourcent(const ParamsApplication&, I64, I64&, I64& maximum) {
+    maximum = int64_t{100};
+}
+void plageLevage(const ParamsApplication& p, I64 tn, I64& minimum, I64& maximum) {
+    minimum = tn * p[4] / 15000;
+    // No linear speed: the generic bar.
+    if (p[0] != 0) maximum = tn * p[1] * 68 / p[0] / 5000;
+}
+
+// The blocks.
+void blocVide(EmulationCharge&, const ParamsApplication&, int, I32, int32_t, int32_t, BlocParametres& bloc) {
+    ecrit(bloc, {0, 0, 0, 0, 0});
+}
+void blocCoupleK(EmulationCharge&, const ParamsApplication&, int, I32 tn, int32_t a, int32_t,
+                 BlocParametres& bloc) {
+    const I32 A = a;
+    ecrit(bloc, {A * tn / 1500, A * tn / 1500, 0, 10, 0});
+}
+
+// The displays.
+void valeursNulles(const EmulationCharge&, const ParamsApplication&, int, I64, int32_t, VecteurMesures& m) {
+    m[12] = m[13] = m[14] = 0;
+}
+// The fans: at negative speed the flaps pass less air, the degradation P2 applies.
+I64 debitVentilation(const ParamsApplication& p, I64 n, I64 a) {
+    return n.v >= 0 ? n * p[3] * a / 1500 : n * p[3] * a * (I64(100) - p[2]) / 150000;
+}
+
+const std::array<Emulation, NB_APPLICATIONS> emulations{{
+    // 51, wrapping
+    {[](const ParamsApplication& p, I64 tn, I64& minimum, I64&) {
+         // No reduction ratio: no rolling load to start from.
+         if (p[0] != 0) minimum = I64(p[1]) * p[4] * 150 / p[0] / tn;
+     },
+     [](EmulationCharge&, const ParamsApplication& p, int, I32 tn, int32_t a, int32_t, BlocParametres& bloc) {
+         const I32 A = a;
+         Mots m{0, 0, 0, 0, 0};
+         m[0] = A * tn / 150;
+         m[1] = (I32(p[2]) + a) * tn / 150;
+         m[2] = 20;
+         // Without a reduction ratio the drive is told no inertia.
+         if (p[0] != 0) m[4] = I32(p[4]) * p[3] * p[3] * 125 / p[0] / p[0] * tn / 15000;
+         ecrit(bloc, m);
+     },
+     [](const EmulationCharge&, const ParamsApplication& p, int, I64 tn, int32_t a, VecteurMesures& m) {
+         const I64 n = m[1], A = a;
+         if (p[3] != 0) m[12] = sature32(A * tn * p[0] / 75 / p[3]);
+         if (p[0] != 0) m[13] = sature32(abs64(n * p[3] * 1000 / 191 / p[0]));
+         m[14] = sature32(abs64(A * tn / 100 * n * 314 / 45000));
+     }},
+    // 52, palletising
+    {plageLevage,
+     [](EmulationCharge&, const ParamsApplication& p, int, I32, int32_t a, int32_t, BlocParametres& bloc) {
+         const I32 A = a;
+         ecrit(bloc, {A, p[1], p[0], 0, I32(p[0]) * a * p[0] / 2467});
+     },
+     [](const EmulationCharge&, const ParamsApplication& p, int, I64, int32_t a, VecteurMesures& m) {
+         const I64 n = m[1];
+         m[12] = a;
+         m[13] = sature32(n * p[0] / 150);
+         m[14] = sature32(n * a * p[0] / 1530);
+     }},
+    // 53, conveyor
+    {plageMinimumP1,
+     [](EmulationCharge&, const ParamsApplication& p, int, I32 tn, int32_t a, int32_t b,
+        BlocParametres& bloc) {
+         const I32 A = a;
+         Mots m{0, 0, 0, 0, 0};
+         m[0] = A * tn / 150;
+         m[1] = (I32(p[2]) + a) * tn / 150;
+         m[2] = 20;
+         // Without a rolling coefficient the drive is told no inertia.
+         if (p[3] != 0) m[4] = (A - b) * tn * p[0] * 10 / p[3] / 23566;
+         ecrit(bloc, m);
+     },
+     [](const EmulationCharge&, const ParamsApplication& p, int, I64 tn, int32_t a, VecteurMesures& m) {
+         const I64 n = m[1], A = a;
+         const I64 e = (p[0] == 0 || p[3] == 0) ? I64(0) : A * tn * 1047 / p[3] / p[0] / 10;
+         m[12] = sature32(e);
+         m[13] = sature32(n * p[0] / 1500);
+         m[14] = sature32(abs64(e * m[13] * 36 / 1000));
+     }},
+    // 54, relative positioning
+    {plageGenerique, blocCoupleK,
+     [](const EmulationCharge&, const ParamsApplication& p, int, I64, int32_t a, VecteurMesures& m) {
+         const I64 n = m[1];
+         m[12] = a;
+         m[13] = sature32(n * p[0] / 150);
+         m[14] = 0;
+     }},
+    // 55, unwinding
+    {plageMinimumP1, blocCoupleK, valeursNulles},
+    // 56, synchronisation
+    {plageGenerique, blocCoupleK, valeursNulles},
+    // 57, cutting to length
+    {[](const ParamsApplication& p, I64, I64& minimum, I64& maximum) {
+         minimum = p[1];
+         maximum = I64(p[1]) + 220;
+     },
+     [](EmulationCharge&, const ParamsApplication& p, int, I32 tn, int32_t a, int32_t, BlocParametres& bloc) {
+         Mots m{0, 0, 0, 0, 0};
+         m[0] = (I32(p[1]) + a) * tn / 150;
+         m[1] = I32(p[2]) * tn / 150;
+         // Without a rate there is no cutting period: both words read 0.
+         if (p[0] != 0) {
+             m[2] = I32(5000) / p[0];
+             m[3] = I32(10000) / p[0];
+         }
+         m[4] = p[4];
+         ecrit(bloc, m);
+     },
+     [](const EmulationCharge&, const ParamsApplication& p, int, I64 tn, int32_t a, VecteurMesures& m) {
+         const I64 n = m[1];
+         m[12] = (p[0] == 0 || p[3] == 0) ? 0 : sature32(tn / 100 * 20944 * a / p[3] / p[0]);
+         m[13] = sature32(abs64(n * p[0] / 1500));
+         m[14] = sature32(abs64(I64(m[3]) * a / 120));
+     }},
+    // 58, travelling crane
+    {plageLevage,
+     [](EmulationCharge&, const ParamsApplication& p, int, I32, int32_t a, int32_t, BlocParametres& bloc) {
+         const I32 A = a;
+         ecrit(bloc, {A, p[1], p[0], 0, sature32(I64(a) * p[0] * p[0] / 2467)});
+     },
+     [](const EmulationCharge&, const ParamsApplication& p, int, I64, int32_t a, VecteurMesures& m) {
+         const I64 n = m[1];
+         m[12] = a;
+         m[13] = sature32(n * p[0] / 150);
+         m[14] = sature32(n * a * p[0] / 153);
+     }},
+    // 59, the mains: no load program
+    {nullptr, nullptr, nullptr},
+    // 60, generator
+    {plageGenerique, blocVide, valeursNulles},
+    // 61, centrifugal pump
+    {plagePourcent,
+     [](EmulationCharge& e, const ParamsApplication& p, int classePuissance, I32, int32_t a, int32_t,
+        BlocParametres& bloc) { e.chargePompe(ModelePompe(classePuissance, p[1]), p, a, bloc); },
+     [](const EmulationCharge& e, const ParamsApplication& p, int classePuissance, I64, int32_t a,
+        VecteurMesures& m) {
+         const PointPompe point = e.PointFonctionnement(ModelePompe(classePuissance, p[1]), p[0], m[1]);
+         m[12] = a;
+         m[13] = point.debit;
+         m[14] = point.hauteur;
+     }},
+    // 62, ventilation
+    {plagePourcent,
+     [](EmulationCharge&, const ParamsApplication& p, int, I32 tn, int32_t a, int32_t, BlocParametres& bloc) {
+         const I32 A = a;
+         ecrit(bloc, {(A * 80 / 100 + 20) * tn / 150, I32(p[0]) * 10, 1500, p[2], p[4]});
+     },
+     [](const EmulationCharge&, const ParamsApplication& p, int, I64, int32_t a, VecteurMesures& m) {
+         m[12] = a;
+         m[13] = sature32(abs64(debitVentilation(p, m[1], a)));
+         m[14] = 0;
+     }},
+    // 63, compressor
+    {plageGenerique, blocVide, valeursNulles},
+    // 64, smoke extraction
+    {plagePourcent,
+     [](EmulationCharge&, const ParamsApplication& p, int, I32 tn, int32_t a, int32_t, BlocParametres& bloc) {
+         const I32 A = a;
+         ecrit(bloc, {(I32(120) - A / 6) * tn / 150, I32(p[0]) * 10, 1500, p[2], p[4]});
+     },
+     [](const EmulationCharge&, const ParamsApplication& p, int, I64, int32_t a, VecteurMesures& m) {
+         m[12] = a;
+         m[13] = sature32(debitVentilation(p, m[1], a));
+         m[14] = 0;
+     }},
+    // 65, gas atmosphere
+    {plageGenerique, blocVide, valeursNulles},
+    // 66, conveyor belt
+    {[](const ParamsApplication& p, I64 tn, I64&, I64& maximum) {
+         // A downward slope can cancel the rolling coefficient: the generic bar then, as for P0 = 0.
+         const I64 resistance = I64(SinusPente(p[4])) * 981 / 100 + p[3];
+         if (p[0] != 0 && p[3] != 0 && resistance.v != 0)
+             maximum = tn * (I64(120) - p[1]) * 10472 / p[0] / resistance / 100;
+     },
+     [](EmulationCharge&, const ParamsApplication& p, int, I32 tn, int32_t a, int32_t, BlocParametres& bloc) {
+         const I32 A = a;
+         const int32_t s = SinusPente(p[4]);
+         Mots m{0, 0, 0, 0, 0};
+         m[0] = I32(p[3]) * a * p[0] / 15707 + I32(p[1]) * tn / 150;
+         m[1] = I32(p[2]) * tn / 150 + m[0];
+         m[2] = 20;
+         m[3] = A * s * p[0] * 624 / 1000000;
+         m[4] = I32(p[0]) * a * p[0] / 246740;
+         ecrit(bloc, m);
+     },
+     [](const EmulationCharge&, const ParamsApplication& p, int, I64, int32_t a, VecteurMesures& m) {
+         const I64 n = m[1], A = a;
+         m[12] = a;
+         m[13] = sature32(n * p[0] / 1500);
+         m[14] = sature32(abs64(A * m[13] * 36 / 1000));
+     }},
+}};
+
+const Emulation* emulation(int code) {
+    return DescriptionDApplication(code) ? &emulations[std::size_t(code - PREMIERE_APPLICATION)] : nullptr;
+}
+
+} // namespace
+
 // The range is worked in 64 bits: the bar is the window's, not the drive's, and a 32-bit product
 // of the conveyor belt's maximum wraps negative on the 3000 W bench with its default parameters.
 std::optional<PlageCharge> CalculPlageCharge(int code, const ParamsApplication& p, int classePuissance) {
-    const I64 tn = coupleNominal(classePuissance);
+    const Emulation* e = emulation(code);
+    if (!e || !e->plage) return std::nullopt;
     I64 minimum = int64_t{0}, maximum = int64_t{120};
-    switch (code) {
-    case 51:
-        // No reduction ratio: no rolling load to start from.
-        if (p[0] != 0) minimum = I64(p[1]) * p[4] * 150 / p[0] / tn;
-        break;
-    case 52:
-    case 58:
-        minimum = tn * p[4] / 15000;
-        // No linear speed: the generic bar.
-        if (p[0] != 0) maximum = tn * p[1] * 68 / p[0] / 5000;
-        break;
-    case 53:
-    case 55:
-        minimum = p[1];
-        break;
-    case 54:
-    case 56:
-    case 60:
-    case 63:
-    case 65:
-        break;
-    case 57:
-        minimum = p[1];
-        maximum = I64(p[1]) + 220;
-        break;
-    case 61:
-    case 62:
-    case 64:
-        maximum = int64_t{100};
-        break;
-    case 66: {
-        // A downward slope can cancel the rolling coefficient: the generic bar then, as for P0 = 0.
-        const I64 resistance = I64(SinusPente(p[4])) * 981 / 100 + p[3];
-        if (p[0] != 0 && p[3] != 0 && resistance.v != 0)
-            maximum = tn * (I64(120) - p[1]) * 10472 / p[0] / resistance / 100;
-        break;
-    }
-    default:
-        return std::nullopt;
-    }
+    e->plage(p, coupleNominal(classePuissance), minimum, maximum);
     PlageCharge plage;
     plage.minimum = sature32(minimum);
     plage.maximum = sature32(maximum);
@@ -204,73 +355,8 @@ std::optional<PlageCharge> SetApp(Travail& t, int classePuissance) {
 
 void EmulationCharge::SetCharge(int code, const ParamsApplication& p, int classePuissance, int32_t a,
                                 int32_t b, BlocParametres& bloc) {
-    const I32 tn = coupleNominal(classePuissance);
-    const I32 A = a;
-    std::array<I32, 5> m{0, 0, 0, 0, 0};
-    switch (code) {
-    case 51:
-        m[0] = A * tn / 150;
-        m[1] = (I32(p[2]) + a) * tn / 150;
-        m[2] = 20;
-        // Without a reduction ratio the drive is told no inertia.
-        if (p[0] != 0) m[4] = I32(p[4]) * p[3] * p[3] * 125 / p[0] / p[0] * tn / 15000;
-        break;
-    case 52:
-        m = {A, p[1], p[0], 0, I32(p[0]) * a * p[0] / 2467};
-        break;
-    case 53:
-        m[0] = A * tn / 150;
-        m[1] = (I32(p[2]) + a) * tn / 150;
-        m[2] = 20;
-        // Without a rolling coefficient the drive is told no inertia.
-        if (p[3] != 0) m[4] = (A - b) * tn * p[0] * 10 / p[3] / 23566;
-        break;
-    case 54:
-    case 55:
-    case 56:
-        m = {A * tn / 1500, A * tn / 1500, 0, 10, 0};
-        break;
-    case 57:
-        m[0] = (I32(p[1]) + a) * tn / 150;
-        m[1] = I32(p[2]) * tn / 150;
-        // Without a rate there is no cutting period: both words read 0.
-        if (p[0] != 0) {
-            m[2] = I32(5000) / p[0];
-            m[3] = I32(10000) / p[0];
-        }
-        m[4] = p[4];
-        break;
-    case 58:
-        m = {A, p[1], p[0], 0, sature32(I64(a) * p[0] * p[0] / 2467)};
-        break;
-    case 60:
-    case 63:
-    case 65:
-        break;
-    case 61:
-        chargePompe(ModelePompe(classePuissance, p[1]), p, a, bloc);
-        return;
-    case 62:
-        m = {(A * 80 / 100 + 20) * tn / 150, I32(p[0]) * 10, 1500, p[2], p[4]};
-        break;
-    case 64:
-        m = {(I32(120) - A / 6) * tn / 150, I32(p[0]) * 10, 1500, p[2], p[4]};
-        break;
-    case 66: {
-        const int32_t s = SinusPente(p[4]);
-        m[0] = I32(p[3]) * a * p[0] / 15707 + I32(p[1]) * tn / 150;
-        m[1] = I32(p[2]) * tn / 150 + m[0];
-        m[2] = 20;
-        m[3] = A * s * p[0] * 624 / 1000000;
-        m[4] = I32(p[0]) * a * p[0] / 246740;
-        break;
-    }
-    default: // 59 and unknown codes: the block stays as it was
-        return;
-    }
-    for (int k = 0; k < 5; ++k)
-        bloc[k] = m[k].v;
-    bloc[5] = 0;
+    const Emulation* e = emulation(code);
+    if (e && e->bloc) e->bloc(*this, p, classePuissance, coupleNominal(classePuissance), a, b, bloc);
 }
 
 void EmulationCharge::chargePompe(const TModelePompe& m, const ParamsApplication& p, int32_t a,
@@ -336,75 +422,9 @@ PointPompe EmulationCharge::PointFonctionnement(const TModelePompe& m, int32_t p
 
 void EmulationCharge::SetValeursAff(int code, const ParamsApplication& p, int classePuissance, int32_t a,
                                     const BlocParametres& bloc, VecteurMesures& mesures) const {
-    const I64 tn = coupleNominal(classePuissance);
-    const I64 n = mesures[1];
-    const I64 A = a;
-    auto& m = mesures;
-    switch (code) {
-    case 51:
-        if (p[3] != 0) m[12] = sature32(A * tn * p[0] / 75 / p[3]);
-        if (p[0] != 0) m[13] = sature32(abs64(n * p[3] * 1000 / 191 / p[0]));
-        m[14] = sature32(abs64(A * tn / 100 * n * 314 / 45000));
-        break;
-    case 52:
-        m[12] = a;
-        m[13] = sature32(n * p[0] / 150);
-        m[14] = sature32(n * a * p[0] / 1530);
-        break;
-    case 53: {
-        const I64 e = (p[0] == 0 || p[3] == 0) ? I64(0) : A * tn * 1047 / p[3] / p[0] / 10;
-        m[12] = sature32(e);
-        m[13] = sature32(n * p[0] / 1500);
-        m[14] = sature32(abs64(e * m[13] * 36 / 1000));
-        break;
-    }
-    case 54:
-        m[12] = a;
-        m[13] = sature32(n * p[0] / 150);
-        m[14] = 0;
-        break;
-    case 55:
-    case 56:
-    case 60:
-    case 63:
-    case 65:
-        m[12] = m[13] = m[14] = 0;
-        break;
-    case 57:
-        m[12] = (p[0] == 0 || p[3] == 0) ? 0 : sature32(tn / 100 * 20944 * a / p[3] / p[0]);
-        m[13] = sature32(abs64(n * p[0] / 1500));
-        m[14] = sature32(abs64(I64(m[3]) * a / 120));
-        break;
-    case 58:
-        m[12] = a;
-        m[13] = sature32(n * p[0] / 150);
-        m[14] = sature32(n * a * p[0] / 153);
-        break;
-    case 61: {
-        const PointPompe point = PointFonctionnement(ModelePompe(classePuissance, p[1]), p[0], m[1]);
-        m[12] = a;
-        m[13] = point.debit;
-        m[14] = point.hauteur;
-        break;
-    }
-    case 62:
-    case 64: {
-        // At negative speed the flaps pass less air: the degradation P2 applies.
-        const I64 f = n.v >= 0 ? n * p[3] * a / 1500 : n * p[3] * a * (I64(100) - p[2]) / 150000;
-        m[12] = a;
-        m[13] = sature32(code == 62 ? abs64(f) : f);
-        m[14] = 0;
-        break;
-    }
-    case 66:
-        m[12] = a;
-        m[13] = sature32(n * p[0] / 1500);
-        m[14] = sature32(abs64(A * m[13] * 36 / 1000));
-        break;
-    default:
-        break;
-    }
-    m[15] = bloc[4];
+    const Emulation* e = emulation(code);
+    if (e && e->valeurs) e->valeurs(*this, p, classePuissance, coupleNominal(classePuissance), a, mesures);
+    mesures[15] = bloc[4];
 }
 
 void EmulationCharge::SetValeursAff(const TEnteteEssai& e, int classePuissance, int32_t a,

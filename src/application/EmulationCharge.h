@@ -91,6 +91,6 @@ public:
     // speed n (tr/min), on the network of the last block.
     PointPompe PointFonctionnement(const TModelePompe& m, int32_t p0, int32_t n) const;
 
-private:
+    // The pump's block at scroll bar position `a`, and the network it leaves for the displays.
     void chargePompe(const TModelePompe& m, const ParamsApplication& p, int32_t a, BlocParametres& bloc);
 };

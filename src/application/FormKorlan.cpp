@@ -260,14 +260,14 @@ void TFormKorlan::FormCreate() {
     barre->addSpacing(ButtonRetour2->minimumWidth());
 
     for (const ApplicationKorlan& a : ApplicationsKorlan()) {
-        TFondKorlan* fond = a.zone == PanneauKorlan::Usine ? ImageUsine : ImageLocalTechnique;
+        TFondKorlan* fond = a.zone() == PanneauKorlan::Usine ? ImageUsine : ImageLocalTechnique;
         auto* image = new TImageKorlan(a.image, fond);
         image->setGeometry(a.cadre);
         // A hidden application is in the window, never on view.
         image->setVisible(a.visible);
         const int code = a.code;
         connect(image, &TImageKorlan::clique, this, [this, code] { ImageApplicationClick(code); });
-        if (a.zone == PanneauKorlan::Usine)
+        if (a.zone() == PanneauKorlan::Usine)
             connect(image, &TImageKorlan::survole, this, [this, image] { ImageUsineMouseMove(image); });
         else
             connect(image, &TImageKorlan::survole, this,
@@ -447,7 +447,7 @@ void TFormKorlan::ImageLocalTechniqueMouseMove(TImageKorlan* image) {
 std::vector<TImageKorlan*> TFormKorlan::imagesZone(PanneauKorlan zone) const {
     std::vector<TImageKorlan*> images;
     for (const ApplicationKorlan& a : ApplicationsKorlan())
-        if (a.zone == zone) images.push_back(m_applications.at(a.code));
+        if (a.zone() == zone) images.push_back(m_applications.at(a.code));
     return images;
 }
 

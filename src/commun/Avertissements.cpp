@@ -2,6 +2,8 @@
 
 #include "socle/Aide.h"
 #include "socle/Textes.h"
+#include "work/Applications.h"
+#include "work/LoisCharge.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,31 +12,8 @@
 #include <QVBoxLayout>
 
 bool TestAvertissement(int code) {
-    switch (code) {
-    case 6:
-    case 7:
-    case 9:
-    case 10:
-    case 11:
-    case 13:
-    case 15:
-    case 16:
-    case 17:
-    case 18:
-    case 51:
-    case 52:
-    case 53:
-    case 54:
-    case 55:
-    case 56:
-    case 57:
-    case 58:
-    case 60:
-    case 66:
-        return true;
-    default:
-        return false;
-    }
+    if (const DescriptionApplication* a = DescriptionDApplication(code)) return a->avertissement;
+    return DescriptionLoiCharge(code).avertissement;
 }
 
 TAvertissements::TAvertissements(QWidget* parent) : QDialog(parent) {

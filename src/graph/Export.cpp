@@ -4,6 +4,7 @@
 #include "socle/ConfigGenerale.h"
 #include "socle/FichierAtomique.h"
 #include "socle/Textes.h"
+#include "work/Applications.h"
 #include "work/Format.h"
 #include "work/Travail.h"
 
@@ -43,7 +44,7 @@ QString enteteColonne(const TGrandeur& g) {
 // the one chosen.
 int codeApplication(const Travail& t) {
     for (int k = 1; k <= t.EnteteTravail.NbEssais && k <= NB_ESSAIS_MAX; ++k)
-        if (const int c = t.Essais[k].Entete.TypeCharge(); c >= 51 && c <= 66) return c;
+        if (const int c = t.Essais[k].Entete.TypeCharge(); DescriptionDApplication(c)) return c;
     return t.ApplicationCourante;
 }
 

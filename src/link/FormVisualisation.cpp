@@ -7,6 +7,7 @@
 #include "socle/Textes.h"
 #include "work/DefinitionCaract.h"
 #include "work/Format.h"
+#include "work/LoisCharge.h"
 #include "work/Travail.h"
 
 #include <QButtonGroup>

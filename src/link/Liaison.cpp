@@ -26,11 +26,6 @@ int classeDuCalibre(int32_t calibre, int classe) {
 
 } // namespace
 
-int CodesLoiCharge(int typeCharge) {
-    static constexpr int codes[19] = {0, 2, 1, 4, 3, 10, 11, 11, 7, 8, 11, 11, 7, 8, 9, 12, 12, 13, 13};
-    return typeCharge >= 0 && typeCharge <= 18 ? codes[typeCharge] : 0;
-}
-
 Liaison::Liaison(PortSerie& port, BibliothequeReseau& reseau, Horloge& horloge, TConfigGenerale& config,
                  Travail& travail)
     : m_port(port), m_comServer(reseau), m_horloge(horloge), m_config(config), m_travail(travail) {}

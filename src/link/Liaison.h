@@ -19,8 +19,6 @@ struct TConfigGenerale;
 
 using Valeurs10 = std::array<int32_t, 10>;
 
-// Load-law code of each load type 0..18, the high byte of the control word.
-int CodesLoiCharge(int typeCharge);
 // Efficiency in thousandths from the electrical and mechanical powers, the same for motor and
 // generator: the smaller magnitude over the larger when the signs agree, 0 otherwise.
 int32_t Rendement(int32_t pe, int32_t pm);

@@ -3,6 +3,7 @@
 #include "link/Liaison.h"
 #include "socle/ConfigGenerale.h"
 #include "work/Entier32.h"
+#include "work/LoisCharge.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -36,7 +37,7 @@ bool AcquisitionCaract::prepareMode() {
 bool AcquisitionCaract::entreManuel() {
     if (!prepareMode()) return false;
     mode = Mode::Manuel;
-    changeK(m_travail.TypeCharge() == 5 ? 50 : 0);
+    changeK(DescriptionLoiCharge(m_travail.TypeCharge()).kDepart);
     m_liaison.setParam0();
     m_liaison.EmissionControle((codeLoi() << 8) | 5);
     // The block just sent put 0 in 19.20: the coupling aid's starting K goes out again.
@@ -62,8 +63,7 @@ void AcquisitionCaract::changeK(int k) {
 }
 
 int AcquisitionCaract::setmode(int type) {
-    const int charge = m_travail.TypeCharge();
-    if (charge == 2 || charge == 3) {
+    if (DescriptionLoiCharge(m_travail.TypeCharge()).imposeVitesse) {
         m_liaison.LectureValeurs();
         if (std::abs(m_travail.Mesures[1]) > 50)
             return type == BalayageCroissant ? BalayageDecroissant : BalayageCroissant;
@@ -130,47 +130,40 @@ std::array<int32_t, 5> AcquisitionCaract::blocLoiCharge(const TEnteteEssai& e, c
     const auto couple = [&](int mot) { return quotient32(produit32(tn, e[mot]), 150); };
     const int type = e.TypeCharge();
     std::array<int32_t, 5> b{};
-    switch (type) {
-    case 6:
-    case 10:
+    switch (LoiDuType(type)) {
+    case Loi::CoupleConstant:
         b[1] = couple(M::MotTorqueConstPos);
         break;
-    case 7:
-    case 11:
+    case Loi::Lineaire:
         b = {couple(M::MotLinearAtSyncPos), couple(M::MotLinearConstPos), banc.SyncSpeed, 0, 0};
         break;
-    case 8:
-    case 12:
+    case Loi::Quadratique:
         b = {couple(M::MotQuadAtSyncPos), couple(M::MotQuadConstPos), banc.SyncSpeed, 0, 0};
         break;
-    case 9:
-    case 13: {
+    case Loi::PuissanceConstante: {
         const int32_t p = produit32(produit32(banc.RatedPower, e[M::MotPowerConstPos]), 956);
         b = {couple(M::MotPowerTorqueLimitPos), 0,
              quotient32(quotient32(p, e[M::MotPowerTorqueLimitPos]), tn), 0, 0};
         break;
     }
-    case 14: {
+    case Loi::Cyclique: {
         const int32_t reduction = e[M::MotCyclicReduction], pente = e[M::MotCyclicSlope];
         b = {couple(M::MotCyclicMaxPos), couple(M::MotCyclicMinPos),
              quotient32(produit32(10 - pente, reduction), 10), quotient32(produit32(reduction, pente), 10),
              0};
         break;
     }
-    case 15:
-    case 16:
+    case Loi::Decollage:
         b = {couple(M::MotStickingRunPos), couple(M::MotStickingPos), e[M::MotBreakawaySpeedPos], 0, 0};
         break;
-    case 17:
-    case 18:
+    case Loi::Levage:
         b = {quotient32(produit32(tn, e[M::MotLiftMassPos]), banc.SyncSpeed), e[M::MotLiftEfficiency],
              e[M::MotLiftSpeed], 0, 0};
         break;
-    default:
+    default: // the machine characteristics have no block of their own
         return b;
     }
-    const bool dynamique = (type >= 10 && type <= 14) || type == 16 || type == 18;
-    if (dynamique) b[4] = e[M::MotInertie];
+    if (ChargeDynamique(type)) b[4] = e[M::MotInertie];
     return b;
 }
 

@@ -31,42 +31,10 @@ QString uniteVitesse() {
     return Textes().Grandeurs[1].Unite;
 }
 
-// The record words that bars A and B set for a load type; -1 for a bar the law does without.
-struct MotsBarres {
-    int A, B;
-};
-
-MotsBarres motsBarres(int typeCharge) {
-    switch (typeCharge) {
-    case 6:
-    case 10:
-        return {-1, E::MotTorqueConstPos};
-    case 7:
-    case 11:
-        return {E::MotLinearAtSyncPos, E::MotLinearConstPos};
-    case 8:
-    case 12:
-        return {E::MotQuadAtSyncPos, E::MotQuadConstPos};
-    case 9:
-    case 13:
-        return {E::MotPowerConstPos, E::MotPowerTorqueLimitPos};
-    case 14:
-        return {E::MotCyclicMaxPos, E::MotCyclicMinPos};
-    case 15:
-    case 16:
-        return {E::MotStickingRunPos, E::MotStickingPos};
-    case 17:
-    case 18:
-        return {E::MotLiftMassPos, -1};
-    default:
-        return {-1, -1};
-    }
-}
-
 } // namespace
 
 BornesReglettes BornesDuType(int typeCharge) {
-    if (typeCharge == 17 || typeCharge == 18) return {50, 250, 0, 150};
+    if (LoiDuType(typeCharge) == Loi::Levage) return {50, 250, 0, 150};
     return {0, 150, 0, 150};
 }
 
@@ -181,10 +149,10 @@ void CaractCharge::SetMode(int typeCharge) {
     const TEnteteEssai& m = m_modele;
     // Both bars straight from the record: looking at a law never changes it, although moving the
     // sticking bar by hand pulls the running-torque bar along.
-    const MotsBarres mots = motsBarres(typeCharge);
-    if (mots.B >= 0) TrackBarB.placeValeurInversee(m[mots.B]);
-    if (mots.A >= 0) TrackBarA.placeValeurInversee(m[mots.A]);
-    if (typeCharge == 15 || typeCharge == 16) TrackBarN.place(m[E::MotBreakawaySpeedPos]);
+    const DescriptionLoi& loi = DescriptionLoiCharge(typeCharge);
+    if (loi.motBarreB() >= 0) TrackBarB.placeValeurInversee(m[loi.motBarreB()]);
+    if (loi.motBarreA() >= 0) TrackBarA.placeValeurInversee(m[loi.motBarreA()]);
+    if (LoiDuType(typeCharge) == Loi::Decollage) TrackBarN.place(m[E::MotBreakawaySpeedPos]);
     TrackBarJ.place(IndiceInertie(regle32(m[E::MotInertie], 1000, constantes().RatedInertia)));
     Action();
 }
@@ -199,7 +167,7 @@ void CaractCharge::Action() {
     const int type = TypeCharge;
     const int32_t sync = c.SyncSpeed, rt = c.RatedTorque;
 
-    PanelInertieVisible = (type >= 10 && type <= 14) || type == 16 || type == 18;
+    PanelInertieVisible = ChargeDynamique(type);
     TextJ = texteInertie(m[E::MotInertie]);
     Volet2Visible = true;
     TrackBarAVisible = TrackBarBVisible = TrackBarJVisible = true;
@@ -215,9 +183,9 @@ void CaractCharge::Action() {
     const auto coupleA = [&](int mot) { return regle32(m[mot], rt, TrackBarA.Max); };
     const auto coupleB = [&](int mot) { return regle32(m[mot], rt, TrackBarB.Max); };
 
-    switch (type) {
-    case 6:
-    case 10: {
+    const Loi loi = LoiDuType(type);
+    switch (loi) {
+    case Loi::CoupleConstant: {
         Volet2Visible = TrackBarAVisible = false;
         TextC1 = t[txt::CoupleConstant];
         TextC3 = t[txt::PuissanceA] + aSync;
@@ -231,11 +199,9 @@ void CaractCharge::Action() {
         GenreAxes = 1;
         break;
     }
-    case 7:
-    case 11:
-    case 8:
-    case 12: {
-        const bool lineaire = type == 7 || type == 11;
+    case Loi::Lineaire:
+    case Loi::Quadratique: {
+        const bool lineaire = loi == Loi::Lineaire;
         TextC1 = t[txt::CoupleConstant];
         TextC2 = t[txt::CoupleA] + aSync;
         TextC3 = t[txt::PuissanceA] + aSync;
@@ -263,8 +229,7 @@ void CaractCharge::Action() {
         }
         break;
     }
-    case 9:
-    case 13: {
+    case Loi::PuissanceConstante: {
         TextC1 = t[txt::CoupleConstant];
         const int32_t n43 = quotient32(produit32(sync, 4), 3);
         TextC2 = t[txt::CoupleA] + QString::number(n43) + unite;
@@ -289,7 +254,7 @@ void CaractCharge::Action() {
         GenreAxes = 4;
         break;
     }
-    case 14: {
+    case Loi::Cyclique: {
         Volet2Visible = false;
         PanelCycleVisible = true;
         TextC1 = t[txt::CoupleMinimum];
@@ -319,8 +284,7 @@ void CaractCharge::Action() {
         GenreAxes = 5;
         break;
     }
-    case 15:
-    case 16: {
+    case Loi::Decollage: {
         PanelNVisible = true;
         TextC1 = t[txt::CoupleDeCollage];
         TextC2 = t[txt::CoupleA] + aSync;
@@ -339,8 +303,7 @@ void CaractCharge::Action() {
         GenreAxes = 2;
         break;
     }
-    case 17:
-    case 18: {
+    case Loi::Levage: {
         TrackBarBVisible = TrackBarJVisible = false;
         PanelCycleVisible = true;
         StaticTextReduction = t[txt::VitesseLineaire1500];
@@ -375,11 +338,13 @@ void CaractCharge::Action() {
 }
 
 void CaractCharge::ecritA() {
-    if (const int mot = motsBarres(TypeCharge).A; mot >= 0) m_modele[mot] = TrackBarA.valeurInversee();
+    if (const int mot = DescriptionLoiCharge(TypeCharge).motBarreA(); mot >= 0)
+        m_modele[mot] = TrackBarA.valeurInversee();
 }
 
 void CaractCharge::ecritB() {
-    if (const int mot = motsBarres(TypeCharge).B; mot >= 0) m_modele[mot] = TrackBarB.valeurInversee();
+    if (const int mot = DescriptionLoiCharge(TypeCharge).motBarreB(); mot >= 0)
+        m_modele[mot] = TrackBarB.valeurInversee();
 }
 
 void CaractCharge::deplaceA(int32_t position) {
@@ -398,19 +363,16 @@ void CaractCharge::deplaceB(int32_t position) {
 void CaractCharge::TrackBarAChange(int32_t position) {
     Reglette& a = TrackBarA;
     a.place(position);
-    switch (TypeCharge) {
-    case 8:
-    case 12:
-    case 14: // the torque at synchronous speed, or the maximum, never below the other
+    switch (LoiDuType(TypeCharge)) {
+    case Loi::Quadratique:
+    case Loi::Cyclique: // the torque at synchronous speed, or the maximum, never below the other
         a.Position = std::min(a.Position, TrackBarB.Position);
         break;
-    case 9:
-    case 13: // never below 10 units: the corner speed divides by the torque limit
+    case Loi::PuissanceConstante: // never below 10 units: the corner speed divides by the torque limit
         a.Position = std::min(a.Position, a.Max - 10);
         deplaceB(std::min(TrackBarB.Position, TrackBarB.Max - 10));
         break;
-    case 15:
-    case 16: // the running torque never above the sticking torque
+    case Loi::Decollage: // the running torque never above the sticking torque
         a.Position = std::max(a.Position, TrackBarB.Position);
         break;
     default:
@@ -423,19 +385,16 @@ void CaractCharge::TrackBarAChange(int32_t position) {
 void CaractCharge::TrackBarBChange(int32_t position) {
     Reglette& b = TrackBarB;
     b.place(position);
-    switch (TypeCharge) {
-    case 8:
-    case 12:
-    case 14:
+    switch (LoiDuType(TypeCharge)) {
+    case Loi::Quadratique:
+    case Loi::Cyclique:
         if (TrackBarA.Position > b.Position) deplaceA(b.Position);
         break;
-    case 9:
-    case 13:
+    case Loi::PuissanceConstante:
         deplaceA(std::min(TrackBarA.Position, TrackBarA.Max - 10));
         b.Position = std::min(b.Position, b.Max - 10);
         break;
-    case 15:
-    case 16:
+    case Loi::Decollage:
         if (TrackBarA.Position < b.Position) deplaceA(b.Position);
         break;
     default:
@@ -463,9 +422,10 @@ void CaractCharge::reglePas(bool premier, int sens) {
         int32_t pas, min, max;
     };
     Reglage r{-1, 0, 0, 0};
-    if (TypeCharge == 14)
+    const Loi loi = LoiDuType(TypeCharge);
+    if (loi == Loi::Cyclique)
         r = premier ? Reglage{E::MotCyclicReduction, 10, 10, 100} : Reglage{E::MotCyclicSlope, 1, 0, 10};
-    else if (TypeCharge == 17 || TypeCharge == 18)
+    else if (loi == Loi::Levage)
         r = premier ? Reglage{E::MotLiftSpeed, 1, 5, 20} : Reglage{E::MotLiftEfficiency, 1, 50, 90};
     if (r.mot >= 0)
         m_modele[r.mot] =

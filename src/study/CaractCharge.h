@@ -5,6 +5,7 @@
 
 #include "ConstantesBanc.h"
 #include "work/Format.h"
+#include "work/LoisCharge.h"
 
 #include <QRect>
 #include <QString>
@@ -17,10 +18,8 @@ struct TConfigGenerale;
 struct TEnteteEssai;
 
 // The load types the panel acts on.
-inline constexpr int PremiereChargePanneau = 6;
-inline constexpr int DerniereChargePanneau = 18;
 inline bool ChargeDuPanneau(int typeCharge) {
-    return typeCharge >= PremiereChargePanneau && typeCharge <= DerniereChargePanneau;
+    return DescriptionLoiCharge(typeCharge).duPanneau();
 }
 
 // Minimum and maximum of track bar A, then of track bar B, for a load type.

@@ -70,32 +70,6 @@ bool ChargeCatalogue(const QString& dossier) {
     return true;
 }
 
-int GroupeApplications(int typeCharge) {
-    switch (typeCharge) {
-    case 6:
-    case 10:
-    case 15:
-    case 16:
-        return 1;
-    case 7:
-    case 11:
-        return 2;
-    case 8:
-    case 12:
-        return 3;
-    case 9:
-    case 13:
-        return 4;
-    case 14:
-        return 5;
-    case 17:
-    case 18:
-        return 7;
-    default:
-        return 0;
-    }
-}
-
 bool NomImageSur(const QString& nom) {
     if (nom.isEmpty() || nom == "." || nom == "..") return false;
     return std::none_of(nom.begin(), nom.end(),

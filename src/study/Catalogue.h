@@ -62,9 +62,6 @@ TCatalogueApplications& CatalogueApplications();
 // A missing file, or one of another size, leaves the catalogue empty. Returns whether it was read.
 bool ChargeCatalogue(const QString& dossier);
 
-// Group of the applications of a load type (6..18); 0 when the type has none.
-int GroupeApplications(int typeCharge);
-
 // A picture name that stays in the pictures folder: not empty, no folder part, no control
 // character.
 bool NomImageSur(const QString& nom);

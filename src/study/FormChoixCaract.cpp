@@ -13,6 +13,7 @@
 #include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/Textes.h"
+#include "work/LoisCharge.h"
 #include "work/Travail.h"
 
 #include <QCloseEvent>

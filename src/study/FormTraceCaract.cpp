@@ -17,6 +17,7 @@
 #include "socle/Textes.h"
 #include "work/DefinitionCaract.h"
 #include "work/Format.h"
+#include "work/LoisCharge.h"
 #include "work/Travail.h"
 
 #include <QApplication>
@@ -338,7 +339,7 @@ void TFormTraceCaract::Settitre() {
         PanelAcquisitionCarMachine->setVisible(true);
         PanelAcqusitionChargeStatique->setVisible(false);
         PanelAcqusitionChargeDynamique->setVisible(false);
-        ButtonAuto->setVisible(type != 3 && type != 5);
+        ButtonAuto->setVisible(DescriptionLoiCharge(type).balayageOffert);
         break;
     case GroupeMode::ChargeStatique:
         PanelAcquisitionCarMachine->setVisible(false);
@@ -397,7 +398,7 @@ void TFormTraceCaract::Action() {
     TexteValeur[7]->setVisible(ColonneOfferte(machine, 7));
     LibelleValeur[9]->setVisible(ColonneOfferte(machine, 9));
     TexteValeur[9]->setVisible(ColonneOfferte(machine, 9));
-    const bool temps = (charge >= 9 && charge <= 14) || charge == 16 || charge == 18;
+    const bool temps = DescriptionTypeCharge(charge).tempsAffiche;
     LibelleValeur[11]->setVisible(temps);
     TexteValeur[11]->setVisible(temps);
 

@@ -1,5 +1,7 @@
 #include "SchemasChoix.h"
 
+#include "work/LoisCharge.h"
+
 #include <QPainterPath>
 
 #include <cmath>
@@ -11,7 +13,7 @@ QString ImageMachineChoix(int typeMachine) {
 }
 
 QString ImageChargeChoix(int typeCharge) {
-    if (typeCharge < 1 || typeCharge > 18) return {};
+    if (LoiDuType(typeCharge) == Loi::Aucune) return {};
     return QString("choix_charge_%1.jpg").arg(typeCharge, 2, 10, QChar('0'));
 }
 
@@ -19,7 +21,7 @@ std::vector<QString> ImagesChoixCaract() {
     std::vector<QString> noms;
     for (int m = 1; m <= 7; ++m)
         noms.push_back(ImageMachineChoix(m));
-    for (int c = 1; c <= 18; ++c)
+    for (int c = 1; c <= DERNIER_TYPE_CHARGE; ++c)
         noms.push_back(ImageChargeChoix(c));
     return noms;
 }
@@ -278,7 +280,8 @@ void volant(QPainter& p, const QPointF& c, const StyleSchema& s) {
 } // namespace
 
 void DessineAllureCharge(QPainter& p, const QRectF& cadre, int type, const StyleSchema& s) {
-    if (type < 1 || type > 18) return;
+    const Loi loi = LoiDuType(type);
+    if (loi == Loi::Aucune) return;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -288,34 +291,35 @@ void DessineAllureCharge(QPainter& p, const QRectF& cadre, int type, const Style
     const QRectF zone = d ? QRectF(24, 18, 142, 86) : QRectF(16, 10, 170, 100);
     const QPen stylo(s.courbe, d ? 4 : 12, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     const QPen autre(s.courbe.lighter(150), 1.6, Qt::DashLine);
-    const bool temps = (type >= 10 && type <= 14) || type == 16 || type == 18;
     Repere r{zone, 0, 1.15, 0, 1.1};
     QString x = "n", y = "T";
-    if (type == 4) r = {zone, 0, 1.35, -1.05, 0.6};
-    if (type == 5) r = {zone, 0, 2.1, -1.15, 1.15}, x = "t", y = "U";
-    if (type == 14) r = {zone, 0, 2.1, 0, 1.1}, x = "tr";
-    if (type == 17 || type == 18) r = {zone, -1.1, 1.1, -0.2, 1.1};
+    if (loi == Loi::Entrainante) r = {zone, 0, 1.35, -1.05, 0.6};
+    if (loi == Loi::AideCouplage) r = {zone, 0, 2.1, -1.15, 1.15}, x = "t", y = "U";
+    if (loi == Loi::Cyclique) r = {zone, 0, 2.1, 0, 1.1}, x = "tr";
+    if (loi == Loi::Levage) r = {zone, -1.1, 1.1, -0.2, 1.1};
     axes(p, r, x, y, s);
-    switch (type) {
-    case 1: // T = K: a torque set by K, whatever the speed
+    switch (loi) {
+    case Loi::Aucune:
+        break;
+    case Loi::CoupleImpose: // T = K: a torque set by K, whatever the speed
         if (d)
             for (qreal k : {0.3, 0.8})
                 trace(p, r, {{0, k}, {1.1, k}}, autre);
         trace(p, r, {{0, 0.55}, {1.1, 0.55}}, stylo);
         if (d) reglageK(p, r(0.95, 0.3), r(0.95, 0.8), {10, 0}, s);
         break;
-    case 2: // the speed held, the torque up to a limit set by K
+    case Loi::VitesseConstante: // the speed held, the torque up to a limit set by K
         trace(p, r, {{1, 0}, {1, 0.65}}, stylo);
         if (d) reglageK(p, r(1.08, 0.4), r(1.08, 0.92), {10, 0}, s);
         break;
-    case 3: // the speed set by K
+    case Loi::VitesseImposee: // the speed set by K
         if (d)
             for (qreal k : {0.3, 0.9})
                 trace(p, r, {{k, 0}, {k, 1}}, autre);
         trace(p, r, {{0.6, 0}, {0.6, 1}}, stylo);
         if (d) reglageK(p, r(0.3, 1.05), r(0.9, 1.05), {0, -12}, s);
         break;
-    case 4: // a driving load towards No, K its slope
+    case Loi::Entrainante: // a driving load towards No, K its slope
         if (d)
             for (qreal k : {0.35, 1.0})
                 courbeFonction(
@@ -327,34 +331,30 @@ void DessineAllureCharge(QPainter& p, const QRectF& cadre, int type, const Style
             reglageK(p, r(0.25, -0.3), r(0.25, -0.85), {12, 4}, s);
         }
         break;
-    case 5: // the alternator's voltage brought onto the mains'
+    case Loi::AideCouplage: // the alternator's voltage brought onto the mains'
         courbeFonction(
             p, r, 0, 2.05, [](qreal t) { return std::sin(2 * M_PI * (t - 0.06)); },
             QPen(s.encre, d ? 2 : 6, Qt::DashLine));
         courbeFonction(
             p, r, 0, 2.05, [](qreal t) { return std::sin(2 * M_PI * t); }, stylo);
         break;
-    case 6:
-    case 10:
+    case Loi::CoupleConstant:
         trace(p, r, {{0, 0}, {0, 0.5}, {1.1, 0.5}}, stylo);
         break;
-    case 7:
-    case 11:
+    case Loi::Lineaire:
         trace(p, r, {{0, 0}, {0, 0.3}, {1.1, 0.74}}, stylo);
         break;
-    case 8:
-    case 12:
+    case Loi::Quadratique:
         trace(p, r, {{0, 0}, {0, 0.15}}, stylo);
         courbeFonction(
             p, r, 0, 1.1, [](qreal n) { return 0.15 + 0.75 * n * n; }, stylo);
         break;
-    case 9:
-    case 13:
+    case Loi::PuissanceConstante:
         trace(p, r, {{0, 0.9}, {0.42, 0.9}}, stylo);
         courbeFonction(
             p, r, 0.42, 1.12, [](qreal n) { return 0.9 * 0.42 / n; }, stylo);
         break;
-    case 14:
+    case Loi::Cyclique:
         trace(p, r,
               {{0, 0.3},
                {0.4, 0.3},
@@ -367,15 +367,13 @@ void DessineAllureCharge(QPainter& p, const QRectF& cadre, int type, const Style
                {2, 0.3}},
               stylo);
         break;
-    case 15:
-    case 16:
+    case Loi::Decollage:
         trace(p, r, {{0, 0}, {0, 0.85}, {0.18, 0.35}, {1.1, 0.35}}, stylo);
         break;
-    case 17:
-    case 18:
+    case Loi::Levage:
         trace(p, r, {{-1.05, 0.35}, {0, 0.35}, {0, 0.9}, {1.05, 0.9}}, stylo);
         break;
     }
-    if (d && temps) volant(p, QPointF(186, 26), s);
+    if (d && ChargeDynamique(type)) volant(p, QPointF(186, 26), s);
     p.restore();
 }

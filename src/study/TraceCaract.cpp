@@ -46,15 +46,6 @@ bool Setcourbe(Travail& t) {
     return false;
 }
 
-GroupeMode groupeMode(int typeCharge) {
-    if (typeCharge >= 1 && typeCharge <= 5) return GroupeMode::Acquisition;
-    if ((typeCharge >= 6 && typeCharge <= 9) || typeCharge == 15 || typeCharge == 17)
-        return GroupeMode::ChargeStatique;
-    if ((typeCharge >= 10 && typeCharge <= 14) || typeCharge == 16 || typeCharge == 18)
-        return GroupeMode::Oscilloscope;
-    return GroupeMode::Inchange;
-}
-
 QString titreTraceCaract(int typeCharge, int typeMachine) {
     const auto& x = Textes().Texte;
     int titre = 0;

@@ -2,6 +2,8 @@
 // What the characteristic plot window computes: where its panels go, which test a new load is
 // recorded into, its caption and mode bar, and the layout of a copied or printed page.
 
+#include "work/LoisCharge.h"
+
 #include <QRect>
 #include <QString>
 
@@ -18,9 +20,6 @@ std::array<QRect, 4> calculposition(int gauche, int haut, int largeur, int haute
 // current test was reused. A reused test keeps its points.
 bool Setcourbe(Travail& t);
 
-enum class GroupeMode { Inchange, Acquisition, ChargeStatique, Oscilloscope };
-// The mode bar a load type shows: machine characteristics, static loads or recordings in time.
-GroupeMode groupeMode(int typeCharge);
 // The window caption for a load and machine; empty for load type 0 (the caption stays).
 QString titreTraceCaract(int typeCharge, int typeMachine);
 

@@ -1,6 +1,7 @@
 #include "TriPoints.h"
 
 #include "work/DefinitionCaract.h"
+#include "work/LoisCharge.h"
 #include "work/Travail.h"
 
 std::vector<int> ColonnesTri(int typeMachine) {
@@ -31,9 +32,8 @@ void TriToutesCourbes(Travail& t, ChoixTri choix) {
 }
 
 bool TriCourbeSelectionneeActif(int typeCharge, bool actuel) {
-    if ((typeCharge >= 0 && typeCharge <= 8) || typeCharge == 15) return true;
-    if ((typeCharge >= 9 && typeCharge <= 14) || typeCharge == 16) return false;
-    return actuel;
+    const TriCourbe tri = DescriptionTypeCharge(typeCharge).triCourbe;
+    return tri == TriCourbe::Inchange ? actuel : tri == TriCourbe::Actif;
 }
 
 namespace {

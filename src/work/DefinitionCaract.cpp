@@ -1,6 +1,8 @@
 #include "DefinitionCaract.h"
 
 #include "socle/Textes.h"
+#include "work/Applications.h"
+#include "work/LoisCharge.h"
 #include "work/Travail.h"
 
 #include <algorithm>
@@ -19,11 +21,11 @@ bool ColonneOfferte(int typeMachine, int colonne) {
 }
 
 bool TempsParDefaut(int typeCharge) {
-    return (typeCharge >= 10 && typeCharge <= 14) || typeCharge == 16 || typeCharge == 18;
+    return ChargeDynamique(typeCharge);
 }
 
 bool TempsOffert(int typeCharge) {
-    return TempsParDefaut(typeCharge) || (typeCharge >= 51 && typeCharge <= 70);
+    return TempsParDefaut(typeCharge) || CodeApplication(typeCharge);
 }
 
 namespace {

@@ -1,5 +1,8 @@
 #include "Travail.h"
 
+#include "work/Applications.h"
+#include "work/LoisCharge.h"
+
 #include <algorithm>
 
 void TEnteteEssai::setOctet(int i, uint8_t v) {
@@ -181,49 +184,8 @@ int Travail::TypeMachine() const {
 int Travail::TypeCharge() const {
     if (EssaiCourant <= 0 || EssaiCourant > NB_ESSAIS_MAX) return 0;
     const int t = Essais[EssaiCourant].Entete.TypeCharge();
-    return t >= 0 && t <= 18 ? t : 0;
+    return t >= 0 && t <= DERNIER_TYPE_CHARGE ? t : 0;
 }
-
-namespace {
-
-struct MotsDeCharge {
-    int n;
-    int mots[3];
-};
-
-// Words of the load parameters each load type uses.
-MotsDeCharge motsDeCharge(int type) {
-    switch (type) {
-    case 6:
-    case 10:
-        return {1, {3}};
-    case 7:
-    case 11:
-        return {2, {4, 5}};
-    case 8:
-    case 12:
-        return {2, {6, 7}};
-    case 9:
-    case 13:
-        return {2, {8, 9}};
-    case 14:
-        return {3, {10, 11, 12}};
-    case 15:
-    case 16:
-        return {3, {23, 24, 25}};
-    case 17:
-    case 18:
-        return {3, {26, 27, 28}};
-    default:
-        return {0, {}};
-    }
-}
-
-bool avecInertie(int type) {
-    return (type >= 10 && type <= 14) || type == 16 || type == 18;
-}
-
-} // namespace
 
 bool Travail::EssaiConforme(int x) const {
     if (x < 0 || x > NB_ESSAIS_MAX) return false;
@@ -231,38 +193,24 @@ bool Travail::EssaiConforme(int x) const {
     const TEnteteEssai& m = ModeleEssai;
     if (e.DernierPoint() < 0) return true;
     const int type = e.TypeCharge();
-    if (e.TypeMachine() == m.TypeMachine() && type >= 1 && type <= 4 && m.TypeCharge() >= 1 &&
-        m.TypeCharge() <= 4)
+    const DescriptionLoi& loi = DescriptionLoiCharge(type);
+    if (e.TypeMachine() == m.TypeMachine() && loi.essaisCommuns &&
+        DescriptionLoiCharge(m.TypeCharge()).essaisCommuns)
         return true;
-    if (type != m.TypeCharge()) return false;
-    const MotsDeCharge mots = motsDeCharge(type);
-    if (mots.n == 0) return false;
-    for (int i = 0; i < mots.n; ++i)
-        if (e[mots.mots[i]] != m[mots.mots[i]]) return false;
-    if (avecInertie(type) && e[TEnteteEssai::MotInertie] != m[TEnteteEssai::MotInertie]) return false;
+    if (type != m.TypeCharge() || loi.nbMots == 0) return false;
+    for (int mot : loi.motsParametres())
+        if (e[mot] != m[mot]) return false;
+    if (ChargeDynamique(type) && e[TEnteteEssai::MotInertie] != m[TEnteteEssai::MotInertie]) return false;
     return true;
 }
 
 bool GrandeursApplication(int code, std::array<TGrandeur, 3>& grandeurs, std::array<bool, 3>& offertes) {
-    struct Ligne {
-        int code, c12, c13, c14; // quantity numbers, -1 for the empty descriptor
-        bool f1, f2, f3;
-    };
-    static constexpr Ligne table[] = {
-        {51, 13, 17, 14, 1, 1, 1}, {52, 12, 17, 14, 1, 1, 0}, {53, 12, 17, 21, 1, 1, 1},
-        {54, -1, -1, -1, 1, 1, 1}, {55, 13, 17, 14, 1, 1, 1}, {56, -1, -1, -1, 1, 1, 1},
-        {57, 20, 19, 14, 1, 1, 0}, {58, 12, 17, 14, 1, 1, 1}, {59, -1, -1, -1, 0, 0, 0},
-        {60, -1, -1, -1, 1, 1, 0}, {61, 26, 25, 24, 1, 1, 1}, {62, 26, 22, -1, 1, 1, 0},
-        {63, -1, -1, -1, 1, 1, 0}, {64, 26, 22, -1, 1, 1, 0}, {65, -1, -1, -1, 1, 1, 0},
-        {66, 12, 17, 21, 1, 1, 1},
-    };
-    const auto* l =
-        std::find_if(std::begin(table), std::end(table), [code](const Ligne& x) { return x.code == code; });
-    if (l == std::end(table)) return false;
+    const DescriptionApplication* a = DescriptionDApplication(code);
+    if (!a) return false;
     const auto& g = Textes().Grandeurs;
-    const auto grandeur = [&g](int n) { return n < 0 ? TGrandeur{} : g[n]; };
-    grandeurs = {grandeur(l->c12), grandeur(l->c13), grandeur(l->c14)};
-    offertes = {l->f1, l->f2, l->f3};
+    for (std::size_t i = 0; i < 3; ++i)
+        grandeurs[i] = a->grandeurs[i] < 0 ? TGrandeur{} : g[std::size_t(a->grandeurs[i])];
+    offertes = a->offertes;
     return true;
 }
 

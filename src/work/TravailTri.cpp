@@ -1,5 +1,6 @@
 // Sorting the points of a test.
 #include "Travail.h"
+#include "work/LoisCharge.h"
 
 #include <utility>
 
@@ -57,8 +58,7 @@ void Travail::TriParNumero() {
 void Travail::Retri() {
     for (int k = 1; k <= EnteteTravail.NbEssais && k <= NB_ESSAIS_MAX; ++k) {
         const TEnteteEssai& e = Essais[k].Entete;
-        const int type = e.TypeCharge();
-        if ((type >= 1 && type <= 10) || type == 15)
+        if (DescriptionTypeCharge(e.TypeCharge()).gardeTriee)
             TriEssai(e[TEnteteEssai::MotOrdreTri], e[TEnteteEssai::MotColonneTri], k);
     }
 }

@@ -46,7 +46,7 @@ TEST_P(CodesCatalogue, ACodeHasItsIllustrationAreaPictureAndHoverText) {
     ASSERT_NE(a, nullptr);
     EXPECT_STREQ(a->image, c.image);
     EXPECT_EQ(a->visible, c.visible);
-    EXPECT_EQ(a->zone, *c.retour);
+    EXPECT_EQ(a->zone(), *c.retour);
     // A hidden application has no picture to read and no place: it can never be picked.
     EXPECT_EQ(a->vignette != nullptr, c.visible);
     EXPECT_EQ(a->cadre.isEmpty(), !c.visible);
@@ -104,7 +104,7 @@ TEST(CatalogueKorlan, PicturesLieOnTheirAreaWithoutOverlapping) {
     for (const P zone : {P::Usine, P::LocalTechnique}) {
         std::vector<QRect> cadres;
         for (const ApplicationKorlan& a : ApplicationsKorlan())
-            if (a.zone == zone && a.visible) cadres.push_back(a.cadre);
+            if (a.zone() == zone && a.visible) cadres.push_back(a.cadre);
         for (std::size_t i = 0; i < cadres.size(); ++i) {
             EXPECT_TRUE(vue.contains(cadres[i])) << i;
             EXPECT_GE(cadres[i].width(), 120);

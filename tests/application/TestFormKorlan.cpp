@@ -2,12 +2,12 @@
 // the ways back, the start of a run, the warnings, and the pictures that cannot be read.
 #include "../ui/ProgrammeTest.h"
 
-#include "commun/Avertissements.h"
 #include "application/ChoixMachine.h"
 #include "application/ConfigApplication.h"
 #include "application/ConfigurationApplication.h"
 #include "application/FormApplication.h"
 #include "application/FormKorlan.h"
+#include "commun/Avertissements.h"
 #include "socle/ImageJpeg.h"
 #include "study/ConstantesBanc.h"
 
@@ -170,7 +170,7 @@ TEST_F(Korlan, HiddenApplicationsStayHiddenInTheirArea) {
     for (const P zone : {P::Usine, P::LocalTechnique}) {
         zone == P::Usine ? k().ImageSelectUsineClick() : k().ImageSelectLocalClick();
         for (const ApplicationKorlan& a : ApplicationsKorlan()) {
-            if (a.zone != zone) continue;
+            if (a.zone() != zone) continue;
             TImageKorlan* i = k().ImageDuCode(a.code);
             ASSERT_NE(i, nullptr) << a.code;
             EXPECT_EQ(i->objectName(), a.image);

@@ -1,4 +1,5 @@
 #include "LiaisonTest.h"
+#include "work/LoisCharge.h"
 
 namespace {
 

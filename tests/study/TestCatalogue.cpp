@@ -3,6 +3,7 @@
 #include "socle/ImageJpeg.h"
 #include "socle/Textes.h"
 #include "study/Catalogue.h"
+#include "work/LoisCharge.h"
 
 #include <QDir>
 #include <QFile>

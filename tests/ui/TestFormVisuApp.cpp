@@ -5,6 +5,7 @@
 #include "socle/ImageJpeg.h"
 #include "study/Catalogue.h"
 #include "study/FormVisuApp.h"
+#include "work/LoisCharge.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -38,7 +38,7 @@ void emplacement(QPainter& p, const QRect& cadre) {
 
 void emplacements(QPainter& p, PanneauKorlan zone) {
     for (const ApplicationKorlan& a : ApplicationsKorlan())
-        if (a.zone == zone && a.visible) emplacement(p, a.cadre);
+        if (a.zone() == zone && a.visible) emplacement(p, a.cadre);
 }
 
 // A concrete floor from `haut` down, its joints drawn towards a vanishing point above the picture.
