@@ -54,7 +54,6 @@ public:
     void delacourbeselectionne1Click();
     void detouteslescourbes1Click();
     void CalibreCourant1Click();
-    // Guards the work before it is discarded.
 
     // Acquisition.
     void ButtonManuClick(bool presse);

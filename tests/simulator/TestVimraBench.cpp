@@ -114,11 +114,21 @@ TEST(VimraBench, ServesItsPtyAndLeavesOnSigterm) {
     EXPECT_EQ(p.termine(SIGTERM), 0);
 }
 
+// The port a bench asked for port 0 took, as its first line gives it; empty if it gave no port.
+std::string portOuvert(Processus& p) {
+    const std::string ligne = p.ligne();
+    const std::string prefixe = "127.0.0.1:";
+    if (ligne.rfind(prefixe, 0) != 0 || ligne.size() == prefixe.size() || ligne.substr(prefixe.size()) == "0")
+        return {};
+    return ligne.substr(prefixe.size());
+}
+
 TEST(VimraBench, AnswersMbpollOnItsTcpPort) {
     if (std::system("command -v mbpoll >/dev/null 2>&1") != 0) GTEST_SKIP() << "mbpoll is not installed";
-    Processus p({"--tcp", "127.0.0.1:15020", "--machine", "3"});
-    ASSERT_EQ(p.ligne(), "127.0.0.1:15020");
-    const auto [statut, sortie] = Mbpoll("-m tcp -p 15020 -a 1 -r 2001 -c 10 -1 -0 127.0.0.1");
+    Processus p({"--tcp", "127.0.0.1:0", "--machine", "3"});
+    const std::string port = portOuvert(p);
+    ASSERT_FALSE(port.empty());
+    const auto [statut, sortie] = Mbpoll("-m tcp -p " + port + " -a 1 -r 2001 -c 10 -1 -0 127.0.0.1");
     EXPECT_EQ(statut, 0) << sortie;
     // mbpoll prints "[ref]: value" for each register, references counted from 0 with -0.
     std::vector<int> valeurs;
@@ -139,16 +149,18 @@ TEST(VimraBench, AnswersMbpollOnItsTcpPort) {
 
 TEST(VimraBench, MbpollWritesOneRegisterWithFunctionSixAndReadsItBack) {
     if (std::system("command -v mbpoll >/dev/null 2>&1") != 0) GTEST_SKIP() << "mbpoll is not installed";
-    Processus p({"--tcp", "127.0.0.1:15021"});
-    ASSERT_EQ(p.ligne(), "127.0.0.1:15021");
-    const std::string echo = "-m tcp -p 15021 -a 1 -0 -r " + std::to_string(ADRESSE_ECHO) + " -1 127.0.0.1";
+    Processus p({"--tcp", "127.0.0.1:0"});
+    const std::string port = portOuvert(p);
+    ASSERT_FALSE(port.empty());
+    const std::string echo =
+        "-m tcp -p " + port + " -a 1 -0 -r " + std::to_string(ADRESSE_ECHO) + " -1 127.0.0.1";
     const auto [ecrit, sortieEcrit] = Mbpoll(echo + " 1234");
     EXPECT_EQ(ecrit, 0) << sortieEcrit;
     const auto [lu, sortieLu] = Mbpoll(echo);
     EXPECT_EQ(lu, 0) << sortieLu;
     EXPECT_NE(sortieLu.find("[" + std::to_string(ADRESSE_ECHO) + "]: \t1234"), std::string::npos) << sortieLu;
     // Past the register map: the standard exception, which mbpoll names.
-    const auto [refus, sortieRefus] = Mbpoll("-m tcp -p 15021 -a 1 -0 -r 2300 -1 127.0.0.1 5");
+    const auto [refus, sortieRefus] = Mbpoll("-m tcp -p " + port + " -a 1 -0 -r 2300 -1 127.0.0.1 5");
     EXPECT_NE(refus, 0);
     EXPECT_NE(sortieRefus.find("Illegal data address"), std::string::npos) << sortieRefus;
     EXPECT_EQ(p.termine(SIGTERM), 0);

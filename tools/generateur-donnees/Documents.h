@@ -2,6 +2,7 @@
 // The help documents delivered beside the program: one sheet per application and language, and one
 // wiring diagram per machine type in the folder of each language. Vector pages (QPdfWriter).
 
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QString>
@@ -33,6 +34,8 @@ public:
     bool fin(); // false when the file could not be written
 
 private:
+    QString m_chemin;
+    QBuffer m_tampon; // the document is written whole, its date made fixed, then saved
     std::unique_ptr<QPdfWriter> m_ecrivain;
     QPainter m_p;
     double m_largeur, m_hauteur;

@@ -1,7 +1,10 @@
 #include "Documents.h"
 
+#include <QDateTime>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QRegularExpression>
+#include <QSaveFile>
 
 #include <stdexcept>
 
@@ -11,8 +14,28 @@ QString T3::operator()(int langue) const {
     return QString::fromUtf8(langue == 2 ? en : langue == 3 ? es : fr);
 }
 
+namespace {
+
+// The documents are made again by `make donnees`: the same sources must give the same bytes, so the
+// creation date Qt writes (the time of the run, in UTC: main sets TZ) becomes SOURCE_DATE_EPOCH's
+// or a fixed one. Same length: the cross-reference offsets stay right.
+QByteArray dateFixe(QByteArray pdf) {
+    const qint64 epoque = qEnvironmentVariableIsSet("SOURCE_DATE_EPOCH")
+                              ? qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong()
+                              : QDateTime(QDate(2026, 1, 1), QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
+    const QByteArray date =
+        QDateTime::fromSecsSinceEpoch(epoque, Qt::UTC).toString("yyyyMMddhhmmss").toLatin1();
+    static const QRegularExpression creation(QStringLiteral("/CreationDate \\(D:(\\d{14})Z\\)"));
+    const QRegularExpressionMatch m = creation.match(QString::fromLatin1(pdf));
+    if (m.hasMatch()) pdf.replace(m.capturedStart(1), 14, date);
+    return pdf;
+}
+
+} // namespace
+
 Document::Document(const QString& chemin, const QString& titre, bool paysage)
-    : m_ecrivain(std::make_unique<QPdfWriter>(chemin)) {
+    : m_chemin(chemin), m_ecrivain(std::make_unique<QPdfWriter>(&m_tampon)) {
+    m_tampon.open(QIODevice::WriteOnly);
     m_ecrivain->setCreator(QStringLiteral("Vimra 1.7"));
     m_ecrivain->setTitle(titre);
     m_ecrivain->setResolution(72);
@@ -35,7 +58,10 @@ void Document::nouvellePage() {
 }
 
 bool Document::fin() {
-    return m_p.end();
+    if (!m_p.end()) return false;
+    QSaveFile f(m_chemin);
+    return f.open(QIODevice::WriteOnly) && f.write(dateFixe(m_tampon.data())) == m_tampon.size() &&
+           f.commit();
 }
 
 QFont police(double points, bool gras, bool italique) {

@@ -22,12 +22,14 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHashSeed>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
 
 #include <cstdio>
+#include <ctime>
 #include <exception>
 #include <map>
 #include <set>
@@ -212,6 +214,11 @@ int usage() {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The same bytes on every run: PDF objects in an order that does not hang on the hash seed, a
+    // creation date always written in UTC (see dateFixe).
+    QHashSeed::setDeterministicGlobalSeed();
+    qputenv("TZ", "UTC");
+    tzset();
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     try {
