@@ -8,7 +8,7 @@ JOBS       ?= 2
 PACKAGES   := cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-serialport-dev qt6-pdf-dev \
               libjpeg-dev fonts-liberation poppler-utils googletest libgtest-dev libmodbus-dev libbenchmark-dev mbpoll \
               help2man qt6-translations-l10n desktop-file-utils appstream dpkg-dev \
-              libxlsxwriter-dev python3-openpyxl
+              libxlsxwriter-dev python3-openpyxl xvfb dbus-daemon at-spi2-core python3-pyatspi
 
 .PHONY: all setup build run test test-asan fuzz bench screenshots images-aide donnees exemples package clean
 

@@ -14,7 +14,8 @@ FenetreEtude::FenetreEtude(QWidget* parent, const char* nom, QSize minimum, int 
 
 bool FenetreEtude::event(QEvent* e) {
     const bool traite = QMainWindow::event(e);
-    if ((e->type() == QEvent::Show || e->type() == QEvent::LayoutRequest) && layout())
+    // Only while shown: before, every mode bar is still laid out side by side.
+    if ((e->type() == QEvent::Show || e->type() == QEvent::LayoutRequest) && isVisible() && layout())
         setMinimumSize(m_minimum.expandedTo(layout()->minimumSize()));
     return traite;
 }

@@ -200,6 +200,8 @@ void TFormCom::Langue() {
     setWindowTitle(t[348]);
     m_titre->setText(t[349]);
     PageControlCom->setTabText(0, t[350]);
+    PageControlCom->setAccessibleName(
+        Traduit("Route vers le variateur", "Route to the drive", "Vía hacia el variador"));
     PageControlCom->setTabText(1, t[351]);
     ComSelection->setTitre(t[352]);
     m_libelleAdresse->setText(t[353]);

@@ -86,7 +86,9 @@ TFormChoixCaract::TFormChoixCaract(QWidget* parent) : QDialog(parent) {
         BoutonsMachine[i] = bascule(nomsMachine[i], GlypheMachine(i + 1), this);
         ajoute(gm, BoutonsMachine[i]);
         machines->addWidget(BoutonsMachine[i]);
-        connect(BoutonsMachine[i], &QToolButton::clicked, this, &TFormChoixCaract::Action);
+        // On toggled, not clicked: an assistive technology's Toggle action changes the state
+        // without a click, and Action reads the states whatever changed them.
+        connect(BoutonsMachine[i], &QToolButton::toggled, this, &TFormChoixCaract::Action);
     }
     machines->addStretch();
     l->addLayout(machines);
@@ -117,7 +119,7 @@ TFormChoixCaract::TFormChoixCaract(QWidget* parent) : QDialog(parent) {
             BoutonsCharge[p][i] = bascule(nomsCharge[p][i], GlypheCharge(TypesChargeParPage[p][i]), page);
             ajoute(gc, BoutonsCharge[p][i]);
             charges->addWidget(BoutonsCharge[p][i]);
-            connect(BoutonsCharge[p][i], &QToolButton::clicked, this, &TFormChoixCaract::Action);
+            connect(BoutonsCharge[p][i], &QToolButton::toggled, this, &TFormChoixCaract::Action);
         }
         charges->addStretch();
         g->addLayout(charges, 1, 1, 3, 1);
@@ -171,6 +173,8 @@ void TFormChoixCaract::Langue() {
         BoutonsMachine[i]->setText(t[txt::TypeMachineCourt + i + 1]);
         BoutonsMachine[i]->setToolTip(t[txt::TypeMachineLong + i + 1]);
     }
+    // It takes the focus by Tab: read as what its pages choose.
+    PageControl->setAccessibleName(Traduit("Type d'étude", "Kind of study", "Tipo de estudio"));
     for (int p = 0; p < 3; ++p) {
         PageControl->setTabText(p, t[20 + p]);
         m_titresPage[p]->setText(t[p == 0 ? 4 : p == 1 ? 6 : 8]);
@@ -223,12 +227,16 @@ void TFormChoixCaract::FormShow() {
 
 void TFormChoixCaract::SetButton() {
     const TEnteteEssai& m = travail().ModeleEssai;
+    // Silently: Action, which writes the template back from the buttons, runs once they all agree.
+    auto pose = [](QToolButton* b, bool presse) {
+        const QSignalBlocker silence(b);
+        b->setChecked(presse);
+    };
     for (int i = 0; i < 7; ++i)
-        BoutonsMachine[i]->setChecked(m.TypeMachine() == i + 1);
+        pose(BoutonsMachine[i], m.TypeMachine() == i + 1);
     for (int p = 0; p < 3; ++p)
         for (int i = 0; i < 7; ++i)
-            if (BoutonsCharge[p][i])
-                BoutonsCharge[p][i]->setChecked(m.TypeCharge() == TypesChargeParPage[p][i]);
+            if (BoutonsCharge[p][i]) pose(BoutonsCharge[p][i], m.TypeCharge() == TypesChargeParPage[p][i]);
 }
 
 void TFormChoixCaract::Action() {

@@ -27,6 +27,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
@@ -52,7 +54,7 @@ bool estControle(QWidget* w) {
            qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
            qobject_cast<QAbstractItemView*>(w) || dynamic_cast<TCaractMachine*>(w) ||
            qobject_cast<AffichageMesure*>(w) || qobject_cast<TAffichage*>(w) ||
-           qobject_cast<BarGrapheCharge*>(w);
+           qobject_cast<BarGrapheCharge*>(w) || qobject_cast<QTabWidget*>(w);
 }
 
 // The visible controls of `fenetre` that a screen reader would announce without a name.
@@ -271,6 +273,26 @@ INSTANTIATE_TEST_SUITE_P(Fenetres, GrandTexte,
                              return std::string(std::get<1>(i.param).nom) + "_" +
                                     codes[std::get<0>(i.param) - 1];
                          });
+
+// A screen reader may switch a toggle by its Toggle action, which changes the state without a click:
+// the choice screen follows it as it follows a click.
+TEST_F(ProgrammeTest, TheChoiceScreenFollowsTogglesSwitchedByTheirAccessibleAction) {
+    montreMenu();
+    travail().ModeleEssai.TypeMachine() = 0; // nothing chosen yet
+    travail().ModeleEssai.TypeCharge() = 0;
+    TFormChoixCaract& c = *fenetres().FormChoixCaract;
+    c.PageDemandee = 0;
+    c.show();
+    ASSERT_FALSE(c.ButtonEtude[0]->isEnabled());
+    for (QToolButton* b : {c.BoutonsMachine[2], c.BoutonsCharge[0][0]}) {
+        ASSERT_FALSE(b->isChecked());
+        QAccessibleActionInterface* action = QAccessible::queryAccessibleInterface(b)->actionInterface();
+        ASSERT_TRUE(action);
+        action->doAction(QAccessibleActionInterface::toggleAction());
+        ASSERT_TRUE(b->isChecked());
+    }
+    EXPECT_TRUE(c.ButtonEtude[0]->isEnabled());
+}
 
 TEST_F(ProgrammeTest, TheNamesFollowTheLanguage) {
     const auto& fr = TextesConstants(Langue::Francais).Texte;
