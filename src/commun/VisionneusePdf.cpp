@@ -75,7 +75,8 @@ TFenetreDocument::TFenetreDocument(QWidget* parent, Qt::WindowFlags drapeaux)
     l->setSpacing(0);
     PanelBoutons = new QWidget(this);
     PanelBoutons->setObjectName("PanelBoutons");
-    PanelBoutons->setFocusPolicy(Qt::StrongFocus);
+    // Not a Tab stop: it takes the focus only on its way to the document (FormResize).
+    PanelBoutons->setFocusPolicy(Qt::ClickFocus);
     m_barre = new QHBoxLayout(PanelBoutons);
     m_barre->setContentsMargins(6, 4, 6, 4);
     m_barre->addStretch(1);

@@ -31,15 +31,15 @@ TComSelection::TComSelection(QWidget* parent) : QWidget(parent) {
     l->setContentsMargins(0, 0, 0, 0);
     m_groupe = new QGroupBox(this);
     m_groupe->setObjectName("RadioGroupCom");
-    auto* defilement = new QScrollArea(m_groupe);
-    defilement->setFrameShape(QFrame::NoFrame);
-    defilement->setWidgetResizable(true);
+    m_defilement = new QScrollArea(m_groupe);
+    m_defilement->setFrameShape(QFrame::NoFrame);
+    m_defilement->setWidgetResizable(true);
     auto* contenu = new QWidget;
     m_liste = new QVBoxLayout(contenu);
     m_liste->addStretch();
-    defilement->setWidget(contenu);
+    m_defilement->setWidget(contenu);
     auto* g = new QVBoxLayout(m_groupe);
-    g->addWidget(defilement);
+    g->addWidget(m_defilement);
     l->addWidget(m_groupe);
     m_boutons = new QButtonGroup(this);
     m_boutons->setExclusive(true);
@@ -55,10 +55,14 @@ void TComSelection::remplit(const QStringList& items) {
         delete b;
     }
     m_items = items;
+    // Tab reaches the ports right after their list, not after the window's buttons.
+    QWidget* precedent = m_defilement;
     for (int i = 0; i < items.size(); ++i) {
         auto* r = new QRadioButton(items[i]);
         m_boutons->addButton(r, i);
         m_liste->insertWidget(i, r);
+        QWidget::setTabOrder(precedent, r);
+        precedent = r;
     }
 }
 

@@ -12,6 +12,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QTabWidget;
 class QToolButton;
 class QVBoxLayout;
@@ -33,6 +34,7 @@ public:
 
 private:
     QGroupBox* m_groupe;
+    QScrollArea* m_defilement;
     QVBoxLayout* m_liste;
     QButtonGroup* m_boutons;
     QStringList m_items;

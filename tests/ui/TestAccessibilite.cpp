@@ -50,6 +50,7 @@ bool estControle(QWidget* w) {
     for (QWidget* p = w; p; p = p->parentWidget())
         if (p->objectName().startsWith("qt_")) return false; // the inner parts of Qt's own widgets
     if (auto* image = qobject_cast<QLabel*>(w)) return !image->pixmap().isNull() && image->text().isEmpty();
+    if (w->focusPolicy() & Qt::TabFocus) return true; // whatever Tab reaches
     return qobject_cast<QAbstractButton*>(w) || qobject_cast<QAbstractSlider*>(w) ||
            qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
            qobject_cast<QAbstractItemView*>(w) || dynamic_cast<TCaractMachine*>(w) ||
@@ -202,6 +203,57 @@ INSTANTIATE_TEST_SUITE_P(Fenetres, Accessibilite,
                              return std::string(std::get<1>(i.param).nom) + "_" +
                                     codes[std::get<0>(i.param) - 1];
                          });
+
+// In a dialog, Tab goes round as the eye reads: from the top-left control, through the content, to the
+// default button and the buttons beside it, then back to the top-left control.
+class OrdreTab : public Accessibilite {};
+
+TEST_P(OrdreTab, ADialogsButtonsEndTheRoundOfTab) {
+    const auto& [l, cas] = GetParam();
+    langue(l);
+    montreMenu();
+    QWidget* fenetre = cas.montre(*this);
+    ASSERT_TRUE(fenetre);
+    QApplication::processEvents();
+    auto estArret = [fenetre](QWidget* w) {
+        return w != fenetre && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
+               w->window() == fenetre;
+    };
+    auto lieu = [fenetre](QWidget* w) { return w->mapTo(fenetre, QPoint(0, 0)); };
+    QWidget* depart = nullptr; // the top-left stop
+    for (QWidget* w = fenetre->nextInFocusChain(); w != fenetre; w = w->nextInFocusChain())
+        if (estArret(w) &&
+            (!depart || std::pair(lieu(w).y(), lieu(w).x()) < std::pair(lieu(depart).y(), lieu(depart).x())))
+            depart = w;
+    ASSERT_TRUE(depart) << cas.nom;
+    QStringList arrets; // the round from there, a push button marked with a star
+    int dernierAutre = -1, defaut = -1;
+    QWidget* w = depart;
+    do {
+        if (estArret(w)) {
+            auto* bouton = qobject_cast<QPushButton*>(w);
+            arrets << (bouton ? "*" : "") + nomAccessible(w);
+            if (bouton && bouton->isDefault()) defaut = int(arrets.size()) - 1;
+            if (!bouton) dernierAutre = int(arrets.size()) - 1;
+        }
+        w = w->nextInFocusChain();
+    } while (w != depart);
+    ASSERT_GE(defaut, 0) << cas.nom << ": no default button";
+    EXPECT_LT(dernierAutre, defaut) << cas.nom << ": " << arrets.join(" | ").toStdString();
+}
+
+std::vector<CasFenetre> dialogues() {
+    std::vector<CasFenetre> d;
+    for (const CasFenetre& c : fenetresAccessibles)
+        for (const char* nom : {"LinkWindow", "NewCharacteristic", "SortPoints", "CurrentRange",
+                                "ApplicationConfiguration", "AboutBox", "Warning"})
+            if (std::string(c.nom) == nom) d.push_back(c);
+    return d;
+}
+
+INSTANTIATE_TEST_SUITE_P(Dialogues, OrdreTab,
+                         testing::Combine(testing::Values(1), testing::ValuesIn(dialogues())),
+                         [](const auto& i) { return std::string(std::get<1>(i.param).nom); });
 
 // The texts a person reads whole but a too narrow control would cut: a button's caption, a label
 // on one line (a text that gives way ends in "…" and is read whole: not cut).
