@@ -359,12 +359,7 @@ TEST_F(ProgrammeTest, TheNamesFollowTheLanguage) {
     EXPECT_EQ(nomAccessible(menu().bouton("ButtonTraceCaract")), en[5].trimmed());
     // An open window takes the names of the new language at once.
     AppliqueLangue(1);
-    Travail& t = travail();
-    t.ModeleEssai.TypeMachine() = 3;
-    t.ModeleEssai.TypeCharge() = 1;
-    t.AjouteEssai();
-    TFormTraceCaract& f = *fenetres().FormTraceCaract;
-    f.show();
+    TFormTraceCaract& f = traceSur(1);
     QApplication::processEvents();
     AppliqueLangue(2);
     QApplication::processEvents();

@@ -258,18 +258,14 @@ TEST(Guides, TheThreeLanguagesHoldTheSameSectionsLinksAndPictures) {
 TEST_F(ProgrammeTest, TheHelpMenusOpenTheGuideInTheLanguageAtTheSectionOfTheWindow) {
     ConfigGenerale().LangueConfig = 2;
     montreMenu();
-    Travail& t = travail();
-    t.ModeleEssai.TypeMachine() = 3;
-    t.ModeleEssai.TypeCharge() = 1;
-    t.AjouteEssai();
-    TFormTraceCaract& f = *fenetres().FormTraceCaract;
-    f.show();
+    TFormTraceCaract& f = traceSur(1);
     QAction* entree = f.findChild<QAction*>("EntreeAide");
     EXPECT_EQ(entree->text().toStdString(), "Vimra help\tF1");
     entree->trigger();
     ASSERT_TRUE(texteAide());
     EXPECT_EQ(texteAide()->source().toString().toStdString(), "qrc:/aide/en.html#contexte-2");
     f.hide();
+    Travail& t = travail();
     t.ApplicationCourante = 61;
     t.ParamApplication = ParamsParDefaut(61);
     fenetres().FormApplication->show();
