@@ -14,7 +14,9 @@ done
 # The program in a folder of its own, with what it is delivered with: nothing of the build folder's
 # settings or journals is touched.
 DOSSIER=$(mktemp -d)
+XVFB=
 trap 'kill $XVFB 2>/dev/null; rm -rf "$DOSSIER"' EXIT
+trap 'exit 1' INT TERM # a time-out still takes the display and the folder away
 cp "$VIMRA" "$DOSSIER/vimra"
 cp -r "$DONNEES"/. "$DOSSIER/"
 
