@@ -90,6 +90,12 @@ public:
         c.show();
         return &c;
     }
+    // The plot window on load type `charge`, in the mode its button `bouton` starts.
+    QWidget* modeTrace(int charge, QToolButton* TFormTraceCaract::*bouton) {
+        TFormTraceCaract& f = traceSur(charge);
+        (f.*bouton)->click();
+        return &f;
+    }
     template <typename F> static QWidget* montre(F* f) {
         f->show();
         return f;
@@ -115,30 +121,12 @@ const CasFenetre fenetresAccessibles[] = {
     {"ChoicePageStatic", [](Accessibilite& a) -> QWidget* { return a.choix(1, 8); }},
     {"ChoicePageInTime", [](Accessibilite& a) -> QWidget* { return a.choix(2, 14); }},
     {"PlotWindow", [](Accessibilite& a) -> QWidget* { return &a.traceSur(1); }},
-    {"PlotWindowManual",
-     [](Accessibilite& a) -> QWidget* {
-         TFormTraceCaract& f = a.traceSur(1);
-         f.ButtonManu->click();
-         return &f;
-     }},
-    {"PlotWindowSweep",
-     [](Accessibilite& a) -> QWidget* {
-         TFormTraceCaract& f = a.traceSur(1);
-         f.ButtonAuto->click();
-         return &f;
-     }},
+    {"PlotWindowManual", [](Accessibilite& a) { return a.modeTrace(1, &TFormTraceCaract::ButtonManu); }},
+    {"PlotWindowSweep", [](Accessibilite& a) { return a.modeTrace(1, &TFormTraceCaract::ButtonAuto); }},
     {"PlotWindowStaticLoad",
-     [](Accessibilite& a) -> QWidget* {
-         TFormTraceCaract& f = a.traceSur(8);
-         f.ButtonChargeAuto->click();
-         return &f;
-     }},
+     [](Accessibilite& a) { return a.modeTrace(8, &TFormTraceCaract::ButtonChargeAuto); }},
     {"PlotWindowOscilloscope",
-     [](Accessibilite& a) -> QWidget* {
-         TFormTraceCaract& f = a.traceSur(14);
-         f.ButtonChargeDynamique->click();
-         return &f;
-     }},
+     [](Accessibilite& a) { return a.modeTrace(14, &TFormTraceCaract::ButtonChargeDynamique); }},
     {"NewCharacteristic",
      [](Accessibilite&) {
          travail().ModeleEssai.TypeMachine() = 3;
