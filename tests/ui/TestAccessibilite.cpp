@@ -90,6 +90,15 @@ public:
         c.show();
         return &c;
     }
+    // The window of the test's case, in the test's language, as a person meets it.
+    QWidget* ouvre() {
+        const auto& [l, cas] = GetParam();
+        langue(l);
+        montreMenu();
+        QWidget* fenetre = cas.montre(*this);
+        QApplication::processEvents();
+        return fenetre;
+    }
     // The plot window on load type `charge`, in the mode its button `bouton` starts.
     QWidget* modeTrace(int charge, QToolButton* TFormTraceCaract::*bouton) {
         TFormTraceCaract& f = traceSur(charge);
@@ -104,11 +113,8 @@ public:
 
 TEST_P(Accessibilite, EveryVisibleControlHasAName) {
     const auto& [l, cas] = GetParam();
-    langue(l);
-    montreMenu();
-    QWidget* fenetre = cas.montre(*this);
+    QWidget* fenetre = ouvre();
     ASSERT_TRUE(fenetre);
-    QApplication::processEvents();
     const QStringList manquants = sansNom(fenetre);
     EXPECT_TRUE(manquants.isEmpty()) << cas.nom << " " << codes[l - 1] << ": "
                                      << manquants.join(", ").toStdString();
@@ -198,11 +204,8 @@ class OrdreTab : public Accessibilite {};
 
 TEST_P(OrdreTab, ADialogsButtonsEndTheRoundOfTab) {
     const auto& [l, cas] = GetParam();
-    langue(l);
-    montreMenu();
-    QWidget* fenetre = cas.montre(*this);
+    QWidget* fenetre = ouvre();
     ASSERT_TRUE(fenetre);
-    QApplication::processEvents();
     auto estArret = [fenetre](QWidget* w) {
         return w != fenetre && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
                w->window() == fenetre;
@@ -291,11 +294,8 @@ private:
 
 TEST_P(GrandTexte, NoTextIsCut) {
     const auto& [l, cas] = GetParam();
-    langue(l);
-    montreMenu();
-    QWidget* fenetre = cas.montre(*this);
+    QWidget* fenetre = ouvre();
     ASSERT_TRUE(fenetre);
-    QApplication::processEvents();
     const QStringList coupes = textesCoupes(fenetre);
     EXPECT_TRUE(coupes.isEmpty()) << cas.nom << " " << codes[l - 1] << ": "
                                   << coupes.join(", ").toStdString();
