@@ -4,7 +4,7 @@
 #include "TravailExemple.h"
 #include "link/BibliothequeReseau.h"
 #include "link/Horloge.h"
-#include "link/Liaison.h"
+#include "link/MachineDuTravail.h"
 #include "link/PortSerie.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/Dialogues.h"
@@ -48,7 +48,7 @@ void Demarrage(benchmark::State& etat) {
     for (auto _ : etat) {
         QElapsedTimer t;
         t.start();
-        Liaison liaison(*port, *reseau, horlogeSysteme(), ConfigGenerale(), travail());
+        Liaison liaison(*port, *reseau, horlogeSysteme(), ConfigGenerale(), machineDuTravail(travail()));
         Programme p(liaison);
         Peint peint;
         fenetres().FormMachine2->installEventFilter(&peint);
@@ -78,7 +78,7 @@ double memoireTravailPlein() {
     QDir::setCurrent(dossier.path());
     auto port = creePortSerieSysteme();
     auto reseau = creeBibliothequeModbusTcp();
-    Liaison liaison(*port, *reseau, horlogeSysteme(), ConfigGenerale(), travail());
+    Liaison liaison(*port, *reseau, horlogeSysteme(), ConfigGenerale(), machineDuTravail(travail()));
     Programme p(liaison);
     fenetres().FormMachine2->show();
     QCoreApplication::processEvents();

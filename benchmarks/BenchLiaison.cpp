@@ -5,7 +5,7 @@
 #include "EsclavePty.h"
 #include "Rapport.h"
 #include "link/Horloge.h"
-#include "link/Liaison.h"
+#include "link/MachineDuTravail.h"
 #include "link/ModbusRtu.h"
 #include "link/PortSerie.h"
 #include "socle/ConfigGenerale.h"
@@ -49,8 +49,8 @@ struct Banc {
         config.TypeLiaison = 1;
         config.TypeVariateur = modele;
         horloge.dort = pause;
-        liaison = std::make_unique<Liaison>(*port, *reseau, horloge, config, *travail);
-        liaison->NomPortImpose = esclave.pty.chemin();
+        liaison = std::make_unique<Liaison>(*port, *reseau, horloge, config, machineDuTravail(*travail));
+        liaison->serie().NomPortImpose = esclave.pty.chemin();
         liaison->Ouvre();
     }
 };
@@ -87,8 +87,8 @@ void CycleBancSimule(benchmark::State& etat, int modele) {
     config.TypeVariateur = modele;
     auto travail = std::make_unique<Travail>();
     HorlogePause horloge;
-    Liaison liaison(*port, *reseau, horloge, config, *travail);
-    liaison.NomPortImpose = QString::fromStdString(simule->chemin());
+    Liaison liaison(*port, *reseau, horloge, config, machineDuTravail(*travail));
+    liaison.serie().NomPortImpose = QString::fromStdString(simule->chemin());
     liaison.Ouvre();
     for (auto _ : etat) {
         if (!liaison.LectureValeurs()) etat.SkipWithError("the cycle failed");

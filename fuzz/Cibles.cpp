@@ -7,7 +7,7 @@
 #include "link/BibliothequeReseau.h"
 #include "link/CrcModbus.h"
 #include "link/Horloge.h"
-#include "link/Liaison.h"
+#include "link/MachineDuTravail.h"
 #include "link/ModbusRtu.h"
 #include "link/PortSerie.h"
 #include "link/Visualisation.h"
@@ -210,8 +210,8 @@ int modbusRtu(const uint8_t* d, std::size_t n) {
     config.TypeLiaison = 1;
     config.TypeVariateur = d[0] & 1;
     Travail& t = travailFuzz();
-    Liaison liaison(port, reseau, horloge, config, t);
-    liaison.NomPortImpose = QStringLiteral("fuzz");
+    Liaison liaison(port, reseau, horloge, config, machineDuTravail(t));
+    liaison.serie().NomPortImpose = QStringLiteral("fuzz");
     liaison.Ouvre();
     (void)liaison.ReadRegModbus(11, 32);
     liaison.LectureValeurs();

@@ -5,7 +5,7 @@
 #include "commun/Fenetres.h"
 #include "link/BibliothequeReseau.h"
 #include "link/Horloge.h"
-#include "link/Liaison.h"
+#include "link/MachineDuTravail.h"
 #include "link/PortSerie.h"
 #include "shell/FormMachine2.h"
 #include "shell/Programme.h"
@@ -34,7 +34,7 @@ Demarrage::Demarrage(bool demo)
     : m_demo(demo ? std::make_unique<Demo>() : nullptr), m_port(m_demo ? nullptr : creePortSerieSysteme()),
       m_reseau(creeBibliothequeModbusTcp()),
       m_liaison(std::make_unique<Liaison>(m_demo ? m_demo->port() : *m_port, *m_reseau, horlogeSysteme(),
-                                          ConfigGenerale(), travail())) {
+                                          ConfigGenerale(), machineDuTravail(travail()))) {
     installeDialogues(&m_dialogues);
     // A workbook tells the load law or the application of each test as their panels show them.
     InstalleParametresEssai(ParametresChargeEssai);

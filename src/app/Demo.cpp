@@ -61,7 +61,7 @@ bool Demo::demarre(Liaison& liaison) {
 #endif
     EntreModeDemo();
     m_liaison = &liaison;
-    liaison.NomPortImpose = chemin;
+    liaison.serie().NomPortImpose = chemin;
     std::fprintf(stderr, "vimra: demo on the simulated bench at %s\n", chemin.toLocal8Bit().constData());
     m_minuterie->start(100);
     return true;

@@ -37,12 +37,12 @@ void ChargeApplication::Cycle(int32_t position, int32_t minimum) {
         DernierePositionEnvoyee = position;
         SetCharge(position, minimum);
     }
-    m_liaison.LectureValeursApi(couplage());
+    m_liaison.LectureValeursApi(couplage()).reporte(m_travail.Mesures);
 }
 
 void ChargeApplication::Arrete() {
     enMarche = false;
-    m_liaison.EmissionControle(1);
+    m_liaison.EmissionControle(variateur::controleArme);
     m_liaison.setParam0();
     m_travail.AcquisitionEnCours = false;
     m_travail.Mesures[0] = -1;

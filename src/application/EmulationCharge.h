@@ -6,6 +6,7 @@
 // screen calls these with the current test and the link's ParamBlock.
 
 #include "application/Pompes.h"
+#include "link/Variateur.h"
 #include "work/Travail.h"
 
 #include <QString>
@@ -24,7 +25,7 @@ int ModeCharge(int code);
 int ModeCharge(const Travail& t);
 // Control word while the load runs.
 inline int32_t MotControleCharge(int code) {
-    return (ModeCharge(code) * 256) | 5;
+    return variateur::controleApplique(ModeCharge(code));
 }
 // Default position of the load scroll bar, percent of its range; 0 for codes without one.
 int PourcentagePositionDefaut(int code);

@@ -3,19 +3,19 @@
 #include "Liaison.h"
 
 void Liaison::EmissionControle(int32_t mot) {
-    WriteRegModbus(20, 29, mot);
+    WriteRegModbus(variateur::controle, mot);
     // The drive takes each change before the next exchange; the wait holds with the link closed too.
     m_horloge.delay100();
 }
 
 void Liaison::EmissionConstanteK(int32_t valeur) {
-    WriteRegModbus(19, 20, valeur);
+    WriteRegModbus(variateur::constanteK, valeur);
 }
 
 void Liaison::EmissionParam() {
     Valeurs10 v{};
     std::copy(ParamBlock.begin(), ParamBlock.end(), v.begin());
-    Write10RegModbus(19, 20, v, 6);
+    Write10RegModbus(variateur::blocParametres, v, variateur::nbMotsBloc);
     m_horloge.delay100();
 }
 

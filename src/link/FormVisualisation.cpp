@@ -243,7 +243,7 @@ void TFormVisualisation::FormShow() {
     ScrollBarK->setValue(0);
     ScrollBarK->blockSignals(false);
     ScrollBarKChange();
-    m_liaison.EmissionControle(CodesLoiCharge(typeCharge) * 256 + 5);
+    m_liaison.EmissionControle(variateur::controleApplique(CodesLoiCharge(typeCharge)));
 
     TextModechargeManu->setText(texte(txt::TypeMachineLong, typeMachine, 7) + " - " +
                                 texte(txt::TypeChargeLong, typeCharge, 18));
@@ -269,7 +269,7 @@ void TFormVisualisation::FormClose() {
     if (!m_ouverte) return;
     m_ouverte = false;
     TimerA->stop();
-    m_liaison.EmissionControle(1);
+    m_liaison.EmissionControle(variateur::controleArme);
     if (FenetreChoix) FenetreChoix->show();
 }
 
@@ -286,7 +286,7 @@ void TFormVisualisation::TimerATimer() {
 // words: the tiles would show a stopped machine. They keep their values instead.
 void TFormVisualisation::cycle() {
     if (!m_liaison.LinkOpen) return;
-    m_liaison.LectureValeurs();
+    m_liaison.LectureValeurs().reporte(travail().Mesures);
     AfficheValeur();
 }
 

@@ -1,65 +1,60 @@
 #pragma once
-// The link to the drive: opening and closing it, the four register operations routed by the link
-// type, the measurement cycle and the set-points. Every exchange with the drive goes through
+// The link to the drive: opening and closing it, the four register operations on the route of the
+// link type, the measurement cycle and the set-points. Every exchange with the drive goes through
 // here; the link window is a view over it.
 
-#include "ComServer.h"
+#include "CalculMesures.h"
 #include "JournalEspion.h"
-
-#include <QByteArray>
-#include <QString>
+#include "RouteReseau.h"
+#include "RouteSerie.h"
+#include "Variateur.h"
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 class Horloge;
 class PortSerie;
-class Travail;
 struct TConfigGenerale;
-
-using Valeurs10 = std::array<int32_t, 10>;
-
-// Efficiency in thousandths from the electrical and mechanical powers, the same for motor and
-// generator: the smaller magnitude over the larger when the signs agree, 0 otherwise.
-int32_t Rendement(int32_t pe, int32_t pm);
 
 class Liaison {
 public:
+    // The machine under study and the current range as they stand when a cycle converts its words.
+    using MachineCourante = std::function<MachineMesuree()>;
+
     Liaison(PortSerie& port, BibliothequeReseau& reseau, Horloge& horloge, TConfigGenerale& config,
-            Travail& travail);
+            MachineCourante machine);
 
     // Link state.
-    int32_t ApiHandle = -1;
     bool LinkOpen = false;
     bool LastFailed = false;
     int32_t DriveRating = -1;
-    QString AddressText;
     int32_t LastResult = 0;
     int32_t ErrorCount = 0;
     // Measurement cycle.
     int32_t DriveStatus = 0;
     int32_t StatusEcho = 0;
-    std::array<int32_t, 10> RawValues{}; // R1..R9 at 1..9
+    MotsBruts RawValues{};
+    // The last measurement: slot 0 is 0 after a good cycle and -1 once the link is lost; a failed
+    // cycle leaves slots 1..11 as they were.
+    GrandeursMesurees Mesures{-1};
     int32_t StartTimeMs = 0;
     bool Timing = false;
     // Set-points: words 0..4 filled by the studies, word 5 stays 0.
-    std::array<int32_t, 6> ParamBlock{};
+    std::array<int32_t, variateur::nbMotsBloc> ParamBlock{};
     JournalEspion SpyLog;
-    // When set, the serial port opened instead of PortCom: the demo mode's pseudo-terminal, whose
-    // path is longer than the settings hold and is not to be saved in them.
-    QString NomPortImpose;
 
     // Register operations; with the link closed they exchange nothing and leave the state alone.
     int32_t ReadRegModbus(int menu, int parametre);
     void Read10RegModbus(int menu, int parametre, int n, Valeurs10& valeurs);
     void WriteRegModbus(int menu, int parametre, int32_t valeur);
     void Write10RegModbus(int menu, int parametre, const Valeurs10& valeurs, int n);
-
-    // The serial halves: result code 0 on success.
-    int32_t ReadRegRS232(int menu, int parametre, int32_t& code);
-    void Read10RegRS232(int menu, int parametre, Valeurs10& valeurs, int n, int32_t& code);
-    int32_t WriteRegRS232(int menu, int parametre, int32_t valeur);
-    int32_t Write10RegRS232(int menu, int parametre, const Valeurs10& valeurs, int n);
+    int32_t ReadRegModbus(variateur::Registre r) { return ReadRegModbus(r.menu, r.parametre); }
+    void Read10RegModbus(variateur::Registre r, int n, Valeurs10& v) { Read10RegModbus(r.menu, r.parametre, n, v); }
+    void WriteRegModbus(variateur::Registre r, int32_t v) { WriteRegModbus(r.menu, r.parametre, v); }
+    void Write10RegModbus(variateur::Registre r, const Valeurs10& v, int n) {
+        Write10RegModbus(r.menu, r.parametre, v, n);
+    }
 
     // Opens the route of the link type (serial port or network user) without talking to the drive.
     bool Ouvre();
@@ -70,9 +65,10 @@ public:
     // Releases the serial port or the network user without telling the drive anything.
     void Relache();
 
-    // One measurement cycle into the work's Mesures; true when both exchanges succeeded.
-    bool LectureValeurs();
-    void LectureValeursApi(int32_t couplage);
+    // One measurement cycle: the block read, the status echo, the conversion into Mesures.
+    Mesure LectureValeurs();
+    // ... then the application's coupling applied to a fresh measurement.
+    Mesure LectureValeursApi(int32_t couplage);
     void SetStatus();
     void CalculValeurs();
     void inittime();
@@ -83,17 +79,17 @@ public:
     void EmissionParam();
     void setParam0();
 
-    ComServer& comServer() { return m_comServer; }
-    PortSerie& port() { return m_port; }
+    RouteSerie& serie() { return m_serie; }
+    RouteReseau& reseau() { return m_reseau; }
 
 private:
-    bool echangeSerie(const QByteArray& requete, bool lecture, int longueurReponse, QByteArray& reponse);
+    RouteRegistres& route();
     void bilan(int32_t code);
-    int modele() const;
+    Mesure mesure(bool fraiche) const;
 
-    PortSerie& m_port;
-    ComServer m_comServer;
+    RouteSerie m_serie;
+    RouteReseau m_reseau;
     Horloge& m_horloge;
     TConfigGenerale& m_config;
-    Travail& m_travail;
+    MachineCourante m_machine;
 };

@@ -39,7 +39,7 @@ bool AcquisitionCaract::entreManuel() {
     mode = Mode::Manuel;
     changeK(DescriptionLoiCharge(m_travail.TypeCharge()).kDepart);
     m_liaison.setParam0();
-    m_liaison.EmissionControle((codeLoi() << 8) | 5);
+    m_liaison.EmissionControle(variateur::controleApplique(codeLoi()));
     // The block just sent put 0 in 19.20: the coupling aid's starting K goes out again.
     if (K != 0) changeK(K);
     TimerManu = true;
@@ -64,7 +64,7 @@ void AcquisitionCaract::changeK(int k) {
 
 int AcquisitionCaract::setmode(int type) {
     if (DescriptionLoiCharge(m_travail.TypeCharge()).imposeVitesse) {
-        m_liaison.LectureValeurs();
+        m_liaison.LectureValeurs().reporte(m_travail.Mesures);
         if (std::abs(m_travail.Mesures[1]) > 50)
             return type == BalayageCroissant ? BalayageDecroissant : BalayageCroissant;
     }
@@ -81,10 +81,10 @@ void AcquisitionCaract::demarreBalayage(int type) {
         bloc = {1000, 0, tt, 10, 0, 0};
     else
         bloc = {1000, 0, 5, tt, 0, 0};
-    const int32_t sens = type == BalayageCroissant ? 0x4000 : 0x8000;
-    m_liaison.EmissionControle((codeLoi() << 8) | 1 | sens);
+    const int32_t sens = type == BalayageCroissant ? variateur::sensMontee : variateur::sensDescente;
+    m_liaison.EmissionControle(variateur::controleAvantBloc(codeLoi(), sens));
     m_liaison.EmissionParam();
-    m_liaison.EmissionControle((codeLoi() << 8) | 5 | sens);
+    m_liaison.EmissionControle(variateur::controleApplique(codeLoi(), sens));
     vitessePrecedente = 0;
     couplePrecedent = 0;
     TimerManu = false;
@@ -92,14 +92,14 @@ void AcquisitionCaract::demarreBalayage(int type) {
 }
 
 AcquisitionCaract::Suite AcquisitionCaract::TimerManuTimer() {
-    m_liaison.LectureValeurs();
+    m_liaison.LectureValeurs().reporte(m_travail.Mesures);
     if (m_travail.Mesures[0] < 0) return Suite::Stop;
     m_travail.Mesures[11] = 0;
     return Suite::Continue;
 }
 
 AcquisitionCaract::Suite AcquisitionCaract::TimerAutoTimer() {
-    m_liaison.LectureValeurs();
+    m_liaison.LectureValeurs().reporte(m_travail.Mesures);
     auto& m = m_travail.Mesures;
     if (m[0] < 0) return Suite::Stop;
     m[11] = 0;
@@ -107,13 +107,13 @@ AcquisitionCaract::Suite AcquisitionCaract::TimerAutoTimer() {
     const int64_t dt = m[2] - couplePrecedent;
     const int64_t d = dn * dn + poidsDistance(m_config.ClassePuissance) * dt * dt;
     const int32_t statut = m_liaison.DriveStatus;
-    const int32_t bitPhase = phaseEnregistree == BalayageCroissant ? BitMontee : BitDescente;
-    if ((statut & bitPhase) && (statut & BitBalayage) && d > SeuilDistance) {
+    const int32_t bitPhase = phaseEnregistree == BalayageCroissant ? variateur::statutMontee : variateur::statutDescente;
+    if ((statut & bitPhase) && (statut & variateur::statutBalayage) && d > SeuilDistance) {
         vitessePrecedente = m[1];
         couplePrecedent = m[2];
         if (enregistrePoint() == ResultatAjout::EssaiPlein) return Suite::Stop;
     }
-    if (!(statut & BitBalayage)) {
+    if (!(statut & variateur::statutBalayage)) {
         TimerAuto = false;
         return Suite::Stop;
     }
@@ -172,9 +172,9 @@ void AcquisitionCaract::setAcquisitionChargeManu() {
     const auto bloc = blocLoiCharge(m_travail.ModeleEssai, constantesBanc(m_config));
     std::copy(bloc.begin(), bloc.end(), m_liaison.ParamBlock.begin());
     const int code = CodesLoiCharge(m_travail.ModeleEssai.TypeCharge());
-    m_liaison.EmissionControle((code << 8) | 1);
+    m_liaison.EmissionControle(variateur::controleAvantBloc(code));
     m_liaison.EmissionParam();
-    m_liaison.EmissionControle((code << 8) | 5);
+    m_liaison.EmissionControle(variateur::controleApplique(code));
     vitessePrecedente = 0;
     couplePrecedent = 0;
 }
@@ -198,7 +198,7 @@ bool AcquisitionCaract::entreChargeAuto() {
 }
 
 AcquisitionCaract::Suite AcquisitionCaract::TimerChargeAutoTimer(bool enregistre) {
-    m_liaison.LectureValeurs();
+    m_liaison.LectureValeurs().reporte(m_travail.Mesures);
     auto& m = m_travail.Mesures;
     if (m[0] < 0) return Suite::Stop;
     m[11] = 0;
@@ -276,7 +276,7 @@ void AcquisitionCaract::lis() {
     if (lecture)
         lecture();
     else
-        m_liaison.LectureValeurs();
+        m_liaison.LectureValeurs().reporte(m_travail.Mesures);
 }
 
 AcquisitionCaract::Suite AcquisitionCaract::TimerOscilloTimer() {
@@ -306,7 +306,7 @@ void AcquisitionCaract::resetAcquisition() {
     TimerManu = TimerOscillo = TimerAuto = TimerChargeAuto = false;
     oscilloArme = oscilloDeclenche = false;
     m_liaison.StopTime();
-    m_liaison.EmissionControle(1);
+    m_liaison.EmissionControle(variateur::controleArme);
     m_liaison.setParam0();
 }
 

@@ -5,6 +5,7 @@
 // point or against time with a triggered oscilloscope. The plot window drives this with its timers
 // and buttons; nothing here is a widget.
 
+#include "link/Variateur.h"
 #include "study/ConstantesBanc.h"
 #include "work/Travail.h"
 
@@ -23,9 +24,6 @@ public:
 
     static constexpr int BalayageCroissant = 1;
     static constexpr int BalayageDecroissant = 3;
-    static constexpr int32_t BitBalayage = 0x0004;
-    static constexpr int32_t BitMontee = 0x0100;
-    static constexpr int32_t BitDescente = 0x0200;
     static constexpr int64_t SeuilDistance = 2000;
 
     AcquisitionCaract(Liaison& liaison, Travail& travail, TConfigGenerale& config);

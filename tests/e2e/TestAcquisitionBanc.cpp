@@ -65,21 +65,21 @@ TEST_P(AcquisitionBanc, ARisingSweepRecordsItsRisingPhaseAndEndsByItself) {
         if (e.nbPoints() > avant) {
             // Each new point is the operating point of this cycle, in the rising phase, far enough
             // from the previous one.
-            EXPECT_TRUE(s.liaison->DriveStatus & AcquisitionCaract::BitMontee);
+            EXPECT_TRUE(s.liaison->DriveStatus & variateur::statutMontee);
             const int64_t dn = e.valeur(1, e.nbPoints() - 1) - derniereVitesse;
             const int64_t dt = e.valeur(2, e.nbPoints() - 1) - dernierCouple;
             EXPECT_GT(dn * dn + 10 * dt * dt, 2000);
             derniereVitesse = e.valeur(1, e.nbPoints() - 1);
             dernierCouple = e.valeur(2, e.nbPoints() - 1);
         }
-        if (s.liaison->DriveStatus & AcquisitionCaract::BitDescente) ++pendantDescente;
+        if (s.liaison->DriveStatus & variateur::statutDescente) ++pendantDescente;
         if (suite == AcquisitionCaract::Suite::Stop) break;
     }
     acq->stop();
     EXPECT_LT(ticks, 400) << "the sweep never ended";
     EXPECT_GT(pendantDescente, 0);
     EXPECT_GE(s.travail->Essais[1].nbPoints(), 5);
-    EXPECT_EQ(s.liaison->DriveStatus & AcquisitionCaract::BitBalayage, 0);
+    EXPECT_EQ(s.liaison->DriveStatus & variateur::statutBalayage, 0);
     EXPECT_FALSE(s.travail->AcquisitionEnCours);
 
     // The work saved and opened again is the same, byte for byte.

@@ -48,7 +48,7 @@ TEST_P(MachineDuBanc, AMeasurementCycleUnderConstantTorqueIsPlausible) {
     for (int i = 0; i < 40; ++i)
         s.liaison->LectureValeurs(); // four simulated seconds
     ASSERT_TRUE(s.liaison->LectureValeurs());
-    const auto& m = s.travail->Mesures;
+    const auto& m = s.liaison->Mesures;
     EXPECT_EQ(m[0], 0);
     EXPECT_GT(m[1], 300) << "speed";
     EXPECT_NEAR(m[2], 500, 50) << "torque";

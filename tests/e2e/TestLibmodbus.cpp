@@ -3,7 +3,7 @@
 #include "DialoguesScriptes.h"
 #include "Pty.h"
 #include "link/Horloge.h"
-#include "link/Liaison.h"
+#include "link/MachineDuTravail.h"
 #include "link/PortSerie.h"
 #include "socle/ConfigGenerale.h"
 #include "work/Travail.h"
@@ -124,8 +124,8 @@ TEST(Libmodbus, StandardLayoutAgainstAnRtuSlaveOnAPseudoTerminal) {
     config.TypeVariateur = 0;
     auto travail = std::make_unique<Travail>();
     DialoguesScriptes dialogues;
-    Liaison l(*port, *reseau, horlogeSysteme(), config, *travail);
-    l.NomPortImpose = pty.chemin();
+    Liaison l(*port, *reseau, horlogeSysteme(), config, machineDuTravail(*travail));
+    l.serie().NomPortImpose = pty.chemin();
     esclave.registres->tab_registers[1131] = 3000;
     l.Initialise();
     ASSERT_TRUE(l.LinkOpen);
@@ -147,11 +147,11 @@ TEST(Libmodbus, NetworkRouteAgainstATcpServerOnLoopback) {
         config.AdresseIP[i].setTexte(QString::number(i == 0 ? 127 : i == 3 ? 1 : 0));
     auto travail = std::make_unique<Travail>();
     DialoguesScriptes dialogues;
-    Liaison l(*port, *reseau, horlogeSysteme(), config, *travail);
+    Liaison l(*port, *reseau, horlogeSysteme(), config, machineDuTravail(*travail));
     serveur.registres->tab_registers[1131] = 1000;
     l.Initialise();
     ASSERT_TRUE(l.LinkOpen);
-    EXPECT_EQ(l.AddressText, "(127.0.0.1)");
+    EXPECT_EQ(l.reseau().AddressText, "(127.0.0.1)");
     EXPECT_EQ(config.ClassePuissance, 2);
     allerRetour(l, serveur.registres);
     qunsetenv("VIMRA_MODBUS_TCP_PORT");
@@ -170,12 +170,12 @@ TEST(Libmodbus, AnUnreachableDriveGivesAResultCodeInsteadOfAFreeze) {
     config.AdresseIP[3].setTexte("1");
     auto travail = std::make_unique<Travail>();
     DialoguesScriptes dialogues;
-    Liaison l(*port, *reseau, horlogeSysteme(), config, *travail);
+    Liaison l(*port, *reseau, horlogeSysteme(), config, machineDuTravail(*travail));
     l.Initialise();
     EXPECT_EQ(l.DriveRating, -1);
     EXPECT_NE(l.LastResult, 0);
     EXPECT_FALSE(l.LectureValeurs());
-    EXPECT_EQ(travail->Mesures[0], -1);
+    EXPECT_EQ(l.Mesures[0], -1);
     qunsetenv("VIMRA_MODBUS_TCP_PORT");
 }
 

@@ -3,7 +3,7 @@
 #include "DialoguesScriptes.h"
 #include "EsclavePty.h"
 #include "link/Horloge.h"
-#include "link/Liaison.h"
+#include "link/MachineDuTravail.h"
 #include "link/PortSerie.h"
 #include "socle/ConfigGenerale.h"
 #include "work/Travail.h"
@@ -31,8 +31,8 @@ protected:
         ASSERT_TRUE(esclave.pty.ok());
         config.TypeLiaison = 1;
         config.TypeVariateur = GetParam();
-        liaison = std::make_unique<Liaison>(*port, *reseau, horlogeSysteme(), config, *travail);
-        liaison->NomPortImpose = esclave.pty.chemin();
+        liaison = std::make_unique<Liaison>(*port, *reseau, horlogeSysteme(), config, machineDuTravail(*travail));
+        liaison->serie().NomPortImpose = esclave.pty.chemin();
         esclave.avec([&](EsclaveScripte& e) {
             e.modele = GetParam();
             e.registres[1131] = 1800;
@@ -64,9 +64,9 @@ TEST_P(LigneSerie, AFullMeasurementCycle) {
     for (int i = 0; i < 10; ++i)
         pose(20, 2 + i, mots[i]);
     ASSERT_TRUE(liaison->LectureValeurs());
-    EXPECT_EQ(travail->Mesures[0], 0);
-    EXPECT_EQ(travail->Mesures[3], 10630);
-    EXPECT_EQ(travail->Mesures[9], 869);
+    EXPECT_EQ(liaison->Mesures[0], 0);
+    EXPECT_EQ(liaison->Mesures[3], 10630);
+    EXPECT_EQ(liaison->Mesures[9], 869);
     EXPECT_EQ(esclave.avec([](EsclaveScripte& e) { return e.registres[1829]; }), 5);
 }
 
@@ -137,7 +137,7 @@ TEST_P(LigneSerie, ARepliesPacedAt19200BaudArriveWhole) {
     esclave.microsParOctet = 521;
     pose(20, 3, 1500);
     EXPECT_TRUE(liaison->LectureValeurs());
-    EXPECT_EQ(travail->Mesures[1], 1500);
+    EXPECT_EQ(liaison->Mesures[1], 1500);
 }
 
 TEST_P(LigneSerie, RepliesSlowerThanTheByteTimeOutFail) {
@@ -188,8 +188,8 @@ TEST(PortSysteme, APortHeldByAnotherProgramGivesTheLinkError) {
     config.TypeLiaison = 1;
     auto travail = std::make_unique<Travail>();
     DialoguesScriptes dialogues;
-    Liaison liaison(*port, *reseau, horlogeSysteme(), config, *travail);
-    liaison.NomPortImpose = esclave.pty.chemin();
+    Liaison liaison(*port, *reseau, horlogeSysteme(), config, machineDuTravail(*travail));
+    liaison.serie().NomPortImpose = esclave.pty.chemin();
     liaison.Initialise();
     EXPECT_FALSE(liaison.LinkOpen);
     EXPECT_EQ(dialogues.avertissements, QStringList{"Erreur de liaison"});

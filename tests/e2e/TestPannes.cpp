@@ -213,7 +213,7 @@ TEST_P(Pannes, TheRecordingStopsKeepsItsPointsAndTheLinkComesBack) {
     } else if (GetParam().panne == Panne::Coupure || GetParam().panne == Panne::BancDisparu) {
         s.banc = TBancSimule::surPty(banc(), 0, TCadence{1.0, 0.05});
         ASSERT_TRUE(s.banc);
-        s.liaison->NomPortImpose = QString::fromStdString(s.banc->chemin());
+        s.liaison->serie().NomPortImpose = QString::fromStdString(s.banc->chemin());
     } else {
         serveur().regleDefauts({});
         QThread::msleep(300); // what a slow reply still had to send arrives, and is dropped

@@ -3,7 +3,7 @@
 #include "DialoguesScriptes.h"
 #include "HorlogeFactice.h"
 #include "app/PortBanc.h"
-#include "link/Liaison.h"
+#include "link/MachineDuTravail.h"
 #include "socle/ConfigGenerale.h"
 #include "simulator/Banc.h"
 #include "work/Travail.h"
@@ -28,14 +28,14 @@ TEST_P(PortBancModele, CarriesTheProgramsExchangesToTheBench) {
     auto travail = std::make_unique<Travail>();
     travail->ModeleEssai.TypeMachine() = 3;
     DialoguesScriptes dialogues;
-    Liaison liaison(port, *reseau, horloge, config, *travail);
-    liaison.NomPortImpose = "(simulated bench)";
+    Liaison liaison(port, *reseau, horloge, config, machineDuTravail(*travail));
+    liaison.serie().NomPortImpose = "(simulated bench)";
     liaison.Initialise();
     ASSERT_TRUE(liaison.LinkOpen);
     EXPECT_EQ(liaison.DriveRating, CalibreDeClasse(2));
     EXPECT_EQ(banc.etat().motControle, 1);
     ASSERT_TRUE(liaison.LectureValeurs());
-    EXPECT_EQ(travail->Mesures[4], 2300); // the phase voltage
+    EXPECT_EQ(liaison.Mesures[4], 2300); // the phase voltage
     EXPECT_EQ(banc.litRegistre(ADRESSE_ECHO), liaison.StatusEcho);
 }
 

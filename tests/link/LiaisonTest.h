@@ -4,7 +4,7 @@
 #include "DialoguesScriptes.h"
 #include "HorlogeFactice.h"
 #include "PortMemoire.h"
-#include "link/Liaison.h"
+#include "link/MachineDuTravail.h"
 #include "socle/ConfigGenerale.h"
 #include "work/Travail.h"
 
@@ -82,7 +82,7 @@ protected:
         AppliqueLangue(1);
         config.TypeLiaison = 1;
         config.TypeVariateur = 0;
-        liaison = std::make_unique<Liaison>(port, reseau, horloge, config, *travail);
+        liaison = std::make_unique<Liaison>(port, reseau, horloge, config, machineDuTravail(*travail));
     }
 
     // Opens the serial link on a drive whose rating is `calibre`, then forgets the start-up traffic.

@@ -15,7 +15,7 @@ TEST_F(Reseau, InitialiseRegistersAndReadsTheRating) {
     reseau.parametres[{11, 32}] = 3000;
     liaison->Initialise();
     EXPECT_TRUE(liaison->LinkOpen);
-    EXPECT_EQ(liaison->AddressText, "(192.168.1.42)");
+    EXPECT_EQ(liaison->reseau().AddressText, "(192.168.1.42)");
     EXPECT_EQ(reseau.derniereAdresse, "(192.168.1.42)");
     EXPECT_EQ(reseau.parametresRecus[0], 4);
     EXPECT_EQ(reseau.parametresRecus[3], 254);
@@ -87,14 +87,14 @@ TEST_F(Reseau, AMeasurementCycleUsesTheSameFormulas) {
     reseau.parametres[{20, 3}] = 1500;
     reseau.parametres[{20, 4}] = 1000;
     EXPECT_TRUE(liaison->LectureValeurs());
-    EXPECT_EQ(travail->Mesures[3], 15710);
+    EXPECT_EQ(liaison->Mesures[3], 15710);
     EXPECT_EQ((reseau.parametres[{18, 30}]), 5);
 }
 
 TEST_F(Reseau, ALibraryThatNeverAnswersDoesNotFreezeTheProgram) {
     liaison->Initialise();
     reseau.muette = true;
-    liaison->comServer().delaiMaxMs = 30;
+    liaison->reseau().comServer().delaiMaxMs = 30;
     liaison->WriteRegModbus(20, 29, 1);
     EXPECT_EQ(liaison->LastResult, ComServer::codeDelaiDepasse);
     EXPECT_NE(ComServer::codeDelaiDepasse, 0);

@@ -28,16 +28,16 @@ TEST_P(CodeResultat, FollowsTheRulesOfEachOperation) {
     int32_t code = -99;
     switch (c.operation) {
     case Operation::Lecture:
-        liaison->ReadRegRS232(20, 2, code);
+        liaison->serie().ReadRegRS232(20, 2, code);
         break;
     case Operation::Bloc:
-        liaison->Read10RegRS232(20, 2, v, 10, code);
+        liaison->serie().Read10RegRS232(20, 2, v, 10, code);
         break;
     case Operation::Ecriture:
-        code = liaison->WriteRegRS232(20, 29, 5);
+        code = liaison->serie().WriteRegRS232(20, 29, 5);
         break;
     case Operation::EcritureBloc:
-        code = liaison->Write10RegRS232(19, 20, v, 6);
+        code = liaison->serie().Write10RegRS232(19, 20, v, 6);
         break;
     }
     EXPECT_EQ(code, c.code);

@@ -28,9 +28,9 @@ TEST_P(Calcul, TurnsTheRawWordsIntoTheQuantities) {
     for (int i = 0; i < 9; ++i)
         pose(20, 3 + i, mots[i]);
     ASSERT_TRUE(liaison->LectureValeurs());
-    EXPECT_EQ(travail->Mesures[0], 0);
+    EXPECT_EQ(liaison->Mesures[0], 0);
     std::array<int32_t, 11> obtenu;
-    std::copy(travail->Mesures.begin() + 1, travail->Mesures.begin() + 12, obtenu.begin());
+    std::copy(liaison->Mesures.begin() + 1, liaison->Mesures.begin() + 12, obtenu.begin());
     EXPECT_EQ(obtenu, c.attendu);
 }
 
@@ -94,18 +94,18 @@ TEST_F(LiaisonTest, MechanicalPowerOfTheWorkedExample) {
     liaison->RawValues[1] = 1500;
     liaison->RawValues[2] = 1000;
     liaison->CalculValeurs();
-    EXPECT_EQ(travail->Mesures[3], 15710);
+    EXPECT_EQ(liaison->Mesures[3], 15710);
 }
 
 TEST_F(LiaisonTest, TheProductOfSpeedAndTorqueWrapsIn32Bits) {
     liaison->RawValues[1] = 32767;
     liaison->RawValues[2] = 32767; // 1 073 676 289 fits
     liaison->CalculValeurs();
-    EXPECT_EQ(travail->Mesures[3], int32_t(1073676289LL * 3142 / 300000));
+    EXPECT_EQ(liaison->Mesures[3], int32_t(1073676289LL * 3142 / 300000));
     liaison->RawValues[1] = 70000; // only from the network route
     liaison->RawValues[2] = 70000;
     liaison->CalculValeurs();
-    EXPECT_EQ(travail->Mesures[3], int32_t(int64_t(int32_t(uint32_t(4900000000LL))) * 3142 / 300000));
+    EXPECT_EQ(liaison->Mesures[3], int32_t(int64_t(int32_t(uint32_t(4900000000LL))) * 3142 / 300000));
 }
 
 struct CasRendement {
@@ -130,10 +130,10 @@ TEST_F(LiaisonTest, TimeCountsHundredthsAcrossMidnight) {
     liaison->inittime();
     horloge.maintenant = 700; // 00:00:00.700
     liaison->CalculValeurs();
-    EXPECT_EQ(travail->Mesures[11], 120);
+    EXPECT_EQ(liaison->Mesures[11], 120);
     liaison->StopTime();
     liaison->CalculValeurs();
-    EXPECT_EQ(travail->Mesures[11], 0);
+    EXPECT_EQ(liaison->Mesures[11], 0);
 }
 
 TEST_F(LiaisonTest, ACycleEchoesTheStatusWithBit0) {
@@ -153,8 +153,8 @@ TEST_F(LiaisonTest, ADriveThatAnswersNothingGivesMinusOneAtOnce) {
     port.esclave.defaut = Defaut::Silence;
     EXPECT_FALSE(liaison->LectureValeurs());
     EXPECT_EQ(liaison->ErrorCount, 2);
-    EXPECT_EQ(travail->Mesures[0], -1);
-    EXPECT_EQ(travail->Mesures[1], 1500); // the last values stay
+    EXPECT_EQ(liaison->Mesures[0], -1);
+    EXPECT_EQ(liaison->Mesures[1], 1500); // the last values stay
 }
 
 TEST_F(LiaisonTest, OneFailedEchoIsToleratedUntilASecondFailure) {
@@ -165,14 +165,14 @@ TEST_F(LiaisonTest, OneFailedEchoIsToleratedUntilASecondFailure) {
     port.esclave.prochains = {Defaut::Aucun, Defaut::Silence}; // block answered, echo not
     EXPECT_FALSE(liaison->LectureValeurs());
     EXPECT_EQ(liaison->ErrorCount, 1);
-    EXPECT_EQ(travail->Mesures[0], 0);
-    EXPECT_EQ(travail->Mesures[1], 1500);
+    EXPECT_EQ(liaison->Mesures[0], 0);
+    EXPECT_EQ(liaison->Mesures[1], 1500);
     port.esclave.prochains = {Defaut::Aucun, Defaut::Silence};
     EXPECT_FALSE(liaison->LectureValeurs());
-    EXPECT_EQ(travail->Mesures[0], -1);
+    EXPECT_EQ(liaison->Mesures[0], -1);
     EXPECT_TRUE(liaison->LectureValeurs()); // the drive answers again
-    EXPECT_EQ(travail->Mesures[0], 0);
-    EXPECT_EQ(travail->Mesures[1], 1400);
+    EXPECT_EQ(liaison->Mesures[0], 0);
+    EXPECT_EQ(liaison->Mesures[1], 1400);
     EXPECT_EQ(liaison->ErrorCount, 0);
 }
 
@@ -185,8 +185,8 @@ TEST_F(LiaisonTest, AFailedBlockReadStoresNothingEvenWhenTheEchoSucceeds) {
     pose(20, 3, 7);
     port.esclave.prochains = {Defaut::MauvaisCrc, Defaut::Aucun};
     EXPECT_FALSE(liaison->LectureValeurs());
-    EXPECT_EQ(travail->Mesures[1], 1500); // no spoilt word taken for a measurement
-    EXPECT_EQ(travail->Mesures[0], 0);
+    EXPECT_EQ(liaison->Mesures[1], 1500); // no spoilt word taken for a measurement
+    EXPECT_EQ(liaison->Mesures[0], 0);
     EXPECT_EQ(liaison->ErrorCount, 1);
     EXPECT_EQ(liaison->DriveStatus, 0x0004);
     EXPECT_EQ(registre(18, 30), 0x0005); // the echo repeats the last status known
@@ -198,17 +198,17 @@ TEST_F(LiaisonTest, CouplingFactorsApplyAfterAGoodCycleOnly) {
     pose(20, 9, 2300);
     pose(20, 7, 1000);
     liaison->LectureValeursApi(1);
-    EXPECT_EQ(travail->Mesures[4], 3983);
-    EXPECT_EQ(travail->Mesures[5], 1000);
+    EXPECT_EQ(liaison->Mesures[4], 3983);
+    EXPECT_EQ(liaison->Mesures[5], 1000);
     liaison->LectureValeursApi(2);
-    EXPECT_EQ(travail->Mesures[4], 2300);
-    EXPECT_EQ(travail->Mesures[5], 1732);
+    EXPECT_EQ(liaison->Mesures[4], 2300);
+    EXPECT_EQ(liaison->Mesures[5], 1732);
     port.esclave.defaut = Defaut::Silence;
     liaison->LectureValeursApi(2);
     liaison->LectureValeursApi(2);
-    EXPECT_EQ(travail->Mesures[5], 1732); // failed cycles do not multiply it again
+    EXPECT_EQ(liaison->Mesures[5], 1732); // failed cycles do not multiply it again
     liaison->LectureValeursApi(0);
-    EXPECT_EQ(travail->Mesures[0], -1);
+    EXPECT_EQ(liaison->Mesures[0], -1);
 }
 
 } // namespace
@@ -216,11 +216,11 @@ TEST_F(LiaisonTest, CouplingFactorsApplyAfterAGoodCycleOnly) {
 namespace {
 
 TEST_F(LiaisonTest, ACycleOnAClosedLinkIsNoMeasurement) {
-    travail->Mesures[0] = 0;
-    travail->Mesures[1] = 1234;
+    liaison->Mesures[0] = 0;
+    liaison->Mesures[1] = 1234;
     EXPECT_FALSE(liaison->LectureValeurs());
-    EXPECT_EQ(travail->Mesures[0], -1);
-    EXPECT_EQ(travail->Mesures[1], 1234); // nothing computed from blank words
+    EXPECT_EQ(liaison->Mesures[0], -1);
+    EXPECT_EQ(liaison->Mesures[1], 1234); // nothing computed from blank words
     EXPECT_TRUE(port.esclave.requetes.empty());
 }
 

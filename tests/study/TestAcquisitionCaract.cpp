@@ -417,7 +417,7 @@ TEST_F(ChargeIndustrielle, TheLongTableKeepsIndex36AndEndsOnItsOwnReading) {
     int lectures = 0;
     acq->lecture = [&] {
         ++lectures;
-        liaison->LectureValeurs();
+        liaison->LectureValeurs().reporte(travail->Mesures);
     };
     acq->configureOscillo(36, 1);
     EXPECT_EQ(travail->Essais[1].Entete[TEnteteEssai::MotDureeOscillo], 36);

@@ -5,7 +5,7 @@
 
 #include "DialoguesScriptes.h"
 #include "HorlogeFactice.h"
-#include "link/Liaison.h"
+#include "link/MachineDuTravail.h"
 #include "link/PortSerie.h"
 #include "socle/ConfigGenerale.h"
 #include "simulator/BancSimule.h"
@@ -31,8 +31,8 @@ public:
         if (!banc) return;
         config.TypeLiaison = 1;
         config.TypeVariateur = modele;
-        liaison = std::make_unique<Liaison>(*port, *reseau, horloge, config, *travail);
-        liaison->NomPortImpose = QString::fromStdString(banc->chemin());
+        liaison = std::make_unique<Liaison>(*port, *reseau, horloge, config, machineDuTravail(*travail));
+        liaison->serie().NomPortImpose = QString::fromStdString(banc->chemin());
     }
     // The sequence the studies use to apply a load law.
     void appliqueLoi(int code, std::array<int32_t, 5> bloc, int direction = 0) {

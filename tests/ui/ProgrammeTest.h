@@ -6,7 +6,7 @@
 #include "HorlogeFactice.h"
 #include "PortMemoire.h"
 #include "link/FormCom.h"
-#include "link/Liaison.h"
+#include "link/MachineDuTravail.h"
 #include "link/ListePorts.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/DialoguesFichiers.h"
@@ -44,7 +44,7 @@ protected:
         ecritConfig(c);
         port.esclave.registres[1131] = 1000;
         ConfigGenerale() = TConfigGenerale::defaut();
-        liaison = std::make_unique<Liaison>(port, reseau, horloge, ConfigGenerale(), travail());
+        liaison = std::make_unique<Liaison>(port, reseau, horloge, ConfigGenerale(), machineDuTravail(travail()));
         programme = std::make_unique<Programme>(*liaison);
     }
     void TearDown() override {

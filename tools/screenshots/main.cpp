@@ -21,7 +21,7 @@
 #include "link/FormCom.h"
 #include "link/FormVisualisation.h"
 #include "link/Horloge.h"
-#include "link/Liaison.h"
+#include "link/MachineDuTravail.h"
 #include "link/PortSerie.h"
 #include "shell/FormMachine2.h"
 #include "shell/Programme.h"
@@ -286,7 +286,7 @@ std::unique_ptr<TBancSimule> lanceApplicationSimulee(TFormApplication& f, Liaiso
     cadence.pasParRequete = 0.05;
     auto simule = TBancSimule::surPty(configBanc, 0, cadence);
     if (!simule) return nullptr;
-    liaison.NomPortImpose = QString::fromStdString(simule->chemin());
+    liaison.serie().NomPortImpose = QString::fromStdString(simule->chemin());
     ConfigGenerale().TypeLiaison = 1;
     ConfigGenerale().TypeVariateur = 0;
     liaison.Ferme();
@@ -307,7 +307,7 @@ void arreteApplicationSimulee(TFormApplication& f, Liaison& liaison) {
     travail().AcquisitionEnCours = false;
     f.hide();
     liaison.Ferme();
-    liaison.NomPortImpose.clear();
+    liaison.serie().NomPortImpose.clear();
 }
 
 namespace {
@@ -752,7 +752,7 @@ int main(int argc, char** argv) {
 
     auto port = creePortSerieSysteme();
     auto reseau = creeBibliothequeModbusTcp();
-    Liaison liaison(*port, *reseau, horlogeSysteme(), ConfigGenerale(), travail());
+    Liaison liaison(*port, *reseau, horlogeSysteme(), ConfigGenerale(), machineDuTravail(travail()));
     bool ok = true;
     {
         Programme p(liaison);

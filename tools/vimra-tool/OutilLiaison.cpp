@@ -2,7 +2,7 @@
 #include "Outil.h"
 
 #include "link/Horloge.h"
-#include "link/Liaison.h"
+#include "link/MachineDuTravail.h"
 #include "link/ModbusRtu.h"
 #include "link/PortSerie.h"
 #include "socle/ConfigGenerale.h"
@@ -85,7 +85,7 @@ public:
     explicit Lien(const OptionsOutil& o)
         : m_port(creePortSerieSysteme()), m_reseau(creeBibliothequeModbusTcp(1000, 2000)),
           m_config(TConfigGenerale::defaut()), m_travail(std::make_unique<Travail>()),
-          m_liaison(*m_port, *m_reseau, horlogeSysteme(), m_config, *m_travail) {
+          m_liaison(*m_port, *m_reseau, horlogeSysteme(), m_config, machineDuTravail(*m_travail)) {
         m_config.TypeVariateur = o.modele;
         if (!o.tcp.isEmpty()) {
             m_config.TypeLiaison = 0;
@@ -100,7 +100,7 @@ public:
                 m_config.AdresseIP[i].setTexte(octets[i]);
         } else {
             m_config.TypeLiaison = 1;
-            m_liaison.NomPortImpose = o.port;
+            m_liaison.serie().NomPortImpose = o.port;
         }
         m_travail->ModeleEssai.TypeMachine() = o.machine;
         m_travail->ModeleEssai[TEnteteEssai::MotCalibreCourant] = o.calibre == 2 ? 1 : 0;
@@ -222,7 +222,7 @@ int commandeVariateur(const QString& commande, const OptionsOutil& o) {
         }
         QString s;
         for (int i = 0; i <= 11; ++i)
-            s += QString::number(i) + u'\t' + QString::number(lien.travail().Mesures[i]) + u'\n';
+            s += QString::number(i) + u'\t' + QString::number(l.Mesures[i]) + u'\n';
         ecritSortie(s);
     }
     return Fait;
@@ -268,7 +268,8 @@ int commandeSuivi(const OptionsOutil& o) {
     while (!interrompu && (o.nombre == 0 || lignes < o.nombre)) {
         attendJusqua(horloge, echeance);
         if (interrompu) break;
-        if (l.LectureValeurs()) {
+        if (const Mesure m = l.LectureValeurs()) {
+            m.reporte(lien.travail().Mesures);
             ecritSortie(LigneCsvMesures(lien.travail(), colonnes));
             ++lignes;
         } else {
