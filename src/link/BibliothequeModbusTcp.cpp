@@ -1,5 +1,7 @@
 // The network library of the drive, written here over Modbus TCP.
 #include "BibliothequeReseau.h"
+#include "ModbusRtu.h"
+#include "PortSerie.h"
 
 #include <QElapsedTimer>
 #include <QHostAddress>
@@ -54,7 +56,7 @@ public:
         const int32_t genre = m_attente.genre;
         const int attendus = m_attente.fonction == 3 ? 9 + 2 * m_attente.n : 12;
         if (m_socket.bytesAvailable() < attendus && m_socket.state() == QAbstractSocket::ConnectedState) {
-            const qint64 reste = m_delaiReponse - m_attente.depuis.elapsed();
+            const qint64 reste = m_attente.delai - m_attente.depuis.elapsed();
             if (reste > 0) m_socket.waitForReadyRead(int(std::min<qint64>(reste, 20)));
         }
         const reponseTcp::Analyse a = reponseTcp::analyse(
@@ -65,7 +67,7 @@ public:
             return fin(genre, a.statut);
         }
         if (m_socket.state() != QAbstractSocket::ConnectedState) return fin(genre, statutKnr::ligne);
-        if (m_attente.depuis.elapsed() >= m_delaiReponse) return fin(genre, statutKnr::delai);
+        if (m_attente.depuis.elapsed() >= m_attente.delai) return fin(genre, statutKnr::delai);
         return 0;
     }
 
@@ -77,9 +79,17 @@ private:
         int32_t genre = 0;
         quint16 transaction = 0;
         QElapsedTimer depuis;
+        int delai = 0;
     };
 
-    bool connecte(const QByteArray& adresse) {
+    // By default an exchange waits no longer than the same exchange on the serial line: 100 ms plus
+    // 10 ms a byte of its RTU reply, the connection included.
+    int delaiEchange(int fonction, int n) const {
+        if (m_delaiReponse > 0) return m_delaiReponse;
+        return delais::total(fonction == 3 ? modbus::longueurReponseLecture(n) : modbus::longueurReponseEcriture);
+    }
+
+    bool connecte(const QByteArray& adresse, int delai) {
         const QString h = hote(adresse);
         if (m_socket.state() == QAbstractSocket::ConnectedState && h == m_hote) return true;
         m_socket.abort();
@@ -87,7 +97,7 @@ private:
         QHostAddress a;
         if (!a.setAddress(h)) return false;
         m_socket.connectToHost(a, portModbus());
-        if (!m_socket.waitForConnected(m_delaiConnexion)) {
+        if (!m_socket.waitForConnected(m_delaiConnexion > 0 ? m_delaiConnexion : delai)) {
             m_socket.abort();
             return false;
         }
@@ -97,7 +107,10 @@ private:
 
     int32_t demande(const QByteArray& adresse, int fonction, int32_t genre, TKnrObject* objets, int n) {
         if (!objets || n < 1 || n > 10) return 1;
-        if (!connecte(adresse)) return 2;
+        QElapsedTimer depuis;
+        depuis.start();
+        const int delai = delaiEchange(fonction, n);
+        if (!connecte(adresse, delai)) return 2;
         // Whatever a late answer left on the line belongs to no request.
         if (m_socket.bytesAvailable() > 0) m_socket.readAll();
         const auto registre = quint16(objets[0].mots[1] * 100 + objets[0].mots[2] - 1);
@@ -122,8 +135,9 @@ private:
         trame += pdu;
         if (m_socket.write(trame) != trame.size()) return 3;
         m_socket.flush();
-        m_attente = {objets, n, fonction, genre, m_transaction, {}};
-        m_attente.depuis.start();
+        // The connection counts in the wait unless it has a bound of its own.
+        if (m_delaiConnexion > 0) depuis.start();
+        m_attente = {objets, n, fonction, genre, m_transaction, depuis, delai};
         return 0;
     }
 

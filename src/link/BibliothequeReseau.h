@@ -52,9 +52,9 @@ public:
 
 // The program's own library: Modbus TCP to unit 1 on port 502 (or VIMRA_MODBUS_TCP_PORT),
 // register = menu x 100 + parameter - 1, functions 3 and 16. Every wait is bounded: a drive
-// that does not answer gives a time-out response instead of a frozen program.
-std::unique_ptr<BibliothequeReseau> creeBibliothequeModbusTcp(int delaiReponseMs = 300,
-                                                              int delaiConnexionMs = 500);
+// that does not answer gives a time-out response instead of a frozen program. With bounds of 0,
+// an exchange, its connection included, waits no longer than it would on the serial line.
+std::unique_ptr<BibliothequeReseau> creeBibliothequeModbusTcp(int delaiReponseMs = 0, int delaiConnexionMs = 0);
 
 // Status of the responses of the Modbus TCP library other than success.
 namespace statutKnr {

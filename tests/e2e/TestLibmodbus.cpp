@@ -4,15 +4,20 @@
 #include "Pty.h"
 #include "link/Horloge.h"
 #include "link/MachineDuTravail.h"
+#include "link/ModbusRtu.h"
 #include "link/PortSerie.h"
 #include "socle/ConfigGenerale.h"
 #include "work/Travail.h"
 
 #include <modbus.h>
 
+#include <QElapsedTimer>
+#include <QTcpServer>
+
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <thread>
 
 namespace {
@@ -135,16 +140,22 @@ TEST(Libmodbus, StandardLayoutAgainstAnRtuSlaveOnAPseudoTerminal) {
     EXPECT_EQ(esclave.registres->tab_registers[2028], 0);
 }
 
+// The settings of the network route to this machine.
+TConfigGenerale configBoucleLocale() {
+    TConfigGenerale config = TConfigGenerale::defaut();
+    config.TypeLiaison = 0;
+    for (int i = 0; i < 4; ++i)
+        config.AdresseIP[i].setTexte(QString::number(i == 0 ? 127 : i == 3 ? 1 : 0));
+    return config;
+}
+
 TEST(Libmodbus, NetworkRouteAgainstATcpServerOnLoopback) {
     EsclaveLibmodbus serveur;
     ASSERT_TRUE(serveur.ok());
     qputenv("VIMRA_MODBUS_TCP_PORT", QByteArray::number(serveur.port()));
     auto port = creePortSerieSysteme();
     auto reseau = creeBibliothequeModbusTcp();
-    TConfigGenerale config = TConfigGenerale::defaut();
-    config.TypeLiaison = 0;
-    for (int i = 0; i < 4; ++i)
-        config.AdresseIP[i].setTexte(QString::number(i == 0 ? 127 : i == 3 ? 1 : 0));
+    TConfigGenerale config = configBoucleLocale();
     auto travail = std::make_unique<Travail>();
     DialoguesScriptes dialogues;
     Liaison l(*port, *reseau, horlogeSysteme(), config, machineDuTravail(*travail));
@@ -162,12 +173,7 @@ TEST(Libmodbus, AnUnreachableDriveGivesAResultCodeInsteadOfAFreeze) {
     qputenv("VIMRA_MODBUS_TCP_PORT", "9");
     auto port = creePortSerieSysteme();
     auto reseau = creeBibliothequeModbusTcp();
-    TConfigGenerale config = TConfigGenerale::defaut();
-    config.TypeLiaison = 0;
-    config.AdresseIP[0].setTexte("127");
-    config.AdresseIP[1].setTexte("0");
-    config.AdresseIP[2].setTexte("0");
-    config.AdresseIP[3].setTexte("1");
+    TConfigGenerale config = configBoucleLocale();
     auto travail = std::make_unique<Travail>();
     DialoguesScriptes dialogues;
     Liaison l(*port, *reseau, horlogeSysteme(), config, machineDuTravail(*travail));
@@ -176,6 +182,41 @@ TEST(Libmodbus, AnUnreachableDriveGivesAResultCodeInsteadOfAFreeze) {
     EXPECT_NE(l.LastResult, 0);
     EXPECT_FALSE(l.LectureValeurs());
     EXPECT_EQ(l.Mesures[0], -1);
+    qunsetenv("VIMRA_MODBUS_TCP_PORT");
+}
+
+TEST(Libmodbus, APeerThatAcceptsAndNeverAnswersCostsNoMoreThanTheSerialLine) {
+    QTcpServer muet; // the kernel accepts the connections; nobody ever reads or answers
+    ASSERT_TRUE(muet.listen(QHostAddress::LocalHost, 0));
+    qputenv("VIMRA_MODBUS_TCP_PORT", QByteArray::number(muet.serverPort()));
+    auto port = creePortSerieSysteme();
+    auto reseau = creeBibliothequeModbusTcp();
+    TConfigGenerale config = configBoucleLocale();
+    auto travail = std::make_unique<Travail>();
+    Liaison l(*port, *reseau, horlogeSysteme(), config, machineDuTravail(*travail));
+    ASSERT_TRUE(l.Ouvre());
+    // Each exchange waits its whole bound, as long as its reply would take on the serial line, and
+    // no longer: 100 ms and 10 ms a byte.
+    struct Echange {
+        std::function<void()> fait;
+        int octetsReponse;
+        int32_t genre;
+    };
+    Valeurs10 v{};
+    const Echange echanges[] = {
+        {[&] { l.ReadRegModbus(11, 32); }, modbus::longueurReponseLecture(1), reponseKnr::lecture},
+        {[&] { l.Read10RegModbus(20, 2, 10, v); }, modbus::longueurReponseLecture(10), reponseKnr::lectureListe},
+        {[&] { l.WriteRegModbus(18, 30, 1); }, modbus::longueurReponseEcriture, reponseKnr::ecriture},
+    };
+    for (const Echange& e : echanges) {
+        QElapsedTimer t;
+        t.start();
+        e.fait();
+        const qint64 ms = t.elapsed();
+        EXPECT_EQ(l.LastResult, reponseKnr::compose(e.genre, statutKnr::delai));
+        EXPECT_GE(ms, delais::total(e.octetsReponse) - 10) << e.octetsReponse;
+        EXPECT_LT(ms, delais::total(e.octetsReponse) + 100) << e.octetsReponse;
+    }
     qunsetenv("VIMRA_MODBUS_TCP_PORT");
 }
 
