@@ -2,7 +2,7 @@
 
 #include "BibliothequeAbsente.h"
 
-#include "application/ConfigApplication.h"
+#include "application/ReglagesApplication.h"
 #include "application/EmulationCharge.h"
 #include "link/BibliothequeReseau.h"
 #include "link/CrcModbus.h"

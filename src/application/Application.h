@@ -4,7 +4,7 @@
 // coupling, the torque warning, and how the current test is reconciled with the application
 // chosen before the load runs.
 
-#include "application/ConfigApplication.h"
+#include "application/ReglagesApplication.h"
 #include "application/EmulationCharge.h"
 #include "work/Applications.h"
 

@@ -1,6 +1,6 @@
 #include "CatalogueKorlan.h"
 
-#include "ConfigApplication.h"
+#include "ReglagesApplication.h"
 #include "socle/ImageJpeg.h"
 #include "socle/Textes.h"
 #include "work/Applications.h"

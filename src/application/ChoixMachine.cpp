@@ -1,6 +1,6 @@
 #include "ChoixMachine.h"
 
-#include "ConfigApplication.h"
+#include "ReglagesApplication.h"
 #include "FormApplication.h"
 #include "FormKorlan.h"
 #include "commun/Fenetres.h"

@@ -224,7 +224,7 @@ void TConfigurationApplication::Langue() {
     setWindowTitle(Traduit("Configuration de l'application", "Application configuration",
                            "Configuración de la aplicación"));
     SpeedButton1->setText(Traduit("Ressource", "Resource", "Recurso"));
-    SpeedButton1->setToolTip(Textes().Texte[172]);
+    SpeedButton1->setToolTip(Textes().Texte[txt::AideApplication]);
     BoutonEnregistrer->setText(t[258]);
     BoutonOK->setText(t[0]);
     BoutonAnnuler->setText(t[1]);
@@ -265,7 +265,7 @@ void TConfigurationApplication::Initialise() {
     const int code = travail().ApplicationCourante;
     const auto& t = Textes().Texte;
     const QString nom = NomApplication(code);
-    TextTitre->setText(nom.isEmpty() ? TextesKorlan().Texte[0] : nom);
+    TextTitre->setText(nom.isEmpty() ? TextesKorlan().Texte[txtKorlan::Application] : nom);
 
     const bool configurable = ApplicationConfigurable(code);
     m_fichierImage.clear();
@@ -310,7 +310,7 @@ void TConfigurationApplication::remplitPompes() {
     m_miseEnPlace = true;
     ListePompes->clear();
     for (const TModelePompe& m : ModelesPompe(ConfigGenerale().ClassePuissance))
-        ListePompes->addItem(TextesKorlan().Texte[14] + " : " + m.nom());
+        ListePompes->addItem(TextesKorlan().Texte[txtKorlan::PompeCentrifuge] + " : " + m.nom());
     m_miseEnPlace = avant;
 }
 

@@ -4,7 +4,7 @@
 // will be told. The result is ParamApplication for ApplicationCourante; the dialog also saves and
 // reads application files.
 
-#include "ConfigApplication.h"
+#include "ReglagesApplication.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "ContexteExport.h"
 
 #include "application/Application.h"
-#include "application/ConfigApplication.h"
+#include "application/ReglagesApplication.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/Textes.h"
 #include "study/CaractCharge.h"

@@ -170,7 +170,7 @@ void TFormApplication::Action() {
     ToolBarTitre->setVisible(ButtonTitre->isChecked());
     const QString nom = NomApplication(code);
     TextApplication->setText(nom);
-    setWindowTitle(LegendeFenetre(nom.isEmpty() ? Textes().Texte[10] : Textes().Texte[10] + " - " + nom));
+    setWindowTitle(LegendeFenetre(nom.isEmpty() ? Textes().Texte[txt::EtudeApplication] : Textes().Texte[txt::EtudeApplication] + " - " + nom));
     const bool graphe = ButtonGraphAnim->isChecked();
     montreImage(code);
     ImageApp->setVisible(!graphe && !ImageApplication(code).isEmpty());

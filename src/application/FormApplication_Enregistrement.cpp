@@ -285,7 +285,7 @@ void TFormApplication::TimerOscilloTimer() {
     const int avant = t.Essais[t.EssaiCourant].nbPoints();
     const bool attendait = !m_acq.oscilloDeclenche;
     const AcquisitionCaract::Suite suite = m_acq.TimerOscilloTimer();
-    if (attendait && m_acq.oscilloDeclenche) StaticTextModeOscillo->setText(Textes().Texte[93]);
+    if (attendait && m_acq.oscilloDeclenche) StaticTextModeOscillo->setText(Textes().Texte[txt::OscilloAcquisition]);
     const TEssai& essai = t.Essais[t.EssaiCourant];
     if (CaractMachine5->isVisible())
         for (int k = avant; k < essai.nbPoints(); ++k)

@@ -16,7 +16,7 @@
 #include "socle/Textes.h"
 #include "study/FormCalibreCourant.h"
 #include "study/TraceCaract.h"
-#include "work/Avertissement.h"
+#include "work/QuestionsTravail.h"
 #include "work/CopieValeurs.h"
 #include "work/FichierTravail.h"
 #include "work/Format.h"

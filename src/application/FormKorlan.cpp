@@ -1,6 +1,6 @@
 #include "FormKorlan.h"
 
-#include "ConfigApplication.h"
+#include "ReglagesApplication.h"
 #include "ConfigurationApplication.h"
 #include "FormApplication.h"
 #include "commun/Avertissements.h"
@@ -342,8 +342,8 @@ void TFormKorlan::Langue() {
     ButtonRetourAnim->setToolTip(Traduit("Retour à l'atelier de l'application",
                                          "Back to the application's area",
                                          "Volver a la zona de la aplicación"));
-    ButtonFermer->setText(Textes().Texte[246]);
-    ButtonFermer->setToolTip(Textes().Texte[247]);
+    ButtonFermer->setText(Textes().Texte[txt::Fermer]);
+    ButtonFermer->setToolTip(Textes().Texte[txt::FermerFenetre]);
     ButtonValide->setText(Traduit("Valider", "Confirm", "Validar"));
     ButtonValide->setToolTip(Traduit("Lance l'application avec ses paramètres par défaut",
                                      "Starts the application with its default parameters",
@@ -393,7 +393,7 @@ void TFormKorlan::chargeImages() {
 
 void TFormKorlan::PanelPrincipalShow() {
     travail().ApplicationCourante = 0;
-    TextTitrePrincipal->setText(TextesKorlan().Texte[0]);
+    TextTitrePrincipal->setText(TextesKorlan().Texte[txtKorlan::Application]);
     Image1MouseMove(nullptr);
     montrePanneau(PanneauKorlan::Principal);
 }

@@ -25,8 +25,8 @@ TFormVisualisationPDF::TFormVisualisationPDF(QWidget* parent)
 }
 
 void TFormVisualisationPDF::FormShow() {
-    setWindowTitle(Textes().Texte[172]);
-    ButtonFermer->setText(QStringLiteral(" ") + Textes().Texte[246]);
+    setWindowTitle(Textes().Texte[txt::AideApplication]);
+    ButtonFermer->setText(QStringLiteral(" ") + Textes().Texte[txt::Fermer]);
     ButtonConfiguration->setText(QStringLiteral("Configuration"));
     const int langue = ConfigGenerale().LangueConfig;
     // From the run screen's configuration dialog the code carries 100 more.

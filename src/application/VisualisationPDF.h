@@ -1,7 +1,7 @@
 #pragma once
 // The help sheet of the current application, kept above the other windows while it is open.
 
-#include "commun/VisionneusePdf.h"
+#include "commun/VuePdf.h"
 
 class TFormVisualisationPDF : public TFenetreDocument {
     Q_OBJECT

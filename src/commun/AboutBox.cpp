@@ -59,7 +59,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 
 void TAboutBox::FormShow() {
     setWindowTitle(QStringLiteral("A propos"));
-    ProductName->setText(Textes().Texte[230]);
+    ProductName->setText(Textes().Texte[txt::NomProduit]);
     ProgramIcon->setAccessibleName(Traduit("Icône de Vimra", "Vimra's icon", "Icono de Vimra"));
     Image->setAccessibleName(Traduit("Bannière de Vimra", "Vimra's banner", "Banner de Vimra"));
     Copyright->setText(Traduit("© Les auteurs de Vimra. Logiciel d'enseignement du banc à charge active.",

@@ -17,7 +17,7 @@ TFormAideCablage::TFormAideCablage(QWidget* parent) : TFenetreDocument(parent, {
 
 void TFormAideCablage::FormShow() {
     setWindowTitle(Traduit("Aide au câblage", "Wiring help", "Ayuda al cableado"));
-    ButtonFermer->setText(QStringLiteral(" ") + Textes().Texte[246]);
+    ButtonFermer->setText(QStringLiteral(" ") + Textes().Texte[txt::Fermer]);
     const int langue = ConfigGenerale().LangueConfig;
     choisit(DossierCablageLangue(dossiers().DossierProgramme, langue),
             SchemaCablage(travail().MachineApplication, langue));

@@ -1,7 +1,7 @@
 #pragma once
 // The wiring diagram of the machine chosen for the application study.
 
-#include "VisionneusePdf.h"
+#include "VuePdf.h"
 
 class TFormAideCablage : public TFenetreDocument {
     Q_OBJECT

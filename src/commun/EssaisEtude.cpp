@@ -2,7 +2,7 @@
 
 #include "Controles.h"
 #include "socle/Textes.h"
-#include "work/Avertissement.h"
+#include "work/QuestionsTravail.h"
 #include "work/Travail.h"
 
 #include <QGridLayout>

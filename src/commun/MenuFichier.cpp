@@ -7,7 +7,7 @@
 #include "socle/DialoguesFichiers.h"
 #include "socle/Menus.h"
 #include "socle/Textes.h"
-#include "work/Avertissement.h"
+#include "work/QuestionsTravail.h"
 #include "work/CopieValeurs.h"
 #include "work/Travail.h"
 

@@ -252,7 +252,7 @@ void TFormCom::EditTCChange(int i) {
     if (m_corrige) return;
     if (EditTC[i]->text().toInt() > 255) {
         m_corrige = true;
-        dialogues().avertissement(Textes().Texte[354]);
+        dialogues().avertissement(Textes().Texte[txt::AdresseHorsBornes]);
         EditTC[i]->setText("255");
         m_corrige = false;
     }

@@ -17,7 +17,7 @@
 #include "study/Catalogue.h"
 #include "study/FormChoixCaract.h"
 #include "study/FormTraceCaract.h"
-#include "work/Avertissement.h"
+#include "work/QuestionsTravail.h"
 #include "work/FichierTravail.h"
 #include "work/Travail.h"
 

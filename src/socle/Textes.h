@@ -70,7 +70,28 @@ constexpr int Pente = 193;
 constexpr int VitesseLineaire1500 = 194;
 constexpr int Rendement = 195;
 constexpr int Inertie = 196;
+// Captions, questions and messages used in one place each.
+constexpr int EtudeApplication = 10;
+constexpr int OscilloConfiguration = 91;
+constexpr int OscilloAcquisition = 93;
+constexpr int AideApplication = 172;
+constexpr int NouvelleApplicationEnregistrer = 219;
+constexpr int QuestionSupprimeCaract = 225;
+constexpr int QuestionSupprimeEssai = 226;
+constexpr int QuestionSupprimePoints = 227;
+constexpr int ErreurCommunication = 228;
+constexpr int QuestionEnregistrer = 229;
+constexpr int NomProduit = 230;
+constexpr int Fermer = 246;
+constexpr int FermerFenetre = 247;
+constexpr int AdresseHorsBornes = 354;
 } // namespace txt
+
+// Texts of the application screens' own table.
+namespace txtKorlan {
+constexpr int Application = 0;
+constexpr int PompeCentrifuge = 14;
+} // namespace txtKorlan
 
 namespace msg {
 constexpr int EssaiPlein = 0;

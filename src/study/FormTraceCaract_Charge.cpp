@@ -119,7 +119,7 @@ void TFormTraceCaract::ButtonChargeAutoClick(bool presse) {
 void TFormTraceCaract::ButtonChargeDynamiqueClick(bool presse) {
     if (!entreModeCharge(ButtonChargeDynamique, presse, &AcquisitionCaract::entreOscillo)) return;
     TextModeChargeDynamique->setText(windowTitle());
-    StaticTextModeOscillo->setText(Textes().Texte[91]);
+    StaticTextModeOscillo->setText(Textes().Texte[txt::OscilloConfiguration]);
     SpeedButtonOscillo->setEnabled(true);
     PanelConfOscillo->setEnabled(true);
     synchroniseTimers();
@@ -150,7 +150,7 @@ void TFormTraceCaract::TimerOscilloTimer() {
     const int avant = t.Essais[t.EssaiCourant].nbPoints();
     const bool attendait = !m_acq.oscilloDeclenche;
     const AcquisitionCaract::Suite suite = m_acq.TimerOscilloTimer();
-    if (attendait && m_acq.oscilloDeclenche) StaticTextModeOscillo->setText(Textes().Texte[93]);
+    if (attendait && m_acq.oscilloDeclenche) StaticTextModeOscillo->setText(Textes().Texte[txt::OscilloAcquisition]);
     finTick(avant, suite);
 }
 

@@ -19,7 +19,7 @@
 #include "socle/Dialogues.h"
 #include "socle/DialoguesFichiers.h"
 #include "socle/Textes.h"
-#include "work/Avertissement.h"
+#include "work/QuestionsTravail.h"
 #include "work/CopieValeurs.h"
 #include "work/FichierTravail.h"
 #include "work/Travail.h"
@@ -155,7 +155,7 @@ void TFormTraceCaract::ModifieCaract(int n) {
 }
 
 void TFormTraceCaract::SupprimeCaracteristique(int k) {
-    if (dialogues().question(Textes().Texte[225], false) != Dialogues::Reponse::Oui) return;
+    if (dialogues().question(Textes().Texte[txt::QuestionSupprimeCaract], false) != Dialogues::Reponse::Oui) return;
     travail().SupprimeCaract(k);
     Action();
 }
@@ -168,7 +168,7 @@ void TFormTraceCaract::NouvelEssai() {
 void TFormTraceCaract::SupprimeTousLesPoints() {
     Travail& t = travail();
     if (t.EssaiCourant < 1) return;
-    if (dialogues().question(Textes().Texte[227] + QString::number(t.EssaiCourant), false) !=
+    if (dialogues().question(Textes().Texte[txt::QuestionSupprimePoints] + QString::number(t.EssaiCourant), false) !=
         Dialogues::Reponse::Oui)
         return;
     t.Essais[t.EssaiCourant].Entete.DernierPoint() = -1;

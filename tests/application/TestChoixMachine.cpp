@@ -3,7 +3,7 @@
 
 #include "application/ChoixMachine.h"
 #include "application/FormApplication.h"
-#include "application/ConfigApplication.h"
+#include "application/ReglagesApplication.h"
 #include "application/FormKorlan.h"
 
 #include <QLabel>

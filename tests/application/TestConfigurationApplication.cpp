@@ -2,7 +2,7 @@
 // controls, cancel and OK, and the application files it saves.
 #include "../ui/ProgrammeTest.h"
 
-#include "application/ConfigApplication.h"
+#include "application/ReglagesApplication.h"
 #include "application/ConfigurationApplication.h"
 #include "application/FormApplication.h"
 #include "application/VisualisationPDF.h"

@@ -3,7 +3,7 @@
 #include "../ui/ProgrammeTest.h"
 
 #include "application/ChoixMachine.h"
-#include "application/ConfigApplication.h"
+#include "application/ReglagesApplication.h"
 #include "application/ConfigurationApplication.h"
 #include "application/FormApplication.h"
 #include "application/FormKorlan.h"

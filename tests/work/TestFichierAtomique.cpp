@@ -2,7 +2,7 @@
 // previous file whole; the new file appears only once it is whole.
 #include "DialoguesScriptes.h"
 #include "TravailTest.h"
-#include "application/ConfigApplication.h"
+#include "application/ReglagesApplication.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/FichierAtomique.h"
 #include "work/FichierTravail.h"

@@ -243,7 +243,7 @@ void montreOscillo(TFormTraceCaract& f) {
     f.Action();
     f.ButtonChargeDynamique->setChecked(true);
     f.TextModeChargeDynamique->setText(f.windowTitle());
-    f.StaticTextModeOscillo->setText(Textes().Texte[91]);
+    f.StaticTextModeOscillo->setText(Textes().Texte[txt::OscilloConfiguration]);
     f.Action();
 }
 
@@ -334,7 +334,7 @@ bool modesCharge(TFormTraceCaract& f, const QString& dossier) {
 
     montreOscillo(f);
     ok &= enregistre(&f, dossier, "plot-window-oscilloscope-configuration");
-    f.StaticTextModeOscillo->setText(Textes().Texte[93]);
+    f.StaticTextModeOscillo->setText(Textes().Texte[txt::OscilloAcquisition]);
     f.PanelConfOscillo->setEnabled(false);
     f.SpeedButtonOscillo->setEnabled(false);
     f.Action();
@@ -497,7 +497,7 @@ bool ecransEnregistrement(TFormApplication& f, const QString& dossier, Liaison& 
     f.BoutonOscillo->setChecked(true);
     f.Action();
     f.ScrollBarDureeOscillo->setValue(5);
-    f.StaticTextModeOscillo->setText(Textes().Texte[93]);
+    f.StaticTextModeOscillo->setText(Textes().Texte[txt::OscilloAcquisition]);
     mesure(1400, 310, 1000);
     f.Curseur();
     ok &= enregistre(&f, dossier, "run-screen-graph-oscilloscope");

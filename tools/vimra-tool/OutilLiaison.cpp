@@ -115,12 +115,12 @@ public:
     // The program's message for a failed exchange, with its result code.
     bool verifie() {
         if (!m_liaison.LastFailed) return true;
-        erreur(Textes().Texte[228] + " (" + QString::number(m_liaison.LastResult) + ")");
+        erreur(Textes().Texte[txt::ErreurCommunication] + " (" + QString::number(m_liaison.LastResult) + ")");
         return false;
     }
     // A measurement cycle that failed: the echo write may have gone through after a failed read.
     void signaleCycleManque() {
-        if (verifie()) erreur(Textes().Texte[228]);
+        if (verifie()) erreur(Textes().Texte[txt::ErreurCommunication]);
     }
 
 private:

@@ -1,4 +1,4 @@
-#include "VisionneusePdf.h"
+#include "VuePdf.h"
 
 #include "socle/Textes.h"
 
@@ -12,7 +12,7 @@
 #include <QShowEvent>
 #include <QStackedLayout>
 
-VisionneusePdf::VisionneusePdf(QWidget* parent) : QWidget(parent) {
+VuePdf::VuePdf(QWidget* parent) : QWidget(parent) {
     setObjectName("Visionneuse");
     m_document = new QPdfDocument(this);
     m_vue = new QPdfView(this);
@@ -34,7 +34,7 @@ VisionneusePdf::VisionneusePdf(QWidget* parent) : QWidget(parent) {
     setFocusProxy(m_vue);
 }
 
-bool VisionneusePdf::charge(const QString& chemin) {
+bool VuePdf::charge(const QString& chemin) {
     m_chemin = chemin;
     const QPdfDocument::Error e = m_document->load(chemin);
     if (e == QPdfDocument::Error::None && m_document->pageCount() > 0) {
@@ -58,7 +58,7 @@ bool VisionneusePdf::charge(const QString& chemin) {
     return false;
 }
 
-bool VisionneusePdf::montreMessage() const {
+bool VuePdf::montreMessage() const {
     return m_pile->currentWidget() == m_message;
 }
 
@@ -84,7 +84,7 @@ TFenetreDocument::TFenetreDocument(QWidget* parent, Qt::WindowFlags drapeaux)
     ButtonFermer->setObjectName("ButtonFermer");
     m_barre->addWidget(ButtonFermer);
     l->addWidget(PanelBoutons);
-    Visionneuse = new VisionneusePdf(this);
+    Visionneuse = new VuePdf(this);
     l->addWidget(Visionneuse, 1);
     connect(ButtonFermer, &QPushButton::clicked, this, &TFenetreDocument::ButtonFermerClick);
     // Escape closes a viewer as its button does.

@@ -10,10 +10,10 @@ class QPdfDocument;
 class QPdfView;
 class QStackedLayout;
 
-class VisionneusePdf : public QWidget {
+class VuePdf : public QWidget {
     Q_OBJECT
 public:
-    explicit VisionneusePdf(QWidget* parent = nullptr);
+    explicit VuePdf(QWidget* parent = nullptr);
 
     // Opens the file at `chemin`; false, with the message shown instead, when it cannot be read.
     bool charge(const QString& chemin);
@@ -53,7 +53,7 @@ public:
     QString NomFichier;
     QWidget* PanelBoutons;
     QPushButton* ButtonFermer;
-    VisionneusePdf* Visionneuse;
+    VuePdf* Visionneuse;
 
 protected:
     virtual void FormShow() = 0;

@@ -1,4 +1,4 @@
-#include "Avertissement.h"
+#include "QuestionsTravail.h"
 
 #include "socle/Dialogues.h"
 #include "socle/DialoguesFichiers.h"
@@ -8,7 +8,7 @@
 
 bool Avertissement(Travail& t) {
     if (t.TravailEnregistre) return true;
-    switch (dialogues().question(Textes().Texte[229], true)) {
+    switch (dialogues().question(Textes().Texte[txt::QuestionEnregistrer], true)) {
     case Dialogues::Reponse::Annuler:
         return false;
     case Dialogues::Reponse::Non:
@@ -26,7 +26,7 @@ bool Avertissement(Travail& t) {
 }
 
 bool DemandeSuppressionEssai(Travail& t, int k) {
-    if (dialogues().question(Textes().Texte[226] + QString::number(k), false) != Dialogues::Reponse::Oui)
+    if (dialogues().question(Textes().Texte[txt::QuestionSupprimeEssai] + QString::number(k), false) != Dialogues::Reponse::Oui)
         return false;
     t.SupprimeEssai(k);
     return true;
@@ -34,7 +34,7 @@ bool DemandeSuppressionEssai(Travail& t, int k) {
 
 bool DemandeSuppressionPoints(Travail& t, int k) {
     if (k < 1 || k > t.EnteteTravail.NbEssais || t.Essais[k].Entete.DernierPoint() < 0) return false;
-    if (dialogues().question(Textes().Texte[227] + QString::number(k), false) != Dialogues::Reponse::Oui)
+    if (dialogues().question(Textes().Texte[txt::QuestionSupprimePoints] + QString::number(k), false) != Dialogues::Reponse::Oui)
         return false;
     t.Essais[k].Entete.DernierPoint() = -1;
     t.TravailEnregistre = false;

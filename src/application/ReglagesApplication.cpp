@@ -1,4 +1,4 @@
-#include "ConfigApplication.h"
+#include "ReglagesApplication.h"
 #include "socle/FichierAtomique.h"
 
 #include "Pompes.h"
