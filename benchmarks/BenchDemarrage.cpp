@@ -2,15 +2,15 @@
 // settings read and the work reset. The drive link starts after that first showing.
 #include "Rapport.h"
 #include "TravailExemple.h"
+#include "commun/Fenetres.h"
 #include "link/BibliothequeReseau.h"
 #include "link/Horloge.h"
 #include "link/MachineDuTravail.h"
 #include "link/PortSerie.h"
-#include "socle/ConfigGenerale.h"
-#include "socle/Dialogues.h"
-#include "commun/Fenetres.h"
 #include "shell/FormMachine2.h"
 #include "shell/Programme.h"
+#include "socle/ConfigGenerale.h"
+#include "socle/Dialogues.h"
 #include "study/FormTraceCaract.h"
 #include "work/Travail.h"
 
@@ -49,7 +49,7 @@ void Demarrage(benchmark::State& etat) {
         QElapsedTimer t;
         t.start();
         Liaison liaison(*port, *reseau, horlogeSysteme(), ConfigGenerale(), machineDuTravail(travail()));
-        Programme p(liaison);
+        Programme p(liaison, travail());
         Peint peint;
         fenetres().FormMachine2->installEventFilter(&peint);
         fenetres().FormMachine2->show();
@@ -79,7 +79,7 @@ double memoireTravailPlein() {
     auto port = creePortSerieSysteme();
     auto reseau = creeBibliothequeModbusTcp();
     Liaison liaison(*port, *reseau, horlogeSysteme(), ConfigGenerale(), machineDuTravail(travail()));
-    Programme p(liaison);
+    Programme p(liaison, travail());
     fenetres().FormMachine2->show();
     QCoreApplication::processEvents();
     remplitTravailExemple(travail(), NB_POINTS_MAX);

@@ -42,7 +42,7 @@ Demarrage::Demarrage(bool demo)
     // as no window of its own is on view: closing the run screen while the catalogue (a window
     // of the main menu) shows would quit.
     QApplication::setQuitOnLastWindowClosed(false);
-    m_programme = std::make_unique<Programme>(*m_liaison);
+    m_programme = std::make_unique<Programme>(*m_liaison, travail());
     // The folders are known once the main menu has read the settings.
     m_reprise = std::make_unique<Reprise>(dossiers().DossierReprise, demo, fenetres().FormMachine2);
     // The bench starts once the main menu has read the settings.

@@ -2,6 +2,7 @@
 
 #include "link/Liaison.h"
 #include "link/PortSerie.h"
+#include "shell/Programme.h"
 #include "socle/ConfigGenerale.h"
 #include "work/Travail.h"
 

@@ -3,6 +3,7 @@
 #include "Signaux.h"
 #include "commun/Fenetres.h"
 #include "shell/FormMachine2.h"
+#include "shell/Programme.h"
 #include "socle/Aide.h"
 
 #include <QApplication>

@@ -1,9 +1,6 @@
 #include "ChoixMachine.h"
 
 #include "ReglagesApplication.h"
-#include "FormApplication.h"
-#include "FormKorlan.h"
-#include "commun/Fenetres.h"
 #include "socle/Aide.h"
 #include "socle/CouleursFenetres.h"
 #include "socle/DialoguesFichiers.h"
@@ -28,7 +25,9 @@ const char* nomsMachine[7] = {"ButtonMCCI", "ButtonMCCS",   "ButtonMAS",    "But
 
 } // namespace
 
-TChoixMachine::TChoixMachine(QWidget* menu) : QDialog(menu), m_menu(menu) {
+TChoixMachine::TChoixMachine(Travail& travail, QWidget& catalogue, QWidget& ecranApplication, QWidget* menu)
+    : QDialog(menu), m_travail(travail), m_catalogue(catalogue), m_ecranApplication(ecranApplication),
+      m_menu(menu) {
     setObjectName("ChoixMachine");
     setProperty(aide::Propriete, aide::ChoixMachine);
     // A fixed window without close box: the way back is the cancel button (or Escape).
@@ -133,19 +132,19 @@ void TChoixMachine::showEvent(QShowEvent* e) {
 void TChoixMachine::initialise() {
     for (QToolButton* b : BoutonsMachine)
         b->setChecked(false);
-    travail().MachineApplication = 0;
-    travail().ModeleEssai = TEnteteEssai::defaut();
+    m_travail.MachineApplication = 0;
+    m_travail.ModeleEssai = TEnteteEssai::defaut();
 }
 
 void TChoixMachine::FormShow() {
     Langue();
     for (int i = 0; i < 7; ++i)
-        BoutonsMachine[std::size_t(i)]->setChecked(travail().MachineApplication == i + 1);
+        BoutonsMachine[std::size_t(i)]->setChecked(m_travail.MachineApplication == i + 1);
     // A type outside 1..7 presses nothing: it counts as no choice.
-    m_choix = travail().MachineApplication >= 1 && travail().MachineApplication <= 7
-                  ? travail().MachineApplication
+    m_choix = m_travail.MachineApplication >= 1 && m_travail.MachineApplication <= 7
+                  ? m_travail.MachineApplication
                   : 0;
-    travail().ModeleEssai.TypeMachine() = m_choix;
+    m_travail.ModeleEssai.TypeMachine() = m_choix;
     const bool choisie = m_choix > 0;
     ButtonApplication->setEnabled(choisie);
     ButtonOuvrir->setEnabled(choisie);
@@ -156,27 +155,27 @@ void TChoixMachine::Action() {
     m_choix = 0;
     for (int i = 0; i < 7; ++i)
         if (BoutonsMachine[std::size_t(i)]->isChecked()) m_choix = i + 1;
-    travail().ModeleEssai.TypeMachine() = m_choix;
-    travail().MachineApplication = m_choix;
+    m_travail.ModeleEssai.TypeMachine() = m_choix;
+    m_travail.MachineApplication = m_choix;
     ButtonApplication->setEnabled(m_choix > 0);
     ButtonOuvrir->setEnabled(m_choix > 0);
 }
 
 void TChoixMachine::ButtonApplicationClick() {
     Action();
-    if (fenetres().FormKorlan) fenetres().FormKorlan->show();
+    m_catalogue.show();
     accept();
 }
 
 void TChoixMachine::ButtonOuvrirClick() {
-    travail().MachineApplication = m_choix;
+    m_travail.MachineApplication = m_choix;
     const QString nom = dialoguesFichiers().OpenDialogApplication.ouvre();
     if (nom.isEmpty()) return;
-    Travail& t = travail();
+    Travail& t = m_travail;
     // A file that cannot be read has said so; the user stays here to choose again.
     if (!LitApplication(t, nom)) return;
     t.ParamApplication = t.ParamApplicationSauve;
-    if (fenetres().FormApplication) fenetres().FormApplication->show();
+    m_ecranApplication.show();
     accept();
 }
 

@@ -10,12 +10,14 @@
 class QLabel;
 class QPushButton;
 class QToolButton;
+class Travail;
 
 class TChoixMachine : public QDialog {
     Q_OBJECT
 public:
+    // Chooses the machine of `travail`, then shows `catalogue` or, for a file read, `ecranApplication`;
     // `menu`, the parent, is shown again when the user goes back.
-    explicit TChoixMachine(QWidget* menu);
+    TChoixMachine(Travail& travail, QWidget& catalogue, QWidget& ecranApplication, QWidget* menu);
 
     // New work: no machine chosen, the default test template.
     void initialise();
@@ -44,6 +46,9 @@ protected:
     void reject() override;
 
 private:
+    Travail& m_travail;
+    QWidget& m_catalogue;
+    QWidget& m_ecranApplication;
     QWidget* m_menu;
     int m_choix = 0;
 };

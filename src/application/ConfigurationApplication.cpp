@@ -1,8 +1,7 @@
 #include "ConfigurationApplication.h"
 
 #include "Pompes.h"
-#include "VisualisationPDF.h"
-#include "commun/Fenetres.h"
+#include "commun/VisionneusePdf.h"
 #include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/CouleursFenetres.h"
@@ -54,7 +53,10 @@ QLabel* valeur(QWidget* parent, const QString& nom) {
 
 } // namespace
 
-TConfigurationApplication::TConfigurationApplication(QWidget* parent) : QDialog(parent) {
+TConfigurationApplication::TConfigurationApplication(Travail& travail,
+                                                     std::function<TFenetreDocument*()> fiche,
+                                                     QWidget* parent)
+    : QDialog(parent), m_travail(travail), m_fiche(std::move(fiche)) {
     setObjectName("ConfigurationApplication");
     setProperty(aide::Propriete, aide::ConfigurationApplication);
     setModal(true);
@@ -238,7 +240,7 @@ void TConfigurationApplication::showEvent(QShowEvent* e) {
 }
 
 void TConfigurationApplication::FormShow() {
-    Travail& t = travail();
+    Travail& t = m_travail;
     bool surParam = false;
     if (t.ApplicationCourante == 0) {
         // The file last chosen in the machine choice; with none chosen there is nothing to read.
@@ -262,7 +264,7 @@ void TConfigurationApplication::FormShow() {
 }
 
 void TConfigurationApplication::Initialise() {
-    const int code = travail().ApplicationCourante;
+    const int code = m_travail.ApplicationCourante;
     const auto& t = Textes().Texte;
     const QString nom = NomApplication(code);
     TextTitre->setText(nom.isEmpty() ? TextesKorlan().Texte[txtKorlan::Application] : nom);
@@ -315,7 +317,7 @@ void TConfigurationApplication::remplitPompes() {
 }
 
 void TConfigurationApplication::placeControles(const ControlesApplication& c) {
-    const int code = travail().ApplicationCourante;
+    const int code = m_travail.ApplicationCourante;
     m_miseEnPlace = true;
     for (int k : BARRES_APPLICATION) {
         QScrollBar* b = m_barres[std::size_t(k)];
@@ -332,7 +334,7 @@ void TConfigurationApplication::placeControles(const ControlesApplication& c) {
 }
 
 ControlesApplication TConfigurationApplication::controles() const {
-    const int code = travail().ApplicationCourante;
+    const int code = m_travail.ApplicationCourante;
     ControlesApplication c;
     for (int k : BARRES_APPLICATION)
         c.Barre[std::size_t(k)] = ValeurBarre(code, k, m_barres[std::size_t(k)]->value());
@@ -341,15 +343,15 @@ ControlesApplication TConfigurationApplication::controles() const {
 }
 
 void TConfigurationApplication::SetParamInit() {
-    const int code = travail().ApplicationCourante;
+    const int code = m_travail.ApplicationCourante;
     if (code < 50) return;
     placeControles(ControlesDefaut(code));
     AfficheValeurs();
-    if (Legendes(code).Pompes) travail().ParamApplication[1] = 0;
+    if (Legendes(code).Pompes) m_travail.ParamApplication[1] = 0;
 }
 
 void TConfigurationApplication::AfficheValeurs() {
-    Travail& t = travail();
+    Travail& t = m_travail;
     const AffichageApplication a =
         LitControles(t.ApplicationCourante, controles(), constantesBanc(ConfigGenerale()).RatedTorque,
                      ConfigGenerale().ClassePuissance, t.ParamApplication);
@@ -376,22 +378,22 @@ void TConfigurationApplication::BoutonOKClick() {
 }
 
 void TConfigurationApplication::BoutonAnnulerClick() {
-    travail().ParamApplication = travail().ParamApplicationSauve;
+    m_travail.ParamApplication = m_travail.ParamApplicationSauve;
     reject();
 }
 
 void TConfigurationApplication::BoutonEnregistrerClick() {
-    if (travail().ApplicationCourante < 50) return;
+    if (m_travail.ApplicationCourante < 50) return;
     const QString nom = dialoguesFichiers().SaveDialogApplication.enregistre();
-    if (!nom.isEmpty()) EcritApplication(travail(), nom);
+    if (!nom.isEmpty()) EcritApplication(m_travail, nom);
 }
 
 void TConfigurationApplication::SpeedButton1Click() {
-    if (TFormVisualisationPDF* pdf = fenetres().FormVisualisationPDF) pdf->Montre(this);
+    if (TFenetreDocument* pdf = m_fiche()) pdf->Montre(this);
 }
 
 void TConfigurationApplication::FormClose() {
-    if (TFormVisualisationPDF* pdf = fenetres().FormVisualisationPDF; pdf && pdf->isVisible()) pdf->close();
+    if (TFenetreDocument* pdf = m_fiche(); pdf && pdf->isVisible()) pdf->close();
 }
 
 void TConfigurationApplication::done(int resultat) {

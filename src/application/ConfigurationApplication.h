@@ -9,6 +9,7 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 class QListWidget;
@@ -16,11 +17,16 @@ class QPushButton;
 class QScrollBar;
 class QWidget;
 class TVueImage;
+class TFenetreDocument;
+class Travail;
 
 class TConfigurationApplication : public QDialog {
     Q_OBJECT
 public:
-    explicit TConfigurationApplication(QWidget* parent = nullptr);
+    // Sets the parameters of `travail`'s application; `fiche` gives the application's sheet, a window
+    // created after this one.
+    TConfigurationApplication(Travail& travail, std::function<TFenetreDocument*()> fiche,
+                              QWidget* parent = nullptr);
 
     // Entry: reads the last chosen application file when no application is set, takes the 100
     // off a code from the run screen, then shows the defaults or the parameters on entry.
@@ -73,6 +79,8 @@ private:
     ControlesApplication controles() const;
     void remplitPompes();
 
+    Travail& m_travail;
+    std::function<TFenetreDocument*()> m_fiche;
     std::array<QScrollBar*, 7> m_barres{};
     std::array<QLabel*, 7> m_legendes{};
     std::array<QLabel*, 7> m_valeurs{};

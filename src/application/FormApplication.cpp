@@ -153,9 +153,10 @@ void BarGrapheCharge::paintEvent(QPaintEvent*) {
     }
 }
 
-TFormApplication::TFormApplication(Liaison& liaison, QWidget* parent)
-    : FenetreEtude(parent, "FormApplication", QSize(980, 660), aide::EcranApplication), m_liaison(liaison),
-      m_charge(liaison, travail(), ConfigGenerale()), m_acq(liaison, travail(), ConfigGenerale()) {
+TFormApplication::TFormApplication(Liaison& liaison, Travail& travail, Fenetres& fenetres, QWidget* parent)
+    : FenetreEtude(parent, "FormApplication", QSize(980, 660), aide::EcranApplication, travail),
+      m_liaison(liaison), m_fenetres(fenetres), m_charge(liaison, travail, ConfigGenerale()),
+      m_acq(liaison, travail, ConfigGenerale()) {
     // The oscilloscope's ticks keep the drive on the load the scroll bar sets.
     m_acq.dureesLongues = true;
     m_acq.lecture = [this] { m_charge.Cycle(ScrollBarCharge->value(), ScrollBarCharge->minimum()); };
@@ -165,7 +166,7 @@ TFormApplication::TFormApplication(Liaison& liaison, QWidget* parent)
     QWidget* centre = centralWidget();
     colonne->addWidget(construitBoutons(centre));
 
-    ToolBarTitre = BarreTitre(centre, EditTitre);
+    ToolBarTitre = BarreTitre(centre, EditTitre, m_travail);
     colonne->addWidget(ToolBarTitre);
 
     PanelAcquisition = new QWidget(centre);
@@ -231,10 +232,10 @@ QWidget* TFormApplication::construitBoutons(QWidget* parent) {
     connect(ButtonTitre, &QToolButton::clicked, this, [this] { Action(); });
     connect(ButtonFermer, &QToolButton::clicked, this, &TFormApplication::Quitter1Click);
     connect(ButtonRessource, &QToolButton::clicked, this, [this] {
-        if (TFormVisualisationPDF* w = fenetres().FormVisualisationPDF) w->Montre(this);
+        if (TFormVisualisationPDF* w = m_fenetres.FormVisualisationPDF) w->Montre(this);
     });
     connect(ButtonCablage, &QToolButton::clicked, this, [this] {
-        if (TFormAideCablage* w = fenetres().FormAideCablage) w->Montre(this);
+        if (TFormAideCablage* w = m_fenetres.FormAideCablage) w->Montre(this);
     });
     return barre;
 }
@@ -303,7 +304,7 @@ QWidget* TFormApplication::construitCentre(QWidget* parent) {
     PanelGraphe->hide();
     auto* graphe = new QVBoxLayout(PanelGraphe);
     graphe->setContentsMargins(0, 0, 0, 0);
-    CaractMachine5 = new TCaractMachine(5, PanelGraphe);
+    CaractMachine5 = new TCaractMachine(5, m_travail, PanelGraphe);
     CaractMachine5->setObjectName("CaractMachine5");
     CaractMachine5->setProprietaires(nullptr, this);
     graphe->addWidget(CaractMachine5);

@@ -24,6 +24,7 @@ class QTimer;
 class Liaison;
 class TCaractMachine;
 class TVueImage;
+struct Fenetres;
 
 // One measurement display: its caption above a value box.
 class AffichageMesure : public QFrame {
@@ -68,7 +69,8 @@ private:
 class TFormApplication : public FenetreEtude {
     Q_OBJECT
 public:
-    explicit TFormApplication(Liaison& liaison, QWidget* parent = nullptr);
+    // Runs the application of `travail`; its buttons and menus open the windows of `fenetres`.
+    TFormApplication(Liaison& liaison, Travail& travail, Fenetres& fenetres, QWidget* parent = nullptr);
     ~TFormApplication() override;
 
     void Langue();
@@ -211,6 +213,7 @@ private:
     int codeCourant() const;
 
     Liaison& m_liaison;
+    Fenetres& m_fenetres;
     ChargeApplication m_charge;
     PanneauParametres m_panneau;
     AcquisitionCaract m_acq;

@@ -33,15 +33,14 @@ namespace {
 const QColor coupleNormal(couleurs::coupleNormal);
 const QColor coupleExcessif(couleurs::coupleExcessif);
 
-TEnteteEssai& enteteCourante() {
-    Travail& t = travail();
+TEnteteEssai& enteteCourante(Travail& t) {
     return t.Essais[std::clamp(t.EssaiCourant, 0, NB_ESSAIS_MAX)].Entete;
 }
 
 } // namespace
 
 int TFormApplication::codeCourant() const {
-    return enteteCourante().TypeCharge();
+    return enteteCourante(m_travail).TypeCharge();
 }
 
 void TFormApplication::showEvent(QShowEvent* e) {
@@ -52,16 +51,16 @@ void TFormApplication::showEvent(QShowEvent* e) {
 
 void TFormApplication::FormShow() {
     Langue();
-    EditTitre->setText(travail().EnteteTravail.Commentaire.texte());
+    EditTitre->setText(m_travail.EnteteTravail.Commentaire.texte());
     StopAcqui();
     m_charge.DernierePositionEnvoyee = -1;
     PanelAcquisition->setFixedHeight(48);
     SetCourbes();
-    Travail& t = travail();
+    Travail& t = m_travail;
     t.InitColonnesApplication(codeCourant());
     // A test without points chooses its coupling again.
-    if (enteteCourante().DernierPoint() < 0) {
-        enteteCourante()[TEnteteEssai::MotCouplage] = CouplageAucun;
+    if (enteteCourante(m_travail).DernierPoint() < 0) {
+        enteteCourante(m_travail)[TEnteteEssai::MotCouplage] = CouplageAucun;
         t.ModeleEssai[TEnteteEssai::MotCouplage] = CouplageAucun;
     }
     SetApp();
@@ -69,7 +68,7 @@ void TFormApplication::FormShow() {
 }
 
 void TFormApplication::SetCourbes() {
-    if (ReconcilieEssai(travail())) {
+    if (ReconcilieEssai(m_travail)) {
         ButtonGraphAnim->setChecked(false);
         if (ButtonCharge->isChecked()) StopAcqui();
     }
@@ -77,7 +76,7 @@ void TFormApplication::SetCourbes() {
 }
 
 void TFormApplication::Initialisation() {
-    InitialisationApplication(travail());
+    InitialisationApplication(m_travail);
     ButtonGraphAnim->setChecked(false);
     if (ButtonCharge->isChecked()) StopAcqui();
 }
@@ -106,7 +105,7 @@ void TFormApplication::placeCache() {
 }
 
 void TFormApplication::curseur() {
-    Travail& t = travail();
+    Travail& t = m_travail;
     m_charge.SetValeursAff(ScrollBarCharge->value(), ScrollBarCharge->minimum());
     // The graph's cursor follows the operating point on every tick, and is cleared with it.
     CaractMachine5->curseur();
@@ -132,8 +131,8 @@ void TFormApplication::curseur() {
 }
 
 void TFormApplication::InitialiseAffichage() {
-    m_panneau =
-        ParametresAffiches(codeCourant(), ParamsEssai(enteteCourante()), ConfigGenerale().ClassePuissance);
+    m_panneau = ParametresAffiches(codeCourant(), ParamsEssai(enteteCourante(m_travail)),
+                                   ConfigGenerale().ClassePuissance);
     for (int i = 0; i < NbLignesAff; ++i) {
         const LigneParametre& l = m_panneau.lignes[i];
         TextAFF[i]->setVisible(l.visible);
@@ -143,13 +142,13 @@ void TFormApplication::InitialiseAffichage() {
 }
 
 void TFormApplication::AfficheValeurs() {
-    const PanneauParametres p =
-        ParametresAffiches(codeCourant(), ParamsEssai(enteteCourante()), ConfigGenerale().ClassePuissance);
+    const PanneauParametres p = ParametresAffiches(codeCourant(), ParamsEssai(enteteCourante(m_travail)),
+                                                   ConfigGenerale().ClassePuissance);
     for (int i = 0; i < NbLignesAff; ++i) {
         m_panneau.lignes[i].valeur = p.lignes[i].valeur;
         m_panneau.lignes[i].unite = p.lignes[i].unite;
     }
-    if (m_panneau.inertieDuBloc) m_panneau.lignes[AffInertie].valeur = InertieDuBloc(travail().Mesures);
+    if (m_panneau.inertieDuBloc) m_panneau.lignes[AffInertie].valeur = InertieDuBloc(m_travail.Mesures);
     for (int i = 0; i < NbLignesAff; ++i)
         TextValAFF[i]->setText(m_panneau.lignes[i].texte());
 }
@@ -165,7 +164,7 @@ void TFormApplication::montreImage(int code) {
 }
 
 void TFormApplication::Action() {
-    Travail& t = travail();
+    Travail& t = m_travail;
     const int code = codeCourant();
     ToolBarTitre->setVisible(ButtonTitre->isChecked());
     const QString nom = NomApplication(code);
@@ -216,7 +215,7 @@ void TFormApplication::Action() {
 }
 
 void TFormApplication::SetEtoileTriangle() {
-    const BoutonsCouplage b = EtatCouplage(enteteCourante());
+    const BoutonsCouplage b = EtatCouplage(enteteCourante(m_travail));
     ButtonEtoile->setChecked(b.etoileEnfoncee);
     ButtonTriangle->setChecked(b.triangleEnfoncee);
     ButtonEtoile->setVisible(b.etoileVisible);
@@ -225,21 +224,20 @@ void TFormApplication::SetEtoileTriangle() {
 
 namespace {
 
-void choisitCouplage(int32_t couplage) {
-    Travail& t = travail();
-    enteteCourante()[TEnteteEssai::MotCouplage] = couplage;
+void choisitCouplage(Travail& t, int32_t couplage) {
+    enteteCourante(t)[TEnteteEssai::MotCouplage] = couplage;
     t.ModeleEssai[TEnteteEssai::MotCouplage] = couplage;
 }
 
 } // namespace
 
 void TFormApplication::ButtonEtoileClick() {
-    choisitCouplage(CouplageEtoile);
+    choisitCouplage(m_travail, CouplageEtoile);
     Action();
 }
 
 void TFormApplication::ButtonTriangleClick() {
-    choisitCouplage(CouplageTriangle);
+    choisitCouplage(m_travail, CouplageTriangle);
     Action();
 }
 
@@ -286,13 +284,13 @@ void TFormApplication::TimerApplicationTimer() {
 
 void TFormApplication::ButtonConfigurationClick() {
     if (ButtonCharge->isChecked()) return;
-    Travail& t = travail();
-    const TEnteteEssai& e = enteteCourante();
+    Travail& t = m_travail;
+    const TEnteteEssai& e = enteteCourante(m_travail);
     for (int k = 0; k < 6; ++k)
         t.ParamApplicationSauve[k] = e[TEnteteEssai::MotParamApplication + k];
     // The dialog takes the 100 off and knows it was opened from here.
     t.ApplicationCourante = e.TypeCharge() + 100;
-    if (TConfigurationApplication* d = fenetres().ConfigurationApplication) d->exec();
+    if (TConfigurationApplication* d = m_fenetres.ConfigurationApplication) d->exec();
     // A dialog that did not take it off would have the work renewed as another application.
     if (t.ApplicationCourante > 100) t.ApplicationCourante -= 100;
     SetCourbes();
@@ -312,7 +310,7 @@ void TFormApplication::closeEvent(QCloseEvent* e) {
     ButtonGraphAnim->setChecked(false);
     TimerApplication->stop();
     m_charge.Arrete();
-    Fenetres& f = fenetres();
+    Fenetres& f = m_fenetres;
     for (QWidget* aide : std::initializer_list<QWidget*>{f.FormVisualisationPDF, f.FormAideCablage})
         if (aide && aide->isVisible()) aide->close();
     // Back to the catalogue the application was chosen in.
@@ -326,10 +324,10 @@ bool TFormApplication::eventFilter(QObject* o, QEvent* e) {
     auto* w = qobject_cast<QWidget*>(o);
     if (!w || w->window() != this) return QMainWindow::eventFilter(o, e);
     const int touche = static_cast<QKeyEvent*>(e)->key();
-    const bool enCours = travail().AcquisitionEnCours;
+    const bool enCours = m_travail.AcquisitionEnCours;
     if (touche == Qt::Key_Escape) {
         if (enCours && (BoutonManuel->isChecked() || BoutonOscillo->isChecked())) ButtonStopClick();
-        travail().Mesures[0] = -1;
+        m_travail.Mesures[0] = -1;
         curseur();
         return true;
     }

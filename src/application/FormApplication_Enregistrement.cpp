@@ -90,7 +90,7 @@ void TFormApplication::construitAcquisition() {
 }
 
 void TFormApplication::ActionEnregistrement() {
-    Travail& t = travail();
+    Travail& t = m_travail;
     const bool graphe = ButtonGraphAnim->isChecked();
     if (!graphe) {
         BoutonManuel->setChecked(false);
@@ -135,9 +135,9 @@ void TFormApplication::Curseur() {
 }
 
 void TFormApplication::definitGraphe() {
-    Travail& t = travail();
+    Travail& t = m_travail;
     if (t.EnteteTravail.DefCaract(Graphe).Defini) return;
-    if (auto* d = qobject_cast<TNouvelCaract*>(fenetres().NouvelCaract)) {
+    if (auto* d = qobject_cast<TNouvelCaract*>(m_fenetres.NouvelCaract)) {
         d->Prepare(ModeDefinition::Nouveau, Graphe);
         d->InitCaract_Y_de_X(2, 1);
     } else {
@@ -146,7 +146,7 @@ void TFormApplication::definitGraphe() {
 }
 
 void TFormApplication::ButtonGraphAnimClick(bool presse) {
-    Travail& t = travail();
+    Travail& t = m_travail;
     if (presse && !t.EnteteTravail.DefCaract(Graphe).Defini) {
         definitGraphe();
         t.EssaiCourant = 0;
@@ -163,7 +163,7 @@ void TFormApplication::ButtonGraphAnimClick(bool presse) {
 
 void TFormApplication::ButtoncourbeClick(int k) {
     selectionneEssai(k);
-    Travail& t = travail();
+    Travail& t = m_travail;
     t.ModeleEssai = t.Essais[std::clamp(t.EssaiCourant, 0, NB_ESSAIS_MAX)].Entete;
     t.Mesures[0] = -1;
     Action();
@@ -171,7 +171,7 @@ void TFormApplication::ButtoncourbeClick(int k) {
 }
 
 void TFormApplication::Nouvelessai1Click() {
-    Travail& t = travail();
+    Travail& t = m_travail;
     t.ModeleEssai = t.Essais[std::clamp(t.EssaiCourant, 0, NB_ESSAIS_MAX)].Entete;
     t.AjouteEssai();
     Action();
@@ -182,7 +182,7 @@ void TFormApplication::NouvelEssai() {
 }
 
 void TFormApplication::ModifieCaract(int n) {
-    auto* d = qobject_cast<TNouvelCaract*>(fenetres().NouvelCaract);
+    auto* d = qobject_cast<TNouvelCaract*>(m_fenetres.NouvelCaract);
     if (!d || n != Graphe) return;
     d->Prepare(ModeDefinition::Modification, n);
     d->exec();
@@ -190,13 +190,13 @@ void TFormApplication::ModifieCaract(int n) {
 }
 
 void TFormApplication::SupprimeTousLesPoints() {
-    Travail& t = travail();
+    Travail& t = m_travail;
     if (t.EssaiCourant < 1) return;
     SupprimePoints(t.EssaiCourant);
 }
 
 void TFormApplication::SupprimePointSelectionne() {
-    Travail& t = travail();
+    Travail& t = m_travail;
     t.SupprimePoint(t.PointCourant, t.EssaiCourant);
     t.Mesures[0] = -1;
     if (CaractMachine5->isVisible()) CaractMachine5->tracecaract();
@@ -211,7 +211,7 @@ void TFormApplication::BoutonManuelClick(bool presse) {
 }
 
 void TFormApplication::ButtonAcquiPointClick() {
-    Travail& t = travail();
+    Travail& t = m_travail;
     if (!BoutonManuel->isChecked()) return;
     switch (m_acq.enregistrePoint()) {
     case ResultatAjout::Ajoute:
@@ -249,11 +249,11 @@ void TFormApplication::ButtonStopClick() {
 void TFormApplication::BoutonOscilloClick(bool presse) {
     // Released, the button stops the recording.
     if (!presse) return ButtonStopClick();
-    montreOscillo(travail().Essais[std::clamp(travail().EssaiCourant, 0, NB_ESSAIS_MAX)].Entete);
+    montreOscillo(m_travail.Essais[std::clamp(m_travail.EssaiCourant, 0, NB_ESSAIS_MAX)].Entete);
     BoutonStartOscillo->setEnabled(true);
     PanelConfOscillo->setEnabled(true);
     Action();
-    travail().AcquisitionEnCours = true;
+    m_travail.AcquisitionEnCours = true;
     m_liaison.inittime();
     m_acq.oscilloArme = false;
     m_acq.oscilloDeclenche = false;
@@ -281,7 +281,7 @@ void TFormApplication::BoutonStartOscilloClick() {
 }
 
 void TFormApplication::TimerOscilloTimer() {
-    Travail& t = travail();
+    Travail& t = m_travail;
     const int avant = t.Essais[t.EssaiCourant].nbPoints();
     const bool attendait = !m_acq.oscilloDeclenche;
     const AcquisitionCaract::Suite suite = m_acq.TimerOscilloTimer();

@@ -54,7 +54,7 @@ void TFormApplication::construitMenus() {
     EntreeTexte(Edition1->addAction(QString(), this, &TFormApplication::Copierlescaracteristiques1Click),
                 269);
     EntreeTexte(Edition1->addAction(QString(), this, [this] { Copiervaleurs(-1); }), 270);
-    EntreeTexte(Edition1->addAction(QString(), this, [this] { Copiervaleurs(travail().EssaiCourant); }), 271);
+    EntreeTexte(Edition1->addAction(QString(), this, [this] { Copiervaleurs(m_travail.EssaiCourant); }), 271);
     connect(Edition1, &QMenu::aboutToShow, this, &TFormApplication::EditionPopup);
 
     Configuration1 = menuBar()->addMenu(QString());
@@ -66,25 +66,25 @@ void TFormApplication::construitMenus() {
     EntreeTexte(Configuration1->addAction(QString(), this,
                                           [this] {
                                               if (auto* d =
-                                                      qobject_cast<QDialog*>(fenetres().FormCalibreCourant))
+                                                      qobject_cast<QDialog*>(m_fenetres.FormCalibreCourant))
                                                   d->exec();
                                               Action();
                                           }),
                 283);
     EntreeTexte(Configuration1->addAction(QString(), this,
-                                          [] {
-                                              if (fenetres().FormCom) fenetres().FormCom->exec();
+                                          [this] {
+                                              if (m_fenetres.FormCom) m_fenetres.FormCom->exec();
                                           }),
                 284);
     QMenu* aide = menuBar()->addMenu("?");
     EntreeTexte(aide->addAction(QString(), this, [this] { ButtonRessource->click(); }), "Ressource",
                 "Resource", "Recurso");
-    EntreeAPropos(aide, this);
+    EntreeAPropos(aide, this, m_fenetres);
     ajouteAideAuMenu(aide, this);
 }
 
 void TFormApplication::EditionPopup() {
-    const Travail& t = travail();
+    const Travail& t = m_travail;
     const int n = t.EnteteTravail.NbEssais;
     Nouvelessai1->setEnabled(t.NouvelEssaiPossible());
     Suppressionessai1->clear();
@@ -95,7 +95,7 @@ void TFormApplication::EditionPopup() {
 }
 
 void TFormApplication::InterpolationClick(int valeur) {
-    travail().EnteteTravail.Interpolation = valeur;
+    m_travail.EnteteTravail.Interpolation = valeur;
     if (CaractMachine5->isVisible()) CaractMachine5->tracecaract();
 }
 
@@ -105,7 +105,7 @@ void TFormApplication::CouleurClick(int schema) {
 }
 
 void TFormApplication::ButtonCopieValeurClick() {
-    const Travail& t = travail();
+    const Travail& t = m_travail;
     QString libelles, unites, valeurs;
     for (int i = 0; i < NbLignesAff; ++i) {
         if (!TextAFF[i]->isVisibleTo(this)) continue;
@@ -140,7 +140,7 @@ void TFormApplication::ButtonCopieValeurClick() {
 }
 
 void TFormApplication::Copiervaleurs(int essai) {
-    QApplication::clipboard()->setText(TexteValeurs(travail(), essai, DERNIERE_COLONNE_APPLICATION));
+    QApplication::clipboard()->setText(TexteValeurs(m_travail, essai, DERNIERE_COLONNE_APPLICATION));
 }
 
 void TFormApplication::Copierlescaracteristiques1Click() {
@@ -162,6 +162,6 @@ void TFormApplication::Imprimer1Click() {
 
 void TFormApplication::dessinePage(QPainter& p, QPaintDevice& support, const QRect& page) {
     const MiseEnPage m = miseEnPageImpression(page.width(), page.height());
-    imprimeEnTete(p, support, travail(), m);
+    imprimeEnTete(p, support, m_travail, m);
     CaractMachine5->imprimeDans(p, m.panneaux, 8);
 }

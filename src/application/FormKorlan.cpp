@@ -157,9 +157,9 @@ void TFondKorlan::leaveEvent(QEvent* e) {
     TVueImage::leaveEvent(e);
 }
 
-TFormKorlan::TFormKorlan(QWidget* menu)
+TFormKorlan::TFormKorlan(Travail& travail, Fenetres& fenetres, QWidget* menu)
     : QWidget(menu, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      m_menu(menu) {
+      m_travail(travail), m_fenetres(fenetres), m_menu(menu) {
     setObjectName("FormKorlan");
     setProperty(aide::Propriete, aide::Catalogue);
     FormCreate();
@@ -320,7 +320,7 @@ void TFormKorlan::FormCreate() {
     setTabOrder(ButtonConfigure, ButtonValide);
 
     montrePanneau(PanneauKorlan::Principal);
-    travail().ApplicationCourante = 0;
+    m_travail.ApplicationCourante = 0;
     Langue();
 }
 
@@ -392,7 +392,7 @@ void TFormKorlan::chargeImages() {
 }
 
 void TFormKorlan::PanelPrincipalShow() {
-    travail().ApplicationCourante = 0;
+    m_travail.ApplicationCourante = 0;
     TextTitrePrincipal->setText(TextesKorlan().Texte[txtKorlan::Application]);
     Image1MouseMove(nullptr);
     montrePanneau(PanneauKorlan::Principal);
@@ -409,12 +409,12 @@ void TFormKorlan::ImageSelectLocalClick() {
 }
 
 void TFormKorlan::ImageApplicationClick(int code) {
-    travail().ApplicationCourante = code;
+    m_travail.ApplicationCourante = code;
     Animate();
 }
 
 void TFormKorlan::Animate() {
-    const int code = travail().ApplicationCourante;
+    const int code = m_travail.ApplicationCourante;
     montrePanneau(PanneauKorlan::Animation);
     TextTitreAnimation->setText(NomApplication(code).trimmed());
     const QString fichier = IllustrationApplication(code);
@@ -456,7 +456,7 @@ void TFormKorlan::ButtonRetour1Click() {
 }
 
 void TFormKorlan::ButtonRetourAnimClick() {
-    const std::optional<PanneauKorlan> p = PanneauRetourAnimation(travail().ApplicationCourante);
+    const std::optional<PanneauKorlan> p = PanneauRetourAnimation(m_travail.ApplicationCourante);
     if (!p) return;
     if (*p == PanneauKorlan::Usine)
         ImageSelectUsineClick();
@@ -466,15 +466,15 @@ void TFormKorlan::ButtonRetourAnimClick() {
 
 void TFormKorlan::ButtonValideClick() {
     ButtonRetourAnimClick();
-    if (TConfigurationApplication* c = fenetres().ConfigurationApplication) c->SetParamInit();
-    if (QWidget* run = fenetres().FormApplication) run->show();
+    if (TConfigurationApplication* c = m_fenetres.ConfigurationApplication) c->SetParamInit();
+    if (QWidget* run = m_fenetres.FormApplication) run->show();
     close();
 }
 
 void TFormKorlan::ButtonConfigureClick() {
-    TConfigurationApplication* c = fenetres().ConfigurationApplication;
+    TConfigurationApplication* c = m_fenetres.ConfigurationApplication;
     if (!c || c->exec() != QDialog::Accepted) return;
-    if (QWidget* run = fenetres().FormApplication) run->show();
+    if (QWidget* run = m_fenetres.FormApplication) run->show();
     close();
 }
 
@@ -488,10 +488,10 @@ void TFormKorlan::closeEvent(QCloseEvent* e) {
 }
 
 void TFormKorlan::FormClose() {
-    QWidget* run = fenetres().FormApplication;
+    QWidget* run = m_fenetres.FormApplication;
     const bool enCours = run && run->isVisible();
-    if (TAvertissements* a = fenetres().Avertissements) {
-        a->Code = travail().ApplicationCourante;
+    if (TAvertissements* a = m_fenetres.Avertissements) {
+        a->Code = m_travail.ApplicationCourante;
         if (enCours && a->test()) a->exec();
     }
     // Closing without a run goes back to the main menu.

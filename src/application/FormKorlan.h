@@ -14,6 +14,8 @@
 
 class QLabel;
 class QPushButton;
+class Travail;
+struct Fenetres;
 
 // A clickable picture on an area: opaque and framed while it is under the mouse (or has the
 // keyboard focus), see-through otherwise. A picture that cannot be read shows its name instead.
@@ -74,8 +76,9 @@ protected:
 class TFormKorlan : public QWidget {
     Q_OBJECT
 public:
-    // `menu`, the parent, is shown again when the catalogue closes without a run.
-    explicit TFormKorlan(QWidget* menu);
+    // Chooses the application of `travail` and starts it through the windows of `fenetres`; `menu`,
+    // the parent, is shown again when the catalogue closes without a run.
+    TFormKorlan(Travail& travail, Fenetres& fenetres, QWidget* menu);
 
     void FormCreate();
     void FormShow();
@@ -142,6 +145,8 @@ private:
     // program's, the files may have been replaced).
     void chargeImages();
 
+    Travail& m_travail;
+    Fenetres& m_fenetres;
     QWidget* m_menu;
     std::map<int, TImageKorlan*> m_applications;
 };

@@ -3,7 +3,6 @@
 #include "ConfigurationApplication.h"
 #include "FormApplication.h"
 #include "commun/DocumentsAide.h"
-#include "commun/Fenetres.h"
 #include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/Dossiers.h"
@@ -13,8 +12,10 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
-TFormVisualisationPDF::TFormVisualisationPDF(QWidget* parent)
-    : TFenetreDocument(parent, Qt::WindowStaysOnTopHint) {
+TFormVisualisationPDF::TFormVisualisationPDF(const Travail& travail, TConfigurationApplication& configuration,
+                                             TFormApplication& ecranApplication, QWidget* parent)
+    : TFenetreDocument(parent, Qt::WindowStaysOnTopHint), m_travail(travail), m_configuration(configuration),
+      m_ecranApplication(ecranApplication) {
     setObjectName("FormVisualisationPDF");
     setProperty(aide::Propriete, aide::FicheApplication);
     ButtonConfiguration = new QPushButton(PanelBoutons);
@@ -30,24 +31,23 @@ void TFormVisualisationPDF::FormShow() {
     ButtonConfiguration->setText(QStringLiteral("Configuration"));
     const int langue = ConfigGenerale().LangueConfig;
     // From the run screen's configuration dialog the code carries 100 more.
-    int code = travail().ApplicationCourante;
+    int code = m_travail.ApplicationCourante;
     if (code > 100) code -= 100;
     choisit(DossierFichesLangue(dossiers().DossierProgramme, langue), FicheApplication(code, langue));
 }
 
 void TFormVisualisationPDF::ButtonConfigurationClick() {
-    TConfigurationApplication* d = fenetres().ConfigurationApplication;
-    if (!d) return;
-    if (d->isVisible()) {
-        d->raise();
-        d->activateWindow();
+    TConfigurationApplication& d = m_configuration;
+    if (d.isVisible()) {
+        d.raise();
+        d.activateWindow();
         return;
     }
     // From the run screen the dialog goes through the run screen, which takes the new parameters;
     // it refuses while the load runs.
-    if (TFormApplication* a = fenetres().FormApplication; a && a->isVisible()) {
-        a->ButtonConfigurationClick();
+    if (m_ecranApplication.isVisible()) {
+        m_ecranApplication.ButtonConfigurationClick();
         return;
     }
-    d->show();
+    d.show();
 }

@@ -75,10 +75,10 @@ void TAboutBox::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
 }
 
-void EntreeAPropos(QMenu* aide, QObject* contexte) {
+void EntreeAPropos(QMenu* aide, QObject* contexte, const Fenetres& fenetres) {
     EntreeTexte(aide->addAction(QString(), contexte,
-                                [] {
-                                    if (TAboutBox* a = fenetres().AboutBox) a->exec();
+                                [&fenetres] {
+                                    if (TAboutBox* a = fenetres.AboutBox) a->exec();
                                 }),
                 286);
 }

@@ -7,9 +7,10 @@ class QLabel;
 class QPushButton;
 
 class QMenu;
+struct Fenetres;
 
-// The "A propos" entry of a window's "?" menu: the about box, modal.
-void EntreeAPropos(QMenu* aide, QObject* contexte);
+// The "A propos" entry of a window's "?" menu: the about box of `fenetres`, modal.
+void EntreeAPropos(QMenu* aide, QObject* contexte, const Fenetres& fenetres);
 
 class TAboutBox : public QDialog {
     Q_OBJECT

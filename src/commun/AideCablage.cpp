@@ -9,7 +9,8 @@
 
 #include <QPushButton>
 
-TFormAideCablage::TFormAideCablage(QWidget* parent) : TFenetreDocument(parent, {}) {
+TFormAideCablage::TFormAideCablage(const Travail& travail, QWidget* parent)
+    : TFenetreDocument(parent, {}), m_travail(travail) {
     setObjectName("FormAideCablage");
     setProperty(aide::Propriete, aide::SchemaCablage);
     resize(1000, 700);
@@ -20,5 +21,5 @@ void TFormAideCablage::FormShow() {
     ButtonFermer->setText(QStringLiteral(" ") + Textes().Texte[txt::Fermer]);
     const int langue = ConfigGenerale().LangueConfig;
     choisit(DossierCablageLangue(dossiers().DossierProgramme, langue),
-            SchemaCablage(travail().MachineApplication, langue));
+            SchemaCablage(m_travail.MachineApplication, langue));
 }

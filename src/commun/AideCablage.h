@@ -3,10 +3,16 @@
 
 #include "VuePdf.h"
 
+class Travail;
+
 class TFormAideCablage : public TFenetreDocument {
     Q_OBJECT
 public:
-    explicit TFormAideCablage(QWidget* parent = nullptr);
+    // Shows the diagram of the machine `travail` studies.
+    explicit TFormAideCablage(const Travail& travail, QWidget* parent = nullptr);
 
     void FormShow() override;
+
+private:
+    const Travail& m_travail;
 };

@@ -33,7 +33,7 @@ void FondUni(QWidget* w, const QColor& couleur) {
     w->setPalette(p);
 }
 
-QWidget* BarreTitre(QWidget* parent, QLineEdit*& edition) {
+QWidget* BarreTitre(QWidget* parent, QLineEdit*& edition, Travail& travail) {
     auto* barre = new QWidget(parent);
     barre->setObjectName("ToolBarTitre");
     auto* l = new QHBoxLayout(barre);
@@ -42,8 +42,9 @@ QWidget* BarreTitre(QWidget* parent, QLineEdit*& edition) {
     edition->setObjectName("EditTitre");
     edition->setMaxLength(100);
     l->addWidget(edition);
-    QObject::connect(edition, &QLineEdit::textEdited, barre,
-                     [](const QString& t) { travail().EnteteTravail.Commentaire.setTexte(t.left(100)); });
+    QObject::connect(edition, &QLineEdit::textEdited, barre, [&travail](const QString& t) {
+        travail.EnteteTravail.Commentaire.setTexte(t.left(100));
+    });
     return barre;
 }
 

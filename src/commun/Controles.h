@@ -17,14 +17,15 @@ class QIcon;
 class QObject;
 class QToolButton;
 class QWidget;
+class Travail;
 
 // A flat text button of a window's bar; `bascule` makes it stay down when pressed.
 QToolButton* BoutonTexte(const QString& nom, QWidget* parent, bool bascule = false);
 // `w` paints its background in `couleur`.
 void FondUni(QWidget* w, const QColor& couleur);
-// The title bar: one line holding the work's comment, stored as it is typed, at most 100
+// The title bar: one line holding the comment of `travail`, stored as it is typed, at most 100
 // characters. `edition` receives the line.
-QWidget* BarreTitre(QWidget* parent, QLineEdit*& edition);
+QWidget* BarreTitre(QWidget* parent, QLineEdit*& edition, Travail& travail);
 
 // The "Interpolation" submenu of `menu`: its six entries give -1, 1, 2, 3, 4, 5 to `choix`.
 void MenuInterpolation(QMenu* menu, QObject* contexte, const std::function<void(int)>& choix);

@@ -47,20 +47,20 @@ void EssaisEtude::construitEssais(QWidget* panneau) {
 }
 
 void EssaisEtude::selectionneEssai(int k) {
-    Travail& t = travail();
+    Travail& t = m_travail;
     t.EssaiCourant = Buttoncourbe[std::size_t(k - 1)]->isChecked() ? k : 0;
     for (int i = 1; i <= 5; ++i)
         Editcourbe[std::size_t(i - 1)]->setEnabled(i == t.EssaiCourant);
 }
 
 void EssaisEtude::Editcourbe1Change(int k) {
-    travail().Essais[k].Entete.setCommentaire(Editcourbe[std::size_t(k - 1)]->text().left(20));
+    m_travail.Essais[k].Entete.setCommentaire(Editcourbe[std::size_t(k - 1)]->text().left(20));
 }
 
 void EssaisEtude::SuppCourbeClick(int k) {
-    if (DemandeSuppressionEssai(travail(), k)) Action();
+    if (DemandeSuppressionEssai(m_travail, k)) Action();
 }
 
 void EssaisEtude::SupprimePoints(int k) {
-    if (DemandeSuppressionPoints(travail(), k)) Action();
+    if (DemandeSuppressionPoints(m_travail, k)) Action();
 }

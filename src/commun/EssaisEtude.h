@@ -8,9 +8,12 @@
 class QLineEdit;
 class QToolButton;
 class QWidget;
+class Travail;
 
 class EssaisEtude {
 public:
+    // The tests of `travail`.
+    explicit EssaisEtude(Travail& travail) : m_travail(travail) {}
     virtual ~EssaisEtude() = default;
     // The window's refresh, after a test was deleted or emptied.
     virtual void Action() = 0;
@@ -30,4 +33,7 @@ public:
 
     std::array<QToolButton*, 5> Buttoncourbe{};
     std::array<QLineEdit*, 5> Editcourbe{};
+
+private:
+    Travail& m_travail;
 };

@@ -5,8 +5,10 @@
 #include <QEvent>
 #include <QVBoxLayout>
 
-FenetreEtude::FenetreEtude(QWidget* parent, const char* nom, QSize minimum, int contexteAide)
-    : QMainWindow(parent), m_minimum(minimum) {
+FenetreEtude::FenetreEtude(QWidget* parent, const char* nom, QSize minimum, int contexteAide,
+                           Travail& travail)
+    : QMainWindow(parent), MenuFichier(travail), EssaisEtude(travail), m_travail(travail),
+      m_minimum(minimum) {
     setObjectName(nom);
     setProperty(aide::Propriete, contexteAide);
     setMinimumSize(minimum);

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 
 class QVBoxLayout;
+class Travail;
 
 class FenetreEtude : public QMainWindow,
                      public ProprietaireGraphe,
@@ -17,8 +18,9 @@ class FenetreEtude : public QMainWindow,
                      public MenuFichier,
                      public EssaisEtude {
 public:
-    // The window named `nom`, at least `minimum` large, with help context `contexteAide`.
-    FenetreEtude(QWidget* parent, const char* nom, QSize minimum, int contexteAide);
+    // The window named `nom`, at least `minimum` large, with help context `contexteAide`, on the
+    // tests and files of `travail`.
+    FenetreEtude(QWidget* parent, const char* nom, QSize minimum, int contexteAide, Travail& travail);
 
     // The graph panels and the test row both ask for the window's refresh.
     void Action() override = 0;
@@ -30,6 +32,8 @@ protected:
 
     // The central widget and its column of bars, `marge` pixels apart and from the edges.
     QVBoxLayout* colonneCentrale(int marge);
+
+    Travail& m_travail;
 
 private:
     QSize m_minimum;

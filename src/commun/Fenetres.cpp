@@ -19,8 +19,3 @@ void FenetreVide::done(int resultat) {
     if (m_menu && !isModal()) m_menu->show();
     QDialog::done(resultat);
 }
-
-Fenetres& fenetres() {
-    static Fenetres f;
-    return f;
-}

@@ -1,5 +1,6 @@
 #pragma once
-// The program's windows, created once at start-up in a fixed order and kept for the whole run.
+// The program's windows, created once at start-up in a fixed order and kept for the whole run. The
+// shell fills the table as it creates them and hands it to the windows that open many others.
 
 #include <QDialog>
 
@@ -68,5 +69,3 @@ struct Fenetres {
     // Names of the windows in the order they were created.
     std::vector<QString> ordre;
 };
-
-Fenetres& fenetres();

@@ -40,20 +40,20 @@ void MenuFichier::construitMenuFichier(Fenetre f) {
 }
 
 void MenuFichier::ouvrir1Click() {
-    if (Avertissement(travail())) {
+    if (Avertissement(m_travail)) {
         const QString nom = dialoguesFichiers().OpenDialogMachine.ouvre();
-        if (!nom.isEmpty()) LitTravail(travail(), nom);
+        if (!nom.isEmpty()) LitTravail(m_travail, nom);
     }
     m_fenetre.action();
 }
 
 void MenuFichier::enregistre(const QString& nom) {
-    EcritTravail(travail(), nom, m_fenetre.disposition);
+    EcritTravail(m_travail, nom, m_fenetre.disposition);
     m_fenetre.action();
 }
 
 void MenuFichier::Enregistrer1Click() {
-    const QString nom = travail().NomFichierCourant;
+    const QString nom = m_travail.NomFichierCourant;
     // A name of the other layout would be read back as that layout.
     if (nom.isEmpty() || m_fenetre.demandeUnNom(TypeFichier(nom)))
         Enregistrersous1Click();
@@ -67,8 +67,8 @@ void MenuFichier::Enregistrersous1Click() {
 }
 
 void MenuFichier::Nouveautravail1Click() {
-    if (Avertissement(travail())) {
-        travail().NouveauTravail();
+    if (Avertissement(m_travail)) {
+        m_travail.NouveauTravail();
         dialoguesFichiers().SaveDialogMachine.nomFichier.clear();
         dialoguesFichiers().SaveDialogAppli.nomFichier.clear();
         if (m_fenetre.apresNouveauTravail) m_fenetre.apresNouveauTravail();
@@ -77,7 +77,7 @@ void MenuFichier::Nouveautravail1Click() {
 }
 
 void MenuFichier::Exporter1Click() {
-    Travail& t = travail();
+    Travail& t = m_travail;
     int filtre = 0;
     QString chemin =
         dialogues().exporterFichier(FiltreExport(), dialoguesFichiers().SaveDialogMachine.dossier, filtre);
@@ -103,7 +103,7 @@ void MenuFichier::Exporter1Click() {
 }
 
 void MenuFichier::activeFichier() {
-    const bool points = travail().Essais[1].Entete.DernierPoint() >= 0;
+    const bool points = m_travail.Essais[1].Entete.DernierPoint() >= 0;
     for (QAction* a : {Enregistrer1, Nouveautravail1, Imprimer1, Exporter1})
         a->setEnabled(points);
     for (QAction* a : avecUnPoint)

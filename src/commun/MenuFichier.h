@@ -16,6 +16,9 @@ struct DialogueFichier;
 
 class MenuFichier {
 public:
+    // The files of `travail`.
+    explicit MenuFichier(Travail& travail) : m_travail(travail) {}
+
     struct Fenetre {
         QMainWindow* fenetre;
         Disposition disposition;          // the layout the window writes
@@ -57,5 +60,6 @@ public:
 private:
     void enregistre(const QString& nom);
 
+    Travail& m_travail;
     Fenetre m_fenetre{};
 };

@@ -121,8 +121,6 @@ private:
     QPainter m_painter;
 };
 
-TCaractMachine::TCaractMachine(int n, QWidget* parent) : TCaractMachine(n, travail(), parent) {}
-
 TCaractMachine::TCaractMachine(int n, Travail& t, QWidget* parent)
     : QWidget(parent), m_n(n), m_travail(t), m_courbe(std::make_unique<TTrace>()) {
     TextVariableY = new QLabel(this);

@@ -23,7 +23,6 @@ class Travail;
 class TCaractMachine : public QWidget {
 public:
     // Shows DefCaract[n] (1..8) of `t`.
-    explicit TCaractMachine(int n, QWidget* parent = nullptr);
     TCaractMachine(int n, Travail& t, QWidget* parent = nullptr);
     ~TCaractMachine() override;
 

@@ -108,7 +108,8 @@ void presse(QToolButton* b) {
 
 } // namespace
 
-TFormCom::TFormCom(Liaison& liaison, QWidget* parent) : QDialog(parent), m_liaison(liaison) {
+TFormCom::TFormCom(Liaison& liaison, Travail& travail, QWidget* parent)
+    : QDialog(parent), m_liaison(liaison), m_travail(travail) {
     setObjectName("FormCom");
     setProperty(aide::Propriete, aide::Liaison);
     setModal(true);
@@ -290,7 +291,7 @@ void TFormCom::BoutonOKClick() {
         c.TypeVariateur = 1;
     dossiers().suitLangue();
     const auto& g = Textes().Grandeurs;
-    std::copy_n(g.begin(), 12, travail().Colonnes.begin());
+    std::copy_n(g.begin(), 12, m_travail.Colonnes.begin());
     // The demo bench stays on its serial line whatever page was confirmed.
     if (ModeDemo()) EntreModeDemo();
     m_liaison.Initialise();

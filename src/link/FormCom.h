@@ -17,6 +17,7 @@ class QTabWidget;
 class QToolButton;
 class QVBoxLayout;
 class Liaison;
+class Travail;
 
 // The radio group of the system's serial ports.
 class TComSelection : public QWidget {
@@ -43,7 +44,8 @@ private:
 class TFormCom : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormCom(Liaison& liaison, QWidget* parent = nullptr);
+    // Confirming writes the quantity names of the chosen language into `travail`.
+    TFormCom(Liaison& liaison, Travail& travail, QWidget* parent = nullptr);
 
     void FormShow();
     void BoutonOKClick();
@@ -72,6 +74,7 @@ protected:
 
 private:
     Liaison& m_liaison;
+    Travail& m_travail;
     QLabel* m_titre;
     QLabel* m_libelleAdresse;
     QGroupBox* m_groupeLangue;

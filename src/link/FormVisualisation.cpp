@@ -108,8 +108,8 @@ void TAffichage::PanelAffichageResize() {
     ajustePolice(TextAffichage);
 }
 
-TFormVisualisation::TFormVisualisation(Liaison& liaison, QWidget* parent)
-    : QDialog(parent), m_liaison(liaison) {
+TFormVisualisation::TFormVisualisation(Liaison& liaison, Travail& travail, QWidget* parent)
+    : QDialog(parent), m_liaison(liaison), m_travail(travail) {
     setObjectName("FormVisualisation");
     setProperty(aide::Propriete, aide::Visualisation);
     setSizeGripEnabled(false);
@@ -223,7 +223,7 @@ void TFormVisualisation::FormShow() {
     LabelCourant->setText(t[347]);
     ButtonClose->setText(t[2].trimmed());
 
-    Travail& w = travail();
+    Travail& w = m_travail;
     const TEnteteEssai& modele = w.ModeleEssai;
     const int32_t calibre = modele[TEnteteEssai::MotCalibreCourant];
     ButtonCalibre20A->group()->setExclusive(false);
@@ -286,7 +286,7 @@ void TFormVisualisation::TimerATimer() {
 // words: the tiles would show a stopped machine. They keep their values instead.
 void TFormVisualisation::cycle() {
     if (!m_liaison.LinkOpen) return;
-    m_liaison.LectureValeurs().reporte(travail().Mesures);
+    m_liaison.LectureValeurs().reporte(m_travail.Mesures);
     AfficheValeur();
 }
 
@@ -302,9 +302,9 @@ void TFormVisualisation::Action() {
 
 void TFormVisualisation::AfficheValeur() {
     // A lost link: the tiles keep what was last measured.
-    if (travail().Mesures[0] < 0) return;
+    if (m_travail.Mesures[0] < 0) return;
     for (int k = 1; k <= NB_TUILES; ++k)
-        Affichage[k]->setValeur(TexteMesure(k));
+        Affichage[k]->setValeur(TexteMesure(m_travail, k));
 }
 
 void TFormVisualisation::Affiche() {
@@ -330,9 +330,9 @@ void TFormVisualisation::resizeEvent(QResizeEvent* e) {
 }
 
 void TFormVisualisation::ButtonCalibre2AClick() {
-    travail().ModeleEssai[TEnteteEssai::MotCalibreCourant] = 1;
+    m_travail.ModeleEssai[TEnteteEssai::MotCalibreCourant] = 1;
 }
 
 void TFormVisualisation::ButtonCalibre20AClick() {
-    travail().ModeleEssai[TEnteteEssai::MotCalibreCourant] = 0;
+    m_travail.ModeleEssai[TEnteteEssai::MotCalibreCourant] = 0;
 }

@@ -15,6 +15,7 @@ class QScrollBar;
 class QTimer;
 class QToolButton;
 class Liaison;
+class Travail;
 
 // One tile: a quantity name above its value, both texts as tall as their own boxes.
 class TAffichage : public QWidget {
@@ -41,7 +42,7 @@ protected:
 class TFormVisualisation : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormVisualisation(Liaison& liaison, QWidget* parent = nullptr);
+    TFormVisualisation(Liaison& liaison, Travail& travail, QWidget* parent = nullptr);
 
     // The window the view was opened from, hidden while the view is up and shown again after it; the
     // program sets it when it creates its windows.
@@ -81,6 +82,7 @@ private:
     void cycle();
 
     Liaison& m_liaison;
+    Travail& m_travail;
     QWidget* m_bandeau;
     QWidget* m_bandeauK;
     bool m_ouverte = false;

@@ -41,7 +41,8 @@ constexpr int hauteurBanniere = 168;
 
 } // namespace
 
-TFormMachine2::TFormMachine2(Liaison& liaison, QWidget* parent) : QWidget(parent), m_liaison(liaison) {
+TFormMachine2::TFormMachine2(Liaison& liaison, Travail& travail, Fenetres& fenetres, QWidget* parent)
+    : QWidget(parent), m_liaison(liaison), m_travail(travail), m_fenetres(fenetres) {
     setObjectName("FormMachine2");
     setProperty(aide::Propriete, aide::MenuPrincipal);
     setFixedSize(largeurClient, hauteurClient);
@@ -144,7 +145,7 @@ void TFormMachine2::FormCreate() {
     // The catalogue of the language just loaded; another language is read at the next start.
     ChargeCatalogue(dossiers().DossierProgramme);
     LiaisonInitialisee = false;
-    travail().NouveauTravail();
+    m_travail.NouveauTravail();
 }
 
 void TFormMachine2::FormShow() {
@@ -210,58 +211,58 @@ bool TFormMachine2::eventFilter(QObject* o, QEvent* e) {
 }
 
 void TFormMachine2::ButtonEtudeApplicationClick() {
-    if (!fenetres().ChoixMachine->isVisible()) fenetres().ChoixMachine->show();
+    if (!m_fenetres.ChoixMachine->isVisible()) m_fenetres.ChoixMachine->show();
     hide();
 }
 
 void TFormMachine2::ButtonEtudeMachineClick() {
-    fenetres().FormChoixCaract->PageDemandee = fenetres().ModeEtudeChoixCaract;
-    fenetres().FormChoixCaract->show();
+    m_fenetres.FormChoixCaract->PageDemandee = m_fenetres.ModeEtudeChoixCaract;
+    m_fenetres.FormChoixCaract->show();
     hide();
 }
 
 void TFormMachine2::ButtonModeEtudeClick(int mode) {
-    fenetres().ModeEtudeChoixCaract = mode;
+    m_fenetres.ModeEtudeChoixCaract = mode;
     ButtonEtudeMachineClick();
 }
 
 void TFormMachine2::ButtonOuvrirClick() {
-    if (!Avertissement(travail())) return;
+    if (!Avertissement(m_travail)) return;
     DialoguesFichiers& d = dialoguesFichiers();
     const QString nom = d.OpenDialogMachine.ouvre();
     if (nom.isEmpty()) {
         d.SaveDialogAppli.nomFichier.clear();
         return;
     }
-    LitTravail(travail(), nom);
+    LitTravail(m_travail, nom);
     // A file of another type opens the characteristic study on the new, empty work.
     OuvreEtude(TypeFichier(nom) == QLatin1String(TYPE_VIMR2));
 }
 
 void TFormMachine2::OuvreEtude(bool application) {
     if (application)
-        fenetres().FormApplication->show();
+        m_fenetres.FormApplication->show();
     else
-        fenetres().FormTraceCaract->show();
+        m_fenetres.FormTraceCaract->show();
     hide();
 }
 
 void TFormMachine2::ButtonNouveauTravailClick() {
-    if (!Avertissement(travail())) return;
-    travail().NouveauTravail();
-    fenetres().ModeEtudeChoixCaract = 0;
+    if (!Avertissement(m_travail)) return;
+    m_travail.NouveauTravail();
+    m_fenetres.ModeEtudeChoixCaract = 0;
     dialoguesFichiers().SaveDialogMachine.nomFichier.clear();
     dialoguesFichiers().SaveDialogAppli.nomFichier.clear();
-    travail().ApplicationCourante = 0;
-    fenetres().ChoixMachine->initialise();
+    m_travail.ApplicationCourante = 0;
+    m_fenetres.ChoixMachine->initialise();
 }
 
 void TFormMachine2::ButtonConfigureClick() {
-    fenetres().FormCom->exec();
+    m_fenetres.FormCom->exec();
 }
 
 void TFormMachine2::Image1Click() {
-    if (TAboutBox* a = fenetres().AboutBox) a->exec();
+    if (TAboutBox* a = m_fenetres.AboutBox) a->exec();
 }
 
 void TFormMachine2::keyPressEvent(QKeyEvent* e) {
@@ -276,7 +277,7 @@ void TFormMachine2::keyPressEvent(QKeyEvent* e) {
 }
 
 void TFormMachine2::closeEvent(QCloseEvent* e) {
-    if (!Avertissement(travail())) {
+    if (!Avertissement(m_travail)) {
         e->ignore();
         return;
     }

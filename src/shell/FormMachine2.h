@@ -7,11 +7,14 @@
 class QLabel;
 class QToolButton;
 class Liaison;
+class Travail;
+struct Fenetres;
 
 class TFormMachine2 : public QWidget {
     Q_OBJECT
 public:
-    explicit TFormMachine2(Liaison& liaison, QWidget* parent = nullptr);
+    // Holds `travail` and leads to the windows of `fenetres`.
+    TFormMachine2(Liaison& liaison, Travail& travail, Fenetres& fenetres, QWidget* parent = nullptr);
 
     bool LiaisonInitialisee = false;
 
@@ -42,6 +45,8 @@ private:
     QToolButton* creeBouton(const char* nom, int icone, bool petit);
 
     Liaison& m_liaison;
+    Travail& m_travail;
+    Fenetres& m_fenetres;
     QLabel* m_image1;
     QToolButton* m_etudeApplication;
     QToolButton* m_etudeMachine;

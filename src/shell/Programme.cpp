@@ -18,11 +18,24 @@
 #include "study/FormTrierPoints.h"
 #include "study/FormVisuApp.h"
 #include "study/NouvelCaract.h"
+#include "work/Travail.h"
 
-Programme::Programme(Liaison& liaison) {
+#include <memory>
+
+Travail& travail() {
+    static const std::unique_ptr<Travail> t = std::make_unique<Travail>();
+    return *t;
+}
+
+Fenetres& fenetres() {
+    static Fenetres f;
+    return f;
+}
+
+Programme::Programme(Liaison& liaison, Travail& travail) {
     Fenetres& f = fenetres();
     f = Fenetres{};
-    f.FormMachine2 = new TFormMachine2(liaison);
+    f.FormMachine2 = new TFormMachine2(liaison, travail, f);
     f.ordre.push_back("FormMachine2");
     QWidget* menu = f.FormMachine2;
     f.MenuPrincipal = menu;
@@ -30,18 +43,18 @@ Programme::Programme(Liaison& liaison) {
         place = new FenetreVide(nom, menu);
         f.ordre.push_back(nom);
     };
-    f.FormTraceCaract = new TFormTraceCaract(liaison);
+    f.FormTraceCaract = new TFormTraceCaract(liaison, travail, f);
     f.ordre.push_back("FormTraceCaract");
-    f.NouvelCaract = new TNouvelCaract(menu);
+    f.NouvelCaract = new TNouvelCaract(travail, menu);
     f.ordre.push_back("NouvelCaract");
-    f.FormVisualisation = new TFormVisualisation(liaison, menu);
+    f.FormVisualisation = new TFormVisualisation(liaison, travail, menu);
     f.ordre.push_back("FormVisualisation");
-    f.FormChoixCaract = new TFormChoixCaract(menu);
+    f.FormChoixCaract = new TFormChoixCaract(travail, f, menu);
     f.ordre.push_back("FormChoixCaract");
     f.FormVisualisation->FenetreChoix = f.FormChoixCaract;
-    f.FormTrierPoints = new TFormTrierPoints(menu);
+    f.FormTrierPoints = new TFormTrierPoints(travail, menu);
     f.ordre.push_back("FormTrierPoints");
-    f.FormCalibreCourant = new TFormCalibreCourant(menu);
+    f.FormCalibreCourant = new TFormCalibreCourant(travail, menu);
     f.ordre.push_back("FormCalibreCourant");
     f.FormVisuApp = new TFormVisuApp;
     f.ordre.push_back("FormVisuApp");
@@ -49,20 +62,22 @@ Programme::Programme(Liaison& liaison) {
     f.ordre.push_back("AboutBox");
     f.Avertissements = new TAvertissements(menu);
     f.ordre.push_back("Avertissements");
-    f.FormKorlan = new TFormKorlan(menu);
+    f.FormKorlan = new TFormKorlan(travail, f, menu);
     f.ordre.push_back("FormKorlan");
-    f.FormApplication = new TFormApplication(liaison);
+    f.FormApplication = new TFormApplication(liaison, travail, f);
     f.ordre.push_back("FormApplication");
-    f.ChoixMachine = new TChoixMachine(menu);
+    f.ChoixMachine = new TChoixMachine(travail, *f.FormKorlan, *f.FormApplication, menu);
     f.ordre.push_back("ChoixMachine");
-    f.ConfigurationApplication = new TConfigurationApplication(menu);
+    f.ConfigurationApplication = new TConfigurationApplication(
+        travail, [&f]() -> TFenetreDocument* { return f.FormVisualisationPDF; }, menu);
     f.ordre.push_back("ConfigurationApplication");
     vide(f.FormTest, "FormTest");
-    f.FormVisualisationPDF = new TFormVisualisationPDF;
+    f.FormVisualisationPDF =
+        new TFormVisualisationPDF(travail, *f.ConfigurationApplication, *f.FormApplication);
     f.ordre.push_back("FormVisualisationPDF");
-    f.FormAideCablage = new TFormAideCablage;
+    f.FormAideCablage = new TFormAideCablage(travail);
     f.ordre.push_back("FormAideCablage");
-    f.FormCom = new TFormCom(liaison, menu);
+    f.FormCom = new TFormCom(liaison, travail, menu);
     f.ordre.push_back("FormCom");
 }
 

@@ -2,13 +2,21 @@
 // Start-up: every window of the program, created once in a fixed order and kept.
 
 class Liaison;
+class Travail;
+struct Fenetres;
 
 // Creates the windows in their order, the main menu first (its creation loads the settings and
-// the language and resets the work). The windows are destroyed with the object.
+// the language and resets the work), and hands each the work and the windows or hooks it uses.
+// The windows are destroyed with the object.
 class Programme {
 public:
-    explicit Programme(Liaison& liaison);
+    Programme(Liaison& liaison, Travail& travail);
     ~Programme();
     Programme(const Programme&) = delete;
     Programme& operator=(const Programme&) = delete;
 };
+
+// The work of the program, one per process, and the table of its windows. Only the start-up
+// reaches them so: the windows are handed what they use.
+Travail& travail();
+Fenetres& fenetres();

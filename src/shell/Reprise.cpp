@@ -1,6 +1,7 @@
 #include "Reprise.h"
 
 #include "FormMachine2.h"
+#include "Programme.h"
 #include "socle/Dialogues.h"
 #include "socle/Dossiers.h"
 #include "socle/FichierAtomique.h"

@@ -13,7 +13,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-TFormCalibreCourant::TFormCalibreCourant(QWidget* parent) : QDialog(parent) {
+TFormCalibreCourant::TFormCalibreCourant(Travail& travail, QWidget* parent)
+    : QDialog(parent), m_travail(travail) {
     setObjectName("FormCalibreCourant");
     setProperty(aide::Propriete, aide::CalibreCourant);
     setModal(true);
@@ -55,15 +56,15 @@ void TFormCalibreCourant::showEvent(QShowEvent* e) {
 
 void TFormCalibreCourant::FormShow() {
     Langue();
-    QToolButton* presse = CalibreEssaiCourant(travail()) == 1 ? ButtonCalibre2A : ButtonCalibre20A;
+    QToolButton* presse = CalibreEssaiCourant(m_travail) == 1 ? ButtonCalibre2A : ButtonCalibre20A;
     presse->setChecked(true);
     presse->setFocus();
 }
 
 void TFormCalibreCourant::ButtonCalibre2AClick() {
-    ChoisitCalibreEssaiCourant(travail(), 1);
+    ChoisitCalibreEssaiCourant(m_travail, 1);
 }
 
 void TFormCalibreCourant::ButtonCalibre20AClick() {
-    ChoisitCalibreEssaiCourant(travail(), 0);
+    ChoisitCalibreEssaiCourant(m_travail, 0);
 }

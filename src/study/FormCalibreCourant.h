@@ -6,11 +6,13 @@
 class QGroupBox;
 class QPushButton;
 class QToolButton;
+class Travail;
 
 class TFormCalibreCourant : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormCalibreCourant(QWidget* parent = nullptr);
+    // The range of the current test of `travail`.
+    explicit TFormCalibreCourant(Travail& travail, QWidget* parent = nullptr);
 
     void FormShow();
     void Langue();
@@ -25,4 +27,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+
+private:
+    Travail& m_travail;
 };

@@ -66,7 +66,8 @@ void ajoute(const Groupe& g, QToolButton* b) {
 
 } // namespace
 
-TFormChoixCaract::TFormChoixCaract(QWidget* parent) : QDialog(parent) {
+TFormChoixCaract::TFormChoixCaract(Travail& travail, Fenetres& fenetres, QWidget* parent)
+    : QDialog(parent), m_travail(travail), m_fenetres(fenetres) {
     setObjectName("FormChoixCaract");
     setProperty(aide::Propriete, aide::ChoixCaracteristiques);
     resize(940, 680);
@@ -125,7 +126,7 @@ TFormChoixCaract::TFormChoixCaract(QWidget* parent) : QDialog(parent) {
         g->addLayout(charges, 1, 1, 3, 1);
         // The load's own settings, with its curve.
         if (p > 0) {
-            PanelCaract[p] = new TPanelCaract(page);
+            PanelCaract[p] = new TPanelCaract(m_travail.ModeleEssai, page);
             PanelCaract[p]->setObjectName(p == 1 ? "PanelCaractS" : "PanelCaractD");
             g->addWidget(PanelCaract[p], 3, 0);
         }
@@ -226,7 +227,7 @@ void TFormChoixCaract::FormShow() {
 }
 
 void TFormChoixCaract::SetButton() {
-    const TEnteteEssai& m = travail().ModeleEssai;
+    const TEnteteEssai& m = m_travail.ModeleEssai;
     // Silently: Action, which writes the template back from the buttons, runs once they all agree.
     auto pose = [](QToolButton* b, bool presse) {
         const QSignalBlocker silence(b);
@@ -266,7 +267,7 @@ void TFormChoixCaract::Action() {
         ButtonVISUALISATION->setEnabled(tout);
     else
         ButtonAPP[page]->setEnabled(Charge != 0);
-    TEnteteEssai& m = travail().ModeleEssai;
+    TEnteteEssai& m = m_travail.ModeleEssai;
     m.TypeMachine() = Machine;
     m.TypeCharge() = Charge;
     for (int p = 1; p < 3; ++p)
@@ -275,31 +276,31 @@ void TFormChoixCaract::Action() {
 }
 
 void TFormChoixCaract::ButtonVISUALISATIONClick() {
-    if (fenetres().FormVisualisation) fenetres().FormVisualisation->show();
+    if (m_fenetres.FormVisualisation) m_fenetres.FormVisualisation->show();
 }
 
 void TFormChoixCaract::ButtonAPPstatClick() {
-    if (fenetres().FormVisuApp) fenetres().FormVisuApp->Montre(GroupeApplications(Charge));
+    if (m_fenetres.FormVisuApp) m_fenetres.FormVisuApp->Montre(GroupeApplications(Charge));
 }
 
 void TFormChoixCaract::ButtonEtudeCaractClick() {
-    Travail& t = travail();
+    Travail& t = m_travail;
     const int charge = Charge;
     const int actuelle = t.EssaiCourant >= 1 && t.EssaiCourant <= NB_ESSAIS_MAX
                              ? t.Essais[t.EssaiCourant].Entete.TypeCharge()
                              : 0;
-    auto* avertissement = qobject_cast<TAvertissements*>(fenetres().Avertissements);
+    auto* avertissement = qobject_cast<TAvertissements*>(m_fenetres.Avertissements);
     if (avertissement) {
         avertissement->Code = charge;
         if (charge != actuelle && avertissement->test() && avertissement->exec() != QDialog::Accepted) return;
     }
     if (t.NbCaract() == 0) {
-        TNouvelCaract* d = fenetres().NouvelCaract;
+        TNouvelCaract* d = m_fenetres.NouvelCaract;
         if (!d) return;
         d->Prepare(ModeDefinition::Nouveau, 1);
         if (d->exec() != QDialog::Accepted) return;
     }
-    TFormTraceCaract* f = fenetres().FormTraceCaract;
+    TFormTraceCaract* f = m_fenetres.FormTraceCaract;
     f->Setcourbe();
     f->show();
     f->raise();
@@ -308,7 +309,7 @@ void TFormChoixCaract::ButtonEtudeCaractClick() {
 
 // Every way of closing ends here: "Fermer", the close box (through reject) and Escape.
 void TFormChoixCaract::done(int resultat) {
-    if (!fenetres().FormTraceCaract->isVisible() && fenetres().MenuPrincipal)
-        fenetres().MenuPrincipal->show();
+    if (!m_fenetres.FormTraceCaract->isVisible() && m_fenetres.MenuPrincipal)
+        m_fenetres.MenuPrincipal->show();
     QDialog::done(resultat);
 }

@@ -12,6 +12,8 @@ class QTabWidget;
 class QToolButton;
 class TPanelCaract;
 class TVignettesChoix;
+class Travail;
+struct Fenetres;
 
 // Load type of each load button, page by page.
 inline constexpr std::array<std::array<int, 7>, 3> TypesChargeParPage{{
@@ -23,7 +25,8 @@ inline constexpr std::array<std::array<int, 7>, 3> TypesChargeParPage{{
 class TFormChoixCaract : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormChoixCaract(QWidget* parent = nullptr);
+    // Chooses the test template of `travail`; leads to the windows of `fenetres`.
+    TFormChoixCaract(Travail& travail, Fenetres& fenetres, QWidget* parent = nullptr);
 
     // The page to open: 0 machine characteristics, 1 static loads, 2 loads in time.
     int PageDemandee = 0;
@@ -57,6 +60,8 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    Travail& m_travail;
+    Fenetres& m_fenetres;
     std::array<QLabel*, 3> m_titresPage{};
     QLabel* m_textMachine;
     std::array<QLabel*, 3> m_textCharge{};

@@ -51,9 +51,10 @@ protected:
 
 } // namespace
 
-TFormTraceCaract::TFormTraceCaract(Liaison& liaison, QWidget* parent)
-    : FenetreEtude(parent, "FormTraceCaract", QSize(800, 600), aide::TraceCaract), m_liaison(liaison),
-      m_acq(liaison, travail(), ConfigGenerale()), m_imprimante(QPrinter::HighResolution) {
+TFormTraceCaract::TFormTraceCaract(Liaison& liaison, Travail& travail, Fenetres& fenetres, QWidget* parent)
+    : FenetreEtude(parent, "FormTraceCaract", QSize(800, 600), aide::TraceCaract, travail),
+      m_liaison(liaison), m_fenetres(fenetres), m_acq(liaison, travail, ConfigGenerale()),
+      m_imprimante(QPrinter::HighResolution) {
     QVBoxLayout* colonne = colonneCentrale(4);
     QWidget* centre = centralWidget();
 
@@ -78,7 +79,7 @@ TFormTraceCaract::TFormTraceCaract(Liaison& liaison, QWidget* parent)
     connect(ButtonClose, &QToolButton::clicked, this, &QWidget::close);
     colonne->addLayout(haut);
 
-    ToolBarTitre = BarreTitre(centre, EditTitre);
+    ToolBarTitre = BarreTitre(centre, EditTitre, m_travail);
     colonne->addWidget(ToolBarTitre);
 
     construitBarres();
@@ -91,7 +92,7 @@ TFormTraceCaract::TFormTraceCaract(Liaison& liaison, QWidget* parent)
     ImageFond->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     ImageFond->installEventFilter(this);
     for (int k = 0; k < 4; ++k) {
-        m_panneaux[k] = new TCaractMachine(k + 1, ImageFond);
+        m_panneaux[k] = new TCaractMachine(k + 1, m_travail, ImageFond);
         m_panneaux[k]->setProprietaires(this, nullptr);
         m_panneaux[k]->couleursEntete(QColor(couleurs::textePanneaux), QColor(couleurs::survolPanneaux));
         m_panneaux[k]->hide();
@@ -313,7 +314,7 @@ void TFormTraceCaract::Langue() {
     for (TCaractMachine* p : m_panneaux)
         p->setmenu();
     for (int c = 1; c <= 11; ++c) {
-        const TGrandeur& g = travail().Colonnes[c];
+        const TGrandeur& g = m_travail.Colonnes[c];
         LibelleValeur[c]->setText(g.Nom + " : " + g.Symbole);
     }
     ajusteLargeurValeurs();
@@ -330,7 +331,7 @@ void TFormTraceCaract::ajusteLargeurValeurs() {
 }
 
 void TFormTraceCaract::Settitre() {
-    const TEnteteEssai& e = travail().ModeleEssai;
+    const TEnteteEssai& e = m_travail.ModeleEssai;
     const int type = e.TypeCharge();
     const QString titre = titreTraceCaract(type, e.TypeMachine());
     if (!titre.isEmpty()) setWindowTitle(LegendeFenetre(titre));
@@ -354,7 +355,7 @@ void TFormTraceCaract::Settitre() {
     case GroupeMode::Inchange:
         break;
     }
-    const TGrandeur& courant = travail().Colonnes[5];
+    const TGrandeur& courant = m_travail.Colonnes[5];
     LibelleValeur[5]->setText(courant.Nom + " : " + courant.Symbole +
                               (e[TEnteteEssai::MotCalibreCourant] == 1 ? " (2A)" : " (20A)"));
     ajusteLargeurValeurs();
@@ -363,12 +364,12 @@ void TFormTraceCaract::Settitre() {
 void TFormTraceCaract::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     Langue();
-    EditTitre->setText(travail().EnteteTravail.Commentaire.texte());
+    EditTitre->setText(m_travail.EnteteTravail.Commentaire.texte());
     Action();
 }
 
 void TFormTraceCaract::Setcourbe() {
-    ::Setcourbe(travail());
+    ::Setcourbe(m_travail);
     if (isVisible()) Action();
 }
 
@@ -383,7 +384,7 @@ void TFormTraceCaract::Action() {
     // Showing a panel refreshes; a refresh must not start another from inside.
     if (m_rafraichit) return;
     m_rafraichit = true;
-    Travail& t = travail();
+    Travail& t = m_travail;
     if (t.EssaiCourant < 1) t.EssaiCourant = 1;
     // After a deletion the selection may point past the tests: the last one takes it.
     if (t.EnteteTravail.NbEssais >= 1 && t.EssaiCourant > t.EnteteTravail.NbEssais)
@@ -452,7 +453,7 @@ QRect TFormTraceCaract::rectanglePanneaux() const {
 }
 
 void TFormTraceCaract::TraceTout() {
-    EditTitre->setText(travail().EnteteTravail.Commentaire.texte());
+    EditTitre->setText(m_travail.EnteteTravail.Commentaire.texte());
     const QRect r = rectanglePanneaux();
     const auto places = calculposition(r.left(), r.top(), r.width(), r.height(), NbPanelTrace());
     int slot = 0;
@@ -473,19 +474,19 @@ void TFormTraceCaract::Curseur() {
     for (TCaractMachine* p : m_panneaux)
         p->curseur();
     if (!PanelAffichageValeur->isVisible()) return;
-    const Travail& t = travail();
+    const Travail& t = m_travail;
     for (int c = 1; c <= 11; ++c)
         TexteValeur[c]->setText(t.Mesures[0] < 0 ? QStringLiteral("----") : TexteMesure(t, c));
 }
 
 void TFormTraceCaract::ButtonCarClick(int k) {
-    travail().EnteteTravail.DefCaract(k).Affichee = ButtonCar[k - 1]->isChecked() ? 1 : 0;
+    m_travail.EnteteTravail.DefCaract(k).Affichee = ButtonCar[k - 1]->isChecked() ? 1 : 0;
     Action();
 }
 
 void TFormTraceCaract::ButtoncourbeClick(int k) {
     selectionneEssai(k);
-    Travail& t = travail();
+    Travail& t = m_travail;
     if (t.EssaiCourant >= 1) t.ModeleEssai = t.Essais[t.EssaiCourant].Entete;
     Settitre();
     t.Mesures[0] = -1;
@@ -507,12 +508,12 @@ bool TFormTraceCaract::eventFilter(QObject* o, QEvent* e) {
     if (!w || w->window() != this) return QMainWindow::eventFilter(o, e);
     const int touche = static_cast<QKeyEvent*>(e)->key();
     if (touche == Qt::Key_Escape) {
-        if (travail().AcquisitionEnCours) ButtonStopManuClick();
-        travail().Mesures[0] = -1;
+        if (m_travail.AcquisitionEnCours) ButtonStopManuClick();
+        m_travail.Mesures[0] = -1;
         Curseur();
         return true;
     }
-    if (touche == Qt::Key_Space && travail().AcquisitionEnCours) {
+    if (touche == Qt::Key_Space && m_travail.AcquisitionEnCours) {
         ButtonAcquiPointCaractClick();
         return true;
     }
@@ -530,7 +531,7 @@ void TFormTraceCaract::closeEvent(QCloseEvent* e) {
     if (TimerManu->isActive() || TimerAuto->isActive() || TimerChargeAuto->isActive() ||
         TimerOscillo->isActive())
         m_acq.resetAcquisition();
-    if (QWidget* a = fenetres().FormAideCablage) a->close();
-    if (fenetres().MenuPrincipal) fenetres().MenuPrincipal->show();
+    if (QWidget* a = m_fenetres.FormAideCablage) a->close();
+    if (m_fenetres.MenuPrincipal) m_fenetres.MenuPrincipal->show();
     e->accept();
 }

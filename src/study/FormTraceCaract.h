@@ -15,11 +15,13 @@
 class QTimer;
 class Liaison;
 class TCaractMachine;
+struct Fenetres;
 
 class TFormTraceCaract : public FenetreEtude {
     Q_OBJECT
 public:
-    explicit TFormTraceCaract(Liaison& liaison, QWidget* parent = nullptr);
+    // Plots the characteristics of `travail`; its menus open the windows of `fenetres`.
+    TFormTraceCaract(Liaison& liaison, Travail& travail, Fenetres& fenetres, QWidget* parent = nullptr);
     ~TFormTraceCaract() override;
 
     // After the choice screen has filled ModeleEssai: the test that records the new load.
@@ -172,6 +174,7 @@ private:
     void arretSurEssaiPlein();
 
     Liaison& m_liaison;
+    Fenetres& m_fenetres;
     AcquisitionCaract m_acq;
     std::array<TCaractMachine*, 4> m_panneaux{};
     QPrinter m_imprimante;

@@ -115,13 +115,13 @@ void TFormTraceCaract::TimerManuTimer() {
 }
 
 void TFormTraceCaract::TimerAutoTimer() {
-    const Travail& t = travail();
+    const Travail& t = m_travail;
     const int avant = t.Essais[t.EssaiCourant].nbPoints();
     finTick(avant, m_acq.TimerAutoTimer());
 }
 
 void TFormTraceCaract::ButtonAcquiPointCaractClick() {
-    const Travail& t = travail();
+    const Travail& t = m_travail;
     switch (m_acq.enregistrePoint()) {
     case ResultatAjout::Ajoute:
         for (TCaractMachine* p : m_panneaux)
@@ -137,7 +137,7 @@ void TFormTraceCaract::ButtonAcquiPointCaractClick() {
 
 void TFormTraceCaract::arretSurEssaiPlein() {
     dialogues().avertissement(Textes().Message[msg::EssaiPlein]);
-    if (travail().AcquisitionEnCours) ButtonStopManuClick();
+    if (m_travail.AcquisitionEnCours) ButtonStopManuClick();
 }
 
 void TFormTraceCaract::ButtonStopManuClick() {

@@ -84,7 +84,7 @@ void TFormTraceCaract::construitBarresCharge(QWidget* barre) {
 
 void TFormTraceCaract::afficheOscillo() {
     montreSynchro();
-    montreOscillo(travail().ModeleEssai);
+    montreOscillo(m_travail.ModeleEssai);
 }
 
 bool TFormTraceCaract::entreModeCharge(QToolButton* bouton, bool presse, bool (AcquisitionCaract::*entre)()) {
@@ -127,7 +127,7 @@ void TFormTraceCaract::ButtonChargeDynamiqueClick(bool presse) {
 }
 
 void TFormTraceCaract::finTick(int pointsAvant, AcquisitionCaract::Suite suite) {
-    const Travail& t = travail();
+    const Travail& t = m_travail;
     if (t.Mesures[0] >= 0) Curseur();
     const TEssai& essai = t.Essais[t.EssaiCourant];
     for (int k = pointsAvant; k < essai.nbPoints(); ++k)
@@ -140,13 +140,13 @@ void TFormTraceCaract::finTick(int pointsAvant, AcquisitionCaract::Suite suite) 
 }
 
 void TFormTraceCaract::TimerChargeAutoTimer() {
-    const Travail& t = travail();
+    const Travail& t = m_travail;
     const int avant = t.Essais[t.EssaiCourant].nbPoints();
     finTick(avant, m_acq.TimerChargeAutoTimer(ButtonAcquiAutoStatique->isChecked()));
 }
 
 void TFormTraceCaract::TimerOscilloTimer() {
-    const Travail& t = travail();
+    const Travail& t = m_travail;
     const int avant = t.Essais[t.EssaiCourant].nbPoints();
     const bool attendait = !m_acq.oscilloDeclenche;
     const AcquisitionCaract::Suite suite = m_acq.TimerOscilloTimer();
@@ -169,11 +169,11 @@ void TFormTraceCaract::ComboBoxDureeChange() {
 }
 
 void TFormTraceCaract::ButtonModifChargeClick() {
-    Travail& t = travail();
+    Travail& t = m_travail;
     if (t.EssaiCourant >= 1 && t.EssaiCourant <= NB_ESSAIS_MAX)
         t.ModeleEssai = t.Essais[t.EssaiCourant].Entete;
     // The choice screen opens on the page of the current test's load.
-    TFormChoixCaract* c = fenetres().FormChoixCaract;
+    TFormChoixCaract* c = m_fenetres.FormChoixCaract;
     switch (groupeMode(t.ModeleEssai.TypeCharge())) {
     case GroupeMode::Acquisition:
         c->PageDemandee = 0;

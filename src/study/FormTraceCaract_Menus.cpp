@@ -72,7 +72,7 @@ void TFormTraceCaract::construitMenus() {
     Edition1->addSeparator();
     EntreeTexte(Edition1->addAction(QString(), this, &TFormTraceCaract::Copierlescaractristiques1Click), 269);
     EntreeTexte(Edition1->addAction(QString(), this, [this] { Copiervaleurs(-1); }), 270);
-    EntreeTexte(Edition1->addAction(QString(), this, [this] { Copiervaleurs(travail().EssaiCourant); }), 271);
+    EntreeTexte(Edition1->addAction(QString(), this, [this] { Copiervaleurs(m_travail.EssaiCourant); }), 271);
     connect(Edition1, &QMenu::aboutToShow, this, &TFormTraceCaract::EditionPopup);
 
     Configuration1 = menuBar()->addMenu(QString());
@@ -90,7 +90,7 @@ void TFormTraceCaract::construitMenus() {
     // The link window may change the language: the quantities' names follow.
     EntreeTexte(Configuration1->addAction(QString(), this,
                                           [this] {
-                                              fenetres().FormCom->exec();
+                                              m_fenetres.FormCom->exec();
                                               Langue();
                                               Action();
                                           }),
@@ -100,15 +100,15 @@ void TFormTraceCaract::construitMenus() {
     Aide1 = menuBar()->addMenu("?");
     EntreeTexte(Aide1->addAction(QString(), this,
                                  [this] {
-                                     if (TFormAideCablage* a = fenetres().FormAideCablage) a->Montre(this);
+                                     if (TFormAideCablage* a = m_fenetres.FormAideCablage) a->Montre(this);
                                  }),
                 285);
-    EntreeAPropos(Aide1, this);
+    EntreeAPropos(Aide1, this, m_fenetres);
     ajouteAideAuMenu(Aide1, this);
 }
 
 void TFormTraceCaract::EditionPopup() {
-    const Travail& t = travail();
+    const Travail& t = m_travail;
     const int definies = t.NbCaract();
     NouvelleCaract1->setEnabled(definies < 4);
     ModificationCaract1->clear();
@@ -132,14 +132,14 @@ void TFormTraceCaract::EditionPopup() {
 }
 
 void TFormTraceCaract::ConfigurationPopup() {
-    const int type = travail().ModeleEssai.TypeCharge();
+    const int type = m_travail.ModeleEssai.TypeCharge();
     Delacourbeselectionne1->setEnabled(TriCourbeSelectionneeActif(type, Delacourbeselectionne1->isEnabled()));
 }
 
 void TFormTraceCaract::NouvelleCaracteristique() {
-    const int definies = travail().NbCaract();
+    const int definies = m_travail.NbCaract();
     if (definies >= 4) return;
-    auto* d = qobject_cast<TNouvelCaract*>(fenetres().NouvelCaract);
+    auto* d = qobject_cast<TNouvelCaract*>(m_fenetres.NouvelCaract);
     if (!d) return;
     d->Prepare(ModeDefinition::Nouveau, definies + 1);
     d->exec();
@@ -147,7 +147,7 @@ void TFormTraceCaract::NouvelleCaracteristique() {
 }
 
 void TFormTraceCaract::ModifieCaract(int n) {
-    auto* d = qobject_cast<TNouvelCaract*>(fenetres().NouvelCaract);
+    auto* d = qobject_cast<TNouvelCaract*>(m_fenetres.NouvelCaract);
     if (!d || n < 1 || n > 4) return;
     d->Prepare(ModeDefinition::Modification, n);
     d->exec();
@@ -156,17 +156,17 @@ void TFormTraceCaract::ModifieCaract(int n) {
 
 void TFormTraceCaract::SupprimeCaracteristique(int k) {
     if (dialogues().question(Textes().Texte[txt::QuestionSupprimeCaract], false) != Dialogues::Reponse::Oui) return;
-    travail().SupprimeCaract(k);
+    m_travail.SupprimeCaract(k);
     Action();
 }
 
 void TFormTraceCaract::NouvelEssai() {
-    travail().AjouteEssai();
+    m_travail.AjouteEssai();
     Action();
 }
 
 void TFormTraceCaract::SupprimeTousLesPoints() {
-    Travail& t = travail();
+    Travail& t = m_travail;
     if (t.EssaiCourant < 1) return;
     if (dialogues().question(Textes().Texte[txt::QuestionSupprimePoints] + QString::number(t.EssaiCourant), false) !=
         Dialogues::Reponse::Oui)
@@ -177,14 +177,14 @@ void TFormTraceCaract::SupprimeTousLesPoints() {
 }
 
 void TFormTraceCaract::SupprimePointSelectionne() {
-    Travail& t = travail();
+    Travail& t = m_travail;
     t.SupprimePoint(t.PointCourant, t.EssaiCourant);
     t.Mesures[0] = -1;
     TraceTout();
 }
 
 void TFormTraceCaract::InterpolationClick(int valeur) {
-    travail().EnteteTravail.Interpolation = valeur;
+    m_travail.EnteteTravail.Interpolation = valeur;
     TraceTout();
 }
 
@@ -194,7 +194,7 @@ void TFormTraceCaract::CouleurClick(int schema) {
 }
 
 void TFormTraceCaract::Copiervaleurs(int essai) {
-    QApplication::clipboard()->setText(TexteValeurs(travail(), essai, DERNIERE_COLONNE_CARACT));
+    QApplication::clipboard()->setText(TexteValeurs(m_travail, essai, DERNIERE_COLONNE_CARACT));
 }
 
 void TFormTraceCaract::dessinePanneaux(QPainter& p, const QRect& cadre, int taillePolice) {
@@ -250,26 +250,26 @@ void TFormTraceCaract::Imprimer1Click() {
 
 void TFormTraceCaract::dessinePage(QPainter& p, QPaintDevice& support, const QRect& page) {
     const MiseEnPage m = miseEnPageImpression(page.width(), page.height());
-    imprimeEnTete(p, support, travail(), m);
+    imprimeEnTete(p, support, m_travail, m);
     // Labels at 8 points: the automatic size follows the frame's pixels, far too many on paper.
     dessinePanneaux(p, m.panneaux, 8);
 }
 
 void TFormTraceCaract::delacourbeselectionne1Click() {
-    auto* d = qobject_cast<TFormTrierPoints*>(fenetres().FormTrierPoints);
+    auto* d = qobject_cast<TFormTrierPoints*>(m_fenetres.FormTrierPoints);
     if (!d) return;
-    if (const auto choix = d->Demande()) TriCourbeSelectionnee(travail(), *choix);
+    if (const auto choix = d->Demande()) TriCourbeSelectionnee(m_travail, *choix);
     Action();
 }
 
 void TFormTraceCaract::detouteslescourbes1Click() {
-    auto* d = qobject_cast<TFormTrierPoints*>(fenetres().FormTrierPoints);
+    auto* d = qobject_cast<TFormTrierPoints*>(m_fenetres.FormTrierPoints);
     if (!d) return;
-    if (const auto choix = d->Demande()) TriToutesCourbes(travail(), *choix);
+    if (const auto choix = d->Demande()) TriToutesCourbes(m_travail, *choix);
     Action();
 }
 
 void TFormTraceCaract::CalibreCourant1Click() {
-    if (auto* d = qobject_cast<QDialog*>(fenetres().FormCalibreCourant)) d->exec();
+    if (auto* d = qobject_cast<QDialog*>(m_fenetres.FormCalibreCourant)) d->exec();
     Action();
 }

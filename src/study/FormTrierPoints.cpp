@@ -11,7 +11,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-TFormTrierPoints::TFormTrierPoints(QWidget* parent) : QDialog(parent) {
+TFormTrierPoints::TFormTrierPoints(const Travail& travail, QWidget* parent)
+    : QDialog(parent), m_travail(travail) {
     setObjectName("FormTrierPoints");
     setProperty(aide::Propriete, aide::TrierPoints);
     setModal(true);
@@ -75,7 +76,7 @@ void TFormTrierPoints::showEvent(QShowEvent* e) {
 
 void TFormTrierPoints::FormShow() {
     Langue();
-    const Travail& t = travail();
+    const Travail& t = m_travail;
     for (QAbstractButton* b : m_boutonsSelect->buttons()) {
         m_boutonsSelect->removeButton(b);
         delete b;

@@ -13,11 +13,13 @@ class QButtonGroup;
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
+class Travail;
 
 class TFormTrierPoints : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormTrierPoints(QWidget* parent = nullptr);
+    // Offers the columns of `travail`'s machine under their names.
+    explicit TFormTrierPoints(const Travail& travail, QWidget* parent = nullptr);
 
     // Shows the dialog modally; the chosen column and order on OK, nothing on Cancel.
     std::optional<ChoixTri> Demande();
@@ -41,6 +43,7 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    const Travail& m_travail;
     std::vector<int> m_colonnes;
     QButtonGroup* m_boutonsSelect;
     QButtonGroup* m_boutonsOrdre;

@@ -94,7 +94,7 @@ QGroupBox* liste(const char* nom, QWidget* parent) {
 
 } // namespace
 
-TNouvelCaract::TNouvelCaract(QWidget* parent) : QDialog(parent) {
+TNouvelCaract::TNouvelCaract(Travail& travail, QWidget* parent) : QDialog(parent), m_travail(travail) {
     setObjectName("NouvelCaract");
     setProperty(aide::Propriete, aide::NouvelCaract);
     setModal(true);
@@ -163,7 +163,7 @@ void TNouvelCaract::Prepare(ModeDefinition mode, int cible) {
 }
 
 void TNouvelCaract::InitCaract_Y_de_X(int colonneY, int colonneX) {
-    m_def.InitCaract_Y_de_X(travail(), colonneY, colonneX, ConfigGenerale().ClassePuissance);
+    m_def.InitCaract_Y_de_X(m_travail, colonneY, colonneX, ConfigGenerale().ClassePuissance);
 }
 
 void TNouvelCaract::Langue() {
@@ -190,7 +190,7 @@ void TNouvelCaract::showEvent(QShowEvent* e) {
 
 void TNouvelCaract::FormShow() {
     Langue();
-    Travail& t = travail();
+    Travail& t = m_travail;
     m_def.Prepare(t);
     remplit(RadioGroupY, m_boutonsY, m_def.NomsOrdonnee(t));
     remplit(RadioGroupX, m_boutonsX, m_def.NomsAbscisse(t));
@@ -255,16 +255,16 @@ void TNouvelCaract::QuadrantDoubleClick(int code) {
 }
 
 void TNouvelCaract::BtnOKClick() {
-    if (m_def.Valide(travail(), ConfigGenerale().ClassePuissance))
+    if (m_def.Valide(m_travail, ConfigGenerale().ClassePuissance))
         accept();
     else
         reject(); // a slot outside 1..8 names no definition: nothing was written
 }
 
 void TNouvelCaract::ButtonCalibre2AClick() {
-    m_def.ChoisitCalibre(travail(), 1);
+    m_def.ChoisitCalibre(m_travail, 1);
 }
 
 void TNouvelCaract::ButtonCalibre20AClick() {
-    m_def.ChoisitCalibre(travail(), 0);
+    m_def.ChoisitCalibre(m_travail, 0);
 }

@@ -14,6 +14,7 @@ class QButtonGroup;
 class QGroupBox;
 class QPushButton;
 class QVBoxLayout;
+class Travail;
 
 // A quadrant button: draws the axes with the region it shows, and tells a double-click apart.
 class TBoutonQuadrant : public QToolButton {
@@ -36,7 +37,8 @@ private:
 class TNouvelCaract : public QDialog {
     Q_OBJECT
 public:
-    explicit TNouvelCaract(QWidget* parent = nullptr);
+    // Defines the characteristics of `travail`.
+    explicit TNouvelCaract(Travail& travail, QWidget* parent = nullptr);
 
     // Mode and target slot for the next showing (1..4 plot window, 5..8 application screen).
     void Prepare(ModeDefinition mode, int cible);
@@ -74,6 +76,7 @@ private:
     void ajuste();
     void remplit(QGroupBox* groupe, QButtonGroup* boutons, const QStringList& noms);
 
+    Travail& m_travail;
     DefinitionCaract m_def;
     QButtonGroup* m_boutonsY;
     QButtonGroup* m_boutonsX;

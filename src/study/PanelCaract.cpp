@@ -120,8 +120,8 @@ void ligne(QPainter& p, int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
 
 } // namespace
 
-TPanelCaract::TPanelCaract(QWidget* parent)
-    : QWidget(parent), m_etat(travail().ModeleEssai, ConfigGenerale()) {
+TPanelCaract::TPanelCaract(TEnteteEssai& modele, QWidget* parent)
+    : QWidget(parent), m_modele(modele), m_etat(modele, ConfigGenerale()) {
     setProperty(aide::Propriete, aide::PanneauCharge);
     setMinimumSize(360, 280);
     auto* l = new QVBoxLayout(this);
@@ -296,8 +296,8 @@ void TPanelCaract::SpinButtonPenteDownClick() {
 }
 
 void TPanelCaract::AfficheCar(QPainter& p, int genre) {
-    const AxesCar a = AxesDuGenre(genre, constantesBanc(ConfigGenerale()),
-                                  travail().ModeleEssai[TEnteteEssai::MotCyclicReduction]);
+    const AxesCar a =
+        AxesDuGenre(genre, constantesBanc(ConfigGenerale()), m_modele[TEnteteEssai::MotCyclicReduction]);
     TraceCar(p, PaintBox->rect(), a.Couple, a.Vitesse);
 }
 

@@ -15,7 +15,8 @@ class QToolButton;
 class TPanelCaract : public QWidget {
     Q_OBJECT
 public:
-    explicit TPanelCaract(QWidget* parent = nullptr);
+    // Sets the load law of `modele`, the test template of the study.
+    explicit TPanelCaract(TEnteteEssai& modele, QWidget* parent = nullptr);
 
     // Selects a load type, loads the controls from the record and draws.
     void SetMode(int typeCharge);
@@ -59,6 +60,7 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    TEnteteEssai& m_modele;
     CaractCharge m_etat;
     QWidget* m_volet2;
 

@@ -41,13 +41,6 @@ QString TexteMesureBrut(const Travail& t, int i) {
     return TexteValeur(t.Mesures[i], t.Colonnes[i].Decimales);
 }
 
-QString TexteMesure(int i) {
-    return TexteMesure(travail(), i);
-}
-QString TexteMesureBrut(int i) {
-    return TexteMesureBrut(travail(), i);
-}
-
 namespace {
 
 constexpr std::array<int32_t, 71> pas = {

@@ -15,10 +15,8 @@ void AjouteTexteValeur(QString& s, int32_t v, int d, char16_t virgule = u',');
 // Cursor text: the value, one space, then the unit (one space even when the unit is empty).
 QString TexteValeurUnite(int32_t v, int d, const QString& unite);
 // Mesures[i] with the decimals of Colonnes[i], then " " and its unit.
-QString TexteMesure(int i);
 QString TexteMesure(const Travail& t, int i);
 // Mesures[i] with the decimals of Colonnes[i], without unit.
-QString TexteMesureBrut(int i);
 QString TexteMesureBrut(const Travail& t, int i);
 
 // The step table of the characteristic previews.

@@ -49,11 +49,6 @@ const TEnteteEssai& TEnteteEssai::defaut() {
     return d;
 }
 
-Travail& travail() {
-    static const std::unique_ptr<Travail> t = std::make_unique<Travail>();
-    return *t;
-}
-
 void Travail::NouveauTravail() {
     TEnteteTravail& e = EnteteTravail;
     e.Identification.setTexte("Vimra-Tavernole");

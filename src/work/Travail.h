@@ -195,8 +195,5 @@ public:
 // offers each; false, and nothing set, for another code.
 bool GrandeursApplication(int code, std::array<TGrandeur, 3>& grandeurs, std::array<bool, 3>& offertes);
 
-// The work of the program, one per process.
-Travail& travail();
-
 // Default zoom position of a new characteristic axis, by bench power class and column.
 int ZoomDefaut(int classePuissance, int colonne);

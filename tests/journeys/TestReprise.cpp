@@ -5,6 +5,7 @@
 // have written them; given up, it is in the work folder.
 #include "Parcours.h"
 
+#include "shell/Programme.h"
 #include "shell/Reprise.h"
 #include "simulator/Banc.h"
 #include "socle/Dossiers.h"

@@ -5,15 +5,15 @@
 #include "DialoguesScriptes.h"
 #include "HorlogeFactice.h"
 #include "PortMemoire.h"
+#include "commun/Fenetres.h"
 #include "link/FormCom.h"
 #include "link/MachineDuTravail.h"
 #include "link/ListePorts.h"
+#include "shell/FormMachine2.h"
+#include "shell/Programme.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/DialoguesFichiers.h"
 #include "socle/Dossiers.h"
-#include "commun/Fenetres.h"
-#include "shell/FormMachine2.h"
-#include "shell/Programme.h"
 #include "study/FormChoixCaract.h"
 #include "study/FormTraceCaract.h"
 #include "work/Travail.h"
@@ -45,7 +45,7 @@ protected:
         port.esclave.registres[1131] = 1000;
         ConfigGenerale() = TConfigGenerale::defaut();
         liaison = std::make_unique<Liaison>(port, reseau, horloge, ConfigGenerale(), machineDuTravail(travail()));
-        programme = std::make_unique<Programme>(*liaison);
+        programme = std::make_unique<Programme>(*liaison, travail());
     }
     void TearDown() override {
         programme.reset();

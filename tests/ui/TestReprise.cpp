@@ -2,6 +2,7 @@
 // a clear question or message, nothing destroyed, the work going on.
 #include "DialoguesScriptes.h"
 #include "DossierVerrouille.h"
+#include "shell/Programme.h"
 #include "shell/Reprise.h"
 #include "socle/Dossiers.h"
 #include "socle/Textes.h"

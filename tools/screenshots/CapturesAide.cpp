@@ -9,6 +9,7 @@
 #include "link/FormCom.h"
 #include "link/FormVisualisation.h"
 #include "shell/FormMachine2.h"
+#include "shell/Programme.h"
 #include "simulator/BancSimule.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/Textes.h"

@@ -11,6 +11,7 @@
 #include <QDir>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -45,13 +46,14 @@ int main(int argc, char** argv) {
     if (!QDir().mkpath(dossier.path())) return 2;
 
     AppliqueLangue(1);
-    Travail& t = travail();
+    const auto exemple = std::make_unique<Travail>();
+    Travail& t = *exemple;
     remplitTravailExemple(t, 60);
     t.EssaiCourant = 2;
     t.SelectionPoint(35);
 
     Proprietaire proprietaire;
-    TCaractMachine panneau(1);
+    TCaractMachine panneau(1, t);
     proprietaire.panneau = &panneau;
     panneau.setProprietaires(&proprietaire, nullptr);
     panneau.resize(720, 480);
@@ -77,7 +79,7 @@ int main(int argc, char** argv) {
     ok = capture(panneau, dossier, "graphe_acquisition") && ok;
     t.AcquisitionEnCours = false;
     for (int n = 2; n <= 4; ++n) {
-        TCaractMachine autre(n);
+        TCaractMachine autre(n, t);
         proprietaire.panneau = &autre;
         autre.setProprietaires(&proprietaire, nullptr);
         autre.resize(720, 480);

@@ -755,7 +755,7 @@ int main(int argc, char** argv) {
     Liaison liaison(*port, *reseau, horlogeSysteme(), ConfigGenerale(), machineDuTravail(travail()));
     bool ok = true;
     {
-        Programme p(liaison);
+        Programme p(liaison, travail());
         // The guide's pictures first: the captures below take files away from the program folder.
         ok &= imagesAide(aideSeule ? dossierSortie : QDir(dossierSortie).filePath("aide"), liaison);
         if (!aideSeule) ok &= toutes(dossierSortie, liaison);

@@ -32,14 +32,14 @@ private:
     QString m_fichier;
 };
 
-// An application work shows its application's own quantities in columns 12..14, as the run
-// screen does.
-bool lit(const QString& nom) {
+// The work of file `nom`, nothing when it cannot be read (the reason was said). An application work
+// shows its application's own quantities in columns 12..14, as the run screen does.
+std::unique_ptr<Travail> lit(const QString& nom) {
     DialoguesOutil d(nom);
-    if (!LitTravail(travail(), nom)) return false;
-    if (TypeFichier(nom) == QLatin1String(TYPE_VIMR2))
-        travail().InitColonnesApplication(travail().ApplicationCourante);
-    return true;
+    auto t = std::make_unique<Travail>();
+    if (!LitTravail(*t, nom)) return nullptr;
+    if (TypeFichier(nom) == QLatin1String(TYPE_VIMR2)) t->InitColonnesApplication(t->ApplicationCourante);
+    return t;
 }
 
 int derniereColonne(const QString& nom) {
@@ -52,20 +52,22 @@ int derniereColonne(const QString& nom) {
 int commandeDump(const OptionsOutil& o) {
     if (o.arguments.size() != 1) return Usage;
     const QString& f = o.arguments[0];
-    if (!lit(f)) return Echec;
-    ecritSortie(TexteValeurs(travail(), -1, derniereColonne(f)));
+    const auto t = lit(f);
+    if (!t) return Echec;
+    ecritSortie(TexteValeurs(*t, -1, derniereColonne(f)));
     return Fait;
 }
 
 int commandeExportCsv(const OptionsOutil& o) {
     if (o.arguments.size() != 1) return Usage;
     const QString& f = o.arguments[0];
-    if (!lit(f)) return Echec;
-    if (o.essai > travail().EnteteTravail.NbEssais) {
+    const auto t = lit(f);
+    if (!t) return Echec;
+    if (o.essai > t->EnteteTravail.NbEssais) {
         erreur(f + ": no test " + QString::number(o.essai));
         return Echec;
     }
-    ecritSortie(CsvValeurs(travail(), o.essai, derniereColonne(f)));
+    ecritSortie(CsvValeurs(*t, o.essai, derniereColonne(f)));
     return Fait;
 }
 
@@ -78,8 +80,9 @@ int commandeExport(const OptionsOutil& o) {
         return Usage;
     }
     AppliqueLangue(o.langue);
-    if (!lit(source)) return Echec;
-    if (o.essai > travail().EnteteTravail.NbEssais) {
+    const auto t = lit(source);
+    if (!t) return Echec;
+    if (o.essai > t->EnteteTravail.NbEssais) {
         erreur(source + ": no test " + QString::number(o.essai));
         return Echec;
     }
@@ -88,8 +91,8 @@ int commandeExport(const OptionsOutil& o) {
     options.essai = std::max(o.essai, 0);
     InstalleParametresEssai(ParametresChargeEssai);
     QString raison;
-    const bool ecrit = extension == QLatin1String("csv") ? EcritCsv(travail(), options, cible, &raison)
-                                                         : EcritXlsx(travail(), options, cible, &raison);
+    const bool ecrit = extension == QLatin1String("csv") ? EcritCsv(*t, options, cible, &raison)
+                                                         : EcritXlsx(*t, options, cible, &raison);
     InstalleParametresEssai(nullptr);
     if (!ecrit) {
         erreur(cible + ": " + Textes().Texte[txt::ErreurEcriture] + " (" + raison + ")");
@@ -106,10 +109,10 @@ int commandeConvert(const OptionsOutil& o) {
         erreur(cible + ": the output name must end in .MLX2 or .Vimr2");
         return Usage;
     }
-    if (!lit(source)) return Echec;
+    const auto t = lit(source);
+    if (!t) return Echec;
     DialoguesOutil d(cible);
-    return EcritTravail(travail(), cible,
-                        type == QLatin1String(TYPE_MLX2) ? Disposition::MLX2 : Disposition::Vimr2)
+    return EcritTravail(*t, cible, type == QLatin1String(TYPE_MLX2) ? Disposition::MLX2 : Disposition::Vimr2)
                ? Fait
                : Echec;
 }
