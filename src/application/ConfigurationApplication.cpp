@@ -1,7 +1,7 @@
 #include "ConfigurationApplication.h"
 
 #include "Pompes.h"
-#include "commun/VisionneusePdf.h"
+#include "commun/VuePdf.h"
 #include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/CouleursFenetres.h"
