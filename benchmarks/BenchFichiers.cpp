@@ -21,12 +21,13 @@ namespace {
 Travail& travailPlein() {
     static const std::unique_ptr<Travail> t = [] {
         auto w = std::make_unique<Travail>();
+        VecteurMesures m{};
         for (int e = 1; e <= NB_ESSAIS_MAX; ++e) {
             w->AjouteEssai();
             for (int k = 0; k < NB_POINTS_MAX; ++k) {
                 for (int c = 1; c < NB_COLONNES; ++c)
-                    w->Mesures[c] = (k * 37 + c * 1009 + e * 7) % 30000 - 15000;
-                w->AjoutePoint();
+                    m[c] = (k * 37 + c * 1009 + e * 7) % 30000 - 15000;
+                w->AjoutePoint(m);
             }
         }
         return w;
@@ -119,13 +120,14 @@ void JournalPoint(benchmark::State& etat) {
     if (journal.suit(*t, heure) != EcrivainJournal::Resultat::Ecrit) etat.SkipWithError("no journal");
     const qint64 base = journal.taille();
     int k = 0;
+    VecteurMesures m{};
     for (auto _ : etat) {
         ++k;
-        t->Mesures[1] = 1300 - k % 17;
-        t->Mesures[2] = 1000 + k % 800;
+        m[1] = 1300 - k % 17;
+        m[2] = 1000 + k % 800;
         for (int c = 3; c < NB_COLONNES; ++c)
-            t->Mesures[c] = c * 100 + k;
-        if (t->AjoutePoint() != ResultatAjout::Ajoute) etat.SkipWithError("the test is full");
+            m[c] = c * 100 + k;
+        if (t->AjoutePoint(m) != ResultatAjout::Ajoute) etat.SkipWithError("the test is full");
         t->TravailEnregistre = false;
         if (journal.suit(*t, heure += 50) != EcrivainJournal::Resultat::Ecrit)
             etat.SkipWithError("the journal could not be written");

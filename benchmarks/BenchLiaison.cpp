@@ -8,8 +8,8 @@
 #include "link/MachineDuTravail.h"
 #include "link/ModbusRtu.h"
 #include "link/PortSerie.h"
-#include "socle/ConfigGenerale.h"
 #include "simulator/BancSimule.h"
+#include "socle/ConfigGenerale.h"
 #include "work/Travail.h"
 
 #include <QCoreApplication>

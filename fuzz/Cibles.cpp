@@ -2,8 +2,8 @@
 
 #include "BibliothequeAbsente.h"
 
-#include "application/ReglagesApplication.h"
 #include "application/EmulationCharge.h"
+#include "application/ReglagesApplication.h"
 #include "link/BibliothequeReseau.h"
 #include "link/CrcModbus.h"
 #include "link/Horloge.h"
@@ -313,10 +313,11 @@ std::vector<std::pair<QString, QByteArray>> grainesTravail() {
     t->ModeleEssai.TypeMachine() = 3;
     t->ModeleEssai.TypeCharge() = 1;
     t->AjouteEssai();
+    VecteurMesures m{};
     for (int k = 0; k < 3; ++k) {
-        t->Mesures[1] = 1500 - 10 * k;
-        t->Mesures[2] = 100 * k;
-        t->AjoutePoint();
+        m[1] = 1500 - 10 * k;
+        m[2] = 100 * k;
+        t->AjoutePoint(m);
     }
     t->EnteteTravail.DefCaract(1) = TDefCaract{1, 1, {}, 2, 18, {}, 1, 18, {}, 1};
     std::vector<std::pair<QString, QByteArray>> g;
@@ -352,9 +353,10 @@ std::vector<std::pair<QString, QByteArray>> grainesJournal() {
             t->AjouteEssai();
             suit();
             for (int k = 0; k < 4; ++k) {
+                VecteurMesures m{};
                 for (int c = 1; c < NB_COLONNES; ++c)
-                    t->Mesures[c] = 1500 * e - 37 * k + c;
-                t->AjoutePoint();
+                    m[c] = 1500 * e - 37 * k + c;
+                t->AjoutePoint(m);
                 suit();
             }
         }

@@ -271,7 +271,8 @@ namespace {
 // (dialog cancelled, write failed) asks again: only a No lets the work go unsaved.
 void ProposeEnregistrement(Travail& t) {
     if (t.TravailEnregistre) return;
-    while (dialogues().question(Textes().Texte[txt::NouvelleApplicationEnregistrer], false) == Dialogues::Reponse::Oui) {
+    while (dialogues().question(Textes().Texte[txt::NouvelleApplicationEnregistrer], false) ==
+           Dialogues::Reponse::Oui) {
         QString nom = t.NomFichierCourant;
         // A characteristic work's name would be read back in the other layout.
         if (nom.isEmpty() || TypeFichier(nom) != QLatin1String(TYPE_VIMR2))

@@ -4,8 +4,8 @@
 // coupling, the torque warning, and how the current test is reconciled with the application
 // chosen before the load runs.
 
-#include "application/ReglagesApplication.h"
 #include "application/EmulationCharge.h"
+#include "application/ReglagesApplication.h"
 #include "work/Applications.h"
 
 #include <QImage>

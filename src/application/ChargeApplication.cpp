@@ -2,10 +2,11 @@
 
 #include "link/Liaison.h"
 #include "socle/ConfigGenerale.h"
-#include "work/Travail.h"
+#include "work/EtatEtude.h"
 
-ChargeApplication::ChargeApplication(Liaison& liaison, Travail& travail, TConfigGenerale& config)
-    : m_liaison(liaison), m_travail(travail), m_config(config) {}
+ChargeApplication::ChargeApplication(Liaison& liaison, Travail& travail, EtatEtude& etat,
+                                     TConfigGenerale& config)
+    : m_liaison(liaison), m_travail(travail), m_etat(etat), m_config(config) {}
 
 std::optional<PlageCharge> ChargeApplication::SetApp() {
     return ::SetApp(m_travail, m_config.ClassePuissance);
@@ -28,7 +29,7 @@ bool ChargeApplication::Demarre(int32_t minimum) {
     SetCharge(DernierePositionEnvoyee, minimum);
     // The program's word again after its block: the drive takes it at once.
     m_liaison.EmissionControle(MotControleCharge(m_travail.essaiCourant().Entete.TypeCharge()));
-    m_travail.AcquisitionEnCours = true;
+    m_etat.AcquisitionEnCours = true;
     return true;
 }
 
@@ -37,20 +38,21 @@ void ChargeApplication::Cycle(int32_t position, int32_t minimum) {
         DernierePositionEnvoyee = position;
         SetCharge(position, minimum);
     }
-    m_liaison.LectureValeursApi(couplage()).reporte(m_travail.Mesures);
+    m_liaison.LectureValeursApi(couplage()).reporte(m_etat.Mesures);
 }
 
 void ChargeApplication::Arrete() {
     enMarche = false;
     m_liaison.EmissionControle(variateur::controleArme);
     m_liaison.setParam0();
-    m_travail.AcquisitionEnCours = false;
-    m_travail.Mesures[0] = -1;
+    m_etat.AcquisitionEnCours = false;
+    m_etat.Mesures[0] = -1;
 }
 
 void ChargeApplication::SetValeursAff(int32_t position, int32_t minimum) {
-    if (!m_travail.AcquisitionEnCours) return;
-    emulation.SetValeursAff(m_travail, m_config.ClassePuissance, position - minimum, m_liaison.ParamBlock);
+    if (!m_etat.AcquisitionEnCours) return;
+    emulation.SetValeursAff(m_travail, m_config.ClassePuissance, position - minimum, m_liaison.ParamBlock,
+                            m_etat.Mesures);
 }
 
 int32_t ChargeApplication::couplage() const {

@@ -11,11 +11,12 @@
 
 class Liaison;
 class Travail;
+struct EtatEtude;
 struct TConfigGenerale;
 
 class ChargeApplication {
 public:
-    ChargeApplication(Liaison& liaison, Travail& travail, TConfigGenerale& config);
+    ChargeApplication(Liaison& liaison, Travail& travail, EtatEtude& etat, TConfigGenerale& config);
 
     EmulationCharge emulation;
     // The load position whose block was sent last; -1 after the window opened.
@@ -45,5 +46,6 @@ public:
 private:
     Liaison& m_liaison;
     Travail& m_travail;
+    EtatEtude& m_etat;
     TConfigGenerale& m_config;
 };

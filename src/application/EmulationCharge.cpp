@@ -432,7 +432,7 @@ void EmulationCharge::SetValeursAff(const TEnteteEssai& e, int classePuissance, 
     SetValeursAff(e.TypeCharge(), ParamsEssai(e), classePuissance, a, bloc, mesures);
 }
 
-void EmulationCharge::SetValeursAff(Travail& t, int classePuissance, int32_t a,
-                                    const BlocParametres& bloc) const {
-    SetValeursAff(t.Essais[t.EssaiCourant].Entete, classePuissance, a, bloc, t.Mesures);
+void EmulationCharge::SetValeursAff(const Travail& t, int classePuissance, int32_t a,
+                                    const BlocParametres& bloc, VecteurMesures& mesures) const {
+    SetValeursAff(t.Essais[t.EssaiCourant].Entete, classePuissance, a, bloc, mesures);
 }

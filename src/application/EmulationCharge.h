@@ -17,7 +17,6 @@
 
 using ParamsApplication = std::array<int32_t, 6>; // P0..P5, test header words 30..35
 using BlocParametres = std::array<int32_t, 6>;    // the link's ParamBlock; word 5 stays 0
-using VecteurMesures = std::array<int32_t, NB_COLONNES>;
 
 // Program number of the drive's load program for an application code; 0 for 59 and unknown codes.
 int ModeCharge(int code);
@@ -85,8 +84,9 @@ public:
                        const BlocParametres& bloc, VecteurMesures& mesures) const;
     void SetValeursAff(const TEnteteEssai& e, int classePuissance, int32_t a, const BlocParametres& bloc,
                        VecteurMesures& mesures) const;
-    // ... for the work's current test, into its Mesures.
-    void SetValeursAff(Travail& t, int classePuissance, int32_t a, const BlocParametres& bloc) const;
+    // ... for the work's current test.
+    void SetValeursAff(const Travail& t, int classePuissance, int32_t a, const BlocParametres& bloc,
+                       VecteurMesures& mesures) const;
 
     // Operating point of pump `m` with discharge height P0 (percent of its zero-flow head) at
     // speed n (tr/min), on the network of the last block.

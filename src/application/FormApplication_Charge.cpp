@@ -110,22 +110,24 @@ void TFormApplication::curseur() {
     // The graph's cursor follows the operating point on every tick, and is cleared with it.
     CaractMachine5->curseur();
     placeCache();
-    const bool valide = t.Mesures[0] >= 0;
-    Mesure[2]->setCouleur(valide && CoupleExcessif(t.Mesures[2], ConfigGenerale().ClassePuissance)
+    const bool valide = m_etat.Mesures[0] >= 0;
+    Mesure[2]->setCouleur(valide && CoupleExcessif(m_etat.Mesures[2], ConfigGenerale().ClassePuissance)
                               ? coupleExcessif
                               : coupleNormal);
     const QString& traits = Textes().Texte[txt::TraitsAbsents];
-    const auto montre = [&](AffichageMesure* a, int c) { a->setTexte(valide ? TexteMesure(t, c) : traits); };
+    const auto montre = [&](AffichageMesure* a, int c) {
+        a->setTexte(valide ? TexteMesure(t, m_etat.Mesures, c) : traits);
+    };
     for (int c = 1; c <= 10; ++c)
         montre(Mesure[c], c);
     montre(TextVarTemps, 11);
     montre(TextCharge, 12);
     montre(TextVar3, 14);
     // A lost measurement while the load runs keeps the last application speed or flow in view.
-    if (valide || !t.AcquisitionEnCours) montre(TextVar2, 13);
+    if (valide || !m_etat.AcquisitionEnCours) montre(TextVar2, 13);
     if (m_panneau.inertieDuBloc) {
         LigneParametre& inertie = m_panneau.lignes[AffInertie];
-        inertie.valeur = InertieDuBloc(t.Mesures);
+        inertie.valeur = InertieDuBloc(m_etat.Mesures);
         TextValAFF[AffInertie]->setText(inertie.texte());
     }
 }
@@ -148,7 +150,7 @@ void TFormApplication::AfficheValeurs() {
         m_panneau.lignes[i].valeur = p.lignes[i].valeur;
         m_panneau.lignes[i].unite = p.lignes[i].unite;
     }
-    if (m_panneau.inertieDuBloc) m_panneau.lignes[AffInertie].valeur = InertieDuBloc(m_travail.Mesures);
+    if (m_panneau.inertieDuBloc) m_panneau.lignes[AffInertie].valeur = InertieDuBloc(m_etat.Mesures);
     for (int i = 0; i < NbLignesAff; ++i)
         TextValAFF[i]->setText(m_panneau.lignes[i].texte());
 }
@@ -169,7 +171,8 @@ void TFormApplication::Action() {
     ToolBarTitre->setVisible(ButtonTitre->isChecked());
     const QString nom = NomApplication(code);
     TextApplication->setText(nom);
-    setWindowTitle(LegendeFenetre(nom.isEmpty() ? Textes().Texte[txt::EtudeApplication] : Textes().Texte[txt::EtudeApplication] + " - " + nom));
+    setWindowTitle(LegendeFenetre(nom.isEmpty() ? Textes().Texte[txt::EtudeApplication]
+                                                : Textes().Texte[txt::EtudeApplication] + " - " + nom));
     const bool graphe = ButtonGraphAnim->isChecked();
     montreImage(code);
     ImageApp->setVisible(!graphe && !ImageApplication(code).isEmpty());
@@ -183,7 +186,7 @@ void TFormApplication::Action() {
     ScrollBarCharge->setVisible(marche);
     PanelBarGraph->setVisible(marche);
     TextNomCharge->setVisible(marche);
-    t.AcquisitionEnCours = marche;
+    m_etat.AcquisitionEnCours = marche;
     ButtonConfiguration->setEnabled(!marche);
     // The drive has no program for a work without an application: nothing to start.
     ButtonCharge->setEnabled(marche || ChargeDemarrable(code));
@@ -199,7 +202,7 @@ void TFormApplication::Action() {
     Mesure[4]->setVisible(v.tensionCourant);
     Mesure[5]->setVisible(v.tensionCourant);
 
-    t.Mesures[0] = -1;
+    m_etat.Mesures[0] = -1;
     curseur();
 
     Mesure[7]->setVisible(v.excitation);
@@ -324,10 +327,10 @@ bool TFormApplication::eventFilter(QObject* o, QEvent* e) {
     auto* w = qobject_cast<QWidget*>(o);
     if (!w || w->window() != this) return QMainWindow::eventFilter(o, e);
     const int touche = static_cast<QKeyEvent*>(e)->key();
-    const bool enCours = m_travail.AcquisitionEnCours;
+    const bool enCours = m_etat.AcquisitionEnCours;
     if (touche == Qt::Key_Escape) {
         if (enCours && (BoutonManuel->isChecked() || BoutonOscillo->isChecked())) ButtonStopClick();
-        m_travail.Mesures[0] = -1;
+        m_etat.Mesures[0] = -1;
         curseur();
         return true;
     }

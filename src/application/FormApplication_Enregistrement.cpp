@@ -150,7 +150,7 @@ void TFormApplication::ButtonGraphAnimClick(bool presse) {
     if (presse && !t.EnteteTravail.DefCaract(Graphe).Defini) {
         definitGraphe();
         t.EssaiCourant = 0;
-        t.PointCourant = -1;
+        m_etat.PointCourant = -1;
         t.Essais[0].Entete = t.ModeleEssai;
         t.TravailEnregistre = false;
     }
@@ -165,7 +165,7 @@ void TFormApplication::ButtoncourbeClick(int k) {
     selectionneEssai(k);
     Travail& t = m_travail;
     t.ModeleEssai = t.Essais[std::clamp(t.EssaiCourant, 0, NB_ESSAIS_MAX)].Entete;
-    t.Mesures[0] = -1;
+    m_etat.Mesures[0] = -1;
     Action();
     Curseur();
 }
@@ -197,8 +197,8 @@ void TFormApplication::SupprimeTousLesPoints() {
 
 void TFormApplication::SupprimePointSelectionne() {
     Travail& t = m_travail;
-    t.SupprimePoint(t.PointCourant, t.EssaiCourant);
-    t.Mesures[0] = -1;
+    t.SupprimePoint(m_etat.PointCourant, t.EssaiCourant);
+    m_etat.Mesures[0] = -1;
     if (CaractMachine5->isVisible()) CaractMachine5->tracecaract();
 }
 
@@ -253,7 +253,7 @@ void TFormApplication::BoutonOscilloClick(bool presse) {
     BoutonStartOscillo->setEnabled(true);
     PanelConfOscillo->setEnabled(true);
     Action();
-    m_travail.AcquisitionEnCours = true;
+    m_etat.AcquisitionEnCours = true;
     m_liaison.inittime();
     m_acq.oscilloArme = false;
     m_acq.oscilloDeclenche = false;
@@ -285,13 +285,14 @@ void TFormApplication::TimerOscilloTimer() {
     const int avant = t.Essais[t.EssaiCourant].nbPoints();
     const bool attendait = !m_acq.oscilloDeclenche;
     const AcquisitionCaract::Suite suite = m_acq.TimerOscilloTimer();
-    if (attendait && m_acq.oscilloDeclenche) StaticTextModeOscillo->setText(Textes().Texte[txt::OscilloAcquisition]);
+    if (attendait && m_acq.oscilloDeclenche)
+        StaticTextModeOscillo->setText(Textes().Texte[txt::OscilloAcquisition]);
     const TEssai& essai = t.Essais[t.EssaiCourant];
     if (CaractMachine5->isVisible())
         for (int k = avant; k < essai.nbPoints(); ++k)
             CaractMachine5->tracepoint(t.EssaiCourant, k);
     if (suite == AcquisitionCaract::Suite::Continue) return;
-    if (essai.Entete.DernierPoint() >= DERNIER_POINT_MAX && t.Mesures[0] >= 0)
+    if (essai.Entete.DernierPoint() >= DERNIER_POINT_MAX && m_etat.Mesures[0] >= 0)
         dialogues().avertissement(Textes().Message[msg::EssaiPlein]);
     ButtonStopClick();
 }

@@ -16,10 +16,10 @@
 #include "socle/Textes.h"
 #include "study/FormCalibreCourant.h"
 #include "study/TraceCaract.h"
-#include "work/QuestionsTravail.h"
 #include "work/CopieValeurs.h"
 #include "work/FichierTravail.h"
 #include "work/Format.h"
+#include "work/QuestionsTravail.h"
 #include "work/Travail.h"
 
 #include <QApplication>
@@ -132,7 +132,7 @@ void TFormApplication::ButtonCopieValeurClick() {
         else if (c == 14)
             valeursCol << TextVar3->texte();
         else
-            valeursCol << TexteMesureBrut(t, c);
+            valeursCol << TexteMesureBrut(t, m_etat.Mesures, c);
     }
     const QString fin = QStringLiteral("\r\n");
     QApplication::clipboard()->setText(libelles + fin + unites + fin + valeurs + fin + noms.join('\t') + fin +

@@ -1,8 +1,8 @@
 #include "FormKorlan.h"
 
-#include "ReglagesApplication.h"
 #include "ConfigurationApplication.h"
 #include "FormApplication.h"
+#include "ReglagesApplication.h"
 #include "commun/Avertissements.h"
 #include "commun/Fenetres.h"
 #include "socle/Aide.h"

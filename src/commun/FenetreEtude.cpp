@@ -7,7 +7,7 @@
 
 FenetreEtude::FenetreEtude(QWidget* parent, const char* nom, QSize minimum, int contexteAide,
                            Travail& travail)
-    : QMainWindow(parent), MenuFichier(travail), EssaisEtude(travail), m_travail(travail),
+    : QMainWindow(parent), MenuFichier(travail, m_etat), EssaisEtude(travail), m_travail(travail),
       m_minimum(minimum) {
     setObjectName(nom);
     setProperty(aide::Propriete, contexteAide);

@@ -6,11 +6,11 @@
 #include "EssaisEtude.h"
 #include "MenuFichier.h"
 #include "graph/ProprietaireGraphe.h"
+#include "work/EtatEtude.h"
 
 #include <QMainWindow>
 
 class QVBoxLayout;
-class Travail;
 
 class FenetreEtude : public QMainWindow,
                      public ProprietaireGraphe,
@@ -25,6 +25,9 @@ public:
     // The graph panels and the test row both ask for the window's refresh.
     void Action() override = 0;
 
+    // The point the window measures or shows, shared by its acquisition and its graph panels.
+    EtatEtude& etat() { return m_etat; }
+
 protected:
     // The window's minimum grows with what its bars need (a large font, a longer language), so that
     // no button text is cut.
@@ -34,6 +37,7 @@ protected:
     QVBoxLayout* colonneCentrale(int marge);
 
     Travail& m_travail;
+    EtatEtude m_etat;
 
 private:
     QSize m_minimum;

@@ -7,9 +7,9 @@
 #include "socle/DialoguesFichiers.h"
 #include "socle/Menus.h"
 #include "socle/Textes.h"
-#include "work/QuestionsTravail.h"
 #include "work/CopieValeurs.h"
-#include "work/Travail.h"
+#include "work/EtatEtude.h"
+#include "work/QuestionsTravail.h"
 
 #include <QDir>
 #include <QMainWindow>
@@ -42,7 +42,10 @@ void MenuFichier::construitMenuFichier(Fenetre f) {
 void MenuFichier::ouvrir1Click() {
     if (Avertissement(m_travail)) {
         const QString nom = dialoguesFichiers().OpenDialogMachine.ouvre();
-        if (!nom.isEmpty()) LitTravail(m_travail, nom);
+        if (!nom.isEmpty()) {
+            LitTravail(m_travail, nom);
+            m_etat.Mesures[0] = -1;
+        }
     }
     m_fenetre.action();
 }
@@ -69,6 +72,7 @@ void MenuFichier::Enregistrersous1Click() {
 void MenuFichier::Nouveautravail1Click() {
     if (Avertissement(m_travail)) {
         m_travail.NouveauTravail();
+        m_etat.Mesures[0] = -1;
         dialoguesFichiers().SaveDialogMachine.nomFichier.clear();
         dialoguesFichiers().SaveDialogAppli.nomFichier.clear();
         if (m_fenetre.apresNouveauTravail) m_fenetre.apresNouveauTravail();

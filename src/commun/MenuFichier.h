@@ -13,11 +13,12 @@ class QAction;
 class QMainWindow;
 class QMenu;
 struct DialogueFichier;
+struct EtatEtude;
 
 class MenuFichier {
 public:
-    // The files of `travail`.
-    explicit MenuFichier(Travail& travail) : m_travail(travail) {}
+    // The files of `travail`; a work read or begun anew leaves no point shown in `etat`.
+    MenuFichier(Travail& travail, EtatEtude& etat) : m_travail(travail), m_etat(etat) {}
 
     struct Fenetre {
         QMainWindow* fenetre;
@@ -61,5 +62,6 @@ private:
     void enregistre(const QString& nom);
 
     Travail& m_travail;
+    EtatEtude& m_etat;
     Fenetre m_fenetre{};
 };

@@ -4,6 +4,7 @@
 #include "ProprietaireGraphe.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/Textes.h"
+#include "work/EtatEtude.h"
 #include "work/Format.h"
 #include "work/Travail.h"
 
@@ -121,8 +122,8 @@ private:
     QPainter m_painter;
 };
 
-TCaractMachine::TCaractMachine(int n, Travail& t, QWidget* parent)
-    : QWidget(parent), m_n(n), m_travail(t), m_courbe(std::make_unique<TTrace>()) {
+TCaractMachine::TCaractMachine(int n, Travail& t, EtatEtude& etat, QWidget* parent)
+    : QWidget(parent), m_n(n), m_travail(t), m_etat(etat), m_courbe(std::make_unique<TTrace>()) {
     TextVariableY = new QLabel(this);
     TextValeurY = new QLabel(QStringLiteral("----"), this);
     ButtonCaract = new QToolButton(this);
@@ -323,12 +324,11 @@ void TCaractMachine::tracecourbe() {
         Peinture peinture(*this);
         for (int k = 1; k <= NB_ESSAIS_MAX; ++k) {
             if (m_travail.Essais[k].Entete.DernierPoint() < 0) continue;
-            RemplitCourbe(*m_courbe, m_travail, m_n, k);
+            RemplitCourbe(*m_courbe, m_travail, m_n, k, m_etat.AcquisitionEnCours);
             m_grapheEcran.TraceCourbe(*m_courbe);
         }
-        m_grapheEcran.InitialiseCurseur(m_travail.AcquisitionEnCours ? TCurseurXor::Point
-                                                                     : TCurseurXor::Reticule,
-                                        m_travail.EssaiCourant);
+        m_grapheEcran.InitialiseCurseur(
+            m_etat.AcquisitionEnCours ? TCurseurXor::Point : TCurseurXor::Reticule, m_travail.EssaiCourant);
     }
     TextValeurY->setText(QStringLiteral("----"));
     TextValeurX->setText(QStringLiteral("----"));
@@ -339,7 +339,7 @@ void TCaractMachine::tracepoint(int essai, int point) {
     setAccessibleDescription(descriptionPanneau(m_travail));
     Peinture peinture(*this);
     m_grapheEcran.CacheCurseur();
-    RemplitCourbe(*m_courbe, m_travail, m_n, essai);
+    RemplitCourbe(*m_courbe, m_travail, m_n, essai, m_etat.AcquisitionEnCours);
     m_grapheEcran.TracePoint(point, *m_courbe);
     m_grapheEcran.RetraceCurseur();
 }
@@ -347,7 +347,7 @@ void TCaractMachine::tracepoint(int essai, int point) {
 void TCaractMachine::curseur() {
     if (!isVisible()) return;
     Peinture peinture(*this);
-    if (m_travail.Mesures[0] < 0) {
+    if (m_etat.Mesures[0] < 0) {
         m_grapheEcran.CacheEtDesactiveCurseur();
         TextValeurY->setText(QStringLiteral("--"));
         TextValeurX->setText(QStringLiteral("--"));
@@ -355,7 +355,7 @@ void TCaractMachine::curseur() {
     }
     const TDefCaract& d = m_travail.EnteteTravail.DefCaract(std::clamp(m_n, 1, NB_DEF_CARACT));
     if (d.ColonneX < 0 || d.ColonneX >= NB_COLONNES || d.ColonneY < 0 || d.ColonneY >= NB_COLONNES) return;
-    const int32_t vx = m_travail.Mesures[d.ColonneX], vy = m_travail.Mesures[d.ColonneY];
+    const int32_t vx = m_etat.Mesures[d.ColonneX], vy = m_etat.Mesures[d.ColonneY];
     m_grapheEcran.PlaceCurseur(vx, vy);
     const TGrandeur& gx = m_travail.Colonnes[d.ColonneX];
     const TGrandeur& gy = m_travail.Colonnes[d.ColonneY];
@@ -389,9 +389,9 @@ void TCaractMachine::PaintBox1Paint() {
 }
 
 void TCaractMachine::PaintBox1Souris(QPoint pixel, bool appui) {
-    if (appui) RemplitCourbe(*m_courbe, m_travail, m_n, m_travail.EssaiCourant);
+    if (appui) RemplitCourbe(*m_courbe, m_travail, m_n, m_travail.EssaiCourant, m_etat.AcquisitionEnCours);
     if (!m_grapheEcran.Valide) return;
-    m_travail.SelectionPoint(m_grapheEcran.PointLePlusProche(pixel.x(), pixel.y(), *m_courbe));
+    m_etat.SelectionPoint(m_travail, m_grapheEcran.PointLePlusProche(pixel.x(), pixel.y(), *m_courbe));
     if (ProprietaireGraphe* p = proprietaireCurseur()) p->Curseur();
 }
 
@@ -401,10 +401,11 @@ void TCaractMachine::PointSuivant(int pas) {
     const int dernier = std::min(t.Essais[t.EssaiCourant].Entete.DernierPoint(), DERNIER_POINT_MAX);
     if (dernier < 0) return;
     // From the point selected, else from the first (forwards) or the last (backwards).
-    const int k = t.Mesures[0] >= 0 && t.PointCourant >= 0 ? std::clamp(t.PointCourant + pas, 0, dernier)
-                  : pas > 0                                ? 0
-                                                           : dernier;
-    m_travail.SelectionPoint(k);
+    const int k = m_etat.Mesures[0] >= 0 && m_etat.PointCourant >= 0
+                      ? std::clamp(m_etat.PointCourant + pas, 0, dernier)
+                  : pas > 0 ? 0
+                            : dernier;
+    m_etat.SelectionPoint(m_travail, k);
     if (ProprietaireGraphe* p = proprietaireCurseur()) p->Curseur();
     // The selected point, read as the labels show it.
     PaintBox1->setAccessibleDescription(Traduit("Point %1 : ", "Point %1: ", "Punto %1: ").arg(k) +
@@ -426,7 +427,7 @@ void TCaractMachine::PopupMenu1Popup() {
     bool travailAvecPoint = false;
     for (int k = 1; k <= std::min(t.EnteteTravail.NbEssais, NB_ESSAIS_MAX); ++k)
         travailAvecPoint = travailAvecPoint || t.Essais[k].Entete.DernierPoint() >= 0;
-    Suppressiondupoint1->setEnabled(t.Mesures[0] >= 0);
+    Suppressiondupoint1->setEnabled(m_etat.Mesures[0] >= 0);
     Suppressiondetouslespoints1->setEnabled(essaiAvecPoint);
     Nouvelessai1->setEnabled(essaiAvecPoint);
     Modificationdelacarcateristique1->setEnabled(travailAvecPoint);

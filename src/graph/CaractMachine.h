@@ -19,11 +19,12 @@ class QSlider;
 class QToolButton;
 class ProprietaireGraphe;
 class Travail;
+struct EtatEtude;
 
 class TCaractMachine : public QWidget {
 public:
     // Shows DefCaract[n] (1..8) of `t`.
-    TCaractMachine(int n, Travail& t, QWidget* parent = nullptr);
+    TCaractMachine(int n, Travail& t, EtatEtude& etat, QWidget* parent = nullptr);
     ~TCaractMachine() override;
 
     // The plot window and the application run screen; either may be null. Actions go to the
@@ -96,6 +97,7 @@ private:
 
     int m_n;
     Travail& m_travail;
+    EtatEtude& m_etat;
     TGraphe m_grapheEcran;
     TGraphe m_graphePressePapiers;
     std::unique_ptr<TTrace> m_courbe;

@@ -1,5 +1,6 @@
 // The panel's characteristic on the clipboard, as a picture and as values, and on a printed page.
 #include "CaractMachine.h"
+#include "work/EtatEtude.h"
 
 #include "CaractTravail.h"
 #include "work/Travail.h"
@@ -18,7 +19,7 @@ void TCaractMachine::dessineCaract(TGraphe& g) {
     g.TraceCadre();
     for (int k = 1; k <= NB_ESSAIS_MAX; ++k) {
         if (m_travail.Essais[k].Entete.DernierPoint() < 0) continue;
-        RemplitCourbe(*m_courbe, m_travail, m_n, k);
+        RemplitCourbe(*m_courbe, m_travail, m_n, k, m_etat.AcquisitionEnCours);
         g.TraceCourbe(*m_courbe);
     }
 }

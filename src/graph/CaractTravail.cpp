@@ -19,11 +19,11 @@ const TDefCaract& definition(const Travail& t, int n) {
 
 } // namespace
 
-void RemplitCourbe(TTrace& courbe, const Travail& t, int n, int essai) {
+void RemplitCourbe(TTrace& courbe, const Travail& t, int n, int essai, bool enAcquisition) {
     courbe.Premier = 0;
     courbe.Dernier = -1;
     courbe.TypeMarqueur = essai;
-    courbe.Interpolation = t.AcquisitionEnCours ? -1 : t.EnteteTravail.Interpolation;
+    courbe.Interpolation = enAcquisition ? -1 : t.EnteteTravail.Interpolation;
     courbe.IndexCouleur = essai;
     courbe.StyleCrayon = 0;
     courbe.FacteurEpaisseur = 0;

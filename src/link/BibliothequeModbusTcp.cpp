@@ -86,7 +86,8 @@ private:
     // 10 ms a byte of its RTU reply, the connection included.
     int delaiEchange(int fonction, int n) const {
         if (m_delaiReponse > 0) return m_delaiReponse;
-        return delais::total(fonction == 3 ? modbus::longueurReponseLecture(n) : modbus::longueurReponseEcriture);
+        return delais::total(fonction == 3 ? modbus::longueurReponseLecture(n)
+                                           : modbus::longueurReponseEcriture);
     }
 
     bool connecte(const QByteArray& adresse, int delai) {

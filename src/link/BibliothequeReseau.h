@@ -54,7 +54,8 @@ public:
 // register = menu x 100 + parameter - 1, functions 3 and 16. Every wait is bounded: a drive
 // that does not answer gives a time-out response instead of a frozen program. With bounds of 0,
 // an exchange, its connection included, waits no longer than it would on the serial line.
-std::unique_ptr<BibliothequeReseau> creeBibliothequeModbusTcp(int delaiReponseMs = 0, int delaiConnexionMs = 0);
+std::unique_ptr<BibliothequeReseau> creeBibliothequeModbusTcp(int delaiReponseMs = 0,
+                                                              int delaiConnexionMs = 0);
 
 // Status of the responses of the Modbus TCP library other than success.
 namespace statutKnr {

@@ -286,7 +286,11 @@ void TFormVisualisation::TimerATimer() {
 // words: the tiles would show a stopped machine. They keep their values instead.
 void TFormVisualisation::cycle() {
     if (!m_liaison.LinkOpen) return;
-    m_liaison.LectureValeurs().reporte(m_travail.Mesures);
+    montre(m_liaison.LectureValeurs());
+}
+
+void TFormVisualisation::montre(const Mesure& mesure) {
+    mesure.reporte(m_mesures);
     AfficheValeur();
 }
 
@@ -302,9 +306,9 @@ void TFormVisualisation::Action() {
 
 void TFormVisualisation::AfficheValeur() {
     // A lost link: the tiles keep what was last measured.
-    if (m_travail.Mesures[0] < 0) return;
+    if (m_mesures[0] < 0) return;
     for (int k = 1; k <= NB_TUILES; ++k)
-        Affichage[k]->setValeur(TexteMesure(m_travail, k));
+        Affichage[k]->setValeur(TexteMesure(m_travail, m_mesures, k));
 }
 
 void TFormVisualisation::Affiche() {

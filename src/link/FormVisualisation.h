@@ -2,7 +2,9 @@
 // The live values window: every measured quantity in a large tile, refreshed four times a second,
 // while the drive applies the load law of the study with the constant K under the user's hand.
 
+#include "CalculMesures.h"
 #include "Visualisation.h"
+#include "work/Travail.h"
 
 #include <QDialog>
 #include <QFrame>
@@ -15,7 +17,6 @@ class QScrollBar;
 class QTimer;
 class QToolButton;
 class Liaison;
-class Travail;
 
 // One tile: a quantity name above its value, both texts as tall as their own boxes.
 class TAffichage : public QWidget {
@@ -54,6 +55,8 @@ public:
     void TimerATimer();
     void ScrollBarKChange();
     void Action();
+    // A cycle's measurement into the tiles.
+    void montre(const Mesure& mesure);
     void AfficheValeur();
     void Affiche();
     void ButtonCalibre2AClick();
@@ -83,6 +86,8 @@ private:
 
     Liaison& m_liaison;
     Travail& m_travail;
+    // The last measurement shown in the tiles.
+    VecteurMesures m_mesures{-1};
     QWidget* m_bandeau;
     QWidget* m_bandeauK;
     bool m_ouverte = false;

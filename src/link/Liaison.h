@@ -50,7 +50,9 @@ public:
     void WriteRegModbus(int menu, int parametre, int32_t valeur);
     void Write10RegModbus(int menu, int parametre, const Valeurs10& valeurs, int n);
     int32_t ReadRegModbus(variateur::Registre r) { return ReadRegModbus(r.menu, r.parametre); }
-    void Read10RegModbus(variateur::Registre r, int n, Valeurs10& v) { Read10RegModbus(r.menu, r.parametre, n, v); }
+    void Read10RegModbus(variateur::Registre r, int n, Valeurs10& v) {
+        Read10RegModbus(r.menu, r.parametre, n, v);
+    }
     void WriteRegModbus(variateur::Registre r, int32_t v) { WriteRegModbus(r.menu, r.parametre, v); }
     void Write10RegModbus(variateur::Registre r, const Valeurs10& v, int n) {
         Write10RegModbus(r.menu, r.parametre, v, n);

@@ -6,6 +6,7 @@
 
 inline Liaison::MachineCourante machineDuTravail(const Travail& t) {
     return [&t] {
-        return MachineMesuree{t.ModeleEssai.TypeMachine(), t.ModeleEssai[TEnteteEssai::MotCalibreCourant] == 1};
+        return MachineMesuree{t.ModeleEssai.TypeMachine(),
+                              t.ModeleEssai[TEnteteEssai::MotCalibreCourant] == 1};
     };
 }

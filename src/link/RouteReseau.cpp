@@ -42,5 +42,6 @@ int32_t RouteReseau::ecrit(int menu, int parametre, int32_t valeur) {
 }
 
 int32_t RouteReseau::ecritListe(int menu, int parametre, const Valeurs10& valeurs, int n) {
-    return m_comServer.ComServerWriteObjectList(ApiHandle, AddressText.toLatin1(), menu, parametre, valeurs, n);
+    return m_comServer.ComServerWriteObjectList(ApiHandle, AddressText.toLatin1(), menu, parametre, valeurs,
+                                                n);
 }

@@ -10,7 +10,8 @@ int RouteSerie::modele() const {
 }
 
 bool RouteSerie::ouvre() {
-    return m_port.estOuvert() || m_port.ouvre(NomPortImpose.isEmpty() ? m_config.PortCom.texte() : NomPortImpose);
+    return m_port.estOuvert() ||
+           m_port.ouvre(NomPortImpose.isEmpty() ? m_config.PortCom.texte() : NomPortImpose);
 }
 
 void RouteSerie::relache() {
@@ -53,8 +54,8 @@ void RouteSerie::Read10RegRS232(int menu, int parametre, Valeurs10& valeurs, int
 
 int32_t RouteSerie::WriteRegRS232(int menu, int parametre, int32_t valeur) {
     QByteArray r;
-    const bool ecrit = echange(modbus::trameEcriture(modele(), modbus::adresse(menu, parametre), &valeur, 1), false,
-                               modbus::longueurReponseEcriture, r);
+    const bool ecrit = echange(modbus::trameEcriture(modele(), modbus::adresse(menu, parametre), &valeur, 1),
+                               false, modbus::longueurReponseEcriture, r);
     if (!ecrit || r.size() != modbus::longueurReponseEcriture) return 4;
     return testcrcstr(modbus::longueurReponseEcriture, r) ? 0 : 3;
 }

@@ -22,7 +22,9 @@ public:
 
     bool ouvre() override;
     void relache() override;
-    int32_t lit(int menu, int parametre, int32_t& code) override { return ReadRegRS232(menu, parametre, code); }
+    int32_t lit(int menu, int parametre, int32_t& code) override {
+        return ReadRegRS232(menu, parametre, code);
+    }
     int32_t litListe(int menu, int parametre, int n, Valeurs10& valeurs) override {
         int32_t code = 0;
         Read10RegRS232(menu, parametre, valeurs, n, code);

@@ -29,8 +29,8 @@ inline constexpr int32_t statutDescente = 0x0200; // ... with K falling
 
 // Control words. Bit 0 is set whenever the link is in use, bit 2 while a load law is applied; the
 // law's code goes into bits 8..13, the sweep's direction into bit 14 (rising) or 15 (falling).
-inline constexpr int32_t controleFin = 0;     // the program leaves
-inline constexpr int32_t controleArme = 1;    // link in use, no load
+inline constexpr int32_t controleFin = 0;  // the program leaves
+inline constexpr int32_t controleArme = 1; // link in use, no load
 inline constexpr int32_t sensMontee = 0x4000;
 inline constexpr int32_t sensDescente = 0x8000;
 constexpr int32_t controleAvantBloc(int code, int32_t sens = 0) {

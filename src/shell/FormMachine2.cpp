@@ -17,8 +17,8 @@
 #include "study/Catalogue.h"
 #include "study/FormChoixCaract.h"
 #include "study/FormTraceCaract.h"
-#include "work/QuestionsTravail.h"
 #include "work/FichierTravail.h"
+#include "work/QuestionsTravail.h"
 #include "work/Travail.h"
 
 #include <QCloseEvent>

@@ -8,8 +8,9 @@
 #include <algorithm>
 #include <cstdlib>
 
-AcquisitionCaract::AcquisitionCaract(Liaison& liaison, Travail& travail, TConfigGenerale& config)
-    : m_liaison(liaison), m_travail(travail), m_config(config) {}
+AcquisitionCaract::AcquisitionCaract(Liaison& liaison, Travail& travail, EtatEtude& etat,
+                                     TConfigGenerale& config)
+    : m_liaison(liaison), m_travail(travail), m_etat(etat), m_config(config) {}
 
 int AcquisitionCaract::poidsDistance(int classePuissance) {
     static constexpr int poids[4] = {50, 100, 10, 100};
@@ -43,7 +44,7 @@ bool AcquisitionCaract::entreManuel() {
     // The block just sent put 0 in 19.20: the coupling aid's starting K goes out again.
     if (K != 0) changeK(K);
     TimerManu = true;
-    m_travail.AcquisitionEnCours = true;
+    m_etat.AcquisitionEnCours = true;
     return true;
 }
 
@@ -51,7 +52,7 @@ bool AcquisitionCaract::entreAuto() {
     if (!prepareMode()) return false;
     mode = Mode::Auto;
     typeBalayage = 0;
-    m_travail.AcquisitionEnCours = true;
+    m_etat.AcquisitionEnCours = true;
     m_liaison.setParam0();
     TimerManu = true;
     return true;
@@ -64,8 +65,8 @@ void AcquisitionCaract::changeK(int k) {
 
 int AcquisitionCaract::setmode(int type) {
     if (DescriptionLoiCharge(m_travail.TypeCharge()).imposeVitesse) {
-        m_liaison.LectureValeurs().reporte(m_travail.Mesures);
-        if (std::abs(m_travail.Mesures[1]) > 50)
+        m_liaison.LectureValeurs().reporte(m_etat.Mesures);
+        if (std::abs(m_etat.Mesures[1]) > 50)
             return type == BalayageCroissant ? BalayageDecroissant : BalayageCroissant;
     }
     return type;
@@ -92,22 +93,23 @@ void AcquisitionCaract::demarreBalayage(int type) {
 }
 
 AcquisitionCaract::Suite AcquisitionCaract::TimerManuTimer() {
-    m_liaison.LectureValeurs().reporte(m_travail.Mesures);
-    if (m_travail.Mesures[0] < 0) return Suite::Stop;
-    m_travail.Mesures[11] = 0;
+    m_liaison.LectureValeurs().reporte(m_etat.Mesures);
+    if (m_etat.Mesures[0] < 0) return Suite::Stop;
+    m_etat.Mesures[11] = 0;
     return Suite::Continue;
 }
 
 AcquisitionCaract::Suite AcquisitionCaract::TimerAutoTimer() {
-    m_liaison.LectureValeurs().reporte(m_travail.Mesures);
-    auto& m = m_travail.Mesures;
+    m_liaison.LectureValeurs().reporte(m_etat.Mesures);
+    auto& m = m_etat.Mesures;
     if (m[0] < 0) return Suite::Stop;
     m[11] = 0;
     const int64_t dn = m[1] - vitessePrecedente;
     const int64_t dt = m[2] - couplePrecedent;
     const int64_t d = dn * dn + poidsDistance(m_config.ClassePuissance) * dt * dt;
     const int32_t statut = m_liaison.DriveStatus;
-    const int32_t bitPhase = phaseEnregistree == BalayageCroissant ? variateur::statutMontee : variateur::statutDescente;
+    const int32_t bitPhase =
+        phaseEnregistree == BalayageCroissant ? variateur::statutMontee : variateur::statutDescente;
     if ((statut & bitPhase) && (statut & variateur::statutBalayage) && d > SeuilDistance) {
         vitessePrecedente = m[1];
         couplePrecedent = m[2];
@@ -121,7 +123,7 @@ AcquisitionCaract::Suite AcquisitionCaract::TimerAutoTimer() {
 }
 
 ResultatAjout AcquisitionCaract::enregistrePoint() {
-    return m_travail.AjoutePoint();
+    return m_travail.AjoutePoint(m_etat.Mesures);
 }
 
 std::array<int32_t, 5> AcquisitionCaract::blocLoiCharge(const TEnteteEssai& e, const ConstantesBanc& banc) {
@@ -182,7 +184,7 @@ void AcquisitionCaract::setAcquisitionChargeManu() {
 bool AcquisitionCaract::entreChargeManu() {
     if (!prepareMode()) return false;
     mode = Mode::ChargeManu;
-    m_travail.AcquisitionEnCours = true;
+    m_etat.AcquisitionEnCours = true;
     setAcquisitionChargeManu();
     TimerManu = true;
     return true;
@@ -191,15 +193,15 @@ bool AcquisitionCaract::entreChargeManu() {
 bool AcquisitionCaract::entreChargeAuto() {
     if (!prepareMode()) return false;
     mode = Mode::ChargeAuto;
-    m_travail.AcquisitionEnCours = true;
+    m_etat.AcquisitionEnCours = true;
     setAcquisitionChargeManu();
     TimerChargeAuto = true;
     return true;
 }
 
 AcquisitionCaract::Suite AcquisitionCaract::TimerChargeAutoTimer(bool enregistre) {
-    m_liaison.LectureValeurs().reporte(m_travail.Mesures);
-    auto& m = m_travail.Mesures;
+    m_liaison.LectureValeurs().reporte(m_etat.Mesures);
+    auto& m = m_etat.Mesures;
     if (m[0] < 0) return Suite::Stop;
     m[11] = 0;
     const int64_t dn = int64_t(m[1]) - vitessePrecedente;
@@ -216,7 +218,7 @@ AcquisitionCaract::Suite AcquisitionCaract::TimerChargeAutoTimer(bool enregistre
 bool AcquisitionCaract::entreOscillo() {
     if (!prepareMode()) return false;
     mode = Mode::Oscillo;
-    m_travail.AcquisitionEnCours = true;
+    m_etat.AcquisitionEnCours = true;
     setAcquisitionChargeManu();
     oscilloArme = false;
     oscilloDeclenche = false;
@@ -268,7 +270,7 @@ void AcquisitionCaract::arme(bool synchro) {
     m_liaison.inittime();
     lis();
     const TEnteteEssai& e = m_travail.ModeleEssai;
-    reference = m_travail.Mesures[colonneSynchro(e[TEnteteEssai::MotVariableSynchro])];
+    reference = m_etat.Mesures[colonneSynchro(e[TEnteteEssai::MotVariableSynchro])];
     finTemps = dureeOscillo(e[TEnteteEssai::MotDureeOscillo], dureesLongues) * 100;
 }
 
@@ -276,12 +278,12 @@ void AcquisitionCaract::lis() {
     if (lecture)
         lecture();
     else
-        m_liaison.LectureValeurs().reporte(m_travail.Mesures);
+        m_liaison.LectureValeurs().reporte(m_etat.Mesures);
 }
 
 AcquisitionCaract::Suite AcquisitionCaract::TimerOscilloTimer() {
     lis();
-    auto& m = m_travail.Mesures;
+    auto& m = m_etat.Mesures;
     if (m[0] < 0) return Suite::Stop;
     const TEnteteEssai& e = m_travail.ModeleEssai;
     if (!oscilloDeclenche) {
@@ -315,5 +317,5 @@ void AcquisitionCaract::stop() {
     if (K != 0) changeK(0);
     mode = Mode::Aucun;
     typeBalayage = 0;
-    m_travail.AcquisitionEnCours = false;
+    m_etat.AcquisitionEnCours = false;
 }

@@ -7,7 +7,7 @@
 
 #include "link/Variateur.h"
 #include "study/ConstantesBanc.h"
-#include "work/Travail.h"
+#include "work/EtatEtude.h"
 
 #include <array>
 #include <cstdint>
@@ -26,7 +26,7 @@ public:
     static constexpr int BalayageDecroissant = 3;
     static constexpr int64_t SeuilDistance = 2000;
 
-    AcquisitionCaract(Liaison& liaison, Travail& travail, TConfigGenerale& config);
+    AcquisitionCaract(Liaison& liaison, Travail& travail, EtatEtude& etat, TConfigGenerale& config);
 
     Mode mode = Mode::Aucun;
     // The window's timers: which must run.
@@ -59,7 +59,7 @@ public:
     void demarreBalayage(int type);
     Suite TimerManuTimer();
     Suite TimerAutoTimer();
-    // Appends Mesures to the current test; a full test refuses the point.
+    // Appends the measurement to the current test; a full test refuses the point.
     ResultatAjout enregistrePoint();
     // The load law of a test header as the drive's parameter block (torques in hundredths of N.m,
     // the corner speed of the constant-power law in tr/min, the lifted mass in kg).
@@ -110,5 +110,6 @@ private:
 
     Liaison& m_liaison;
     Travail& m_travail;
+    EtatEtude& m_etat;
     TConfigGenerale& m_config;
 };

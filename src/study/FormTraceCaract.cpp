@@ -53,7 +53,7 @@ protected:
 
 TFormTraceCaract::TFormTraceCaract(Liaison& liaison, Travail& travail, Fenetres& fenetres, QWidget* parent)
     : FenetreEtude(parent, "FormTraceCaract", QSize(800, 600), aide::TraceCaract, travail),
-      m_liaison(liaison), m_fenetres(fenetres), m_acq(liaison, travail, ConfigGenerale()),
+      m_liaison(liaison), m_fenetres(fenetres), m_acq(liaison, travail, m_etat, ConfigGenerale()),
       m_imprimante(QPrinter::HighResolution) {
     QVBoxLayout* colonne = colonneCentrale(4);
     QWidget* centre = centralWidget();
@@ -92,7 +92,7 @@ TFormTraceCaract::TFormTraceCaract(Liaison& liaison, Travail& travail, Fenetres&
     ImageFond->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     ImageFond->installEventFilter(this);
     for (int k = 0; k < 4; ++k) {
-        m_panneaux[k] = new TCaractMachine(k + 1, m_travail, ImageFond);
+        m_panneaux[k] = new TCaractMachine(k + 1, m_travail, m_etat, ImageFond);
         m_panneaux[k]->setProprietaires(this, nullptr);
         m_panneaux[k]->couleursEntete(QColor(couleurs::textePanneaux), QColor(couleurs::survolPanneaux));
         m_panneaux[k]->hide();
@@ -420,7 +420,7 @@ void TFormTraceCaract::Action() {
                                  : ButtonChargeDynamique->isChecked() ? aide::TraceOscillo
                                                                       : aide::TraceCaract);
 
-    t.Mesures[0] = -1;
+    m_etat.Mesures[0] = -1;
     for (int k = 1; k <= 4; ++k) {
         const TDefCaract& d = t.EnteteTravail.DefCaract(k);
         ButtonCar[k - 1]->setVisible(d.Defini);
@@ -476,7 +476,8 @@ void TFormTraceCaract::Curseur() {
     if (!PanelAffichageValeur->isVisible()) return;
     const Travail& t = m_travail;
     for (int c = 1; c <= 11; ++c)
-        TexteValeur[c]->setText(t.Mesures[0] < 0 ? QStringLiteral("----") : TexteMesure(t, c));
+        TexteValeur[c]->setText(m_etat.Mesures[0] < 0 ? QStringLiteral("----")
+                                                      : TexteMesure(t, m_etat.Mesures, c));
 }
 
 void TFormTraceCaract::ButtonCarClick(int k) {
@@ -489,7 +490,7 @@ void TFormTraceCaract::ButtoncourbeClick(int k) {
     Travail& t = m_travail;
     if (t.EssaiCourant >= 1) t.ModeleEssai = t.Essais[t.EssaiCourant].Entete;
     Settitre();
-    t.Mesures[0] = -1;
+    m_etat.Mesures[0] = -1;
     TraceTout();
 }
 
@@ -508,12 +509,12 @@ bool TFormTraceCaract::eventFilter(QObject* o, QEvent* e) {
     if (!w || w->window() != this) return QMainWindow::eventFilter(o, e);
     const int touche = static_cast<QKeyEvent*>(e)->key();
     if (touche == Qt::Key_Escape) {
-        if (m_travail.AcquisitionEnCours) ButtonStopManuClick();
-        m_travail.Mesures[0] = -1;
+        if (m_etat.AcquisitionEnCours) ButtonStopManuClick();
+        m_etat.Mesures[0] = -1;
         Curseur();
         return true;
     }
-    if (touche == Qt::Key_Space && m_travail.AcquisitionEnCours) {
+    if (touche == Qt::Key_Space && m_etat.AcquisitionEnCours) {
         ButtonAcquiPointCaractClick();
         return true;
     }

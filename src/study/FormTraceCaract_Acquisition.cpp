@@ -137,7 +137,7 @@ void TFormTraceCaract::ButtonAcquiPointCaractClick() {
 
 void TFormTraceCaract::arretSurEssaiPlein() {
     dialogues().avertissement(Textes().Message[msg::EssaiPlein]);
-    if (m_travail.AcquisitionEnCours) ButtonStopManuClick();
+    if (m_etat.AcquisitionEnCours) ButtonStopManuClick();
 }
 
 void TFormTraceCaract::ButtonStopManuClick() {

@@ -128,13 +128,13 @@ void TFormTraceCaract::ButtonChargeDynamiqueClick(bool presse) {
 
 void TFormTraceCaract::finTick(int pointsAvant, AcquisitionCaract::Suite suite) {
     const Travail& t = m_travail;
-    if (t.Mesures[0] >= 0) Curseur();
+    if (m_etat.Mesures[0] >= 0) Curseur();
     const TEssai& essai = t.Essais[t.EssaiCourant];
     for (int k = pointsAvant; k < essai.nbPoints(); ++k)
         for (TCaractMachine* p : m_panneaux)
             p->tracepoint(t.EssaiCourant, k);
     if (suite == AcquisitionCaract::Suite::Continue) return;
-    if (essai.Entete.DernierPoint() >= DERNIER_POINT_MAX && t.Mesures[0] >= 0)
+    if (essai.Entete.DernierPoint() >= DERNIER_POINT_MAX && m_etat.Mesures[0] >= 0)
         dialogues().avertissement(Textes().Message[msg::EssaiPlein]);
     ButtonStopManuClick();
 }
@@ -150,7 +150,8 @@ void TFormTraceCaract::TimerOscilloTimer() {
     const int avant = t.Essais[t.EssaiCourant].nbPoints();
     const bool attendait = !m_acq.oscilloDeclenche;
     const AcquisitionCaract::Suite suite = m_acq.TimerOscilloTimer();
-    if (attendait && m_acq.oscilloDeclenche) StaticTextModeOscillo->setText(Textes().Texte[txt::OscilloAcquisition]);
+    if (attendait && m_acq.oscilloDeclenche)
+        StaticTextModeOscillo->setText(Textes().Texte[txt::OscilloAcquisition]);
     finTick(avant, suite);
 }
 

@@ -19,9 +19,9 @@
 #include "socle/Dialogues.h"
 #include "socle/DialoguesFichiers.h"
 #include "socle/Textes.h"
-#include "work/QuestionsTravail.h"
 #include "work/CopieValeurs.h"
 #include "work/FichierTravail.h"
+#include "work/QuestionsTravail.h"
 #include "work/Travail.h"
 
 #include <QApplication>
@@ -155,7 +155,8 @@ void TFormTraceCaract::ModifieCaract(int n) {
 }
 
 void TFormTraceCaract::SupprimeCaracteristique(int k) {
-    if (dialogues().question(Textes().Texte[txt::QuestionSupprimeCaract], false) != Dialogues::Reponse::Oui) return;
+    if (dialogues().question(Textes().Texte[txt::QuestionSupprimeCaract], false) != Dialogues::Reponse::Oui)
+        return;
     m_travail.SupprimeCaract(k);
     Action();
 }
@@ -168,8 +169,8 @@ void TFormTraceCaract::NouvelEssai() {
 void TFormTraceCaract::SupprimeTousLesPoints() {
     Travail& t = m_travail;
     if (t.EssaiCourant < 1) return;
-    if (dialogues().question(Textes().Texte[txt::QuestionSupprimePoints] + QString::number(t.EssaiCourant), false) !=
-        Dialogues::Reponse::Oui)
+    if (dialogues().question(Textes().Texte[txt::QuestionSupprimePoints] + QString::number(t.EssaiCourant),
+                             false) != Dialogues::Reponse::Oui)
         return;
     t.Essais[t.EssaiCourant].Entete.DernierPoint() = -1;
     t.TravailEnregistre = false;
@@ -178,8 +179,8 @@ void TFormTraceCaract::SupprimeTousLesPoints() {
 
 void TFormTraceCaract::SupprimePointSelectionne() {
     Travail& t = m_travail;
-    t.SupprimePoint(t.PointCourant, t.EssaiCourant);
-    t.Mesures[0] = -1;
+    t.SupprimePoint(m_etat.PointCourant, t.EssaiCourant);
+    m_etat.Mesures[0] = -1;
     TraceTout();
 }
 

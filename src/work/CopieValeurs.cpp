@@ -89,12 +89,12 @@ QString EnteteCsvMesures(const Travail& t, std::span<const int> colonnes) {
     return champs.join(u',') + crlf;
 }
 
-QString LigneCsvMesures(const Travail& t, std::span<const int> colonnes) {
+QString LigneCsvMesures(const Travail& t, const VecteurMesures& mesures, std::span<const int> colonnes) {
     QString s;
     for (std::size_t i = 0; i < colonnes.size(); ++i) {
         const int c = colonnes[i];
         if (i > 0) s += u',';
-        AjouteTexteValeur(s, t.Mesures[c], t.Colonnes[c].Decimales, u'.');
+        AjouteTexteValeur(s, mesures[c], t.Colonnes[c].Decimales, u'.');
     }
     return s + crlf;
 }

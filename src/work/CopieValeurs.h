@@ -2,11 +2,11 @@
 // The measured values of the tests as text: the tab-separated copy the study windows put on the
 // clipboard, and a CSV export for spreadsheets.
 
+#include "work/Travail.h"
+
 #include <QString>
 
 #include <span>
-
-class Travail;
 
 // Columns 0..11 for the characteristic study, 0..14 for the application study.
 constexpr int DERNIERE_COLONNE_CARACT = 11;
@@ -21,6 +21,6 @@ QString TexteValeurs(const Travail& t, int essai, int derniereColonne);
 QString CsvValeurs(const Travail& t, int essai, int derniereColonne);
 
 // The present measurements, for a program that follows the bench live: the CSV header of the
-// columns (symbols and units), and one CSV line of Mesures for them, dot decimal, CR LF each.
+// columns (symbols and units), and one CSV line of a measurement for them, dot decimal, CR LF each.
 QString EnteteCsvMesures(const Travail& t, std::span<const int> colonnes);
-QString LigneCsvMesures(const Travail& t, std::span<const int> colonnes);
+QString LigneCsvMesures(const Travail& t, const VecteurMesures& mesures, std::span<const int> colonnes);

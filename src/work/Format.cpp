@@ -33,12 +33,12 @@ QString TexteValeurUnite(int32_t v, int d, const QString& unite) {
     return TexteValeur(v, d) + u' ' + unite;
 }
 
-QString TexteMesure(const Travail& t, int i) {
-    return TexteValeurUnite(t.Mesures[i], t.Colonnes[i].Decimales, t.Colonnes[i].Unite);
+QString TexteMesure(const Travail& t, const VecteurMesures& mesures, int i) {
+    return TexteValeurUnite(mesures[i], t.Colonnes[i].Decimales, t.Colonnes[i].Unite);
 }
 
-QString TexteMesureBrut(const Travail& t, int i) {
-    return TexteValeur(t.Mesures[i], t.Colonnes[i].Decimales);
+QString TexteMesureBrut(const Travail& t, const VecteurMesures& mesures, int i) {
+    return TexteValeur(mesures[i], t.Colonnes[i].Decimales);
 }
 
 namespace {

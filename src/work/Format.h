@@ -1,11 +1,11 @@
 #pragma once
 // Fixed-point values as text: a decimal comma before the last `Decimales` digits.
 
+#include "work/Travail.h"
+
 #include <QString>
 
 #include <cstdint>
-
-class Travail;
 
 // Text of v with d decimals: (5, 1) -> "0,5", (-7, 3) -> "-0,007", (1500, 0) -> "1500".
 // This is also the graduation text of the graphs.
@@ -14,10 +14,10 @@ QString TexteValeur(int32_t v, int d);
 void AjouteTexteValeur(QString& s, int32_t v, int d, char16_t virgule = u',');
 // Cursor text: the value, one space, then the unit (one space even when the unit is empty).
 QString TexteValeurUnite(int32_t v, int d, const QString& unite);
-// Mesures[i] with the decimals of Colonnes[i], then " " and its unit.
-QString TexteMesure(const Travail& t, int i);
-// Mesures[i] with the decimals of Colonnes[i], without unit.
-QString TexteMesureBrut(const Travail& t, int i);
+// mesures[i] with the decimals of the work's Colonnes[i], then " " and its unit.
+QString TexteMesure(const Travail& t, const VecteurMesures& mesures, int i);
+// mesures[i] with the decimals of Colonnes[i], without unit.
+QString TexteMesureBrut(const Travail& t, const VecteurMesures& mesures, int i);
 
 // The step table of the characteristic previews.
 int32_t ValeurPas(int index); // 0 outside 0..61

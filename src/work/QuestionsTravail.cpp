@@ -26,7 +26,8 @@ bool Avertissement(Travail& t) {
 }
 
 bool DemandeSuppressionEssai(Travail& t, int k) {
-    if (dialogues().question(Textes().Texte[txt::QuestionSupprimeEssai] + QString::number(k), false) != Dialogues::Reponse::Oui)
+    if (dialogues().question(Textes().Texte[txt::QuestionSupprimeEssai] + QString::number(k), false) !=
+        Dialogues::Reponse::Oui)
         return false;
     t.SupprimeEssai(k);
     return true;
@@ -34,7 +35,8 @@ bool DemandeSuppressionEssai(Travail& t, int k) {
 
 bool DemandeSuppressionPoints(Travail& t, int k) {
     if (k < 1 || k > t.EnteteTravail.NbEssais || t.Essais[k].Entete.DernierPoint() < 0) return false;
-    if (dialogues().question(Textes().Texte[txt::QuestionSupprimePoints] + QString::number(k), false) != Dialogues::Reponse::Oui)
+    if (dialogues().question(Textes().Texte[txt::QuestionSupprimePoints] + QString::number(k), false) !=
+        Dialogues::Reponse::Oui)
         return false;
     t.Essais[k].Entete.DernierPoint() = -1;
     t.TravailEnregistre = false;

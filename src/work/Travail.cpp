@@ -56,7 +56,6 @@ void Travail::NouveauTravail() {
     e.Commentaire.setTexte(QString());
     e.NbEssais = 0;
     e.Interpolation = -1;
-    AcquisitionEnCours = false;
     e.Reserve[1] = e.Reserve[2] = e.Reserve[3] = 0; // the first word is left as it is
     e.Drapeaux.fill(1);
     e.Defs.fill(TDefCaract{});
@@ -73,7 +72,6 @@ void Travail::NouveauTravail() {
     EssaiCourant = 0;
     ModeleEssai = TEnteteEssai::defaut();
     TravailEnregistre = true;
-    Mesures[0] = -1;
     for (int k = 0; k <= NB_ESSAIS_MAX; ++k)
         EffaceColonnes(k);
     NomFichierCourant.clear();
@@ -109,7 +107,7 @@ void Travail::SupprimeEssai(int a) {
     TravailEnregistre = false;
 }
 
-ResultatAjout Travail::AjoutePoint() {
+ResultatAjout Travail::AjoutePoint(const VecteurMesures& mesures) {
     // A point outside the tests the work counts would be shown and never saved.
     if (!essaiValide(EssaiCourant)) return ResultatAjout::PasDEssai;
     TEssai& essai = Essais[EssaiCourant];
@@ -119,22 +117,9 @@ ResultatAjout Travail::AjoutePoint() {
     essai.Entete.DernierPoint() = k;
     essai.valeur(0, k) = k;
     for (int c = 1; c < NB_COLONNES; ++c)
-        essai.valeur(c, k) = Mesures[c];
+        essai.valeur(c, k) = mesures[c];
     TravailEnregistre = false;
     return ResultatAjout::Ajoute;
-}
-
-void Travail::SelectionPoint(int index) {
-    if (EssaiCourant > 0 && EssaiCourant <= NB_ESSAIS_MAX) {
-        if (index < 0 || index > DERNIER_POINT_MAX) {
-            Mesures[0] = -1;
-        } else {
-            const TEssai& essai = Essais[EssaiCourant];
-            for (int c = 0; c <= 15; ++c)
-                Mesures[c] = essai.valeur(c, index);
-        }
-    }
-    PointCourant = index;
 }
 
 void Travail::SupprimePoint(int p, int a) {

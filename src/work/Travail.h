@@ -19,6 +19,9 @@ constexpr int DERNIER_POINT_MAX = NB_POINTS_MAX - 1;
 constexpr int NB_ESSAIS_MAX = 5;
 constexpr int NB_MOTS_ENTETE_ESSAI = 53;
 
+// The quantities of one point, column by column: a measurement, or a stored point.
+using VecteurMesures = std::array<int32_t, NB_COLONNES>;
+
 // Test header: 53 signed 32-bit words; the test comment occupies bytes 188..208.
 struct TEnteteEssai {
     static constexpr int taille = NB_MOTS_ENTETE_ESSAI * 4;
@@ -142,14 +145,11 @@ public:
     std::array<TGrandeur, NB_COLONNES> Colonnes;
     // Whether columns 12, 13, 14 are offered in an application study; the fourth equals the first.
     std::array<bool, 4> DrapeauxApplication{true, true, true, true};
-    std::array<int32_t, NB_COLONNES> Mesures{};
     std::array<TEssai, NB_ESSAIS_MAX + 1> Essais; // 1..5 the work's tests, 0 scratch
     TEnteteEssai ModeleEssai;
     TEnteteTravail EnteteTravail;
     int32_t EssaiCourant = 0;
-    int32_t PointCourant = -1;
     bool TravailEnregistre = true;
-    bool AcquisitionEnCours = false;
     QString NomFichierCourant;
     int32_t ApplicationCourante = 0;
     std::array<int32_t, 6> ParamApplication{};
@@ -169,10 +169,9 @@ public:
     // "Nouvel essai" is offered: fewer than five tests, and the last one holds a point.
     bool NouvelEssaiPossible() const;
     void SupprimeEssai(int a);
-    // Stores Mesures as a new point of EssaiCourant. A full test refuses the point, and so does a
+    // Stores `mesures` as a new point of EssaiCourant. A full test refuses the point, and so does a
     // selection outside the tests the work counts.
-    ResultatAjout AjoutePoint();
-    void SelectionPoint(int index);
+    ResultatAjout AjoutePoint(const VecteurMesures& mesures);
     void SupprimePoint(int p, int a);
     // Order 0 ascending, 1 descending, anything else leaves the test unchanged.
     void TriEssai(int ordre, int colonne, int essai);

@@ -318,10 +318,10 @@ TEST_F(TravailTest, DisplaysFollowTheMachineTheApplicationColumnsAndTheTimeRecor
     EXPECT_FALSE(v.colonne14);
 
     // Two points, the second 5 hundredths of a second on: a recording against time.
-    t().Mesures[11] = 0;
-    t().AjoutePoint();
-    t().Mesures[11] = 5;
-    t().AjoutePoint();
+    etat.Mesures[11] = 0;
+    t().AjoutePoint(etat.Mesures);
+    etat.Mesures[11] = 5;
+    t().AjoutePoint(etat.Mesures);
     EXPECT_TRUE(VisibilitesAffichages(t(), false).temps);
     t().essaiCourant().valeur(11, 1) = 0; // points recorded by hand, the time base stopped
     EXPECT_FALSE(VisibilitesAffichages(t(), false).temps);
@@ -341,7 +341,7 @@ protected:
         t().MachineApplication = 3;
         ReconcilieEssai(t());
         for (int k = 0; k < points; ++k)
-            t().AjoutePoint();
+            t().AjoutePoint(etat.Mesures);
         t().TravailEnregistre = false;
     }
     void TearDown() override {
@@ -418,8 +418,8 @@ TEST_F(Reconciliation, FiveTestsAlreadyTheLastTakesTheNewParameters) {
     for (int k = 2; k <= 5; ++k) {
         t().ParamApplication[0] += 10;
         ReconcilieEssai(t());
-        t().AjoutePoint();
-        t().AjoutePoint();
+        t().AjoutePoint(etat.Mesures);
+        t().AjoutePoint(etat.Mesures);
     }
     ASSERT_EQ(t().EnteteTravail.NbEssais, 5);
     t().ParamApplication[0] += 10;

@@ -32,7 +32,7 @@ protected:
 
     void SetUp() override {
         LiaisonTest::SetUp();
-        charge = std::make_unique<ChargeApplication>(*liaison, *travail, config);
+        charge = std::make_unique<ChargeApplication>(*liaison, *travail, etude, config);
     }
     // The current test runs application `code` with its default parameters on machine 3.
     void application(int code) {
@@ -81,7 +81,7 @@ TEST_F(ChargeTest, StartingSendsAZeroBlockThenTheBlockOfTheLastPositionAndThePro
     const PlageCharge plage = *charge->SetApp();
     ASSERT_EQ(plage.minimum, 10);
     ASSERT_TRUE(charge->Demarre(plage.minimum));
-    EXPECT_TRUE(travail->AcquisitionEnCours);
+    EXPECT_TRUE(etude.AcquisitionEnCours);
     // The block of position -1: the window has just opened and nothing was sent yet.
     const std::vector<Ecriture> attendu = {zeros(), bloc(-1, 10), controle(12 * 256 + 5),
                                            controle(12 * 256 + 5)};
@@ -101,7 +101,7 @@ TEST_F(ChargeTest, ACycleSendsTheBlockOnlyWhenTheBarMovedAndReadsEveryTime) {
     EXPECT_EQ(ecritures(), attendu);
     EXPECT_EQ(lectures(), 1);
     EXPECT_EQ(charge->DernierePositionEnvoyee, 100);
-    EXPECT_EQ(travail->Mesures[1], 1450);
+    EXPECT_EQ(etude.Mesures[1], 1450);
     port.esclave.requetes.clear();
     charge->Cycle(100, 0);
     attendu = {{Echo, {1}}};
@@ -116,14 +116,14 @@ TEST_F(ChargeTest, TheQuantitiesFollowTheSpeedAtTheLevelAboveTheMinimum) {
     pose(20, 3, 1500);
     charge->Cycle(60, 10);
     charge->SetValeursAff(60, 10);
-    EXPECT_EQ(travail->Mesures[13], 100);                    // 1500 x 100 / 1500: 1,00 m/s
-    EXPECT_EQ(travail->Mesures[15], liaison->ParamBlock[4]); // the inertia the drive was told
-    EXPECT_GT(travail->Mesures[15], 0);
+    EXPECT_EQ(etude.Mesures[13], 100);                    // 1500 x 100 / 1500: 1,00 m/s
+    EXPECT_EQ(etude.Mesures[15], liaison->ParamBlock[4]); // the inertia the drive was told
+    EXPECT_GT(etude.Mesures[15], 0);
     // The load stopped: the quantities stay as they were.
     charge->Arrete();
-    travail->Mesures[13] = 7;
+    etude.Mesures[13] = 7;
     charge->SetValeursAff(60, 10);
-    EXPECT_EQ(travail->Mesures[13], 7);
+    EXPECT_EQ(etude.Mesures[13], 7);
 }
 
 TEST_F(ChargeTest, TheMeasurementTakesTheCouplingOfTheCurrentTest) {
@@ -134,7 +134,7 @@ TEST_F(ChargeTest, TheMeasurementTakesTheCouplingOfTheCurrentTest) {
     ASSERT_TRUE(charge->Demarre(10));
     pose(20, 9, 2300); // phase voltage, tenths of V
     charge->Cycle(10, 10);
-    EXPECT_EQ(travail->Mesures[4], 2300 * 1732 / 1000);
+    EXPECT_EQ(etude.Mesures[4], 2300 * 1732 / 1000);
 }
 
 TEST_F(ChargeTest, StoppingSendsTheStopWordAndAZeroBlock) {
@@ -146,8 +146,8 @@ TEST_F(ChargeTest, StoppingSendsTheStopWordAndAZeroBlock) {
     charge->Arrete();
     const std::vector<Ecriture> attendu = {controle(1), zeros()};
     EXPECT_EQ(ecritures(), attendu);
-    EXPECT_FALSE(travail->AcquisitionEnCours);
-    EXPECT_LT(travail->Mesures[0], 0);
+    EXPECT_FALSE(etude.AcquisitionEnCours);
+    EXPECT_LT(etude.Mesures[0], 0);
     // A block sent while stopped (new parameters) comes without a control word.
     port.esclave.requetes.clear();
     charge->SetCharge(50, 10);
@@ -160,7 +160,7 @@ TEST_F(ChargeTest, ALinkThatCannotOpenSendsNothingAndSaysSo) {
     port.ouvrable = false;
     EXPECT_FALSE(charge->Demarre(10));
     EXPECT_FALSE(charge->enMarche);
-    EXPECT_FALSE(travail->AcquisitionEnCours);
+    EXPECT_FALSE(etude.AcquisitionEnCours);
     EXPECT_TRUE(port.esclave.requetes.empty());
     EXPECT_EQ(dialogues.avertissements, QStringList{"Erreur de liaison"});
 }

@@ -3,8 +3,8 @@
 
 #include "application/ChoixMachine.h"
 #include "application/FormApplication.h"
-#include "application/ReglagesApplication.h"
 #include "application/FormKorlan.h"
+#include "application/ReglagesApplication.h"
 
 #include <QLabel>
 #include <QPushButton>

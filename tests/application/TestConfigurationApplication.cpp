@@ -2,9 +2,9 @@
 // controls, cancel and OK, and the application files it saves.
 #include "../ui/ProgrammeTest.h"
 
-#include "application/ReglagesApplication.h"
 #include "application/ConfigurationApplication.h"
 #include "application/FormApplication.h"
+#include "application/ReglagesApplication.h"
 #include "application/VisualisationPDF.h"
 #include "socle/ImageJpeg.h"
 #include "study/FormVisuApp.h"

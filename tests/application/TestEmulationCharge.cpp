@@ -401,11 +401,11 @@ TEST_F(EmulationTravail, TheRunScreenWorksOnTheCurrentTest) {
     // (10 + 50) x 1500 / 150 = 600; 50 x 10 = 500; 5000 / 60 = 83; 10000 / 60 = 166; P4.
     EXPECT_EQ(bloc, (BlocParametres{600, 500, 83, 166, 100, 0}));
 
-    t().Mesures[1] = 1500;
-    t().Mesures[3] = 15710;
-    emulation.SetValeursAff(t(), 2, 50 - plage->minimum, bloc);
-    EXPECT_EQ(t().Mesures[12], 349);
-    EXPECT_EQ(t().Mesures[15], 100);
+    etat.Mesures[1] = 1500;
+    etat.Mesures[3] = 15710;
+    emulation.SetValeursAff(t(), 2, 50 - plage->minimum, bloc, etat.Mesures);
+    EXPECT_EQ(etat.Mesures[12], 349);
+    EXPECT_EQ(etat.Mesures[15], 100);
 }
 
 } // namespace

@@ -3,10 +3,10 @@
 #include "../ui/ProgrammeTest.h"
 
 #include "application/ChoixMachine.h"
-#include "application/ReglagesApplication.h"
 #include "application/ConfigurationApplication.h"
 #include "application/FormApplication.h"
 #include "application/FormKorlan.h"
+#include "application/ReglagesApplication.h"
 #include "commun/Avertissements.h"
 #include "socle/ImageJpeg.h"
 #include "study/ConstantesBanc.h"

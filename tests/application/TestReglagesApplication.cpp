@@ -2,8 +2,8 @@
 // value texts, the way back to the controls, the pictures and the application file.
 #include "DialoguesScriptes.h"
 #include "DossierVerrouille.h"
-#include "application/ReglagesApplication.h"
 #include "application/Pompes.h"
+#include "application/ReglagesApplication.h"
 #include "socle/Textes.h"
 #include "work/Travail.h"
 

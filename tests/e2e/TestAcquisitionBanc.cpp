@@ -24,7 +24,7 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(s.banc);
-        acq = std::make_unique<AcquisitionCaract>(*s.liaison, *s.travail, s.config);
+        acq = std::make_unique<AcquisitionCaract>(*s.liaison, *s.travail, s.etat, s.config);
         s.travail->ModeleEssai.TypeMachine() = 3;
         s.travail->ModeleEssai.TypeCharge() = 1; // T = K
         s.travail->AjouteEssai();
@@ -80,7 +80,7 @@ TEST_P(AcquisitionBanc, ARisingSweepRecordsItsRisingPhaseAndEndsByItself) {
     EXPECT_GT(pendantDescente, 0);
     EXPECT_GE(s.travail->Essais[1].nbPoints(), 5);
     EXPECT_EQ(s.liaison->DriveStatus & variateur::statutBalayage, 0);
-    EXPECT_FALSE(s.travail->AcquisitionEnCours);
+    EXPECT_FALSE(s.etat.AcquisitionEnCours);
 
     // The work saved and opened again is the same, byte for byte.
     QTemporaryDir d;

@@ -43,7 +43,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(s.banc);
         AppliqueLangue(1);
-        charge = std::make_unique<ChargeApplication>(*s.liaison, *s.travail, s.config);
+        charge = std::make_unique<ChargeApplication>(*s.liaison, *s.travail, s.etat, s.config);
         Travail& t = *s.travail;
         t.ApplicationCourante = GetParam().code;
         t.ParamApplication = ParamsParDefaut(GetParam().code);
@@ -89,19 +89,19 @@ TEST_P(ApplicationBanc, TheDriveRunsTheProgramWithTheBlockOfEachLoadLevel) {
     tourne(plage.position, plage.minimum, 3.0);
     EXPECT_EQ(blocRecu(), blocCalcule(plage.position, plage.minimum));
     EXPECT_EQ(s.banc->banc().etat().motControle, mot);
-    ASSERT_GE(s.travail->Mesures[0], 0);
-    const int32_t n = s.travail->Mesures[1];
+    ASSERT_GE(s.etat.Mesures[0], 0);
+    const int32_t n = s.etat.Mesures[1];
     EXPECT_GT(n, 900) << "the motor turns its load";
 
     // The application's quantities are those of the measured speed.
     charge->SetValeursAff(plage.position, plage.minimum);
-    EXPECT_EQ(s.travail->Mesures[15], blocCalcule(plage.position, plage.minimum)[4]);
-    VecteurMesures attendu = s.travail->Mesures;
+    EXPECT_EQ(s.etat.Mesures[15], blocCalcule(plage.position, plage.minimum)[4]);
+    VecteurMesures attendu = s.etat.Mesures;
     EmulationCharge e;
     BlocParametres bloc{};
     e.SetCharge(*s.travail, 2, plage.position, plage.minimum, bloc);
-    e.SetValeursAff(*s.travail, 2, plage.position - plage.minimum, bloc);
-    EXPECT_EQ(s.travail->Mesures, attendu);
+    e.SetValeursAff(*s.travail, 2, plage.position - plage.minimum, bloc, s.etat.Mesures);
+    EXPECT_EQ(s.etat.Mesures, attendu);
 
     // The student moves the bar: the next cycle sends the new block, the program stays.
     tourne(c.nouvellePosition, plage.minimum, 3.0);
@@ -123,7 +123,7 @@ TEST_P(ApplicationBanc, AnOscilloscopeRecordingFollowsTheBar) {
     ASSERT_TRUE(charge->Demarre(plage.minimum));
     tourne(plage.position, plage.minimum, 2.0);
 
-    AcquisitionCaract acq(*s.liaison, *s.travail, s.config);
+    AcquisitionCaract acq(*s.liaison, *s.travail, s.etat, s.config);
     acq.dureesLongues = true;
     int32_t position = plage.position;
     acq.lecture = [&] { charge->Cycle(position, plage.minimum); };
@@ -183,7 +183,7 @@ TEST(ApplicationBancCharge, TheFanTorqueGrowsWithTheFlapOpening) {
     SurBanc s{0, config};
     ASSERT_TRUE(s.banc);
     AppliqueLangue(1);
-    ChargeApplication charge(*s.liaison, *s.travail, s.config);
+    ChargeApplication charge(*s.liaison, *s.travail, s.etat, s.config);
     Travail& t = *s.travail;
     t.ApplicationCourante = 62;
     t.ParamApplication = ParamsParDefaut(62);
@@ -228,14 +228,14 @@ TEST(LevageOscilloscope, TriggersOnTheTorqueRecordsStopsAndIsSavedWhole) {
     t.MachineApplication = 6;
     ReconcilieEssai(t);
     s.liaison->Initialise();
-    ChargeApplication charge(*s.liaison, t, s.config);
+    ChargeApplication charge(*s.liaison, t, s.etat, s.config);
     const PlageCharge plage = *charge.SetApp();
     ASSERT_TRUE(charge.Demarre(plage.minimum));
     int32_t position = plage.minimum;
     for (int i = 0; i < 30; ++i)
         charge.Cycle(position, plage.minimum);
 
-    AcquisitionCaract acq(*s.liaison, t, s.config);
+    AcquisitionCaract acq(*s.liaison, t, s.etat, s.config);
     acq.dureesLongues = true;
     acq.lecture = [&] { charge.Cycle(position, plage.minimum); };
     acq.configureOscillo(0, 1); // 5 s, synchronised on the torque

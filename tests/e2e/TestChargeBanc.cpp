@@ -21,7 +21,7 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(s.banc);
-        acq = std::make_unique<AcquisitionCaract>(*s.liaison, *s.travail, s.config);
+        acq = std::make_unique<AcquisitionCaract>(*s.liaison, *s.travail, s.etat, s.config);
     }
     void charge(int type) {
         s.travail->ModeleEssai.TypeMachine() = 1;

@@ -43,7 +43,7 @@ constexpr int ticksParHeure = 3600 * 20;
 TEST(Endurance, AnHourOfOscilloscopeRecordingsNeitherGrowsNorDrifts) {
     SurBanc s{0, machineCourantContinu(), 0.02};
     ASSERT_TRUE(s.banc);
-    AcquisitionCaract acq(*s.liaison, *s.travail, s.config);
+    AcquisitionCaract acq(*s.liaison, *s.travail, s.etat, s.config);
     s.travail->ModeleEssai.TypeMachine() = 1;
     s.travail->ModeleEssai.TypeCharge() = 14;
     s.travail->AjouteEssai();
@@ -87,7 +87,7 @@ TEST(Endurance, AnHourOfApplicationCyclesNeitherGrowsNorDrifts) {
     SurBanc s{0, c, 0.05};
     ASSERT_TRUE(s.banc);
     AppliqueLangue(1);
-    ChargeApplication charge(*s.liaison, *s.travail, s.config);
+    ChargeApplication charge(*s.liaison, *s.travail, s.etat, s.config);
     Travail& t = *s.travail;
     t.ApplicationCourante = 62;
     t.ParamApplication = ParamsParDefaut(62);
@@ -106,11 +106,11 @@ TEST(Endurance, AnHourOfApplicationCyclesNeitherGrowsNorDrifts) {
         // The flaps open and close once a minute.
         const int32_t position = plage->minimum + (i / 300) % 2 * (plage->maximum - plage->minimum);
         charge.Cycle(position, plage->minimum);
-        ASSERT_GE(t.Mesures[0], 0) << "cycle " << i;
-        if (i == 290) vitesseDebut = t.Mesures[1];
+        ASSERT_GE(s.etat.Mesures[0], 0) << "cycle " << i;
+        if (i == 290) vitesseDebut = s.etat.Mesures[1];
         if (i == cycles - 310) {
             // The same phase of the last minute as of the first: the same operating point.
-            EXPECT_NEAR(t.Mesures[1], vitesseDebut, 3);
+            EXPECT_NEAR(s.etat.Mesures[1], vitesseDebut, 3);
         }
     }
     charge.Arrete();

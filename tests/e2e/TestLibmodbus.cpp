@@ -205,7 +205,8 @@ TEST(Libmodbus, APeerThatAcceptsAndNeverAnswersCostsNoMoreThanTheSerialLine) {
     Valeurs10 v{};
     const Echange echanges[] = {
         {[&] { l.ReadRegModbus(11, 32); }, modbus::longueurReponseLecture(1), reponseKnr::lecture},
-        {[&] { l.Read10RegModbus(20, 2, 10, v); }, modbus::longueurReponseLecture(10), reponseKnr::lectureListe},
+        {[&] { l.Read10RegModbus(20, 2, 10, v); }, modbus::longueurReponseLecture(10),
+         reponseKnr::lectureListe},
         {[&] { l.WriteRegModbus(18, 30, 1); }, modbus::longueurReponseEcriture, reponseKnr::ecriture},
     };
     for (const Echange& e : echanges) {

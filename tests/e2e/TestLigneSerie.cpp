@@ -31,7 +31,8 @@ protected:
         ASSERT_TRUE(esclave.pty.ok());
         config.TypeLiaison = 1;
         config.TypeVariateur = GetParam();
-        liaison = std::make_unique<Liaison>(*port, *reseau, horlogeSysteme(), config, machineDuTravail(*travail));
+        liaison =
+            std::make_unique<Liaison>(*port, *reseau, horlogeSysteme(), config, machineDuTravail(*travail));
         liaison->serie().NomPortImpose = esclave.pty.chemin();
         esclave.avec([&](EsclaveScripte& e) {
             e.modele = GetParam();

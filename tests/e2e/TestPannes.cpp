@@ -69,8 +69,8 @@ protected:
                 s.config.AdresseIP[i].setTexte(QString::number(i == 0 ? 127 : i == 3 ? 1 : 0));
         }
         AppliqueLangue(1);
-        acq = std::make_unique<AcquisitionCaract>(*s.liaison, *s.travail, s.config);
-        charge = std::make_unique<ChargeApplication>(*s.liaison, *s.travail, s.config);
+        acq = std::make_unique<AcquisitionCaract>(*s.liaison, *s.travail, s.etat, s.config);
+        charge = std::make_unique<ChargeApplication>(*s.liaison, *s.travail, s.etat, s.config);
         Travail& t = *s.travail;
         if (GetParam().mode == Mode::Application) {
             t.ApplicationCourante = 62;
@@ -123,8 +123,8 @@ protected:
             return acq->TimerOscilloTimer() == AcquisitionCaract::Suite::Continue;
         case Mode::Application:
             charge->Cycle(minimum + 50, minimum);
-            if (s.travail->Mesures[0] < 0) return false;
-            s.travail->AjoutePoint();
+            if (s.etat.Mesures[0] < 0) return false;
+            s.travail->AjoutePoint(s.etat.Mesures);
             return true;
         }
         return false;

@@ -4,8 +4,8 @@
 #include "HorlogeFactice.h"
 #include "app/PortBanc.h"
 #include "link/MachineDuTravail.h"
-#include "socle/ConfigGenerale.h"
 #include "simulator/Banc.h"
+#include "socle/ConfigGenerale.h"
 #include "work/Travail.h"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 #include "graph/CaractMachine.h"
 #include "graph/ProprietaireGraphe.h"
 #include "socle/ConfigGenerale.h"
+#include "work/EtatEtude.h"
 #include "work/Format.h"
 
 #include <QApplication>
@@ -42,6 +43,7 @@ struct ProprietaireFactice final : ProprietaireGraphe {
 class CaractMachineTest : public testing::Test {
 protected:
     std::unique_ptr<Travail> travail;
+    EtatEtude etude;
     ProprietaireFactice traceCaract, application;
     std::unique_ptr<TCaractMachine> panneau;
 
@@ -58,7 +60,7 @@ protected:
     }
 
     void ouvre(int n) {
-        panneau = std::make_unique<TCaractMachine>(n, *travail);
+        panneau = std::make_unique<TCaractMachine>(n, *travail, etude);
         panneau->setProprietaires(&traceCaract, &application);
         // The plot window's cursor routine moves its panels' cursors.
         traceCaract.surCurseur = [this] { panneau->curseur(); };
@@ -91,7 +93,7 @@ TEST_F(CaractMachineTest, TheHeaderNamesTheCharacteristic) {
 }
 
 TEST_F(CaractMachineTest, ReadOutsShowTheSelectedPointThenDashesAfterAFullRedraw) {
-    travail->SelectionPoint(4);
+    etude.SelectionPoint(*travail, 4);
     panneau->curseur();
     const int32_t tu = travail->Essais[1].valeur(2, 4), n = travail->Essais[1].valeur(1, 4);
     EXPECT_EQ(panneau->TextValeurX->text(), TexteValeur(tu, 2) + " Nm");
@@ -103,10 +105,10 @@ TEST_F(CaractMachineTest, ReadOutsShowTheSelectedPointThenDashesAfterAFullRedraw
 
 TEST_F(CaractMachineTest, WithoutSelectionTheReadOutsShowTwoDashesAndNoCursor) {
     const QImage sansCurseur = image();
-    travail->SelectionPoint(4);
+    etude.SelectionPoint(*travail, 4);
     panneau->curseur();
     EXPECT_NE(image(), sansCurseur);
-    travail->Mesures[0] = -1;
+    etude.Mesures[0] = -1;
     panneau->curseur();
     EXPECT_EQ(panneau->TextValeurX->text(), "--");
     EXPECT_EQ(panneau->TextValeurY->text(), "--");
@@ -135,10 +137,10 @@ TEST_F(CaractMachineTest, AFullRedrawUsesTheSettingsColourScheme) {
 }
 
 TEST_F(CaractMachineTest, ANewPointIsDrawnWithoutAFullRedraw) {
-    travail->Mesures[1] = 500;
-    travail->Mesures[2] = 1000;
+    etude.Mesures[1] = 500;
+    etude.Mesures[2] = 1000;
     travail->EssaiCourant = 2;
-    ASSERT_EQ(travail->AjoutePoint(), ResultatAjout::Ajoute);
+    ASSERT_EQ(travail->AjoutePoint(etude.Mesures), ResultatAjout::Ajoute);
     const QImage avant = image();
     panneau->tracepoint(2, travail->Essais[2].Entete.DernierPoint());
     const QImage apres = image();
@@ -150,13 +152,13 @@ TEST_F(CaractMachineTest, ANewPointIsDrawnWithoutAFullRedraw) {
 TEST_F(CaractMachineTest, PressingAndDraggingSelectsTheNearestPointOfTheSelectedTest) {
     travail->EssaiCourant = 3;
     QTest::mousePress(panneau->PaintBox1, Qt::LeftButton, {}, pixelDuPoint(3, 12));
-    EXPECT_EQ(travail->PointCourant, 12);
-    EXPECT_EQ(travail->Mesures[0], 12);
-    EXPECT_EQ(travail->Mesures[2], travail->Essais[3].valeur(2, 12));
+    EXPECT_EQ(etude.PointCourant, 12);
+    EXPECT_EQ(etude.Mesures[0], 12);
+    EXPECT_EQ(etude.Mesures[2], travail->Essais[3].valeur(2, 12));
     EXPECT_EQ(traceCaract.appels, QStringList{"Curseur"});
     EXPECT_EQ(panneau->TextValeurX->text(), TexteValeur(travail->Essais[3].valeur(2, 12), 2) + " Nm");
     QTest::mouseMove(panneau->PaintBox1, pixelDuPoint(3, 25));
-    EXPECT_EQ(travail->PointCourant, 25);
+    EXPECT_EQ(etude.PointCourant, 25);
     QTest::mouseRelease(panneau->PaintBox1, Qt::LeftButton, {}, pixelDuPoint(3, 25));
 }
 
@@ -170,9 +172,9 @@ TEST_F(CaractMachineTest, TheArrowKeysWalkThePointsOfTheSelectedTestAsClicksWoul
                {Qt::Key_End, dernier}, {Qt::Key_Right, dernier}, {Qt::Key_Home, 0},      {Qt::Key_Up, 0}};
     for (const auto& p : pas) {
         QTest::keyClick(panneau->PaintBox1, p.touche);
-        EXPECT_EQ(travail->PointCourant, p.point) << QKeySequence(p.touche).toString().toStdString();
+        EXPECT_EQ(etude.PointCourant, p.point) << QKeySequence(p.touche).toString().toStdString();
     }
-    EXPECT_EQ(travail->Mesures[2], travail->Essais[3].valeur(2, 0));
+    EXPECT_EQ(etude.Mesures[2], travail->Essais[3].valeur(2, 0));
     EXPECT_EQ(panneau->TextValeurX->text(), TexteValeur(travail->Essais[3].valeur(2, 0), 2) + " Nm");
     EXPECT_EQ(panneau->PaintBox1->focusPolicy(), Qt::StrongFocus);
     EXPECT_EQ(panneau->PaintBox1->accessibleName(), panneau->accessibleName());
@@ -182,9 +184,9 @@ TEST_F(CaractMachineTest, TheArrowKeysWalkThePointsOfTheSelectedTestAsClicksWoul
 
 TEST_F(CaractMachineTest, OtherButtonsSelectNothing) {
     travail->EssaiCourant = 3;
-    travail->PointCourant = 7;
+    etude.PointCourant = 7;
     QTest::mousePress(panneau->PaintBox1, Qt::MiddleButton, {}, pixelDuPoint(3, 12));
-    EXPECT_EQ(travail->PointCourant, 7);
+    EXPECT_EQ(etude.PointCourant, 7);
     EXPECT_TRUE(traceCaract.appels.isEmpty());
 }
 
@@ -198,7 +200,7 @@ class MenuTest : public CaractMachineTest, public testing::WithParamInterface<Ca
 TEST_P(MenuTest, ItemsAreEnabledByTheStateOfTheWork) {
     const CasMenu c = GetParam();
     const std::string etat = c.etat;
-    if (etat == "selection") travail->SelectionPoint(3);
+    if (etat == "selection") etude.SelectionPoint(*travail, 3);
     if (etat == "essai vide") {
         travail->SupprimeEssai(5);
         travail->AjouteEssai(); // test 5 again, without points, and selected
@@ -351,7 +353,7 @@ TEST_F(CaractMachineTest, CaptionsAndHintsFollowTheLanguage) {
 
 TEST_F(CaractMachineTest, AHiddenPanelDrawsNoCurveAndNoCursor) {
     panneau->hide();
-    travail->SelectionPoint(3);
+    etude.SelectionPoint(*travail, 3);
     const QImage avant = image();
     panneau->curseur();
     panneau->tracepoint(1, 3);

@@ -23,12 +23,12 @@ TEST_F(CaractTravailTest, ValuesOfATestWithoutPointsAreTheTwoHeaderLines) {
 
 TEST_F(CaractTravailTest, ValuesAreOneLinePerPointWithTheColumnsDecimals) {
     t().AjouteEssai();
-    t().Mesures[1] = 1480;
-    t().Mesures[2] = -5;
-    t().AjoutePoint();
-    t().Mesures[1] = 0;
-    t().Mesures[2] = 1250;
-    t().AjoutePoint();
+    etat.Mesures[1] = 1480;
+    etat.Mesures[2] = -5;
+    t().AjoutePoint(etat.Mesures);
+    etat.Mesures[1] = 0;
+    etat.Mesures[2] = 1250;
+    t().AjoutePoint(etat.Mesures);
     EXPECT_EQ(TexteValeursCaract(t(), 1), "n\tTu\r\n(tr/min)\t(Nm)\r\n1480\t-0,05\r\n0\t12,50\r\n");
 }
 
@@ -63,8 +63,7 @@ TEST_F(CaractTravailTest, ACurveTakesItsTestsMarkerColourAndTheWorksInterpolatio
     EXPECT_EQ(c->FacteurEpaisseur, 0);
     EXPECT_EQ(c->x(7), t().Essais[3].valeur(2, 7)); // definition 1 of the sample: n(Tu)
     EXPECT_EQ(c->y(7), t().Essais[3].valeur(1, 7));
-    t().AcquisitionEnCours = true;
-    RemplitCourbe(*c, t(), 1, 3);
+    RemplitCourbe(*c, t(), 1, 3, true); // during an acquisition
     EXPECT_EQ(c->Interpolation, -1);
     RemplitCourbe(*c, t(), 1, 6);
     EXPECT_EQ(c->Dernier, -1);

@@ -28,7 +28,6 @@ QImage dessine(const Scene& sc) {
     TDefCaract& d = t->EnteteTravail.DefCaract(sc.definition);
     d.Quadrant = sc.quadrant;
     t->EnteteTravail.Interpolation = sc.interpolation;
-    t->AcquisitionEnCours = sc.acquisition;
     SurfaceImage s(sc.largeur, sc.hauteur, sc.ppi);
     TGraphe g;
     preparer(g, s);
@@ -38,11 +37,11 @@ QImage dessine(const Scene& sc) {
     g.TraceCadre();
     auto c = std::make_unique<TTrace>();
     for (int e = 1; e <= NB_ESSAIS_MAX; ++e) {
-        RemplitCourbe(*c, *t, sc.definition, e);
+        RemplitCourbe(*c, *t, sc.definition, e, sc.acquisition);
         g.TraceCourbe(*c);
     }
     g.InitialiseCurseur(sc.acquisition ? TCurseurXor::Point : TCurseurXor::Reticule, 2);
-    RemplitCourbe(*c, *t, sc.definition, 2);
+    RemplitCourbe(*c, *t, sc.definition, 2, sc.acquisition);
     g.PlaceCurseur(c->x(25), c->y(25));
     return s.copie();
 }

@@ -6,7 +6,7 @@
 #include "PortMemoire.h"
 #include "link/MachineDuTravail.h"
 #include "socle/ConfigGenerale.h"
-#include "work/Travail.h"
+#include "work/EtatEtude.h"
 
 #include <gtest/gtest.h>
 
@@ -75,6 +75,7 @@ protected:
     HorlogeFactice horloge;
     TConfigGenerale config = TConfigGenerale::defaut();
     std::unique_ptr<Travail> travail = std::make_unique<Travail>();
+    EtatEtude etude;
     DialoguesScriptes dialogues;
     std::unique_ptr<Liaison> liaison;
 

@@ -12,7 +12,7 @@ protected:
     void SetUp() override {
         LiaisonTest::SetUp();
         config.ClassePuissance = 2;
-        acq = std::make_unique<AcquisitionCaract>(*liaison, *travail, config);
+        acq = std::make_unique<AcquisitionCaract>(*liaison, *travail, etude, config);
         travail->ModeleEssai.TypeMachine() = 3;
         travail->ModeleEssai.TypeCharge() = 1;
         travail->AjouteEssai();
@@ -29,7 +29,7 @@ protected:
 TEST_F(Acquisition, ManualModeAppliesTheLawWithAZeroBlock) {
     ASSERT_TRUE(acq->entreManuel());
     EXPECT_TRUE(acq->TimerManu);
-    EXPECT_TRUE(travail->AcquisitionEnCours);
+    EXPECT_TRUE(etude.AcquisitionEnCours);
     EXPECT_EQ(registre(20, 29), (2 << 8) | 5); // "T = K" is law 2
     EXPECT_EQ(registre(19, 20), 0);
     acq->changeK(37);
@@ -48,7 +48,7 @@ TEST_F(Acquisition, ALinkThatCannotOpenLeavesTheModeOff) {
     port.ouvrable = false;
     EXPECT_FALSE(acq->entreManuel());
     EXPECT_EQ(acq->mode, AcquisitionCaract::Mode::Aucun);
-    EXPECT_FALSE(travail->AcquisitionEnCours);
+    EXPECT_FALSE(etude.AcquisitionEnCours);
     EXPECT_EQ(dialogues.avertissements, QStringList{"Erreur de liaison"});
 }
 
@@ -67,7 +67,7 @@ TEST_F(Acquisition, StopTakesTheLoadOffAndBringsKBack) {
     EXPECT_EQ(registre(19, 20), 0);
     EXPECT_EQ(acq->K, 0);
     EXPECT_FALSE(acq->TimerManu || acq->TimerAuto || acq->TimerOscillo || acq->TimerChargeAuto);
-    EXPECT_FALSE(travail->AcquisitionEnCours);
+    EXPECT_FALSE(etude.AcquisitionEnCours);
 }
 
 TEST_F(Acquisition, ASweepSendsItsBlockAndDirection) {
@@ -243,7 +243,7 @@ TEST_F(ChargeIndustrielle, TheLawIsPreparedThenRun) {
     EXPECT_EQ(motsControle(), (std::vector<int32_t>{0x0B01, 0x0B05}));
     EXPECT_EQ(registre(19, 21), 200);
     EXPECT_TRUE(acq->TimerManu);
-    EXPECT_TRUE(travail->AcquisitionEnCours);
+    EXPECT_TRUE(etude.AcquisitionEnCours);
     acq->stop();
     EXPECT_EQ(motsControle().back(), 1);
 }
@@ -313,7 +313,7 @@ TEST_F(ChargeIndustrielle, WithSynchronisationOnTheSpeedAChangeOf16TriggersBut15
     etat(0, 515, 100);
     acq->TimerOscilloTimer();
     EXPECT_FALSE(acq->oscilloDeclenche);
-    EXPECT_EQ(travail->Mesures[11], 0); // the time is held while waiting
+    EXPECT_EQ(etude.Mesures[11], 0); // the time is held while waiting
     EXPECT_EQ(points(), 0);
     etat(0, 484, 100);
     acq->TimerOscilloTimer();
@@ -417,7 +417,7 @@ TEST_F(ChargeIndustrielle, TheLongTableKeepsIndex36AndEndsOnItsOwnReading) {
     int lectures = 0;
     acq->lecture = [&] {
         ++lectures;
-        liaison->LectureValeurs().reporte(travail->Mesures);
+        liaison->LectureValeurs().reporte(etude.Mesures);
     };
     acq->configureOscillo(36, 1);
     EXPECT_EQ(travail->Essais[1].Entete[TEnteteEssai::MotDureeOscillo], 36);

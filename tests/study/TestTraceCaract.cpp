@@ -71,11 +71,11 @@ TEST_F(Allocation, ASelectionPastTheTestsGetsACountedTestAndNoPointGoesOutsideOn
     // A new work (or its last test deleted), then a window's refresh selecting test 1.
     t().EssaiCourant = 1;
     ASSERT_EQ(t().EnteteTravail.NbEssais, 0);
-    EXPECT_EQ(t().AjoutePoint(), ResultatAjout::PasDEssai);
+    EXPECT_EQ(t().AjoutePoint(etat.Mesures), ResultatAjout::PasDEssai);
     modele(3, 1);
     EXPECT_FALSE(Setcourbe(t()));
     EXPECT_EQ(t().EnteteTravail.NbEssais, 1);
-    EXPECT_EQ(t().AjoutePoint(), ResultatAjout::Ajoute);
+    EXPECT_EQ(t().AjoutePoint(etat.Mesures), ResultatAjout::Ajoute);
 }
 
 TEST_F(Allocation, AFullWorkRecordsInTheCurrentTest) {

@@ -36,9 +36,9 @@ protected:
         t().AjouteEssai();
         for (int k = 0; k < n; ++k) {
             for (int c = 1; c < NB_COLONNES; ++c)
-                t().Mesures[c] = (k * 37 + c * 11) % 17 - 8;
-            t().Mesures[11] = 10 * k;
-            ASSERT_EQ(t().AjoutePoint(), ResultatAjout::Ajoute);
+                etat.Mesures[c] = (k * 37 + c * 11) % 17 - 8;
+            etat.Mesures[11] = 10 * k;
+            ASSERT_EQ(t().AjoutePoint(etat.Mesures), ResultatAjout::Ajoute);
         }
     }
     std::vector<int32_t> colonne(int essai, int c) const {

@@ -7,9 +7,9 @@
 #include "HorlogeFactice.h"
 #include "link/MachineDuTravail.h"
 #include "link/PortSerie.h"
-#include "socle/ConfigGenerale.h"
 #include "simulator/BancSimule.h"
-#include "work/Travail.h"
+#include "socle/ConfigGenerale.h"
+#include "work/EtatEtude.h"
 
 #include <memory>
 
@@ -21,6 +21,7 @@ public:
     HorlogeFactice horloge;
     TConfigGenerale config = TConfigGenerale::defaut();
     std::unique_ptr<Travail> travail = std::make_unique<Travail>();
+    EtatEtude etat;
     DialoguesScriptes dialogues;
     std::unique_ptr<Liaison> liaison;
 

@@ -22,19 +22,19 @@ inline void remplitTravailExemple(Travail& t, int nbPoints) {
             const int64_t courant = 400 + couple * (22 - e) / 2 + 3 * ondulation; // mA
             const int64_t tension = 2200 - courant / 100;                         // 0,1 V
             const int64_t pe = tension * courant / 1000;                          // 0,1 W
-            t.Mesures.fill(0);
-            t.Mesures[1] = int32_t(vitesse);
-            t.Mesures[2] = int32_t(couple);
-            t.Mesures[3] = int32_t(pm);
-            t.Mesures[4] = int32_t(tension);
-            t.Mesures[5] = int32_t(courant);
-            t.Mesures[6] = int32_t(pe);
-            t.Mesures[7] = 500;
-            t.Mesures[8] = pe > 0 ? int32_t(pm * 1000 / pe) : 0;
-            t.Mesures[9] = 1000;
-            t.Mesures[10] = int32_t(pe - pm);
-            t.Mesures[11] = k * 5;
-            t.AjoutePoint();
+            VecteurMesures m{};
+            m[1] = int32_t(vitesse);
+            m[2] = int32_t(couple);
+            m[3] = int32_t(pm);
+            m[4] = int32_t(tension);
+            m[5] = int32_t(courant);
+            m[6] = int32_t(pe);
+            m[7] = 500;
+            m[8] = pe > 0 ? int32_t(pm * 1000 / pe) : 0;
+            m[9] = 1000;
+            m[10] = int32_t(pe - pm);
+            m[11] = k * 5;
+            t.AjoutePoint(m);
         }
     }
     // Four characteristics: n(Tu), I(Tu), Pm(n), Rd(Pm).
@@ -51,5 +51,4 @@ inline void remplitTravailExemple(Travail& t, int nbPoints) {
     }
     t.EnteteTravail.Interpolation = 2;
     t.EssaiCourant = 1;
-    t.Mesures[0] = -1;
 }

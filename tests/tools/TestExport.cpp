@@ -68,9 +68,10 @@ protected:
                 m.setCommentaire(commentaires[e - 1]);
                 t->AjouteEssai();
                 for (int k = 0; e != 3 && k < 3 + e; ++k) {
+                    VecteurMesures mesures{};
                     for (int c = 1; c < NB_COLONNES; ++c)
-                        t->Mesures[c] = (k % 2 ? -1 : 1) * (k * 100003 + 37 * c + e - 1);
-                    t->AjoutePoint();
+                        mesures[c] = (k % 2 ? -1 : 1) * (k * 100003 + 37 * c + e - 1);
+                    t->AjoutePoint(mesures);
                 }
             }
             // One chart: the second definition is not shown, the third not defined.

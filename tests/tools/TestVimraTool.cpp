@@ -35,9 +35,10 @@ protected:
             t->ModeleEssai.setCommentaire(QString("essai %1").arg(e));
             t->AjouteEssai();
             for (int k = 0; k < 3; ++k) {
+                VecteurMesures mesures{};
                 for (int c = 1; c < NB_COLONNES; ++c)
-                    t->Mesures[c] = 1000 * e + 10 * c + k - 60;
-                t->AjoutePoint();
+                    mesures[c] = 1000 * e + 10 * c + k - 60;
+                t->AjoutePoint(mesures);
             }
         }
         const QString f = chemin(nom);
@@ -199,9 +200,10 @@ protected:
             change([&] { t->AjouteEssai(); });
             for (int k = 0; k < 3; ++k)
                 change([&] {
+                    VecteurMesures mesures{};
                     for (int c = 1; c < NB_COLONNES; ++c)
-                        t->Mesures[c] = 1000 * e + 10 * c + k;
-                    t->AjoutePoint();
+                        mesures[c] = 1000 * e + 10 * c + k;
+                    t->AjoutePoint(mesures);
                 });
         }
         QFile f(chemin);

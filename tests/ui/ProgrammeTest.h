@@ -7,8 +7,8 @@
 #include "PortMemoire.h"
 #include "commun/Fenetres.h"
 #include "link/FormCom.h"
-#include "link/MachineDuTravail.h"
 #include "link/ListePorts.h"
+#include "link/MachineDuTravail.h"
 #include "shell/FormMachine2.h"
 #include "shell/Programme.h"
 #include "socle/ConfigGenerale.h"
@@ -44,7 +44,8 @@ protected:
         ecritConfig(c);
         port.esclave.registres[1131] = 1000;
         ConfigGenerale() = TConfigGenerale::defaut();
-        liaison = std::make_unique<Liaison>(port, reseau, horloge, ConfigGenerale(), machineDuTravail(travail()));
+        liaison =
+            std::make_unique<Liaison>(port, reseau, horloge, ConfigGenerale(), machineDuTravail(travail()));
         programme = std::make_unique<Programme>(*liaison, travail());
     }
     void TearDown() override {

@@ -74,7 +74,7 @@ protected:
         choisit(code);
         ReconcilieEssai(travail());
         for (int k = 0; k < points; ++k)
-            travail().AjoutePoint();
+            travail().AjoutePoint(f().etat().Mesures);
         travail().TravailEnregistre = true;
     }
 };
@@ -129,7 +129,7 @@ TEST_F(RunScreen, TheFirstBlockIsForPositionMinusOneAndTheNextTickSendsTheBar) {
     ASSERT_TRUE(f().ButtonCharge->isChecked());
     EXPECT_TRUE(f().TimerApplication->isActive());
     EXPECT_EQ(f().TimerApplication->interval(), 100);
-    EXPECT_TRUE(travail().AcquisitionEnCours);
+    EXPECT_TRUE(f().etat().AcquisitionEnCours);
     EXPECT_EQ(registre(Controle), 12 * 256 + 5);
     EXPECT_EQ(blocRecu(), blocAttendu(-1));
     EXPECT_NE(blocAttendu(-1), blocAttendu(position));
@@ -183,7 +183,7 @@ TEST_F(RunScreen, StoppingTheLoadSendsTheStopWordAndZeroBlock) {
     f().ButtonCharge->click();
     EXPECT_FALSE(f().ButtonCharge->isChecked());
     EXPECT_FALSE(f().TimerApplication->isActive());
-    EXPECT_FALSE(travail().AcquisitionEnCours);
+    EXPECT_FALSE(f().etat().AcquisitionEnCours);
     EXPECT_EQ(registre(Controle), 1);
     EXPECT_EQ(blocRecu(), (std::array<int16_t, 6>{}));
     EXPECT_EQ(f().Mesure[2]->texte(), "----");
@@ -198,7 +198,7 @@ TEST_F(RunScreen, ALinkThatCannotOpenReleasesTheButtonAndSendsNothing) {
     f().ButtonCharge->click();
     EXPECT_FALSE(f().ButtonCharge->isChecked());
     EXPECT_FALSE(f().TimerApplication->isActive());
-    EXPECT_FALSE(travail().AcquisitionEnCours);
+    EXPECT_FALSE(f().etat().AcquisitionEnCours);
     EXPECT_EQ(port.esclave.requetes.size(), avant);
     EXPECT_EQ(dialogues.avertissements, QStringList{"Erreur de liaison"}); // said once
 }
@@ -236,7 +236,7 @@ TEST_F(RunScreen, AThreePhaseMachineShowsVoltageAndCurrentOnlyOnceCoupled) {
     f().TimerApplicationTimer();
     EXPECT_EQ(f().Mesure[5]->texte(), "1,732 A");
     // Once the test holds a point the coupling stays.
-    travail().AjoutePoint();
+    travail().AjoutePoint(f().etat().Mesures);
     f().SetEtoileTriangle();
     EXPECT_FALSE(f().ButtonEtoile->isVisible());
     EXPECT_TRUE(f().ButtonTriangle->isVisible());
@@ -349,7 +349,7 @@ TEST_F(RunScreen, ClosingStopsTheLoadAndGoesBack) {
     EXPECT_FALSE(f().isVisible());
     EXPECT_FALSE(f().ButtonCharge->isChecked());
     EXPECT_FALSE(f().TimerApplication->isActive());
-    EXPECT_FALSE(travail().AcquisitionEnCours);
+    EXPECT_FALSE(f().etat().AcquisitionEnCours);
     EXPECT_EQ(registre(Controle), 1);
     EXPECT_EQ(blocRecu(), (std::array<int16_t, 6>{}));
     EXPECT_TRUE(fenetres().FormKorlan->isVisible()); // back to the catalogue
@@ -473,7 +473,7 @@ TEST_F(Recording, ManualPointsFollowTheMeasurementsAndStopSendsNothing) {
 TEST_F(Recording, AFullTestRefusesThePoint) {
     demarre();
     f().BoutonManuel->click();
-    while (travail().AjoutePoint() == ResultatAjout::Ajoute) {
+    while (travail().AjoutePoint(f().etat().Mesures) == ResultatAjout::Ajoute) {
     }
     ASSERT_EQ(points(), 2001);
     f().ButtonAcquiPoint->click();
@@ -514,7 +514,7 @@ TEST_F(Recording, TheOscilloscopeRecordsOn360SecondsAndTheLoadFollowsTheBar) {
             EXPECT_EQ(blocRecu(), blocAttendu(f().ScrollBarCharge->value()));
             // The point's application columns come from its own tick, not the one before.
             for (int c = 12; c <= 15; ++c)
-                EXPECT_EQ(travail().essaiCourant().valeur(c, points() - 1), travail().Mesures[c]) << c;
+                EXPECT_EQ(travail().essaiCourant().valeur(c, points() - 1), f().etat().Mesures[c]) << c;
         }
     }
     EXPECT_EQ(points(), ticks);

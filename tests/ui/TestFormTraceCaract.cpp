@@ -33,11 +33,12 @@ protected:
         t.ModeleEssai.TypeMachine() = 3;
         t.ModeleEssai.TypeCharge() = 1;
         t.AjouteEssai();
+        VecteurMesures m{};
         for (int k = 0; k < points; ++k) {
-            t.Mesures[1] = 1500 - 20 * k;
-            t.Mesures[2] = 100 * k;
-            t.Mesures[5] = 1000 + 100 * k;
-            t.AjoutePoint();
+            m[1] = 1500 - 20 * k;
+            m[2] = 100 * k;
+            m[5] = 1000 + 100 * k;
+            t.AjoutePoint(m);
         }
         const int y[4] = {2, 5, 3, 8};
         for (int k = 1; k <= n; ++k) {
@@ -87,12 +88,12 @@ TEST_F(TraceCaract, PanelsTakeTheirSlotsInTheOrderOfTheCharacteristics) {
 TEST_F(TraceCaract, EscapeWithNoAcquisitionClearsTheValueBoxes) {
     travailDe(1);
     montre();
-    travail().Mesures[0] = 0;
+    f().etat().Mesures[0] = 0;
     f().Curseur();
     EXPECT_NE(f().TexteValeur[1]->text(), "----");
     QTest::keyClick(&f(), Qt::Key_Escape);
     EXPECT_EQ(f().TexteValeur[1]->text(), "----");
-    EXPECT_EQ(travail().Mesures[0], -1);
+    EXPECT_EQ(f().etat().Mesures[0], -1);
 }
 
 TEST_F(TraceCaract, ValueBoxesFollowTheMachine) {
@@ -126,13 +127,13 @@ TEST_F(TraceCaract, ManualModeDisablesTheLoadButtonAndTheMenusAndStopGivesThemBa
     ASSERT_TRUE(f().isVisible());
     EXPECT_TRUE(f().TimerManu->isActive());
     EXPECT_FALSE(f().PanelANALYSE->isVisible());
-    EXPECT_TRUE(travail().AcquisitionEnCours);
+    EXPECT_TRUE(f().etat().AcquisitionEnCours);
     f().ScrollBarK->setValue(40);
     EXPECT_EQ(port.esclave.registres[1919], 400);
     QTest::keyClick(f().ScrollBarK, Qt::Key_Space); // Space records a point, even from the K bar
     EXPECT_EQ(travail().Essais[1].nbPoints(), 4);
     f().ButtonStopManuClick();
-    EXPECT_FALSE(travail().AcquisitionEnCours);
+    EXPECT_FALSE(f().etat().AcquisitionEnCours);
     EXPECT_TRUE(f().ButtonModifCharge->isEnabled());
     EXPECT_TRUE(f().Fichier1->menuAction()->isEnabled());
     QTest::keySequence(&f(), QKeySequence("Ctrl+Shift+S"));
@@ -167,7 +168,7 @@ TEST_F(TraceCaract, AFullTestStopsTheRecordingWithAMessage) {
     EXPECT_EQ(travail().Essais[1].nbPoints(), NB_POINTS_MAX);
     ASSERT_EQ(dialogues.avertissements.size(), 1);
     EXPECT_TRUE(dialogues.avertissements[0].contains("2001"));
-    EXPECT_FALSE(travail().AcquisitionEnCours);
+    EXPECT_FALSE(f().etat().AcquisitionEnCours);
 }
 
 TEST_F(TraceCaract, SavingUnderAnApplicationNameAsksForANewName) {
@@ -291,7 +292,7 @@ TEST_F(ModesCharge, TheManualStaticModeRecordsWithPointAndDisablesTheLoadButton)
     QTest::keyClick(&f(), Qt::Key_Space);
     EXPECT_EQ(travail().Essais[1].nbPoints(), 2);
     QTest::keyClick(&f(), Qt::Key_Escape);
-    EXPECT_FALSE(travail().AcquisitionEnCours);
+    EXPECT_FALSE(f().etat().AcquisitionEnCours);
     EXPECT_FALSE(f().TimerManu->isActive());
 }
 
@@ -363,7 +364,7 @@ TEST_F(TraceCaract, ALostDriveStopsTheRecordingAndTheLinkWindowBringsItBack) {
     port.esclave.defaut = EsclaveScripte::Defaut::Silence;
     f().TimerManuTimer();
     EXPECT_FALSE(f().ButtonManu->isChecked());
-    EXPECT_FALSE(travail().AcquisitionEnCours);
+    EXPECT_FALSE(f().etat().AcquisitionEnCours);
     EXPECT_TRUE(f().Fichier1->menuAction()->isEnabled());
     EXPECT_EQ(f().TexteValeur[1]->text(), "----");
     EXPECT_EQ(travail().Essais[1].nbPoints(), points);

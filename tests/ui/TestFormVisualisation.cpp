@@ -154,7 +154,7 @@ TEST_F(Visualisation, ALostLinkKeepsTheLastValuesAndARecoveredOneUpdatesThem) {
     port.esclave.defaut = EsclaveScripte::Defaut::Silence;
     for (int i = 0; i < 3; ++i)
         v().TimerATimer();
-    ASSERT_EQ(travail().Mesures[0], -1);
+    ASSERT_EQ(liaison->Mesures[0], -1);
     for (int k = 1; k <= NB_TUILES; ++k)
         EXPECT_EQ(tuile(k), avant[k - 1]) << "tile " << k;
     port.esclave.defaut = EsclaveScripte::Defaut::Aucun;

@@ -55,7 +55,7 @@ TEST_P(MentionDemo, TheMenuBannerAndTheStudyWindowsSayTheBenchIsSimulated) {
         w->hide();
     }
 
-    t.AjoutePoint();
+    t.AjoutePoint(VecteurMesures{});
     const QByteArray travailEcrit = OctetsTravail(t, Disposition::Vimr2);
     EXPECT_FALSE(travailEcrit.contains("simul") || travailEcrit.contains("Simul"));
 

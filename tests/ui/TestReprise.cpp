@@ -46,9 +46,10 @@ TEST_P(RepriseTrouvee, IsOfferedOrSetAsideAndNeverDestroyed) {
         auto t = std::make_unique<Travail>();
         EcrivainJournal e(QDir(journaux).filePath("ancien.journal"), false);
         t->AjouteEssai();
+        VecteurMesures mesures{};
         for (int i = 0; i < 3; ++i) {
-            t->Mesures[1] = 1000 + i;
-            t->AjoutePoint();
+            mesures[1] = 1000 + i;
+            t->AjoutePoint(mesures);
             t->TravailEnregistre = false;
             e.suit(*t, 1'765'000'000'000 + i * 1000);
         }

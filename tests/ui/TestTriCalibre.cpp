@@ -36,9 +36,10 @@ TEST_F(TriTest, TheListOfADcSeriesMachineSortsByEfficiencyAsColumn8) {
     travail().ModeleEssai.TypeMachine() = 2;
     travail().ModeleEssai.TypeCharge() = 1;
     travail().AjouteEssai();
+    VecteurMesures m{};
     for (int k = 0; k < 12; ++k) {
-        travail().Mesures[8] = (k * 5) % 12;
-        travail().AjoutePoint();
+        m[8] = (k * 5) % 12;
+        travail().AjoutePoint(m);
     }
     travail().TravailEnregistre = true;
     repond([this] {

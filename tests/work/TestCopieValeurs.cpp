@@ -8,12 +8,12 @@ const QString enteteFr = QString::fromUtf8("N°\tn\tTu\tPm\tU\tI\tPe\tIe\tRd\tFp
 
 TEST_F(TravailTest, ABlockStartsWithSymbolsAndUnitsThenOneLinePerPoint) {
     t().AjouteEssai();
-    t().Mesures.fill(0);
-    t().Mesures[1] = 1480;
-    t().Mesures[2] = -5;    // -0,05 N.m
-    t().Mesures[8] = 0;     // efficiency 0,000
-    t().Mesures[11] = 1234; // 12,34 s
-    t().AjoutePoint();
+    etat.Mesures.fill(0);
+    etat.Mesures[1] = 1480;
+    etat.Mesures[2] = -5;    // -0,05 N.m
+    etat.Mesures[8] = 0;     // efficiency 0,000
+    etat.Mesures[11] = 1234; // 12,34 s
+    t().AjoutePoint(etat.Mesures);
     EXPECT_EQ(TexteValeurs(t(), 1, DERNIERE_COLONNE_CARACT),
               enteteFr + "0\t1480\t-0,05\t0,0\t0,0\t0,000\t0,0\t0,000\t0,000\t0,000\t0,0\t12,34\r\n");
 }

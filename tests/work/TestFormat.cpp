@@ -32,13 +32,14 @@ INSTANTIATE_TEST_SUITE_P(Exemples, TexteValeurCas,
 TEST(TexteMesure, AppendsOneSpaceAndTheUnitEvenWhenEmpty) {
     AppliqueLangue(1);
     Travail t;
-    t.Mesures[8] = 950;  // efficiency, thousandths, no unit
-    t.Mesures[2] = 1250; // torque, hundredths of N.m
-    t.Mesures[1] = 1500;
-    EXPECT_EQ(TexteMesure(t, 8), "0,950 ");
-    EXPECT_EQ(TexteMesure(t, 2), "12,50 Nm");
-    EXPECT_EQ(TexteMesure(t, 1), "1500 tr/min");
-    EXPECT_EQ(TexteMesureBrut(t, 2), "12,50");
+    VecteurMesures m{};
+    m[8] = 950;  // efficiency, thousandths, no unit
+    m[2] = 1250; // torque, hundredths of N.m
+    m[1] = 1500;
+    EXPECT_EQ(TexteMesure(t, m, 8), "0,950 ");
+    EXPECT_EQ(TexteMesure(t, m, 2), "12,50 Nm");
+    EXPECT_EQ(TexteMesure(t, m, 1), "1500 tr/min");
+    EXPECT_EQ(TexteMesureBrut(t, m, 2), "12,50");
     EXPECT_EQ(TexteValeurUnite(1250, 2, "Nm"), "12,50 Nm");
 }
 

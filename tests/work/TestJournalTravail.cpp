@@ -40,9 +40,10 @@ protected:
     void point(int k, int v) {
         change([&](Travail& w) {
             w.EssaiCourant = k;
+            VecteurMesures m{};
             for (int c = 1; c < NB_COLONNES; ++c)
-                w.Mesures[c] = v * 100 + c;
-            ASSERT_EQ(w.AjoutePoint(), ResultatAjout::Ajoute);
+                m[c] = v * 100 + c;
+            ASSERT_EQ(w.AjoutePoint(m), ResultatAjout::Ajoute);
         });
     }
     // A session of points in three tests, a comment and the title.
@@ -83,7 +84,7 @@ TEST_P(JournalApres, RebuildsExactlyWhatASaveWouldWrite) {
 INSTANTIATE_TEST_SUITE_P(
     Changements, JournalApres,
     testing::Values(
-        Cas{"PointAdded", [](Travail& w) { w.AjoutePoint(); }},
+        Cas{"PointAdded", [](Travail& w) { w.AjoutePoint(VecteurMesures{}); }},
         Cas{"PointDeleted", [](Travail& w) { w.SupprimePoint(2, 1); }},
         Cas{"LastPointDeleted", [](Travail& w) { w.SupprimePoint(6, 1); }},
         Cas{"AllPointsOfATestDeleted", [](Travail& w) { w.Essais[1].Entete.DernierPoint() = -1; }},

@@ -7,7 +7,7 @@ TEST_F(TravailTest, ResetMakesANewEmptyWork) {
     t().EnteteTravail.Reserve = {7, 8, 9, 10};
     t().EnteteTravail.DefCaract(2).Defini = 1;
     t().NomFichierCourant = "x.MLX2";
-    t().AcquisitionEnCours = true;
+    etat.AcquisitionEnCours = true;
     t().NouveauTravail();
 
     const TEnteteTravail& e = t().EnteteTravail;
@@ -23,8 +23,8 @@ TEST_F(TravailTest, ResetMakesANewEmptyWork) {
         EXPECT_EQ(e.DefCaract(a), TDefCaract{});
     EXPECT_EQ(t().EssaiCourant, 0);
     EXPECT_TRUE(t().TravailEnregistre);
-    EXPECT_FALSE(t().AcquisitionEnCours);
-    EXPECT_EQ(t().Mesures[0], -1);
+    EXPECT_FALSE(etat.AcquisitionEnCours);
+    EXPECT_EQ(etat.Mesures[0], -1);
     EXPECT_TRUE(t().NomFichierCourant.isEmpty());
     EXPECT_EQ(t().ModeleEssai, TEnteteEssai::defaut());
     for (const TEssai& essai : t().Essais) {
@@ -114,10 +114,10 @@ TEST_F(TravailTest, DeletingATestOutsideTheWorkDoesNothing) {
 
 TEST_F(TravailTest, FirstPointIsNumberZeroAtElementOne) {
     t().AjouteEssai();
-    t().Mesures[0] = 77;
-    t().Mesures[1] = 1480;
-    t().Mesures[20] = -3;
-    ASSERT_EQ(t().AjoutePoint(), ResultatAjout::Ajoute);
+    etat.Mesures[0] = 77;
+    etat.Mesures[1] = 1480;
+    etat.Mesures[20] = -3;
+    ASSERT_EQ(t().AjoutePoint(etat.Mesures), ResultatAjout::Ajoute);
     const TEssai& e = t().Essais[1];
     EXPECT_EQ(e.Entete.DernierPoint(), 0);
     EXPECT_EQ(e.Colonnes[0][1], 0);
@@ -127,7 +127,7 @@ TEST_F(TravailTest, FirstPointIsNumberZeroAtElementOne) {
 }
 
 TEST_F(TravailTest, AppendingWithoutATestDoesNothing) {
-    EXPECT_EQ(t().AjoutePoint(), ResultatAjout::PasDEssai);
+    EXPECT_EQ(t().AjoutePoint(etat.Mesures), ResultatAjout::PasDEssai);
     EXPECT_TRUE(t().TravailEnregistre);
     EXPECT_EQ(t().Essais[0].Entete.DernierPoint(), -1);
 }
@@ -135,12 +135,12 @@ TEST_F(TravailTest, AppendingWithoutATestDoesNothing) {
 TEST_F(TravailTest, AFullTestRefusesThePoint2002) {
     t().AjouteEssai();
     for (int k = 0; k < NB_POINTS_MAX; ++k) {
-        t().Mesures[1] = k;
-        ASSERT_EQ(t().AjoutePoint(), ResultatAjout::Ajoute);
+        etat.Mesures[1] = k;
+        ASSERT_EQ(t().AjoutePoint(etat.Mesures), ResultatAjout::Ajoute);
     }
     t().TravailEnregistre = true;
-    t().Mesures[1] = 99999;
-    EXPECT_EQ(t().AjoutePoint(), ResultatAjout::EssaiPlein);
+    etat.Mesures[1] = 99999;
+    EXPECT_EQ(t().AjoutePoint(etat.Mesures), ResultatAjout::EssaiPlein);
     const TEssai& e = t().Essais[1];
     EXPECT_EQ(e.Entete.DernierPoint(), 2000);
     EXPECT_EQ(e.valeur(1, 2000), 2000);
@@ -150,25 +150,25 @@ TEST_F(TravailTest, AFullTestRefusesThePoint2002) {
 
 TEST_F(TravailTest, SelectingAPointCopiesColumns0To15Only) {
     essaiDe(3);
-    t().Mesures[16] = 555;
-    t().Mesures[20] = 666;
-    t().SelectionPoint(2);
-    EXPECT_EQ(t().Mesures[0], 2);
-    EXPECT_EQ(t().Mesures[1], 12);
-    EXPECT_EQ(t().Mesures[15], 152);
-    EXPECT_EQ(t().Mesures[16], 555);
-    EXPECT_EQ(t().Mesures[20], 666);
-    EXPECT_EQ(t().PointCourant, 2);
-    t().SelectionPoint(-1);
-    EXPECT_EQ(t().Mesures[0], -1);
-    EXPECT_EQ(t().PointCourant, -1);
+    etat.Mesures[16] = 555;
+    etat.Mesures[20] = 666;
+    etat.SelectionPoint(t(), 2);
+    EXPECT_EQ(etat.Mesures[0], 2);
+    EXPECT_EQ(etat.Mesures[1], 12);
+    EXPECT_EQ(etat.Mesures[15], 152);
+    EXPECT_EQ(etat.Mesures[16], 555);
+    EXPECT_EQ(etat.Mesures[20], 666);
+    EXPECT_EQ(etat.PointCourant, 2);
+    etat.SelectionPoint(t(), -1);
+    EXPECT_EQ(etat.Mesures[0], -1);
+    EXPECT_EQ(etat.PointCourant, -1);
 }
 
 TEST_F(TravailTest, SelectingWithoutATestOnlyMovesThePointIndex) {
-    t().Mesures[0] = 4;
-    t().SelectionPoint(1);
-    EXPECT_EQ(t().Mesures[0], 4);
-    EXPECT_EQ(t().PointCourant, 1);
+    etat.Mesures[0] = 4;
+    etat.SelectionPoint(t(), 1);
+    EXPECT_EQ(etat.Mesures[0], 4);
+    EXPECT_EQ(etat.PointCourant, 1);
 }
 
 TEST_F(TravailTest, DeletingTheOnlyPointEmptiesTheTest) {
@@ -184,8 +184,8 @@ TEST_F(TravailTest, DeletingAPointRenumbersAndResorts) {
     t().ModeleEssai[TEnteteEssai::MotOrdreTri] = 1; // descending speed
     t().AjouteEssai();
     for (int32_t v : {100, 300, 200, 400}) {
-        t().Mesures[1] = v;
-        t().AjoutePoint();
+        etat.Mesures[1] = v;
+        t().AjoutePoint(etat.Mesures);
     }
     t().Retri(); // 400 (3), 300 (1), 200 (2), 100 (0)
     ASSERT_EQ(t().Essais[1].valeur(1, 0), 400);

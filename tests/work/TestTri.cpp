@@ -20,9 +20,9 @@ TEST_P(TriCas, PartitionExchangeWithTheMiddlePivot) {
     const CasTri& c = GetParam();
     t().AjouteEssai();
     for (int32_t v : c.cles) {
-        t().Mesures[1] = v;
-        t().Mesures[2] = -v; // a second column that must move with the first
-        t().AjoutePoint();
+        etat.Mesures[1] = v;
+        etat.Mesures[2] = -v; // a second column that must move with the first
+        t().AjoutePoint(etat.Mesures);
     }
     t().TriEssai(c.ordre, 1, 1);
     const TEssai& e = t().Essais[1];
@@ -55,8 +55,8 @@ TEST_F(TravailTest, AFullTestSortsIntoOrderKeepingEveryPointWhole) {
     std::uniform_int_distribution<int32_t> valeur(-500, 500); // many equal keys
     for (int k = 0; k < NB_POINTS_MAX; ++k) {
         for (int c = 1; c < NB_COLONNES; ++c)
-            t().Mesures[c] = valeur(hasard);
-        t().AjoutePoint();
+            etat.Mesures[c] = valeur(hasard);
+        t().AjoutePoint(etat.Mesures);
     }
     std::multiset<std::vector<int32_t>> avant, apres;
     const auto points = [this](std::multiset<std::vector<int32_t>>& s) {
@@ -90,8 +90,8 @@ TEST_F(TravailTest, ResortSkipsDynamicLoadsAndHonoursEachTestsSettings) {
         t().ModeleEssai[TEnteteEssai::MotOrdreTri] = ordre;
         t().AjouteEssai();
         for (int32_t v : vitesses) {
-            t().Mesures[1] = v;
-            t().AjoutePoint();
+            etat.Mesures[1] = v;
+            t().AjoutePoint(etat.Mesures);
         }
     };
     ajoute(1, 1, 0, {3, 1, 2});  // sorted ascending by speed

@@ -1,7 +1,7 @@
 #pragma once
 // A fresh work on the heap (a work holds six tests of 21 x 2002 values), in French.
 
-#include "work/Travail.h"
+#include "work/EtatEtude.h"
 
 #include <QStringList>
 
@@ -13,6 +13,8 @@ class TravailTest : public testing::Test {
 protected:
     std::unique_ptr<Travail> travail;
     Travail& t() { return *travail; }
+    // What a study window would measure or show.
+    EtatEtude etat;
 
     void SetUp() override {
         AppliqueLangue(1);
@@ -24,8 +26,8 @@ protected:
         t().AjouteEssai();
         for (int k = 0; k < n; ++k) {
             for (int c = 1; c < NB_COLONNES; ++c)
-                t().Mesures[c] = base + 10 * c + k;
-            ASSERT_EQ(t().AjoutePoint(), ResultatAjout::Ajoute);
+                etat.Mesures[c] = base + 10 * c + k;
+            ASSERT_EQ(t().AjoutePoint(etat.Mesures), ResultatAjout::Ajoute);
         }
     }
 };

@@ -48,7 +48,7 @@ bool caracteristique(const QString& nom) {
     SurBanc s{1, bancAsynchrone()};
     if (!s.banc) return echec("no pseudo-terminal for the simulated bench");
     Travail& t = *s.travail;
-    AcquisitionCaract acq(*s.liaison, t, s.config);
+    AcquisitionCaract acq(*s.liaison, t, s.etat, s.config);
     t.ModeleEssai.TypeMachine() = 3;
     t.ModeleEssai.TypeCharge() = 1; // T = K
     t.EnteteTravail.Commentaire.setTexte("Machine asynchrone sur une charge T = K");
@@ -91,7 +91,7 @@ bool pompe(const QString& nom) {
     if (!s.banc) return echec("no pseudo-terminal for the simulated bench");
     Travail& t = *s.travail;
     constexpr int code = 61; // centrifugal pump
-    ChargeApplication charge(*s.liaison, t, s.config);
+    ChargeApplication charge(*s.liaison, t, s.etat, s.config);
     t.ApplicationCourante = code;
     t.ParamApplication = ParamsParDefaut(code);
     t.MachineApplication = 3;
@@ -112,8 +112,8 @@ bool pompe(const QString& nom) {
             s.horloge.maintenant += 100;
         }
         charge.SetValeursAff(position, plage->minimum);
-        if (t.Mesures[0] < 0) return echec("the link to the simulated bench was lost");
-        t.AjoutePoint();
+        if (s.etat.Mesures[0] < 0) return echec("the link to the simulated bench was lost");
+        t.AjoutePoint(s.etat.Mesures);
     }
     charge.Arrete();
 

@@ -144,9 +144,8 @@ bool etudeCaracteristiques(const QString& dossier, const char* l) {
     t.ButtonManu->setChecked(true);
     t.Action();
     // The operating point of the moment, as the manual tick leaves it.
-    Travail& w = travail();
     const int32_t point[11] = {0, 1463, 560, 8580, 4000, 2600, 11500, 0, 746, 638, 2920};
-    std::copy(std::begin(point), std::end(point), w.Mesures.begin());
+    std::copy(std::begin(point), std::end(point), t.etat().Mesures.begin());
     t.Curseur();
     ok &= ecrit(&t, dossier, "trace-manuel", l);
     t.ButtonManu->setChecked(false);

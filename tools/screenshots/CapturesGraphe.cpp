@@ -6,6 +6,7 @@
 #include "graph/Couleurs.h"
 #include "graph/ProprietaireGraphe.h"
 #include "socle/ConfigGenerale.h"
+#include "work/EtatEtude.h"
 
 #include <QApplication>
 #include <QDir>
@@ -50,10 +51,11 @@ int main(int argc, char** argv) {
     Travail& t = *exemple;
     remplitTravailExemple(t, 60);
     t.EssaiCourant = 2;
-    t.SelectionPoint(35);
+    EtatEtude etat;
+    etat.SelectionPoint(t, 35);
 
     Proprietaire proprietaire;
-    TCaractMachine panneau(1, t);
+    TCaractMachine panneau(1, t, etat);
     proprietaire.panneau = &panneau;
     panneau.setProprietaires(&proprietaire, nullptr);
     panneau.resize(720, 480);
@@ -75,11 +77,11 @@ int main(int argc, char** argv) {
     }
     // During an acquisition: no interpolation and a dot for the cursor; then another characteristic.
     ConfigGenerale().SchemaCouleurs = 0;
-    t.AcquisitionEnCours = true;
+    etat.AcquisitionEnCours = true;
     ok = capture(panneau, dossier, "graphe_acquisition") && ok;
-    t.AcquisitionEnCours = false;
+    etat.AcquisitionEnCours = false;
     for (int n = 2; n <= 4; ++n) {
-        TCaractMachine autre(n, t);
+        TCaractMachine autre(n, t, etat);
         proprietaire.panneau = &autre;
         autre.setProprietaires(&proprietaire, nullptr);
         autre.resize(720, 480);

@@ -184,6 +184,7 @@ void etude(int typeMachine, int typeCharge) {
 
 void travailExemple() {
     Travail& t = travail();
+    VecteurMesures m{};
     t.NouveauTravail();
     t.EnteteTravail.Commentaire.setTexte(QString::fromUtf8("Machine asynchrone 1,5 kW : essais en charge"));
     t.EnteteTravail.Interpolation = 2;
@@ -195,16 +196,16 @@ void travailExemple() {
         for (int k = 0; k <= 24; ++k) {
             const int couple = k * 40;                  // hundredths of N.m
             const int vitesse = 1495 - k * (e ? 4 : 3); // tr/min
-            t.Mesures[1] = vitesse;
-            t.Mesures[2] = couple;
-            t.Mesures[3] = int(int64_t(vitesse) * couple * 3142 / 300000);
-            t.Mesures[4] = e ? 3600 : 4000;
-            t.Mesures[5] = 1800 + k * 95 - e * 60;
-            t.Mesures[6] = t.Mesures[3] * 100 / (70 + k) + 1500;
-            t.Mesures[8] = t.Mesures[6] > 0 ? 1000 * std::min(t.Mesures[3], t.Mesures[6]) / t.Mesures[6] : 0;
-            t.Mesures[9] = 300 + k * 22;
-            t.Mesures[10] = std::abs(t.Mesures[6] - t.Mesures[3]);
-            t.AjoutePoint();
+            m[1] = vitesse;
+            m[2] = couple;
+            m[3] = int(int64_t(vitesse) * couple * 3142 / 300000);
+            m[4] = e ? 3600 : 4000;
+            m[5] = 1800 + k * 95 - e * 60;
+            m[6] = m[3] * 100 / (70 + k) + 1500;
+            m[8] = m[6] > 0 ? 1000 * std::min(m[3], m[6]) / m[6] : 0;
+            m[9] = 300 + k * 22;
+            m[10] = std::abs(m[6] - m[3]);
+            t.AjoutePoint(m);
         }
     }
     const int defs[4][2] = {{2, 1}, {2, 5}, {2, 3}, {3, 8}}; // X column, Y column
@@ -217,6 +218,7 @@ void travailExemple() {
 void travailOscillo() {
     // Thirty seconds of a cyclic load: speed and torque against time.
     Travail& t = travail();
+    VecteurMesures m{};
     t.NouveauTravail();
     t.ModeleEssai.TypeMachine() = 1;
     t.ModeleEssai.TypeCharge() = 14;
@@ -228,10 +230,10 @@ void travailOscillo() {
                               : phase < 1.0 ? 200 + 3000 * (phase - 0.9)
                               : phase < 1.9 ? 500
                                             : 500 - 3000 * (phase - 1.9);
-        t.Mesures[11] = k * 5;
-        t.Mesures[2] = int(couple);
-        t.Mesures[1] = int(1480 - couple / 10);
-        t.AjoutePoint();
+        m[11] = k * 5;
+        m[2] = int(couple);
+        m[1] = int(1480 - couple / 10);
+        t.AjoutePoint(m);
     }
     t.EnteteTravail.DefCaract(1) = TDefCaract{1, 1, {}, 11, 18, {}, 1, 18, {}, 1};
     t.EnteteTravail.DefCaract(2) = TDefCaract{1, 1, {}, 11, 18, {}, 2, 18, {}, 1};
@@ -258,8 +260,8 @@ TFormVisualisation& montreVisualisation(Liaison& liaison) {
     // No drive here: the values of one cycle, as the link would have left them.
     liaison.RawValues = {0, 1487, 1260, 8500, 0, 5320, 0, 3980, 0, 880};
     liaison.CalculValeurs();
-    travail().Mesures[0] = 0;
-    v.AfficheValeur();
+    liaison.Mesures[0] = 0;
+    v.montre(Mesure{true, false, liaison.Mesures});
     return v;
 }
 
@@ -304,7 +306,7 @@ std::unique_ptr<TBancSimule> lanceApplicationSimulee(TFormApplication& f, Liaiso
 void arreteApplicationSimulee(TFormApplication& f, Liaison& liaison) {
     f.ButtonCharge->setChecked(false);
     f.ButtonChargeClick(false);
-    travail().AcquisitionEnCours = false;
+    f.etat().AcquisitionEnCours = false;
     f.hide();
     liaison.Ferme();
     liaison.serie().NomPortImpose.clear();
@@ -469,12 +471,13 @@ bool ecransEnregistrement(TFormApplication& f, const QString& dossier, Liaison& 
         const int32_t mecanique = int32_t(int64_t(vitesse) * couple * 3142 / 300000);
         liaison.RawValues = {0, vitesse, couple, 4900, 6300, 3800, 2200, 2300, 0, mecanique * 100 / 85 / 10};
         liaison.CalculValeurs();
-        t.Mesures[0] = 0;
-        t.Mesures[11] = temps;
+        liaison.Mesures[0] = 0;
+        Mesure{true, false, liaison.Mesures}.reporte(f.etat().Mesures);
+        f.etat().Mesures[11] = temps;
     };
     for (int k = 0; k <= 12; ++k) {
         mesure(1500 - k * 14, k * 80, 0);
-        t.AjoutePoint();
+        t.AjoutePoint(f.etat().Mesures);
     }
     f.BoutonManuel->setChecked(true);
     f.Action();
@@ -492,7 +495,7 @@ bool ecransEnregistrement(TFormApplication& f, const QString& dossier, Liaison& 
         const int32_t vitesse = int32_t(1400 * (1 - std::exp(-x * 6)));
         const int32_t couple = int32_t(900 * std::exp(-x * 5) + 300);
         mesure(vitesse, couple, k * 10);
-        t.AjoutePoint();
+        t.AjoutePoint(f.etat().Mesures);
     }
     f.BoutonOscillo->setChecked(true);
     f.Action();
@@ -504,7 +507,7 @@ bool ecransEnregistrement(TFormApplication& f, const QString& dossier, Liaison& 
     f.BoutonOscillo->setChecked(false);
     f.ButtonGraphAnim->setChecked(false);
     f.ButtonCharge->setChecked(false);
-    t.AcquisitionEnCours = false;
+    f.etat().AcquisitionEnCours = false;
     f.hide();
     return ok;
 }

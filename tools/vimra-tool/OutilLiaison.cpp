@@ -269,8 +269,9 @@ int commandeSuivi(const OptionsOutil& o) {
         attendJusqua(horloge, echeance);
         if (interrompu) break;
         if (const Mesure m = l.LectureValeurs()) {
-            m.reporte(lien.travail().Mesures);
-            ecritSortie(LigneCsvMesures(lien.travail(), colonnes));
+            VecteurMesures mesures{};
+            m.reporte(mesures);
+            ecritSortie(LigneCsvMesures(lien.travail(), mesures, colonnes));
             ++lignes;
         } else {
             lien.signaleCycleManque();
