@@ -44,15 +44,15 @@ QString chemin(Disposition d) {
 }
 
 // Batches of writes or reads of the full work, each against the same bytes written or read
-// plainly, in alternation (medianesAlternees): 21 batches each way, of 20 writes or 100 reads.
-constexpr int LOTS = 21;
+// plainly, in alternation (tempsAlternes): 101 batches each way, of 2 writes or 10 reads.
+constexpr int LOTS = 101;
 
 void Ecriture(benchmark::State& etat, Disposition d) {
     Travail& t = travailPlein();
     const QByteArray octets = OctetsTravail(t, d);
     const QString plat = chemin(d) + ".plat";
     for (auto _ : etat) {
-        const auto [travail, simple] = medianesAlternees(
+        const auto [travail, simple] = tempsAlternes(
             [&] {
                 if (!EcritTravail(t, chemin(d), d)) etat.SkipWithError("the work could not be written");
             },
@@ -61,7 +61,7 @@ void Ecriture(benchmark::State& etat, Disposition d) {
                 if (!f.open(QIODevice::WriteOnly) || f.write(octets) != octets.size())
                     etat.SkipWithError("write failed");
             },
-            LOTS, 20);
+            LOTS, 2);
         etat.SetIterationTime(travail);
         etat.counters["plain"] = simple;
     }
@@ -72,7 +72,7 @@ void Lecture(benchmark::State& etat, Disposition d) {
     EcritTravail(travailPlein(), chemin(d), d);
     auto t = std::make_unique<Travail>();
     for (auto _ : etat) {
-        const auto [travail, simple] = medianesAlternees(
+        const auto [travail, simple] = tempsAlternes(
             [&] {
                 if (!LitTravail(*t, chemin(d))) etat.SkipWithError("the work could not be read");
             },
@@ -81,7 +81,7 @@ void Lecture(benchmark::State& etat, Disposition d) {
                 if (!f.open(QIODevice::ReadOnly)) etat.SkipWithError("read failed");
                 benchmark::DoNotOptimize(f.readAll());
             },
-            LOTS, 100);
+            LOTS, 10);
         etat.SetIterationTime(travail);
         etat.counters["plain"] = simple;
     }

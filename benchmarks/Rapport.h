@@ -14,9 +14,11 @@
 
 // Two ways of doing a thing, timed in alternation: `lots` batches of `taille` operations each, the
 // first way first in one batch and second in the next, so that whatever else the machine does
-// weighs on both alike. The median time of one operation of each way, in seconds.
+// weighs on both alike. Other work on the machine only ever adds time to a batch: the figure of
+// each way is its lower quartile over the batches, the time of one operation in seconds, which
+// moves far less from run to run than the median on a loaded machine.
 template <class A, class B>
-std::pair<double, double> medianesAlternees(A a, B b, int lots, int taille) {
+std::pair<double, double> tempsAlternes(A a, B b, int lots, int taille) {
     using horloge = std::chrono::steady_clock;
     std::vector<double> ta, tb;
     const auto lot = [taille](auto& f, std::vector<double>& temps) {
@@ -34,11 +36,11 @@ std::pair<double, double> medianesAlternees(A a, B b, int lots, int taille) {
             lot(a, ta);
         }
     }
-    const auto mediane = [](std::vector<double>& v) {
-        std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
-        return v[v.size() / 2];
+    const auto quartile = [](std::vector<double>& v) {
+        std::nth_element(v.begin(), v.begin() + v.size() / 4, v.end());
+        return v[v.size() / 4];
     };
-    return {mediane(ta), mediane(tb)};
+    return {quartile(ta), quartile(tb)};
 }
 
 class Rapport : public benchmark::ConsoleReporter {
