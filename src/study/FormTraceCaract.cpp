@@ -53,7 +53,7 @@ protected:
 
 TFormTraceCaract::TFormTraceCaract(Liaison& liaison, QWidget* parent)
     : FenetreEtude(parent, "FormTraceCaract", QSize(800, 600), aide::TraceCaract), m_liaison(liaison),
-      m_acq(liaison, travail(), ConfigGenerale()), m_imprimante(QPrinter::HighResolution) {
+      m_acq(liaison, travail(), ConfigGenerale()) {
     QVBoxLayout* colonne = colonneCentrale(4);
     QWidget* centre = centralWidget();
 
