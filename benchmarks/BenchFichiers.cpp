@@ -44,8 +44,7 @@ QString chemin(Disposition d) {
 }
 
 // Batches of writes or reads of the full work, each against the same bytes written or read
-// plainly, in alternation (tempsAlternes): 101 batches each way, of 2 writes or 10 reads.
-constexpr int LOTS = 101;
+// plainly, in alternation (tempsAlternes): 101 batches each way of 2 writes, 501 of 2 reads.
 
 void Ecriture(benchmark::State& etat, Disposition d) {
     Travail& t = travailPlein();
@@ -61,7 +60,7 @@ void Ecriture(benchmark::State& etat, Disposition d) {
                 if (!f.open(QIODevice::WriteOnly) || f.write(octets) != octets.size())
                     etat.SkipWithError("write failed");
             },
-            LOTS, 2);
+            101, 2);
         etat.SetIterationTime(travail);
         etat.counters["plain"] = simple;
     }
@@ -81,7 +80,7 @@ void Lecture(benchmark::State& etat, Disposition d) {
                 if (!f.open(QIODevice::ReadOnly)) etat.SkipWithError("read failed");
                 benchmark::DoNotOptimize(f.readAll());
             },
-            LOTS, 10);
+            501, 2);
         etat.SetIterationTime(travail);
         etat.counters["plain"] = simple;
     }

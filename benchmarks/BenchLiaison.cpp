@@ -97,7 +97,7 @@ void CycleBancSimule(benchmark::State& etat, int modele) {
 }
 
 // The cycle without the pause, against libmodbus doing the same two exchanges with the same slave,
-// in alternation (tempsAlternes): 101 batches of 20 cycles each way. The round trip through a
+// in alternation (tempsAlternes): 501 batches of 2 cycles each way. The round trip through a
 // pseudo-terminal depends much on where the scheduler puts the slave's thread: with one slave for
 // both, both ways meet the same.
 void CycleContreLibmodbus(benchmark::State& etat) {
@@ -119,7 +119,7 @@ void CycleContreLibmodbus(benchmark::State& etat) {
                     modbus_write_register(ctx, 1829, mots[0] | 1) != 1)
                     etat.SkipWithError("libmodbus exchange failed");
             },
-            101, 20);
+            501, 2);
         etat.SetIterationTime(vimra);
         etat.counters["libmodbus"] = libmodbus;
     }
