@@ -152,10 +152,22 @@ BENCHMARK(JournalPoint)
     ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
-BENCHMARK_CAPTURE(Ecriture, Vimr2, Disposition::Vimr2)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Ecriture, MLX2, Disposition::MLX2)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Lecture, Vimr2, Disposition::Vimr2)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(Lecture, MLX2, Disposition::MLX2)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Ecriture, Vimr2, Disposition::Vimr2)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Ecriture, MLX2, Disposition::MLX2)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Lecture, Vimr2, Disposition::Vimr2)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Lecture, MLX2, Disposition::MLX2)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(CopieValeurs)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(Export, Xlsx, true)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK_CAPTURE(Export, Csv, false)->Unit(benchmark::kMillisecond)->UseRealTime();

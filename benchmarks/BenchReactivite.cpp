@@ -49,7 +49,8 @@ using Horloge = std::chrono::steady_clock;
 // The keyboard is the window thread's: the posting thread is given it.
 struct ToucheDatee : QKeyEvent {
     ToucheDatee(Horloge::time_point t, const QInputDevice* clavier)
-        : QKeyEvent(QEvent::KeyPress, Qt::Key_Shift, Qt::NoModifier, 0, 0, 0, {}, false, 1, clavier), poste(t) {}
+        : QKeyEvent(QEvent::KeyPress, Qt::Key_Shift, Qt::NoModifier, 0, 0, 0, {}, false, 1, clavier),
+          poste(t) {}
     Horloge::time_point poste;
 };
 struct RepeintDate : QEvent {
@@ -184,7 +185,8 @@ public:
     explicit Programme(const TConfigGenerale& config) {
         QDir::setCurrent(m_dossier.path());
         QFile f("CFGVimra.cfg");
-        if (!f.open(QIODevice::WriteOnly) || f.write(config.octets()) < 0) throw Impossible("no settings file");
+        if (!f.open(QIODevice::WriteOnly) || f.write(config.octets()) < 0)
+            throw Impossible("no settings file");
         f.close();
         m_surveillant.setInterval(20);
         QObject::connect(&m_surveillant, &QTimer::timeout, [this] { surveille(); });
@@ -305,9 +307,10 @@ QWidget* fenetreActive() {
     return w;
 }
 
-// Situation a: a rising sweep of K, T = K, on the simulated bench.
+// A rising sweep of K, T = K, on the simulated bench.
 void Balayage(benchmark::State& etat, int modele) {
-    for (auto _ : etat) try {
+    for (auto _ : etat)
+        try {
             BancExterne banc(modele);
             Programme p(configSerie(banc.chemin, modele));
             p.ouvreEtude("Tracé des caractéristiques d'une machine", "T = K", "ETUDE");
@@ -325,13 +328,15 @@ void Balayage(benchmark::State& etat, int modele) {
 double tempsProcesseur() {
     rusage r{};
     getrusage(RUSAGE_SELF, &r);
-    return double(r.ru_utime.tv_sec + r.ru_stime.tv_sec) + 1e-6 * double(r.ru_utime.tv_usec + r.ru_stime.tv_usec);
+    return double(r.ru_utime.tv_sec + r.ru_stime.tv_sec) +
+           1e-6 * double(r.ru_utime.tv_usec + r.ru_stime.tv_usec);
 }
 
-// Situation b: an oscilloscope recording (cyclic load, no trigger) on the simulated bench. Then,
+// An oscilloscope recording (cyclic load, no trigger) on the simulated bench. Then,
 // with nothing posted, the program's CPU time over 2 s of the same recording.
 void Oscilloscope(benchmark::State& etat) {
-    for (auto _ : etat) try {
+    for (auto _ : etat)
+        try {
             BancExterne banc(1);
             Programme p(configSerie(banc.chemin, 1));
             p.ouvreEtude("ButtonChargeDynamique", "ButtonTcycle", "ButtonEtudeDynamique");
@@ -356,15 +361,19 @@ void Oscilloscope(benchmark::State& etat) {
 QWidget* visualisation() {
     clique("ButtonVISUALISATION");
     QWidget* w = nullptr;
-    if (!attends([&] { return (w = visibleActif("ScrollBarK")) && w->window()->objectName() == "FormVisualisation"; },
-                 10000))
+    if (!attends(
+            [&] {
+                return (w = visibleActif("ScrollBarK")) && w->window()->objectName() == "FormVisualisation";
+            },
+            10000))
         throw Impossible("the live values window did not open");
     return w->window();
 }
 
-// Situation c: the live values window on a serial line nobody answers on.
+// The live values window on a serial line nobody answers on.
 void LigneMuette(benchmark::State& etat) {
-    for (auto _ : etat) try {
+    for (auto _ : etat)
+        try {
             Pty muet;
             if (!muet.ok()) throw Impossible("no pseudo-terminal");
             Programme p(configSerie(muet.chemin(), 1));
@@ -378,10 +387,11 @@ void LigneMuette(benchmark::State& etat) {
         }
 }
 
-// Situation d: the live values window on the network route, to a peer on loopback that accepts
+// The live values window on the network route, to a peer on loopback that accepts
 // the connection and never replies.
 void ReseauMuet(benchmark::State& etat) {
-    for (auto _ : etat) try {
+    for (auto _ : etat)
+        try {
             QTcpServer pair;
             if (!pair.listen(QHostAddress::LocalHost)) throw Impossible("no loopback port");
             std::vector<std::unique_ptr<QTcpSocket>> acceptes;
@@ -428,16 +438,16 @@ int main(int argc, char** argv) {
     std::vector<Rapport::Ligne> lignes;
     const auto situation = [&](const std::string& nom, const std::string& figure) {
         lignes.push_back({"input delay, median, " + figure + " / 16 ms", nom, "", "frame", 1.0, 0, "median"});
-        lignes.push_back({"input delay, worst, " + figure + " / 100 ms", nom, "", "noticed", 1.0, 0, "worst"});
+        lignes.push_back(
+            {"input delay, worst, " + figure + " / 100 ms", nom, "", "noticed", 1.0, 0, "worst"});
     };
     situation("Balayage/model0", "rising sweep at 19200 Bd, model 0");
     situation("Balayage/model1", "rising sweep at 19200 Bd, model 1");
     situation("Oscilloscope", "oscilloscope recording at 19200 Bd");
     situation("LigneMuette", "live values, serial line silent");
     situation("ReseauMuet", "live values, network peer silent");
-    lignes.push_back(
-        {"CPU time per 50 ms tick of an oscilloscope recording / tick", "Oscilloscope", "", "tick", 0.10, 0,
-         "cpu per tick"});
+    lignes.push_back({"CPU time per 50 ms tick of an oscilloscope recording / tick", "Oscilloscope", "",
+                      "tick", 0.10, 0, "cpu per tick"});
     Rapport rapport(lignes);
     benchmark::RunSpecifiedBenchmarks(&rapport);
     const bool ok = rapport.imprime();

@@ -17,8 +17,7 @@
 // weighs on both alike. Other work on the machine only ever adds time to a batch: the figure of
 // each way is its lower quartile over the batches, the time of one operation in seconds, which
 // moves far less from run to run than the median on a loaded machine.
-template <class A, class B>
-std::pair<double, double> tempsAlternes(A a, B b, int lots, int taille) {
+template <class A, class B> std::pair<double, double> tempsAlternes(A a, B b, int lots, int taille) {
     using horloge = std::chrono::steady_clock;
     std::vector<double> ta, tb;
     const auto lot = [taille](auto& f, std::vector<double>& temps) {
@@ -47,13 +46,13 @@ class Rapport : public benchmark::ConsoleReporter {
 public:
     struct Ligne {
         std::string figure;
-        std::string mesure;    // benchmark name
-        std::string reference; // benchmark name, or empty when the floor is a counter of `mesure`
-        std::string compteur;  // counter of `mesure` holding the floor in seconds
-        double cible;          // the ratio must not exceed this
-        double plafondMs = 0;  // and, when set, the median must stay under this
+        std::string mesure;      // benchmark name
+        std::string reference;   // benchmark name, or empty when the floor is a counter of `mesure`
+        std::string compteur;    // counter of `mesure` holding the floor in seconds
+        double cible;            // the ratio must not exceed this
+        double plafondMs = 0;    // and, when set, the median must stay under this
         std::string valeur = {}; // when set, the counter of `mesure` holding the figure in seconds,
-                               // instead of the run's time
+                                 // instead of the run's time
     };
 
     explicit Rapport(std::vector<Ligne> lignes) : m_lignes(std::move(lignes)) {}
@@ -98,15 +97,14 @@ public:
                 ref = c->second.at(l.compteur);
             } else {
                 // A figure shown for what it is, with no floor to compare against.
-                std::printf("%-58s %10.3fms %12s %8s %8s\n", l.figure.c_str(), mesure * 1e3, "-", "-",
-                            "-");
+                std::printf("%-58s %10.3fms %12s %8s %8s\n", l.figure.c_str(), mesure * 1e3, "-", "-", "-");
                 continue;
             }
             const double ratio = mesure / ref;
             const bool ok = ratio <= l.cible && (l.plafondMs == 0 || mesure * 1e3 <= l.plafondMs);
             bon = bon && ok;
-            std::printf("%-58s %10.3fms %10.3fms %8.3f %8.2f%s\n", l.figure.c_str(), mesure * 1e3,
-                        ref * 1e3, ratio, l.cible, ok ? "" : "  MISSED");
+            std::printf("%-58s %10.3fms %10.3fms %8.3f %8.2f%s\n", l.figure.c_str(), mesure * 1e3, ref * 1e3,
+                        ratio, l.cible, ok ? "" : "  MISSED");
         }
         return bon;
     }
