@@ -11,7 +11,8 @@ echec=0
 for programme in "bench_liaison --benchmark_enable_random_interleaving=true" \
                  "bench_demarrage" \
                  "bench_fichiers --benchmark_enable_random_interleaving=true" \
-                 "bench_graphe --benchmark_enable_random_interleaving=true"; do
+                 "bench_graphe --benchmark_enable_random_interleaving=true" \
+                 "bench_reactivite"; do
     nom=${programme%% *}
     echo "running $nom..."
     # shellcheck disable=SC2086

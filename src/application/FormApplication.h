@@ -132,7 +132,8 @@ public:
 
     ChargeApplication& charge() { return m_charge; }
     AcquisitionCaract& acquisition() { return m_acq; }
-    QPrinter& imprimante() { return m_imprimante; }
+    // The printer, set up at its first use: loading the system's printing costs memory and time.
+    QPrinter& imprimante();
     const PanneauParametres& panneau() const { return m_panneau; }
 
     // Controls, named as the window has them.
@@ -217,6 +218,6 @@ private:
     ChargeApplication m_charge;
     PanneauParametres m_panneau;
     AcquisitionCaract m_acq;
-    QPrinter m_imprimante;
+    std::unique_ptr<QPrinter> m_imprimante;
     int m_imageMontree = -1;
 };

@@ -147,16 +147,22 @@ void TFormApplication::Copierlescaracteristiques1Click() {
     CaractMachine5->Copiercaract();
 }
 
+QPrinter& TFormApplication::imprimante() {
+    if (!m_imprimante) m_imprimante = std::make_unique<QPrinter>();
+    return *m_imprimante;
+}
+
 void TFormApplication::Configurationimprimante1Click() {
-    dialogues().configurerImprimante(m_imprimante);
+    dialogues().configurerImprimante(imprimante());
 }
 
 void TFormApplication::Imprimer1Click() {
-    if (!dialogues().imprimer(m_imprimante)) return;
+    QPrinter& imprimante = this->imprimante();
+    if (!dialogues().imprimer(imprimante)) return;
     if (!ButtonGraphAnim->isChecked()) return;
     QPainter p;
-    if (!p.begin(&m_imprimante)) return;
-    dessinePage(p, m_imprimante, m_imprimante.pageLayout().paintRectPixels(m_imprimante.resolution()));
+    if (!p.begin(&imprimante)) return;
+    dessinePage(p, imprimante, imprimante.pageLayout().paintRectPixels(imprimante.resolution()));
     p.end();
 }
 

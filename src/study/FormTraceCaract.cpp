@@ -53,8 +53,7 @@ protected:
 
 TFormTraceCaract::TFormTraceCaract(Liaison& liaison, Travail& travail, Fenetres& fenetres, QWidget* parent)
     : FenetreEtude(parent, "FormTraceCaract", QSize(800, 600), aide::TraceCaract, travail),
-      m_liaison(liaison), m_fenetres(fenetres), m_acq(liaison, travail, m_etat, ConfigGenerale()),
-      m_imprimante(QPrinter::HighResolution) {
+      m_liaison(liaison), m_fenetres(fenetres), m_acq(liaison, travail, m_etat, ConfigGenerale()) {
     QVBoxLayout* colonne = colonneCentrale(4);
     QWidget* centre = centralWidget();
 

@@ -84,7 +84,8 @@ public:
     AcquisitionCaract& acquisition() { return m_acq; }
     TCaractMachine* panneau(int k) const { return m_panneaux[k - 1]; }
     QRect rectanglePanneaux() const;
-    QPrinter& imprimante() { return m_imprimante; }
+    // The printer, set up at its first use: loading the system's printing costs memory and time.
+    QPrinter& imprimante();
 
     // Controls, named as the window has them.
     std::array<QToolButton*, 4> ButtonCar{};
@@ -177,6 +178,6 @@ private:
     Fenetres& m_fenetres;
     AcquisitionCaract m_acq;
     std::array<TCaractMachine*, 4> m_panneaux{};
-    QPrinter m_imprimante;
+    std::unique_ptr<QPrinter> m_imprimante;
     bool m_rafraichit = false;
 };

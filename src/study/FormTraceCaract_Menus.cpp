@@ -237,15 +237,21 @@ void TFormTraceCaract::Copierlescaractristiques1Click() {
     QApplication::clipboard()->setMimeData(donnees);
 }
 
+QPrinter& TFormTraceCaract::imprimante() {
+    if (!m_imprimante) m_imprimante = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_imprimante;
+}
+
 void TFormTraceCaract::Configurationimprimante1Click() {
-    dialogues().configurerImprimante(m_imprimante);
+    dialogues().configurerImprimante(imprimante());
 }
 
 void TFormTraceCaract::Imprimer1Click() {
-    if (!dialogues().imprimer(m_imprimante)) return;
+    QPrinter& imprimante = this->imprimante();
+    if (!dialogues().imprimer(imprimante)) return;
     QPainter p;
-    if (!p.begin(&m_imprimante)) return;
-    dessinePage(p, m_imprimante, m_imprimante.pageLayout().paintRectPixels(m_imprimante.resolution()));
+    if (!p.begin(&imprimante)) return;
+    dessinePage(p, imprimante, imprimante.pageLayout().paintRectPixels(imprimante.resolution()));
     p.end();
 }
 
