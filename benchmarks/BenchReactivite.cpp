@@ -10,6 +10,7 @@
 #include "Pty.h"
 #include "Rapport.h"
 #include "app/Demarrage.h"
+#include "shell/Programme.h"
 #include "commun/Fenetres.h"
 #include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
@@ -180,9 +181,9 @@ void enfonce(const QString& legende, bool bas = true) {
 
 // The program in a folder of its own, with these settings, as main() starts it; the windows it
 // opens modally are answered by the gestures queued, the others closed (and counted).
-class Programme {
+class ProgrammeLance {
 public:
-    explicit Programme(const TConfigGenerale& config) {
+    explicit ProgrammeLance(const TConfigGenerale& config) {
         QDir::setCurrent(m_dossier.path());
         QFile f("CFGVimra.cfg");
         if (!f.open(QIODevice::WriteOnly) || f.write(config.octets()) < 0)
@@ -195,7 +196,7 @@ public:
         m_programme->montreMenu();
         attends(300);
     }
-    ~Programme() {
+    ~ProgrammeLance() {
         m_surveillant.stop();
         m_programme.reset();
         QDir::setCurrent(QDir::tempPath());
@@ -312,7 +313,7 @@ void Balayage(benchmark::State& etat, int modele) {
     for (auto _ : etat)
         try {
             BancExterne banc(modele);
-            Programme p(configSerie(banc.chemin, modele));
+            ProgrammeLance p(configSerie(banc.chemin, modele));
             p.ouvreEtude("Tracé des caractéristiques d'une machine", "T = K", "ETUDE");
             clique("Auto");
             clique("K ↗");
@@ -338,7 +339,7 @@ void Oscilloscope(benchmark::State& etat) {
     for (auto _ : etat)
         try {
             BancExterne banc(1);
-            Programme p(configSerie(banc.chemin, 1));
+            ProgrammeLance p(configSerie(banc.chemin, 1));
             p.ouvreEtude("ButtonChargeDynamique", "ButtonTcycle", "ButtonEtudeDynamique");
             clique("ButtonChargeDynamique");
             enfonce("ButtonSynchro", false);
@@ -376,7 +377,7 @@ void LigneMuette(benchmark::State& etat) {
         try {
             Pty muet;
             if (!muet.ok()) throw Impossible("no pseudo-terminal");
-            Programme p(configSerie(muet.chemin(), 1));
+            ProgrammeLance p(configSerie(muet.chemin(), 1));
             p.ouvreEtude("Tracé des caractéristiques d'une machine", "T = K", {});
             QWidget* f = visualisation();
             attends(300);
@@ -405,7 +406,7 @@ void ReseauMuet(benchmark::State& etat) {
             for (int i = 0; i < 4; ++i)
                 c.AdresseIP[i].setTexte(QString::number(i == 0 ? 127 : i == 3 ? 1 : 0));
             {
-                Programme p(c);
+                ProgrammeLance p(c);
                 p.ouvreEtude("Tracé des caractéristiques d'une machine", "T = K", {});
                 QWidget* f = visualisation();
                 attends(300);

@@ -1,8 +1,8 @@
 #include "EmulationCharge.h"
 
 #include "link/Visualisation.h"
+#include "socle/Entier32.h"
 #include "work/Applications.h"
-#include "work/Entier32.h"
 
 #include <algorithm>
 #include <cmath>

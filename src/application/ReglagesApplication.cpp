@@ -3,11 +3,11 @@
 
 #include "Pompes.h"
 #include "socle/Dialogues.h"
+#include "socle/Entier32.h"
 #include "socle/ImageJpeg.h"
 #include "socle/Octets.h"
 #include "socle/Textes.h"
 #include "work/Applications.h"
-#include "work/Entier32.h"
 #include "work/Format.h"
 #include "work/Travail.h"
 

@@ -1,6 +1,6 @@
 #include "CalculMesures.h"
 
-#include "work/Entier32.h"
+#include "socle/Entier32.h"
 
 #include <algorithm>
 #include <cstdlib>

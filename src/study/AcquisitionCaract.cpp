@@ -2,7 +2,7 @@
 
 #include "link/Liaison.h"
 #include "socle/ConfigGenerale.h"
-#include "work/Entier32.h"
+#include "socle/Entier32.h"
 #include "work/LoisCharge.h"
 
 #include <algorithm>

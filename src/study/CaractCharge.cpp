@@ -1,8 +1,8 @@
 #include "CaractCharge.h"
 
 #include "socle/ConfigGenerale.h"
+#include "socle/Entier32.h"
 #include "socle/Textes.h"
-#include "work/Entier32.h"
 #include "work/Travail.h"
 
 #include <algorithm>

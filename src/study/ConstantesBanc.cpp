@@ -2,7 +2,7 @@
 
 #include "link/Visualisation.h"
 #include "socle/ConfigGenerale.h"
-#include "work/Entier32.h"
+#include "socle/Entier32.h"
 
 #include <cmath>
 #include <numbers>

@@ -7,7 +7,6 @@ TEST_F(TravailTest, ResetMakesANewEmptyWork) {
     t().EnteteTravail.Reserve = {7, 8, 9, 10};
     t().EnteteTravail.DefCaract(2).Defini = 1;
     t().NomFichierCourant = "x.MLX2";
-    etat.AcquisitionEnCours = true;
     t().NouveauTravail();
 
     const TEnteteTravail& e = t().EnteteTravail;
@@ -23,8 +22,6 @@ TEST_F(TravailTest, ResetMakesANewEmptyWork) {
         EXPECT_EQ(e.DefCaract(a), TDefCaract{});
     EXPECT_EQ(t().EssaiCourant, 0);
     EXPECT_TRUE(t().TravailEnregistre);
-    EXPECT_FALSE(etat.AcquisitionEnCours);
-    EXPECT_EQ(etat.Mesures[0], -1);
     EXPECT_TRUE(t().NomFichierCourant.isEmpty());
     EXPECT_EQ(t().ModeleEssai, TEnteteEssai::defaut());
     for (const TEssai& essai : t().Essais) {
