@@ -35,6 +35,8 @@ Demarrage::Demarrage(bool demo)
       m_reseau(creeBibliothequeModbusTcp()),
       m_liaison(std::make_unique<Liaison>(m_demo ? m_demo->port() : *m_port, *m_reseau, horlogeSysteme(),
                                           ConfigGenerale(), machineDuTravail(travail()))) {
+    // A drive that keeps the line waiting holds the link's thread, never a window.
+    if (!m_demo || Demo::surLigne()) m_liaison->EchangesEnFond();
     installeDialogues(&m_dialogues);
     // A workbook tells the load law or the application of each test as their panels show them.
     InstalleParametresEssai(ParametresChargeEssai);

@@ -34,6 +34,14 @@ Demo::~Demo() {
                      int(banc().etat().motControle));
 }
 
+bool Demo::surLigne() {
+#ifdef Q_OS_UNIX
+    return true;
+#else
+    return false;
+#endif
+}
+
 TBanc& Demo::banc() {
 #ifdef Q_OS_UNIX
     return m_banc->banc();

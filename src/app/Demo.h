@@ -21,6 +21,9 @@ public:
 
     // The port the link is to be built on.
     PortSerie& port() { return *m_port; }
+    // Whether the bench answers on a line of the system, from a thread of its own; otherwise it
+    // turns with the window thread, and the exchanges must stay there.
+    static bool surLigne();
     // Starts the bench, once the settings are read, and points the link at it without saving its
     // port into the settings; false (with a message on the standard error stream) when it cannot.
     bool demarre(Liaison& liaison);

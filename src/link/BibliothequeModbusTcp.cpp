@@ -33,7 +33,7 @@ public:
     int32_t KNR_SetParameters(const std::array<int32_t, 5>&) override { return 0; }
     int32_t KNR_RegisterUser(int32_t, int32_t, int32_t, int32_t) override { return 0; }
     int32_t KNR_DeleteUser(int32_t) override {
-        m_socket.abort();
+        m_socket.reset();
         m_attente = {};
         return 0;
     }
@@ -55,18 +55,18 @@ public:
         if (!m_attente.objets) return reponseKnr::compose(0, statutKnr::sansRequete);
         const int32_t genre = m_attente.genre;
         const int attendus = m_attente.fonction == 3 ? 9 + 2 * m_attente.n : 12;
-        if (m_socket.bytesAvailable() < attendus && m_socket.state() == QAbstractSocket::ConnectedState) {
+        if (m_socket->bytesAvailable() < attendus && m_socket->state() == QAbstractSocket::ConnectedState) {
             const qint64 reste = m_attente.delai - m_attente.depuis.elapsed();
-            if (reste > 0) m_socket.waitForReadyRead(int(std::min<qint64>(reste, 20)));
+            if (reste > 0) m_socket->waitForReadyRead(int(std::min<qint64>(reste, 20)));
         }
         const reponseTcp::Analyse a = reponseTcp::analyse(
-            m_socket.peek(attendus), {m_attente.transaction, m_attente.fonction, m_attente.n, genre},
+            m_socket->peek(attendus), {m_attente.transaction, m_attente.fonction, m_attente.n, genre},
             m_attente.objets);
         if (a.statut != 0) {
-            m_socket.read(a.consommes);
+            m_socket->read(a.consommes);
             return fin(genre, a.statut);
         }
-        if (m_socket.state() != QAbstractSocket::ConnectedState) return fin(genre, statutKnr::ligne);
+        if (m_socket->state() != QAbstractSocket::ConnectedState) return fin(genre, statutKnr::ligne);
         if (m_attente.depuis.elapsed() >= m_attente.delai) return fin(genre, statutKnr::delai);
         return 0;
     }
@@ -92,17 +92,19 @@ private:
 
     bool connecte(const QByteArray& adresse, int delai) {
         const QString h = hote(adresse);
-        if (m_socket.state() == QAbstractSocket::ConnectedState && h == m_hote) return true;
-        m_socket.abort();
+        // Made by the thread that exchanges on it: the socket belongs to that thread.
+        if (!m_socket) m_socket = std::make_unique<QTcpSocket>();
+        if (m_socket->state() == QAbstractSocket::ConnectedState && h == m_hote) return true;
+        m_socket->abort();
         m_hote = h;
         QHostAddress a;
         if (!a.setAddress(h)) return false;
-        m_socket.connectToHost(a, portModbus());
-        if (!m_socket.waitForConnected(m_delaiConnexion > 0 ? m_delaiConnexion : delai)) {
-            m_socket.abort();
+        m_socket->connectToHost(a, portModbus());
+        if (!m_socket->waitForConnected(m_delaiConnexion > 0 ? m_delaiConnexion : delai)) {
+            m_socket->abort();
             return false;
         }
-        m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         return true;
     }
 
@@ -113,7 +115,7 @@ private:
         const int delai = delaiEchange(fonction, n);
         if (!connecte(adresse, delai)) return 2;
         // Whatever a late answer left on the line belongs to no request.
-        if (m_socket.bytesAvailable() > 0) m_socket.readAll();
+        if (m_socket->bytesAvailable() > 0) m_socket->readAll();
         const auto registre = quint16(objets[0].mots[1] * 100 + objets[0].mots[2] - 1);
         QByteArray pdu;
         pdu.append(char(fonction));
@@ -134,8 +136,8 @@ private:
         trame.append(char(longueur >> 8)).append(char(longueur & 0xFF));
         trame.append(char(unite));
         trame += pdu;
-        if (m_socket.write(trame) != trame.size()) return 3;
-        m_socket.flush();
+        if (m_socket->write(trame) != trame.size()) return 3;
+        m_socket->flush();
         // The connection counts in the wait unless it has a bound of its own.
         if (m_delaiConnexion > 0) depuis.start();
         m_attente = {objets, n, fonction, genre, m_transaction, depuis, delai};
@@ -143,12 +145,12 @@ private:
     }
 
     int32_t fin(int32_t genre, int32_t statut) {
-        if (statut != reponseKnr::succes) m_socket.abort(); // start again from a clean line
+        if (statut != reponseKnr::succes && m_socket) m_socket->abort(); // start again from a clean line
         m_attente = {};
         return reponseKnr::compose(genre, statut);
     }
 
-    QTcpSocket m_socket;
+    std::unique_ptr<QTcpSocket> m_socket;
     QString m_hote;
     Attente m_attente;
     quint16 m_transaction = 0;

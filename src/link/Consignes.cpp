@@ -1,4 +1,5 @@
 // Set-points: the control word, the constant K and the parameter block of the load law.
+#include "FilEchanges.h"
 #include "Horloge.h"
 #include "Liaison.h"
 
@@ -10,6 +11,15 @@ void Liaison::EmissionControle(int32_t mot) {
 
 void Liaison::EmissionConstanteK(int32_t valeur) {
     WriteRegModbus(variateur::constanteK, valeur);
+}
+
+void Liaison::EmissionConstanteKEnFond(int32_t valeur) {
+    if (!m_fil) {
+        EmissionConstanteK(valeur);
+        return;
+    }
+    if (m_kEnAttente.exchange(valeur) == aucunK)
+        m_fil->poste([this] { EmissionConstanteK(m_kEnAttente.exchange(aucunK)); });
 }
 
 void Liaison::EmissionParam() {

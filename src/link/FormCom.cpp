@@ -271,7 +271,7 @@ void TFormCom::BoutonOKClick() {
     if (PageControlCom->currentIndex() == 0) {
         c.TypeLiaison = 1;
         c.PortCom.setTexte(ComSelection->NomComportSelect().left(10));
-        m_liaison.serie().port().ferme();
+        m_liaison.FermePortSerie();
     } else {
         c.TypeLiaison = 0;
     }

@@ -286,7 +286,10 @@ void TFormVisualisation::TimerATimer() {
 // words: the tiles would show a stopped machine. They keep their values instead.
 void TFormVisualisation::cycle() {
     if (!m_liaison.LinkOpen) return;
-    montre(m_liaison.LectureValeurs());
+    // A measurement that comes back after the view closed shows nothing.
+    m_liaison.LectureValeursEnFond(this, [this](const Mesure& m) {
+        if (m_ouverte) montre(m);
+    });
 }
 
 void TFormVisualisation::montre(const Mesure& mesure) {
@@ -295,7 +298,7 @@ void TFormVisualisation::montre(const Mesure& mesure) {
 }
 
 void TFormVisualisation::ScrollBarKChange() {
-    m_liaison.EmissionConstanteK(ScrollBarK->value() * 10);
+    m_liaison.EmissionConstanteKEnFond(ScrollBarK->value() * 10);
     Action();
     cycle();
 }

@@ -1,10 +1,12 @@
 #pragma once
 // The exchange log of the link: one entry per register exchange, the register address and the
-// value written or read (the status word for the measurement block).
+// value written or read (the status word for the measurement block). The exchanges' thread writes
+// it while the link window copies it: each call takes the log's lock.
 
 #include <QString>
 
 #include <cstdint>
+#include <mutex>
 #include <vector>
 
 class JournalEspion {
@@ -13,12 +15,15 @@ public:
 
     // Past the capacity the oldest entries give way: the latest exchanges are the useful ones.
     void ajoute(int32_t adresse, int32_t mot);
-    void vide() { m_entrees.clear(), m_debut = 0; }
-    int count() const { return int(m_entrees.size()); }
+    void vide();
+    int count() const;
     // Entry i = 1..count, oldest first.
     std::pair<int32_t, int32_t> entree(int i) const;
+    // Every entry, oldest first.
+    std::vector<std::pair<int32_t, int32_t>> entrees() const;
 
 private:
+    mutable std::mutex m_verrou;
     std::vector<std::pair<int32_t, int32_t>> m_entrees;
     int m_debut = 0;
 };

@@ -1,5 +1,6 @@
 #include "Liaison.h"
 
+#include "FilEchanges.h"
 #include "ModbusRtu.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/Dialogues.h"
@@ -26,6 +27,26 @@ Liaison::Liaison(PortSerie& port, BibliothequeReseau& reseau, Horloge& horloge, 
     : m_serie(port, horloge, config), m_reseau(reseau, config), m_horloge(horloge), m_config(config),
       m_machine(std::move(machine)) {}
 
+// The routes' ports and sockets belong to the thread that made them: they go on it.
+Liaison::~Liaison() {
+    if (m_fil)
+        surFil([this] {
+            m_reseau.relache();
+            m_serie.relache();
+        });
+}
+
+void Liaison::EchangesEnFond() {
+    if (!m_fil) m_fil = std::make_unique<FilEchanges>();
+}
+
+void Liaison::surFil(const std::function<void()>& echange) {
+    if (m_fil)
+        m_fil->execute(echange);
+    else
+        echange();
+}
+
 // Link type 0 is the network route; any other that opened is the serial one.
 RouteRegistres& Liaison::route() {
     if (m_config.TypeLiaison == 0) return m_reseau;
@@ -41,7 +62,8 @@ void Liaison::bilan(int32_t code) {
 int32_t Liaison::ReadRegModbus(int menu, int parametre) {
     if (!LinkOpen) return 0;
     int32_t code = 0;
-    const int32_t v = route().lit(menu, parametre, code);
+    int32_t v = 0;
+    surFil([&] { v = route().lit(menu, parametre, code); });
     bilan(code);
     SpyLog.ajoute(modbus::adresse(menu, parametre), v);
     return v;
@@ -49,25 +71,32 @@ int32_t Liaison::ReadRegModbus(int menu, int parametre) {
 
 void Liaison::Read10RegModbus(int menu, int parametre, int n, Valeurs10& valeurs) {
     if (!LinkOpen) return;
-    bilan(route().litListe(menu, parametre, n, valeurs));
+    int32_t code = 0;
+    surFil([&] { code = route().litListe(menu, parametre, n, valeurs); });
+    bilan(code);
     SpyLog.ajoute(modbus::adresse(menu, parametre), valeurs[0]);
 }
 
 void Liaison::WriteRegModbus(int menu, int parametre, int32_t valeur) {
     if (!LinkOpen) return;
-    bilan(route().ecrit(menu, parametre, valeur));
+    int32_t code = 0;
+    surFil([&] { code = route().ecrit(menu, parametre, valeur); });
+    bilan(code);
     SpyLog.ajoute(modbus::adresse(menu, parametre), valeur);
 }
 
 void Liaison::Write10RegModbus(int menu, int parametre, const Valeurs10& valeurs, int n) {
     if (!LinkOpen) return;
-    bilan(route().ecritListe(menu, parametre, valeurs, n));
+    int32_t code = 0;
+    surFil([&] { code = route().ecritListe(menu, parametre, valeurs, n); });
+    bilan(code);
     SpyLog.ajoute(modbus::adresse(menu, parametre), valeurs[0]);
 }
 
 bool Liaison::Ouvre() {
     // Another link type opens nothing.
-    if (m_config.TypeLiaison == 0 || m_config.TypeLiaison == 1) LinkOpen = route().ouvre();
+    if (m_config.TypeLiaison == 0 || m_config.TypeLiaison == 1)
+        surFil([this] { LinkOpen = route().ouvre(); });
     return LinkOpen;
 }
 
@@ -93,7 +122,13 @@ void Liaison::Ferme() {
 }
 
 void Liaison::Relache() {
-    m_reseau.relache();
-    m_serie.relache();
-    LinkOpen = false;
+    surFil([this] {
+        m_reseau.relache();
+        m_serie.relache();
+        LinkOpen = false;
+    });
+}
+
+void Liaison::FermePortSerie() {
+    surFil([this] { m_serie.relache(); });
 }

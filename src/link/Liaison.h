@@ -10,10 +10,14 @@
 #include "Variateur.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
+class FilEchanges;
 class Horloge;
+class QObject;
 class PortSerie;
 struct TConfigGenerale;
 
@@ -24,6 +28,7 @@ public:
 
     Liaison(PortSerie& port, BibliothequeReseau& reseau, Horloge& horloge, TConfigGenerale& config,
             MachineCourante machine);
+    ~Liaison();
 
     // Link state.
     bool LinkOpen = false;
@@ -67,8 +72,19 @@ public:
     // Releases the serial port or the network user without telling the drive anything.
     void Relache();
 
+    // From now on every exchange runs on a thread of the link's own, one at a time in the order
+    // asked; a caller on another thread waits for its own. Before, each runs on its caller's thread.
+    void EchangesEnFond();
+    // Closes the serial port, so that the next opening takes the port name as it now stands.
+    void FermePortSerie();
+
     // One measurement cycle: the block read, the status echo, the conversion into Mesures.
     Mesure LectureValeurs();
+    // The same cycle, run behind the caller's back when the exchanges have their own thread: `suite`
+    // then receives the measurement on the program's main thread, and not at all if `recepteur`
+    // is gone by then. False, and nothing asked, while the previous such cycle still waits for the drive: a
+    // late tick is skipped, never queued. Without a thread of its own, the cycle runs at once.
+    bool LectureValeursEnFond(QObject* recepteur, std::function<void(const Mesure&)> suite);
     // ... then the application's coupling applied to a fresh measurement.
     Mesure LectureValeursApi(int32_t couplage);
     void SetStatus();
@@ -78,6 +94,10 @@ public:
 
     void EmissionControle(int32_t mot);
     void EmissionConstanteK(int32_t valeur);
+    // The same write, behind the caller's back when the exchanges have their own thread. A value
+    // asked while the last one still waits to go replaces it: a slider dragged over a slow line
+    // sends where it stopped, not every step.
+    void EmissionConstanteKEnFond(int32_t valeur);
     void EmissionParam();
     void setParam0();
 
@@ -86,7 +106,12 @@ public:
 
 private:
     RouteRegistres& route();
+    // Runs `echange` where the exchanges run.
+    void surFil(const std::function<void()>& echange);
     void bilan(int32_t code);
+    Mesure cycle(const MachineMesuree& machine);
+    void CalculValeurs(const MachineMesuree& machine);
+    MachineMesuree machine() const { return m_machine ? m_machine() : MachineMesuree{}; }
     Mesure mesure(bool fraiche) const;
 
     RouteSerie m_serie;
@@ -94,4 +119,8 @@ private:
     Horloge& m_horloge;
     TConfigGenerale& m_config;
     MachineCourante m_machine;
+    std::unique_ptr<FilEchanges> m_fil;
+    std::atomic<bool> m_cycleEnFond = false;
+    static constexpr int32_t aucunK = INT32_MIN;
+    std::atomic<int32_t> m_kEnAttente = aucunK;
 };

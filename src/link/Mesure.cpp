@@ -1,7 +1,11 @@
 // The measurement cycle: one block read of the status and nine measurement words, the status echo,
 // then the measured and derived quantities.
+#include "FilEchanges.h"
 #include "Horloge.h"
 #include "Liaison.h"
+
+#include <QCoreApplication>
+#include <QPointer>
 
 namespace {
 
@@ -14,6 +18,31 @@ Mesure Liaison::mesure(bool fraiche) const {
 }
 
 Mesure Liaison::LectureValeurs() {
+    return cycle(machine());
+}
+
+bool Liaison::LectureValeursEnFond(QObject* recepteur, std::function<void(const Mesure&)> suite) {
+    if (!m_fil) {
+        suite(LectureValeurs());
+        return true;
+    }
+    if (m_cycleEnFond.exchange(true)) return false;
+    // The machine as it stands when the tick asks, read on the window's thread.
+    m_fil->poste([this, m = machine(), recepteur = QPointer<QObject>(recepteur), suite = std::move(suite)] {
+        const Mesure mesure = cycle(m);
+        // The receiver is asked after on the window's thread, where it may go.
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [recepteur, suite, mesure] {
+                if (recepteur) suite(mesure);
+            },
+            Qt::QueuedConnection);
+        m_cycleEnFond = false;
+    });
+    return true;
+}
+
+Mesure Liaison::cycle(const MachineMesuree& machine) {
     // A closed link reads nothing: blank words are no measurement.
     if (!LinkOpen) {
         Mesures[0] = -1;
@@ -32,7 +61,7 @@ Mesure Liaison::LectureValeurs() {
         Mesures[0] = 0;
         for (int i = 1; i <= 9; ++i)
             RawValues[i] = mots[i];
-        CalculValeurs();
+        CalculValeurs(machine);
         ErrorCount = 0;
         return mesure(true);
     }
@@ -56,6 +85,10 @@ void Liaison::SetStatus() {
 }
 
 void Liaison::CalculValeurs() {
+    CalculValeurs(machine());
+}
+
+void Liaison::CalculValeurs(const MachineMesuree& machine) {
     if (!Timing) {
         Mesures[11] = 0;
     } else {
@@ -63,7 +96,7 @@ void Liaison::CalculValeurs() {
         if (maintenant < StartTimeMs) maintenant += msParJour;
         Mesures[11] = (maintenant - StartTimeMs) / 10;
     }
-    CalculeGrandeurs(RawValues, m_machine ? m_machine() : MachineMesuree{}, Mesures);
+    CalculeGrandeurs(RawValues, machine, Mesures);
 }
 
 void Liaison::inittime() {
