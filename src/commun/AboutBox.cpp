@@ -39,7 +39,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     Image = new QLabel(this);
     Image->setObjectName("Image");
     Image->setFrameShape(QFrame::StyledPanel);
-    Image->setPixmap(pictogrammes::banniere(420, 120, devicePixelRatioF(), QString()));
+    // The banner is drawn when the box shows, for the screen it shows on.
+    Image->setFixedSize(QSize(420, 120) + QSize(2, 2) * Image->frameWidth());
     l->addWidget(Image, 2, 0, 1, 2, Qt::AlignCenter);
     Copyright = new QLabel(this);
     Copyright->setObjectName("Copyright");
@@ -62,6 +63,8 @@ void TAboutBox::FormShow() {
     ProductName->setText(Textes().Texte[txt::NomProduit]);
     ProgramIcon->setAccessibleName(Traduit("Icône de Vimra", "Vimra's icon", "Icono de Vimra"));
     Image->setAccessibleName(Traduit("Bannière de Vimra", "Vimra's banner", "Banner de Vimra"));
+    if (Image->pixmap().isNull() || Image->pixmap().devicePixelRatio() != devicePixelRatioF())
+        Image->setPixmap(pictogrammes::banniere(420, 120, devicePixelRatioF(), QString()));
     Copyright->setText(Traduit("© Les auteurs de Vimra. Logiciel d'enseignement du banc à charge active.",
                                "© The Vimra authors. Teaching software of the active-load bench.",
                                "© Los autores de Vimra. Programa de enseñanza del banco de carga activa."));

@@ -14,12 +14,10 @@
 
 VuePdf::VuePdf(QWidget* parent) : QWidget(parent) {
     setObjectName("Visionneuse");
-    m_document = new QPdfDocument(this);
     m_vue = new QPdfView(this);
     m_vue->setObjectName("VuePdf");
     m_vue->setPageMode(QPdfView::PageMode::MultiPage);
     m_vue->setZoomMode(QPdfView::ZoomMode::FitToWidth);
-    m_vue->setDocument(m_document);
     m_message = new QLabel(this);
     m_message->setObjectName("MessageDocument");
     m_message->setAlignment(Qt::AlignCenter);
@@ -36,6 +34,11 @@ VuePdf::VuePdf(QWidget* parent) : QWidget(parent) {
 
 bool VuePdf::charge(const QString& chemin) {
     m_chemin = chemin;
+    // The PDF library starts with the first document, not with the program.
+    if (!m_document) {
+        m_document = new QPdfDocument(this);
+        m_vue->setDocument(m_document);
+    }
     const QPdfDocument::Error e = m_document->load(chemin);
     if (e == QPdfDocument::Error::None && m_document->pageCount() > 0) {
         m_pile->setCurrentWidget(m_vue);

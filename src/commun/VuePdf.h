@@ -18,6 +18,7 @@ public:
     // Opens the file at `chemin`; false, with the message shown instead, when it cannot be read.
     bool charge(const QString& chemin);
 
+    // None before the first `charge`.
     QPdfDocument* document() const { return m_document; }
     QPdfView* vue() const { return m_vue; }
     QLabel* message() const { return m_message; }
@@ -26,7 +27,7 @@ public:
     bool montreMessage() const;
 
 private:
-    QPdfDocument* m_document;
+    QPdfDocument* m_document = nullptr;
     QPdfView* m_vue;
     QLabel* m_message;
     QStackedLayout* m_pile;

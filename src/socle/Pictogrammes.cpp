@@ -1,6 +1,7 @@
 #include "Pictogrammes.h"
 
 #include "CouleursFenetres.h"
+#include "IconeDessinee.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -15,18 +16,6 @@ namespace {
 const QColor aqua(couleurs::texteMenu);
 const QColor acier(150, 170, 190);
 const QColor ambre(255, 190, 60);
-
-// Draws on a 48 x 48 grid whatever the pixel size.
-QPixmap dessine(int cote, qreal ratio, const std::function<void(QPainter&)>& f) {
-    QPixmap p(int(cote * ratio), int(cote * ratio));
-    p.setDevicePixelRatio(ratio);
-    p.fill(Qt::transparent);
-    QPainter g(&p);
-    g.setRenderHint(QPainter::Antialiasing);
-    g.scale(cote / 48.0, cote / 48.0);
-    f(g);
-    return p;
-}
 
 void courbe(QPainter& g) {
     g.setPen(QPen(acier, 2.5, Qt::SolidLine, Qt::RoundCap));
@@ -168,11 +157,11 @@ void dynamique(QPainter& g) {
 QIcon icone(Icone i) {
     static const std::function<void(QPainter&)> dessins[] = {courbe, usine,  dossier,  feuille,  prise,
                                                              marche, courbe, statique, dynamique};
-    QIcon r;
-    for (qreal ratio : {1.0, 2.0})
-        for (int cote : {32, 36, 48})
-            r.addPixmap(dessine(cote, ratio, dessins[int(i)]));
-    return r;
+    // Drawn on a 48 x 48 grid whatever the pixel size.
+    return IconeDessinee(QSizeF(48, 48), [f = dessins[int(i)]](QPainter& g, const QRectF&) {
+        g.setRenderHint(QPainter::Antialiasing);
+        f(g);
+    });
 }
 
 QPixmap banniere(int largeur, int hauteur, qreal ratio, const QString& sousTitre, const QString& mention) {

@@ -4,6 +4,7 @@
 #include "FormVisuApp.h"
 #include "SchemasChoix.h"
 #include "socle/Dossiers.h"
+#include "socle/IconeDessinee.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -28,19 +29,8 @@ public:
     QSize sizeHint() const override { return {320, 200}; }
 };
 
-// One icon with a pixmap per screen scale, drawn for it.
-QIcon glyphe(const std::function<void(QPainter&, const QRectF&)>& dessine) {
-    QIcon icone;
-    for (const qreal ratio : {1.0, 2.0, 3.0}) {
-        QPixmap p(TailleGlyphe * ratio);
-        p.setDevicePixelRatio(ratio);
-        p.fill(Qt::transparent);
-        QPainter g(&p);
-        dessine(g, QRectF(QPointF(0, 0), QSizeF(TailleGlyphe)));
-        g.end();
-        icone.addPixmap(p);
-    }
-    return icone;
+QIcon glyphe(std::function<void(QPainter&, const QRectF&)> dessine) {
+    return IconeDessinee(QSizeF(TailleGlyphe), std::move(dessine));
 }
 
 } // namespace
@@ -82,11 +72,11 @@ void TVignettesChoix::Montre(int machine, int charge) {
 QIcon GlypheMachine(int typeMachine) {
     StyleSchema s;
     s.detaille = false;
-    return glyphe([&](QPainter& p, const QRectF& r) { DessineSymboleMachine(p, r, typeMachine, s); });
+    return glyphe([=](QPainter& p, const QRectF& r) { DessineSymboleMachine(p, r, typeMachine, s); });
 }
 
 QIcon GlypheCharge(int typeCharge) {
     StyleSchema s;
     s.detaille = false;
-    return glyphe([&](QPainter& p, const QRectF& r) { DessineAllureCharge(p, r, typeCharge, s); });
+    return glyphe([=](QPainter& p, const QRectF& r) { DessineAllureCharge(p, r, typeCharge, s); });
 }

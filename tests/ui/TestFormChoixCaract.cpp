@@ -1,6 +1,7 @@
 #include "ProgrammeTest.h"
 
 #include "commun/Avertissements.h"
+#include "socle/Pictogrammes.h"
 #include "study/FormTraceCaract.h"
 #include "study/FormVisuApp.h"
 #include "study/NouvelCaract.h"
@@ -273,3 +274,27 @@ TEST(Avertissements, FollowTheLoadsAndApplicationsThatNeedTheFunctionInputs) {
 }
 
 } // namespace
+
+// The glyphs are drawn when shown, at the scale of the screen: the drawing outlives the call that
+// made the icon, and a disabled glyph is the same drawing in grey.
+TEST(Glyphes, AreDrawnAtTheScaleAskedAndGreyWhenDisabled) {
+    const auto encre = [](const QImage& im) {
+        int n = 0;
+        for (int y = 0; y < im.height(); ++y)
+            for (int x = 0; x < im.width(); ++x)
+                n += qAlpha(im.pixel(x, y)) > 0;
+        return n;
+    };
+    for (const QIcon& icone :
+         {GlypheMachine(3), GlypheCharge(1), pictogrammes::icone(pictogrammes::Icone::Application)}) {
+        for (const qreal ratio : {1.0, 1.5, 2.0}) {
+            const QSize taille = icone.actualSize(TailleGlyphe);
+            const QImage normal = icone.pixmap(taille, ratio).toImage();
+            const QImage grise = icone.pixmap(taille, ratio, QIcon::Disabled).toImage();
+            EXPECT_EQ(normal.size(), (QSizeF(taille) * ratio).toSize()) << ratio;
+            EXPECT_GT(encre(normal), normal.width() * normal.height() / 20) << ratio;
+            EXPECT_EQ(encre(grise), encre(normal)) << ratio;
+            EXPECT_NE(grise, normal) << ratio;
+        }
+    }
+}
