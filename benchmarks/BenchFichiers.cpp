@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -56,9 +57,11 @@ void Ecriture(benchmark::State& etat, Disposition d) {
             [&] {
                 if (!EcritTravail(t, chemin(d), d)) etat.SkipWithError("the work could not be written");
             },
+            // The same bytes in one write, replacing the file the same safe way: a temporary file
+            // synced to disk, then renamed.
             [&] {
-                QFile f(plat);
-                if (!f.open(QIODevice::WriteOnly) || f.write(octets) != octets.size())
+                QSaveFile f(plat);
+                if (!f.open(QIODevice::WriteOnly) || f.write(octets) != octets.size() || !f.commit())
                     etat.SkipWithError("write failed");
             },
             101, 2);
@@ -180,8 +183,8 @@ int main(int argc, char** argv) {
     installeDialogues(&console);
     benchmark::Initialize(&argc, argv);
     Rapport rapport({
-        {"full work written, Vimr2 / plain write of its bytes", "Ecriture/Vimr2", "", "plain", 3.0},
-        {"full work written, MLX2 / plain write of its bytes", "Ecriture/MLX2", "", "plain", 3.0},
+        {"full work written, Vimr2 / its bytes saved alike", "Ecriture/Vimr2", "", "plain", 3.0},
+        {"full work written, MLX2 / its bytes saved alike", "Ecriture/MLX2", "", "plain", 3.0},
         {"full work read, Vimr2 / plain read of its bytes", "Lecture/Vimr2", "", "plain", 3.0},
         {"full work read, MLX2 / plain read of its bytes", "Lecture/MLX2", "", "plain", 3.0},
         {"values of a full work as text / 20 ms", "CopieValeurs", "", "plafond", 1.0},
