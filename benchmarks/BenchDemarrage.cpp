@@ -49,8 +49,9 @@ void Demarrage(benchmark::State& etat) {
     for (auto _ : etat) {
         QElapsedTimer t;
         t.start();
-        Liaison liaison(*port, *reseau, horlogeSysteme(), ConfigGenerale(), machineDuTravail(travail()));
-        Programme p(liaison, travail());
+        Liaison liaison(*port, *reseau, horlogeSysteme(), ConfigGenerale(),
+                        machineDuTravail(sessionTravail()));
+        Programme p(liaison, travail(), sessionTravail());
         Peint peint;
         fenetres().FormMachine2->installEventFilter(&peint);
         fenetres().FormMachine2->show();
@@ -80,11 +81,11 @@ double memoireTravailPlein() {
     QDir::setCurrent(dossier.path());
     auto port = creePortSerieSysteme();
     auto reseau = creeBibliothequeModbusTcp();
-    Liaison liaison(*port, *reseau, horlogeSysteme(), ConfigGenerale(), machineDuTravail(travail()));
-    Programme p(liaison, travail());
+    Liaison liaison(*port, *reseau, horlogeSysteme(), ConfigGenerale(), machineDuTravail(sessionTravail()));
+    Programme p(liaison, travail(), sessionTravail());
     fenetres().FormMachine2->show();
     QCoreApplication::processEvents();
-    remplitTravailExemple(travail(), NB_POINTS_MAX);
+    remplitTravailExemple(travail(), sessionTravail(), NB_POINTS_MAX);
     TFormTraceCaract& f = *fenetres().FormTraceCaract;
     f.resize(1920, 1080);
     f.show();
@@ -134,8 +135,9 @@ int main(int argc, char** argv) {
                 premierDemarrage);
     const double memoire = pointeProcessusNeuf();
     const bool memoireOk = memoire > 0 && memoire < POINTE_CIBLE_MO;
-    std::printf("%-58s %10.1fMB %10.1fMB %8.3f %8.2f%s\n", "peak memory, full work shown in four panels / 50 MB",
-                memoire, POINTE_CIBLE_MO, memoire / POINTE_CIBLE_MO, 1.0, memoireOk ? "" : "  MISSED");
+    std::printf("%-58s %10.1fMB %10.1fMB %8.3f %8.2f%s\n",
+                "peak memory, full work shown in four panels / 50 MB", memoire, POINTE_CIBLE_MO,
+                memoire / POINTE_CIBLE_MO, 1.0, memoireOk ? "" : "  MISSED");
     ok = ok && memoireOk;
     benchmark::Shutdown();
     installeDialogues(nullptr);
