@@ -47,7 +47,6 @@ void EssaisEtude::construitEssais(QWidget* panneau) {
 }
 
 void EssaisEtude::selectionneEssai(int k) {
-    Travail& t = m_travail;
     m_session.EssaiCourant = Buttoncourbe[std::size_t(k - 1)]->isChecked() ? k : 0;
     for (int i = 1; i <= 5; ++i)
         Editcourbe[std::size_t(i - 1)]->setEnabled(i == m_session.EssaiCourant);
