@@ -19,7 +19,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-
 namespace {
 
 class Peint : public QObject {
@@ -45,8 +44,9 @@ void Demarrage(benchmark::State& etat) {
     for (auto _ : etat) {
         QElapsedTimer t;
         t.start();
-        Liaison liaison(*port, *reseau, horlogeSysteme(), ConfigGenerale(), machineDuTravail(travail()));
-        Programme p(liaison, travail());
+        Liaison liaison(*port, *reseau, horlogeSysteme(), ConfigGenerale(),
+                        machineDuTravail(sessionTravail()));
+        Programme p(liaison, travail(), sessionTravail());
         Peint peint;
         fenetres().FormMachine2->installEventFilter(&peint);
         fenetres().FormMachine2->show();

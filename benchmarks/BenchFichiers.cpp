@@ -19,16 +19,22 @@
 
 namespace {
 
+SessionTravail& sessionPleine() {
+    static SessionTravail s;
+    return s;
+}
+
 Travail& travailPlein() {
     static const std::unique_ptr<Travail> t = [] {
         auto w = std::make_unique<Travail>();
+        SessionTravail& sessionW = sessionPleine();
         VecteurMesures m{};
         for (int e = 1; e <= NB_ESSAIS_MAX; ++e) {
-            w->AjouteEssai();
+            w->AjouteEssai(sessionW);
             for (int k = 0; k < NB_POINTS_MAX; ++k) {
                 for (int c = 1; c < NB_COLONNES; ++c)
                     m[c] = (k * 37 + c * 1009 + e * 7) % 30000 - 15000;
-                w->AjoutePoint(m);
+                w->AjoutePoint(sessionW, m);
             }
         }
         return w;
@@ -55,7 +61,8 @@ void Ecriture(benchmark::State& etat, Disposition d) {
     for (auto _ : etat) {
         const auto [travail, simple] = tempsAlternes(
             [&] {
-                if (!EcritTravail(t, chemin(d), d)) etat.SkipWithError("the work could not be written");
+                if (!EcritTravail(t, sessionPleine(), chemin(d), d))
+                    etat.SkipWithError("the work could not be written");
             },
             // The same bytes in one write, replacing the file the same safe way: a temporary file
             // synced to disk, then renamed.
@@ -72,12 +79,13 @@ void Ecriture(benchmark::State& etat, Disposition d) {
 }
 
 void Lecture(benchmark::State& etat, Disposition d) {
-    EcritTravail(travailPlein(), chemin(d), d);
+    EcritTravail(travailPlein(), sessionPleine(), chemin(d), d);
     auto t = std::make_unique<Travail>();
+    SessionTravail session;
     for (auto _ : etat) {
         const auto [travail, simple] = tempsAlternes(
             [&] {
-                if (!LitTravail(*t, chemin(d))) etat.SkipWithError("the work could not be read");
+                if (!LitTravail(*t, session, chemin(d))) etat.SkipWithError("the work could not be read");
             },
             [&] {
                 QFile f(chemin(d));
@@ -93,15 +101,16 @@ void Lecture(benchmark::State& etat, Disposition d) {
 void CopieValeurs(benchmark::State& etat) {
     Travail& t = travailPlein();
     for (auto _ : etat)
-        benchmark::DoNotOptimize(TexteValeurs(t, -1, DERNIERE_COLONNE_APPLICATION));
+        benchmark::DoNotOptimize(TexteValeurs(t, sessionPleine(), -1, DERNIERE_COLONNE_APPLICATION));
     etat.counters["plafond"] = 0.020;
 }
 
 // The export of a full work with its four characteristics, as "Exporter…" writes it.
 void Export(benchmark::State& etat, bool classeur) {
+    static SessionTravail session;
     static const std::unique_ptr<Travail> t = [] {
         auto w = std::make_unique<Travail>();
-        remplitTravailExemple(*w, NB_POINTS_MAX);
+        remplitTravailExemple(*w, session, NB_POINTS_MAX);
         w->EnteteTravail.Commentaire.setTexte("Moteur à courant continu");
         return w;
     }();
@@ -109,7 +118,7 @@ void Export(benchmark::State& etat, bool classeur) {
     const OptionsExport o;
     QString erreur;
     for (auto _ : etat)
-        if (!(classeur ? EcritXlsx(*t, o, nom, &erreur) : EcritCsv(*t, o, nom, &erreur)))
+        if (!(classeur ? EcritXlsx(*t, session, o, nom, &erreur) : EcritCsv(*t, session, o, nom, &erreur)))
             etat.SkipWithError(erreur.toStdString().c_str());
     etat.counters["plafond"] = 1.0;
     etat.counters["octets"] = double(QFileInfo(nom).size());
@@ -123,14 +132,16 @@ constexpr int POINTS_JOURNAL = 1000;
 
 void JournalPoint(benchmark::State& etat) {
     auto t = std::make_unique<Travail>();
-    remplitTravailExemple(*t, NB_POINTS_MAX);
+    SessionTravail session;
+    remplitTravailExemple(*t, session, NB_POINTS_MAX);
     t->Essais[NB_ESSAIS_MAX].Entete.DernierPoint() = NB_POINTS_MAX - POINTS_JOURNAL - 2;
-    t->EssaiCourant = NB_ESSAIS_MAX;
-    t->TravailEnregistre = false;
+    session.EssaiCourant = NB_ESSAIS_MAX;
+    session.TravailEnregistre = false;
     const QTemporaryDir dossier(QCoreApplication::applicationDirPath() + "/journal-XXXXXX");
     EcrivainJournal journal(dossier.filePath("bench.journal"), false);
     qint64 heure = 1'765'000'000'000;
-    if (journal.suit(*t, heure) != EcrivainJournal::Resultat::Ecrit) etat.SkipWithError("no journal");
+    if (journal.suit(*t, session, heure) != EcrivainJournal::Resultat::Ecrit)
+        etat.SkipWithError("no journal");
     const qint64 base = journal.taille();
     int k = 0;
     VecteurMesures m{};
@@ -140,9 +151,9 @@ void JournalPoint(benchmark::State& etat) {
         m[2] = 1000 + k % 800;
         for (int c = 3; c < NB_COLONNES; ++c)
             m[c] = c * 100 + k;
-        if (t->AjoutePoint(m) != ResultatAjout::Ajoute) etat.SkipWithError("the test is full");
-        t->TravailEnregistre = false;
-        if (journal.suit(*t, heure += 50) != EcrivainJournal::Resultat::Ecrit)
+        if (t->AjoutePoint(session, m) != ResultatAjout::Ajoute) etat.SkipWithError("the test is full");
+        session.TravailEnregistre = false;
+        if (journal.suit(*t, session, heure += 50) != EcrivainJournal::Resultat::Ecrit)
             etat.SkipWithError("the journal could not be written");
     }
     etat.counters["tic"] = 0.050;

@@ -20,6 +20,7 @@ constexpr int nbGraphes = 4;
 
 struct Banc {
     std::unique_ptr<Travail> travail = std::make_unique<Travail>();
+    SessionTravail session;
     std::vector<QImage> images;
     std::unique_ptr<TTrace> courbe = std::make_unique<TTrace>();
     // The vertices of every curve of every graph, and the same without repeated neighbours.
@@ -27,7 +28,7 @@ struct Banc {
 
     Banc() {
         AppliqueLangue(1);
-        remplitTravailExemple(*travail, NB_POINTS_MAX);
+        remplitTravailExemple(*travail, session, NB_POINTS_MAX);
         travail->EnteteTravail.Interpolation = 2;
         for (int i = 0; i < nbGraphes; ++i) {
             QImage image(960, 540, QImage::Format_RGB32);
@@ -56,7 +57,7 @@ struct Banc {
         g.Cadre = {0, 0, 960, 540};
         g.setSchemaCouleurs(0);
         g.TaillePolice = 0;
-        g.ConfigureAxes(travail->EnteteTravail.DefCaract(i + 1), travail->Colonnes);
+        g.ConfigureAxes(travail->EnteteTravail.DefCaract(i + 1), session.Colonnes);
         g.Dispose();
     }
 

@@ -35,6 +35,7 @@ struct Banc {
     std::unique_ptr<BibliothequeReseau> reseau = creeBibliothequeModbusTcp();
     TConfigGenerale config = TConfigGenerale::defaut();
     std::unique_ptr<Travail> travail = std::make_unique<Travail>();
+    SessionTravail session;
     HorlogePause horloge;
     std::unique_ptr<Liaison> liaison;
 
@@ -49,7 +50,7 @@ struct Banc {
         config.TypeLiaison = 1;
         config.TypeVariateur = modele;
         horloge.dort = pause;
-        liaison = std::make_unique<Liaison>(*port, *reseau, horloge, config, machineDuTravail(*travail));
+        liaison = std::make_unique<Liaison>(*port, *reseau, horloge, config, machineDuTravail(session));
         liaison->serie().NomPortImpose = esclave.pty.chemin();
         liaison->Ouvre();
     }
@@ -86,8 +87,9 @@ void CycleBancSimule(benchmark::State& etat, int modele) {
     config.TypeLiaison = 1;
     config.TypeVariateur = modele;
     auto travail = std::make_unique<Travail>();
+    SessionTravail session;
     HorlogePause horloge;
-    Liaison liaison(*port, *reseau, horloge, config, machineDuTravail(*travail));
+    Liaison liaison(*port, *reseau, horloge, config, machineDuTravail(session));
     liaison.serie().NomPortImpose = QString::fromStdString(simule->chemin());
     liaison.Ouvre();
     for (auto _ : etat) {

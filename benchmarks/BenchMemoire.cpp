@@ -40,11 +40,11 @@ double memoireTravailPlein() {
     QDir::setCurrent(dossier.path());
     auto port = creePortSerieSysteme();
     auto reseau = creeBibliothequeModbusTcp();
-    Liaison liaison(*port, *reseau, horlogeSysteme(), ConfigGenerale(), machineDuTravail(travail()));
-    Programme p(liaison, travail());
+    Liaison liaison(*port, *reseau, horlogeSysteme(), ConfigGenerale(), machineDuTravail(sessionTravail()));
+    Programme p(liaison, travail(), sessionTravail());
     fenetres().FormMachine2->show();
     QCoreApplication::processEvents();
-    remplitTravailExemple(travail(), NB_POINTS_MAX);
+    remplitTravailExemple(travail(), sessionTravail(), NB_POINTS_MAX);
     TFormTraceCaract& f = *fenetres().FormTraceCaract;
     f.resize(1920, 1080);
     f.show();

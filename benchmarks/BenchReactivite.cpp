@@ -10,8 +10,8 @@
 #include "Pty.h"
 #include "Rapport.h"
 #include "app/Demarrage.h"
-#include "shell/Programme.h"
 #include "commun/Fenetres.h"
+#include "shell/Programme.h"
 #include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
 #include "study/FormTraceCaract.h"
@@ -278,7 +278,9 @@ constexpr int DUREE_MS = 2500;
 // Points of the test under way.
 int points() {
     const Travail& t = travail();
-    return t.EssaiCourant >= 1 && t.EssaiCourant <= NB_ESSAIS_MAX ? t.Essais[t.EssaiCourant].nbPoints() : 0;
+    return sessionTravail().EssaiCourant >= 1 && sessionTravail().EssaiCourant <= NB_ESSAIS_MAX
+               ? t.Essais[sessionTravail().EssaiCourant].nbPoints()
+               : 0;
 }
 
 // Posts and notes for DUREE_MS while the program runs; the figures go to the run's counters, with

@@ -20,7 +20,7 @@
 #include "work/CopieValeurs.h"
 #include "work/FichierTravail.h"
 #include "work/JournalTravail.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QFile>
 #include <QImage>
@@ -57,6 +57,11 @@ void prepare() {
 Travail& travailFuzz() {
     static const auto t = std::make_unique<Travail>();
     return *t;
+}
+
+SessionTravail& sessionFuzz() {
+    static SessionTravail s;
+    return s;
 }
 
 // A serial line whose replies are the fuzzer's bytes, read in order as the link asks for them.
@@ -146,15 +151,16 @@ int travail(const uint8_t* d, std::size_t n) {
     prepare();
     const Disposition disposition = d[0] & 1 ? Disposition::Vimr2 : Disposition::MLX2;
     Travail& t = travailFuzz();
-    if (!DecodeTravail(t, octets(d + 1, n - 1), disposition)) return 0;
+    if (!DecodeTravail(t, sessionFuzz(), octets(d + 1, n - 1), disposition)) return 0;
     derniereAcceptee = true;
     // What was accepted is written back and read again to the same bytes.
     const QByteArray ecrits = OctetsTravail(t, disposition);
     const auto relu = std::make_unique<Travail>();
-    exige(DecodeTravail(*relu, ecrits, disposition));
+    SessionTravail sessionRelu;
+    exige(DecodeTravail(*relu, sessionRelu, ecrits, disposition));
     exige(OctetsTravail(*relu, disposition) == ecrits);
     for (int essai = 1; essai <= t.EnteteTravail.NbEssais; ++essai)
-        (void)TexteValeurs(t, essai, 11);
+        (void)TexteValeurs(t, sessionFuzz(), essai, 11);
     return 0;
 }
 
@@ -209,8 +215,7 @@ int modbusRtu(const uint8_t* d, std::size_t n) {
     TConfigGenerale config = TConfigGenerale::defaut();
     config.TypeLiaison = 1;
     config.TypeVariateur = d[0] & 1;
-    Travail& t = travailFuzz();
-    Liaison liaison(port, reseau, horloge, config, machineDuTravail(t));
+    Liaison liaison(port, reseau, horloge, config, machineDuTravail(sessionFuzz()));
     liaison.serie().NomPortImpose = QStringLiteral("fuzz");
     liaison.Ouvre();
     (void)liaison.ReadRegModbus(11, 32);
@@ -288,9 +293,9 @@ int journal(const uint8_t* d, std::size_t n) {
     if (!c.travailLu()) return 0;
     // What was read is a work the work reader takes, and writes back the same once read.
     Travail& t = travailFuzz();
-    exige(DecodeTravail(t, c.octets, c.disposition));
+    exige(DecodeTravail(t, sessionFuzz(), c.octets, c.disposition));
     const QByteArray ecrits = OctetsTravail(t, c.disposition);
-    exige(DecodeTravail(t, ecrits, c.disposition));
+    exige(DecodeTravail(t, sessionFuzz(), ecrits, c.disposition));
     exige(OctetsTravail(t, c.disposition) == ecrits);
     return 0;
 }
@@ -309,15 +314,16 @@ std::vector<std::pair<QString, QByteArray>> grainesApplication() {
 std::vector<std::pair<QString, QByteArray>> grainesTravail() {
     prepare();
     auto t = std::make_unique<Travail>();
-    t->NouveauTravail();
-    t->ModeleEssai.TypeMachine() = 3;
-    t->ModeleEssai.TypeCharge() = 1;
-    t->AjouteEssai();
+    SessionTravail session;
+    t->NouveauTravail(session);
+    session.ModeleEssai.TypeMachine() = 3;
+    session.ModeleEssai.TypeCharge() = 1;
+    t->AjouteEssai(session);
     VecteurMesures m{};
     for (int k = 0; k < 3; ++k) {
         m[1] = 1500 - 10 * k;
         m[2] = 100 * k;
-        t->AjoutePoint(m);
+        t->AjoutePoint(session, m);
     }
     t->EnteteTravail.DefCaract(1) = TDefCaract{1, 1, {}, 2, 18, {}, 1, 18, {}, 1};
     std::vector<std::pair<QString, QByteArray>> g;
@@ -339,31 +345,32 @@ std::vector<std::pair<QString, QByteArray>> grainesJournal() {
         const QString chemin = dossier.filePath(application ? "vimr2.journal" : "mlx2.journal");
         EcrivainJournal ecrivain(chemin, application);
         auto t = std::make_unique<Travail>();
-        t->NouveauTravail();
+        SessionTravail session;
+        t->NouveauTravail(session);
         if (application) {
             t->ApplicationCourante = 55;
-            t->NomFichierCourant = "/home/tp/Pompe centrifuge.Vimr2";
+            session.NomFichierCourant = "/home/tp/Pompe centrifuge.Vimr2";
         }
         qint64 heure = 1'765'000'000'000;
         const auto suit = [&] {
-            t->TravailEnregistre = false;
-            ecrivain.suit(*t, heure += 200);
+            session.TravailEnregistre = false;
+            ecrivain.suit(*t, session, heure += 200);
         };
         for (int e = 1; e <= 2; ++e) {
-            t->AjouteEssai();
+            t->AjouteEssai(session);
             suit();
             for (int k = 0; k < 4; ++k) {
                 VecteurMesures m{};
                 for (int c = 1; c < NB_COLONNES; ++c)
                     m[c] = 1500 * e - 37 * k + c;
-                t->AjoutePoint(m);
+                t->AjoutePoint(session, m);
                 suit();
             }
         }
         t->Essais[1].Entete.setCommentaire("à vide");
         t->EnteteTravail.DefCaract(1) = TDefCaract{1, 1, {}, 2, 18, {}, 1, 18, {}, 1};
         suit();
-        t->SupprimePoint(2, 1);
+        t->SupprimePoint(session, 2, 1);
         suit();
         QFile f(chemin);
         const QByteArray b = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();

@@ -12,7 +12,7 @@
 #include "shell/Reprise.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/Dossiers.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -34,7 +34,7 @@ Demarrage::Demarrage(bool demo)
     : m_demo(demo ? std::make_unique<Demo>() : nullptr), m_port(m_demo ? nullptr : creePortSerieSysteme()),
       m_reseau(creeBibliothequeModbusTcp()),
       m_liaison(std::make_unique<Liaison>(m_demo ? m_demo->port() : *m_port, *m_reseau, horlogeSysteme(),
-                                          ConfigGenerale(), machineDuTravail(travail()))) {
+                                          ConfigGenerale(), machineDuTravail(sessionTravail()))) {
     // A drive that keeps the line waiting holds the link's thread, never a window.
     if (!m_demo || Demo::surLigne()) m_liaison->EchangesEnFond();
     installeDialogues(&m_dialogues);
@@ -44,7 +44,7 @@ Demarrage::Demarrage(bool demo)
     // as no window of its own is on view: closing the run screen while the catalogue (a window
     // of the main menu) shows would quit.
     QApplication::setQuitOnLastWindowClosed(false);
-    m_programme = std::make_unique<Programme>(*m_liaison, travail());
+    m_programme = std::make_unique<Programme>(*m_liaison, travail(), sessionTravail());
     // The folders are known once the main menu has read the settings.
     m_reprise = std::make_unique<Reprise>(dossiers().DossierReprise, demo, fenetres().FormMachine2);
     // The bench starts once the main menu has read the settings.

@@ -4,7 +4,7 @@
 #include "link/PortSerie.h"
 #include "shell/Programme.h"
 #include "socle/ConfigGenerale.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #ifdef Q_OS_UNIX
 #include "simulator/BancSimule.h"
@@ -80,7 +80,7 @@ void Demo::suit() {
 #ifndef Q_OS_UNIX
     m_portBanc->suitHorloge();
 #endif
-    const TEnteteEssai& modele = travail().ModeleEssai;
+    const TEnteteEssai& modele = sessionTravail().ModeleEssai;
     const int machine = modele.TypeMachine();
     const int calibre = modele[TEnteteEssai::MotCalibreCourant] == 1 ? 2 : 20;
     TBanc& b = banc();

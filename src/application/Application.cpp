@@ -11,7 +11,7 @@
 #include "work/DefinitionCaract.h"
 #include "work/FichierTravail.h"
 #include "work/Format.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QDir>
 
@@ -232,8 +232,8 @@ bool EnregistrementTemporel(const TEssai& e) {
     return e.Entete.DernierPoint() >= 1 && e.valeur(11, 1) >= 1;
 }
 
-Visibilites VisibilitesAffichages(const Travail& t, bool oscilloscope) {
-    const TEssai& essai = t.Essais[std::clamp(t.EssaiCourant, 0, NB_ESSAIS_MAX)];
+Visibilites VisibilitesAffichages(const Travail& t, const SessionTravail& s, bool oscilloscope) {
+    const TEssai& essai = t.Essais[std::clamp(s.EssaiCourant, 0, NB_ESSAIS_MAX)];
     const int machine = essai.Entete.TypeMachine();
     Visibilites v;
     if (CouplageOffert(machine)) {
@@ -243,71 +243,71 @@ Visibilites VisibilitesAffichages(const Travail& t, bool oscilloscope) {
     }
     v.excitation = ColonneOfferte(machine, 7);
     v.facteurPuissance = ColonneOfferte(machine, 9);
-    v.colonne12 = !t.Colonnes[12].Nom.isEmpty();
-    v.colonne13 = t.DrapeauxApplication[1] && !t.Colonnes[13].Nom.isEmpty();
-    v.colonne14 = t.DrapeauxApplication[2] && !t.Colonnes[14].Nom.isEmpty();
+    v.colonne12 = !s.Colonnes[12].Nom.isEmpty();
+    v.colonne13 = s.DrapeauxApplication[1] && !s.Colonnes[13].Nom.isEmpty();
+    v.colonne14 = s.DrapeauxApplication[2] && !s.Colonnes[14].Nom.isEmpty();
     v.temps = oscilloscope || EnregistrementTemporel(essai);
     return v;
 }
 
-bool ParametresChanges(const Travail& t) {
-    const TEnteteEssai& e = t.Essais[std::clamp(t.EssaiCourant, 0, NB_ESSAIS_MAX)].Entete;
+bool ParametresChanges(const Travail& t, const SessionTravail& s) {
+    const TEnteteEssai& e = t.Essais[std::clamp(s.EssaiCourant, 0, NB_ESSAIS_MAX)].Entete;
     for (int k = 0; k <= 4; ++k)
         if (t.ParamApplication[k] != e[TEnteteEssai::MotParamApplication + k]) return true;
-    return t.MachineApplication > 0 && t.MachineApplication != e.TypeMachine();
+    return s.MachineApplication > 0 && s.MachineApplication != e.TypeMachine();
 }
 
-void InitialisationApplication(Travail& t) {
-    t.NouveauTravail();
+void InitialisationApplication(Travail& t, SessionTravail& s) {
+    t.NouveauTravail(s);
     dialoguesFichiers().SaveDialogMachine.nomFichier.clear();
     dialoguesFichiers().SaveDialogAppli.nomFichier.clear();
-    t.NomFichierCourant.clear();
-    t.EssaiCourant = 1;
+    s.NomFichierCourant.clear();
+    s.EssaiCourant = 1;
 }
 
 namespace {
 
 // The question before another application's work is renewed. A Yes whose save did not happen
 // (dialog cancelled, write failed) asks again: only a No lets the work go unsaved.
-void ProposeEnregistrement(Travail& t) {
-    if (t.TravailEnregistre) return;
+void ProposeEnregistrement(Travail& t, SessionTravail& s) {
+    if (s.TravailEnregistre) return;
     while (dialogues().question(Textes().Texte[txt::NouvelleApplicationEnregistrer], false) ==
            Dialogues::Reponse::Oui) {
-        QString nom = t.NomFichierCourant;
+        QString nom = s.NomFichierCourant;
         // A characteristic work's name would be read back in the other layout.
         if (nom.isEmpty() || TypeFichier(nom) != QLatin1String(TYPE_VIMR2))
             nom = dialoguesFichiers().SaveDialogAppli.enregistre();
-        if (!nom.isEmpty() && EcritTravail(t, nom, Disposition::Vimr2)) return;
+        if (!nom.isEmpty() && EcritTravail(t, s, nom, Disposition::Vimr2)) return;
     }
 }
 
 } // namespace
 
-bool ReconcilieEssai(Travail& t) {
+bool ReconcilieEssai(Travail& t, SessionTravail& s) {
     bool renouvele = false;
-    const auto courant = [&t]() -> TEnteteEssai& { return t.Essais[t.EssaiCourant].Entete; };
+    const auto courant = [&t, &s]() -> TEnteteEssai& { return t.Essais[s.EssaiCourant].Entete; };
     // A selection outside the tests is no test: one is added below.
     const bool essaiExiste =
-        t.EssaiCourant >= 1 && t.EssaiCourant <= t.EnteteTravail.NbEssais && t.EssaiCourant <= NB_ESSAIS_MAX;
+        s.EssaiCourant >= 1 && s.EssaiCourant <= t.EnteteTravail.NbEssais && s.EssaiCourant <= NB_ESSAIS_MAX;
     if (essaiExiste && courant().TypeCharge() != t.ApplicationCourante && courant().DernierPoint() >= 0) {
-        ProposeEnregistrement(t);
-        InitialisationApplication(t);
+        ProposeEnregistrement(t, s);
+        InitialisationApplication(t, s);
         renouvele = true;
     }
-    if (t.EssaiCourant < 1 || t.EssaiCourant > t.EnteteTravail.NbEssais || t.EssaiCourant > NB_ESSAIS_MAX) {
-        t.AjouteEssai();
+    if (s.EssaiCourant < 1 || s.EssaiCourant > t.EnteteTravail.NbEssais || s.EssaiCourant > NB_ESSAIS_MAX) {
+        t.AjouteEssai(s);
         // Five tests already, and the selection pointed past them: the last one takes it.
-        if (t.EssaiCourant < 1 || t.EssaiCourant > t.EnteteTravail.NbEssais)
-            t.EssaiCourant = std::clamp(t.EnteteTravail.NbEssais, 1, NB_ESSAIS_MAX);
-    } else if (courant().DernierPoint() >= 0 && ParametresChanges(t)) {
-        t.AjouteEssai();
+        if (s.EssaiCourant < 1 || s.EssaiCourant > t.EnteteTravail.NbEssais)
+            s.EssaiCourant = std::clamp(t.EnteteTravail.NbEssais, 1, NB_ESSAIS_MAX);
+    } else if (courant().DernierPoint() >= 0 && ParametresChanges(t, s)) {
+        t.AjouteEssai(s);
     }
     TEnteteEssai& e = courant();
     e.TypeCharge() = t.ApplicationCourante;
-    if (t.MachineApplication > 0) e.TypeMachine() = t.MachineApplication;
+    if (s.MachineApplication > 0) e.TypeMachine() = s.MachineApplication;
     for (int k = 0; k < 6; ++k)
         e[TEnteteEssai::MotParamApplication + k] = t.ParamApplication[k];
     // The measurements read the machine and the current range there, and later tests inherit it.
-    t.ModeleEssai = e;
+    s.ModeleEssai = e;
     return renouvele;
 }

@@ -15,6 +15,7 @@
 #include <cstdint>
 
 class Travail;
+struct SessionTravail;
 struct TEnteteEssai;
 
 // Couplage (test header word 36).
@@ -101,14 +102,14 @@ struct Visibilites {
     bool operator==(const Visibilites&) const = default;
 };
 // `oscilloscope`: the oscilloscope recording is on.
-Visibilites VisibilitesAffichages(const Travail& t, bool oscilloscope);
+Visibilites VisibilitesAffichages(const Travail& t, const SessionTravail& s, bool oscilloscope);
 // The test holds a recording against time: its second point is at least a hundredth of a second on.
 bool EnregistrementTemporel(const TEssai& e);
 
 // The test's parameters differ from those chosen, or it was recorded on another machine: the
 // points it holds would be relabelled, so the run needs a test of its own. P5 follows from the
 // others (an inertia) and is not compared.
-bool ParametresChanges(const Travail& t);
+bool ParametresChanges(const Travail& t, const SessionTravail& s);
 
 // The current test against the chosen application, before the load runs:
 // 1. a test of another application that holds points: the work is renewed, after offering to save
@@ -118,6 +119,6 @@ bool ParametresChanges(const Travail& t);
 // 3. the current test takes the application, the machine and the parameters, and becomes the
 //    template of the tests that follow.
 // Returns true when the work was renewed (the window then releases its load and graph buttons).
-bool ReconcilieEssai(Travail& t);
+bool ReconcilieEssai(Travail& t, SessionTravail& s);
 // A new work from the run screen: the work-file names forgotten, the first test selected.
-void InitialisationApplication(Travail& t);
+void InitialisationApplication(Travail& t, SessionTravail& s);

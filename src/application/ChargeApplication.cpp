@@ -4,18 +4,21 @@
 #include "socle/ConfigGenerale.h"
 #include "work/EtatEtude.h"
 
-ChargeApplication::ChargeApplication(Liaison& liaison, Travail& travail, EtatEtude& etat,
-                                     TConfigGenerale& config)
-    : m_liaison(liaison), m_travail(travail), m_etat(etat), m_config(config) {}
+ChargeApplication::ChargeApplication(Liaison& liaison, Travail& travail, SessionTravail& session,
+                                     EtatEtude& etat, TConfigGenerale& config)
+    : m_liaison(liaison), m_travail(travail), m_session(session), m_etat(etat), m_config(config) {}
 
 std::optional<PlageCharge> ChargeApplication::SetApp() {
-    return ::SetApp(m_travail, m_config.ClassePuissance);
+    return ::SetApp(m_travail, m_session, m_config.ClassePuissance);
 }
 
 void ChargeApplication::SetCharge(int32_t position, int32_t minimum) {
-    emulation.SetCharge(m_travail, m_config.ClassePuissance, position, minimum, m_liaison.ParamBlock);
+    emulation.SetCharge(m_travail, m_session, m_config.ClassePuissance, position, minimum,
+                        m_liaison.ParamBlock);
     m_liaison.EmissionParam();
-    if (enMarche) m_liaison.EmissionControle(MotControleCharge(m_travail.essaiCourant().Entete.TypeCharge()));
+    if (enMarche)
+        m_liaison.EmissionControle(
+            MotControleCharge(m_travail.Essais[m_session.EssaiCourant].Entete.TypeCharge()));
 }
 
 bool ChargeApplication::Demarre(int32_t minimum) {
@@ -28,7 +31,8 @@ bool ChargeApplication::Demarre(int32_t minimum) {
     m_liaison.setParam0();
     SetCharge(DernierePositionEnvoyee, minimum);
     // The program's word again after its block: the drive takes it at once.
-    m_liaison.EmissionControle(MotControleCharge(m_travail.essaiCourant().Entete.TypeCharge()));
+    m_liaison.EmissionControle(
+        MotControleCharge(m_travail.Essais[m_session.EssaiCourant].Entete.TypeCharge()));
     m_etat.AcquisitionEnCours = true;
     return true;
 }
@@ -51,10 +55,10 @@ void ChargeApplication::Arrete() {
 
 void ChargeApplication::SetValeursAff(int32_t position, int32_t minimum) {
     if (!m_etat.AcquisitionEnCours) return;
-    emulation.SetValeursAff(m_travail, m_config.ClassePuissance, position - minimum, m_liaison.ParamBlock,
-                            m_etat.Mesures);
+    emulation.SetValeursAff(m_travail, m_session, m_config.ClassePuissance, position - minimum,
+                            m_liaison.ParamBlock, m_etat.Mesures);
 }
 
 int32_t ChargeApplication::couplage() const {
-    return m_travail.Essais[m_travail.EssaiCourant].Entete[TEnteteEssai::MotCouplage];
+    return m_travail.Essais[m_session.EssaiCourant].Entete[TEnteteEssai::MotCouplage];
 }

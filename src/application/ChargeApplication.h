@@ -12,11 +12,13 @@
 class Liaison;
 class Travail;
 struct EtatEtude;
+struct SessionTravail;
 struct TConfigGenerale;
 
 class ChargeApplication {
 public:
-    ChargeApplication(Liaison& liaison, Travail& travail, EtatEtude& etat, TConfigGenerale& config);
+    ChargeApplication(Liaison& liaison, Travail& travail, SessionTravail& session, EtatEtude& etat,
+                      TConfigGenerale& config);
 
     EmulationCharge emulation;
     // The load position whose block was sent last; -1 after the window opened.
@@ -46,6 +48,7 @@ public:
 private:
     Liaison& m_liaison;
     Travail& m_travail;
+    SessionTravail& m_session;
     EtatEtude& m_etat;
     TConfigGenerale& m_config;
 };

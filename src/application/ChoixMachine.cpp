@@ -6,7 +6,7 @@
 #include "socle/DialoguesFichiers.h"
 #include "socle/Pictogrammes.h"
 #include "socle/Textes.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
@@ -25,9 +25,10 @@ const char* nomsMachine[7] = {"ButtonMCCI", "ButtonMCCS",   "ButtonMAS",    "But
 
 } // namespace
 
-TChoixMachine::TChoixMachine(Travail& travail, QWidget& catalogue, QWidget& ecranApplication, QWidget* menu)
-    : QDialog(menu), m_travail(travail), m_catalogue(catalogue), m_ecranApplication(ecranApplication),
-      m_menu(menu) {
+TChoixMachine::TChoixMachine(Travail& travail, SessionTravail& session, QWidget& catalogue,
+                             QWidget& ecranApplication, QWidget* menu)
+    : QDialog(menu), m_travail(travail), m_session(session), m_catalogue(catalogue),
+      m_ecranApplication(ecranApplication), m_menu(menu) {
     setObjectName("ChoixMachine");
     setProperty(aide::Propriete, aide::ChoixMachine);
     // A fixed window without close box: the way back is the cancel button (or Escape).
@@ -132,19 +133,19 @@ void TChoixMachine::showEvent(QShowEvent* e) {
 void TChoixMachine::initialise() {
     for (QToolButton* b : BoutonsMachine)
         b->setChecked(false);
-    m_travail.MachineApplication = 0;
-    m_travail.ModeleEssai = TEnteteEssai::defaut();
+    m_session.MachineApplication = 0;
+    m_session.ModeleEssai = TEnteteEssai::defaut();
 }
 
 void TChoixMachine::FormShow() {
     Langue();
     for (int i = 0; i < 7; ++i)
-        BoutonsMachine[std::size_t(i)]->setChecked(m_travail.MachineApplication == i + 1);
+        BoutonsMachine[std::size_t(i)]->setChecked(m_session.MachineApplication == i + 1);
     // A type outside 1..7 presses nothing: it counts as no choice.
-    m_choix = m_travail.MachineApplication >= 1 && m_travail.MachineApplication <= 7
-                  ? m_travail.MachineApplication
+    m_choix = m_session.MachineApplication >= 1 && m_session.MachineApplication <= 7
+                  ? m_session.MachineApplication
                   : 0;
-    m_travail.ModeleEssai.TypeMachine() = m_choix;
+    m_session.ModeleEssai.TypeMachine() = m_choix;
     const bool choisie = m_choix > 0;
     ButtonApplication->setEnabled(choisie);
     ButtonOuvrir->setEnabled(choisie);
@@ -155,8 +156,8 @@ void TChoixMachine::Action() {
     m_choix = 0;
     for (int i = 0; i < 7; ++i)
         if (BoutonsMachine[std::size_t(i)]->isChecked()) m_choix = i + 1;
-    m_travail.ModeleEssai.TypeMachine() = m_choix;
-    m_travail.MachineApplication = m_choix;
+    m_session.ModeleEssai.TypeMachine() = m_choix;
+    m_session.MachineApplication = m_choix;
     ButtonApplication->setEnabled(m_choix > 0);
     ButtonOuvrir->setEnabled(m_choix > 0);
 }
@@ -168,13 +169,13 @@ void TChoixMachine::ButtonApplicationClick() {
 }
 
 void TChoixMachine::ButtonOuvrirClick() {
-    m_travail.MachineApplication = m_choix;
+    m_session.MachineApplication = m_choix;
     const QString nom = dialoguesFichiers().OpenDialogApplication.ouvre();
     if (nom.isEmpty()) return;
     Travail& t = m_travail;
     // A file that cannot be read has said so; the user stays here to choose again.
-    if (!LitApplication(t, nom)) return;
-    t.ParamApplication = t.ParamApplicationSauve;
+    if (!LitApplication(t, m_session, nom)) return;
+    t.ParamApplication = m_session.ParamApplicationSauve;
     m_ecranApplication.show();
     accept();
 }

@@ -11,13 +11,15 @@ class QLabel;
 class QPushButton;
 class QToolButton;
 class Travail;
+struct SessionTravail;
 
 class TChoixMachine : public QDialog {
     Q_OBJECT
 public:
     // Chooses the machine of `travail`, then shows `catalogue` or, for a file read, `ecranApplication`;
     // `menu`, the parent, is shown again when the user goes back.
-    TChoixMachine(Travail& travail, QWidget& catalogue, QWidget& ecranApplication, QWidget* menu);
+    TChoixMachine(Travail& travail, SessionTravail& session, QWidget& catalogue, QWidget& ecranApplication,
+                  QWidget* menu);
 
     // New work: no machine chosen, the default test template.
     void initialise();
@@ -47,6 +49,7 @@ protected:
 
 private:
     Travail& m_travail;
+    SessionTravail& m_session;
     QWidget& m_catalogue;
     QWidget& m_ecranApplication;
     QWidget* m_menu;

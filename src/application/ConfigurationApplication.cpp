@@ -10,7 +10,7 @@
 #include "socle/Textes.h"
 #include "study/ConstantesBanc.h"
 #include "study/FormVisuApp.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -53,10 +53,10 @@ QLabel* valeur(QWidget* parent, const QString& nom) {
 
 } // namespace
 
-TConfigurationApplication::TConfigurationApplication(Travail& travail,
+TConfigurationApplication::TConfigurationApplication(Travail& travail, SessionTravail& session,
                                                      std::function<TFenetreDocument*()> fiche,
                                                      QWidget* parent)
-    : QDialog(parent), m_travail(travail), m_fiche(std::move(fiche)) {
+    : QDialog(parent), m_travail(travail), m_session(session), m_fiche(std::move(fiche)) {
     setObjectName("ConfigurationApplication");
     setProperty(aide::Propriete, aide::ConfigurationApplication);
     setModal(true);
@@ -245,7 +245,7 @@ void TConfigurationApplication::FormShow() {
     if (t.ApplicationCourante == 0) {
         // The file last chosen in the machine choice; with none chosen there is nothing to read.
         const QString nom = dialoguesFichiers().OpenDialogApplication.nomFichier;
-        if (!nom.isEmpty()) LitApplication(t, nom);
+        if (!nom.isEmpty()) LitApplication(t, m_session, nom);
         surParam = true;
     }
     // The run screen adds 100 to its code, 0 included: no application code reaches 100.
@@ -255,10 +255,11 @@ void TConfigurationApplication::FormShow() {
     }
     Langue();
     Initialise();
-    t.ParamApplication = t.ParamApplicationSauve;
+    t.ParamApplication = m_session.ParamApplicationSauve;
     const int code = t.ApplicationCourante;
     if (code < 50) return;
-    placeControles(surParam ? ControlesDepuisParam(code, t.ParamApplicationSauve) : ControlesDefaut(code));
+    placeControles(surParam ? ControlesDepuisParam(code, m_session.ParamApplicationSauve)
+                            : ControlesDefaut(code));
     AfficheValeurs();
     BoutonOK->setFocus();
 }
@@ -378,7 +379,7 @@ void TConfigurationApplication::BoutonOKClick() {
 }
 
 void TConfigurationApplication::BoutonAnnulerClick() {
-    m_travail.ParamApplication = m_travail.ParamApplicationSauve;
+    m_travail.ParamApplication = m_session.ParamApplicationSauve;
     reject();
 }
 

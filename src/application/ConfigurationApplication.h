@@ -19,14 +19,15 @@ class QWidget;
 class TVueImage;
 class TFenetreDocument;
 class Travail;
+struct SessionTravail;
 
 class TConfigurationApplication : public QDialog {
     Q_OBJECT
 public:
     // Sets the parameters of `travail`'s application; `fiche` gives the application's sheet, a window
     // created after this one.
-    TConfigurationApplication(Travail& travail, std::function<TFenetreDocument*()> fiche,
-                              QWidget* parent = nullptr);
+    TConfigurationApplication(Travail& travail, SessionTravail& session,
+                              std::function<TFenetreDocument*()> fiche, QWidget* parent = nullptr);
 
     // Entry: reads the last chosen application file when no application is set, takes the 100
     // off a code from the run screen, then shows the defaults or the parameters on entry.
@@ -80,6 +81,8 @@ private:
     void remplitPompes();
 
     Travail& m_travail;
+
+    SessionTravail& m_session;
     std::function<TFenetreDocument*()> m_fiche;
     std::array<QScrollBar*, 7> m_barres{};
     std::array<QLabel*, 7> m_legendes{};

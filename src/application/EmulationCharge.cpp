@@ -77,8 +77,8 @@ int ModeCharge(int code) {
     return a ? a->modeCharge : 0;
 }
 
-int ModeCharge(const Travail& t) {
-    return ModeCharge(t.Essais[t.EssaiCourant].Entete.TypeCharge());
+int ModeCharge(const Travail& t, const SessionTravail& s) {
+    return ModeCharge(t.Essais[s.EssaiCourant].Entete.TypeCharge());
 }
 
 int PourcentagePositionDefaut(int code) {
@@ -346,8 +346,8 @@ std::optional<PlageCharge> CalculPlageCharge(int code, const ParamsApplication& 
     return plage;
 }
 
-std::optional<PlageCharge> SetApp(Travail& t, int classePuissance) {
-    TEnteteEssai& e = t.Essais[t.EssaiCourant].Entete;
+std::optional<PlageCharge> SetApp(Travail& t, SessionTravail& s, int classePuissance) {
+    TEnteteEssai& e = t.Essais[s.EssaiCourant].Entete;
     for (int k = 0; k < 6; ++k)
         e[TEnteteEssai::MotParamApplication + k] = t.ParamApplication[k];
     return CalculPlageCharge(e.TypeCharge(), t.ParamApplication, classePuissance);
@@ -389,9 +389,9 @@ void EmulationCharge::SetCharge(const TEnteteEssai& e, int classePuissance, int3
     SetCharge(e.TypeCharge(), ParamsEssai(e), classePuissance, position, minimum, bloc);
 }
 
-void EmulationCharge::SetCharge(const Travail& t, int classePuissance, int32_t position, int32_t minimum,
-                                BlocParametres& bloc) {
-    SetCharge(t.Essais[t.EssaiCourant].Entete, classePuissance, position, minimum, bloc);
+void EmulationCharge::SetCharge(const Travail& t, const SessionTravail& s, int classePuissance,
+                                int32_t position, int32_t minimum, BlocParametres& bloc) {
+    SetCharge(t.Essais[s.EssaiCourant].Entete, classePuissance, position, minimum, bloc);
 }
 
 PointPompe EmulationCharge::PointFonctionnement(const TModelePompe& m, int32_t p0, int32_t n) const {
@@ -432,7 +432,7 @@ void EmulationCharge::SetValeursAff(const TEnteteEssai& e, int classePuissance, 
     SetValeursAff(e.TypeCharge(), ParamsEssai(e), classePuissance, a, bloc, mesures);
 }
 
-void EmulationCharge::SetValeursAff(const Travail& t, int classePuissance, int32_t a,
+void EmulationCharge::SetValeursAff(const Travail& t, const SessionTravail& s, int classePuissance, int32_t a,
                                     const BlocParametres& bloc, VecteurMesures& mesures) const {
-    SetValeursAff(t.Essais[t.EssaiCourant].Entete, classePuissance, a, bloc, mesures);
+    SetValeursAff(t.Essais[s.EssaiCourant].Entete, classePuissance, a, bloc, mesures);
 }

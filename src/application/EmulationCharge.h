@@ -7,7 +7,7 @@
 
 #include "application/Pompes.h"
 #include "link/Variateur.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QString>
 
@@ -21,7 +21,7 @@ using BlocParametres = std::array<int32_t, 6>;    // the link's ParamBlock; word
 // Program number of the drive's load program for an application code; 0 for 59 and unknown codes.
 int ModeCharge(int code);
 // ... for the application of the work's current test.
-int ModeCharge(const Travail& t);
+int ModeCharge(const Travail& t, const SessionTravail& s);
 // Control word while the load runs.
 inline int32_t MotControleCharge(int code) {
     return variateur::controleApplique(ModeCharge(code));
@@ -49,7 +49,7 @@ struct PlageCharge {
 // bar is left as it stands.
 std::optional<PlageCharge> CalculPlageCharge(int code, const ParamsApplication& p, int classePuissance);
 // Copies ParamApplication into P0..P5 of the current test and gives the range of its application.
-std::optional<PlageCharge> SetApp(Travail& t, int classePuissance);
+std::optional<PlageCharge> SetApp(Travail& t, SessionTravail& s, int classePuissance);
 
 // The pump's operating point at a measured speed.
 struct PointPompe {
@@ -74,8 +74,8 @@ public:
     void SetCharge(const TEnteteEssai& e, int classePuissance, int32_t position, int32_t minimum,
                    BlocParametres& bloc);
     // ... for the work's current test.
-    void SetCharge(const Travail& t, int classePuissance, int32_t position, int32_t minimum,
-                   BlocParametres& bloc);
+    void SetCharge(const Travail& t, const SessionTravail& s, int classePuissance, int32_t position,
+                   int32_t minimum, BlocParametres& bloc);
 
     // Mesures[12..14] from n = Mesures[1] and Mesures[3] with `a` = position - minimum of the
     // scroll bar, then Mesures[15] = bloc[4]. A quantity of code 51 whose divisor is zero keeps
@@ -85,8 +85,8 @@ public:
     void SetValeursAff(const TEnteteEssai& e, int classePuissance, int32_t a, const BlocParametres& bloc,
                        VecteurMesures& mesures) const;
     // ... for the work's current test.
-    void SetValeursAff(const Travail& t, int classePuissance, int32_t a, const BlocParametres& bloc,
-                       VecteurMesures& mesures) const;
+    void SetValeursAff(const Travail& t, const SessionTravail& s, int classePuissance, int32_t a,
+                       const BlocParametres& bloc, VecteurMesures& mesures) const;
 
     // Operating point of pump `m` with discharge height P0 (percent of its zero-flow head) at
     // speed n (tr/min), on the network of the last block.

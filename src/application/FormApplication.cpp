@@ -16,7 +16,7 @@
 #include "socle/CouleursFenetres.h"
 #include "socle/Textes.h"
 #include "study/FormVisuApp.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -153,10 +153,11 @@ void BarGrapheCharge::paintEvent(QPaintEvent*) {
     }
 }
 
-TFormApplication::TFormApplication(Liaison& liaison, Travail& travail, Fenetres& fenetres, QWidget* parent)
-    : FenetreEtude(parent, "FormApplication", QSize(980, 660), aide::EcranApplication, travail),
-      m_liaison(liaison), m_fenetres(fenetres), m_charge(liaison, travail, m_etat, ConfigGenerale()),
-      m_acq(liaison, travail, m_etat, ConfigGenerale()) {
+TFormApplication::TFormApplication(Liaison& liaison, Travail& travail, SessionTravail& session,
+                                   Fenetres& fenetres, QWidget* parent)
+    : FenetreEtude(parent, "FormApplication", QSize(980, 660), aide::EcranApplication, travail, session),
+      m_liaison(liaison), m_fenetres(fenetres), m_charge(liaison, travail, session, m_etat, ConfigGenerale()),
+      m_acq(liaison, travail, session, m_etat, ConfigGenerale()) {
     // The oscilloscope's ticks keep the drive on the load the scroll bar sets.
     m_acq.dureesLongues = true;
     m_acq.lecture = [this] { m_charge.Cycle(ScrollBarCharge->value(), ScrollBarCharge->minimum()); };
@@ -304,7 +305,7 @@ QWidget* TFormApplication::construitCentre(QWidget* parent) {
     PanelGraphe->hide();
     auto* graphe = new QVBoxLayout(PanelGraphe);
     graphe->setContentsMargins(0, 0, 0, 0);
-    CaractMachine5 = new TCaractMachine(5, m_travail, m_etat, PanelGraphe);
+    CaractMachine5 = new TCaractMachine(5, m_travail, m_session, m_etat, PanelGraphe);
     CaractMachine5->setObjectName("CaractMachine5");
     CaractMachine5->setProprietaires(nullptr, this);
     graphe->addWidget(CaractMachine5);

@@ -70,7 +70,8 @@ class TFormApplication : public FenetreEtude {
     Q_OBJECT
 public:
     // Runs the application of `travail`; its buttons and menus open the windows of `fenetres`.
-    TFormApplication(Liaison& liaison, Travail& travail, Fenetres& fenetres, QWidget* parent = nullptr);
+    TFormApplication(Liaison& liaison, Travail& travail, SessionTravail& session, Fenetres& fenetres,
+                     QWidget* parent = nullptr);
     ~TFormApplication() override;
 
     void Langue();

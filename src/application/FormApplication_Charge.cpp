@@ -17,7 +17,7 @@
 #include "socle/Textes.h"
 #include "study/FormVisuApp.h"
 #include "work/Format.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QCloseEvent>
 #include <QDialog>
@@ -33,14 +33,14 @@ namespace {
 const QColor coupleNormal(couleurs::coupleNormal);
 const QColor coupleExcessif(couleurs::coupleExcessif);
 
-TEnteteEssai& enteteCourante(Travail& t) {
-    return t.Essais[std::clamp(t.EssaiCourant, 0, NB_ESSAIS_MAX)].Entete;
+TEnteteEssai& enteteCourante(Travail& t, const SessionTravail& s) {
+    return t.Essais[std::clamp(s.EssaiCourant, 0, NB_ESSAIS_MAX)].Entete;
 }
 
 } // namespace
 
 int TFormApplication::codeCourant() const {
-    return enteteCourante(m_travail).TypeCharge();
+    return enteteCourante(m_travail, m_session).TypeCharge();
 }
 
 void TFormApplication::showEvent(QShowEvent* e) {
@@ -56,19 +56,18 @@ void TFormApplication::FormShow() {
     m_charge.DernierePositionEnvoyee = -1;
     PanelAcquisition->setFixedHeight(48);
     SetCourbes();
-    Travail& t = m_travail;
-    t.InitColonnesApplication(codeCourant());
+    m_session.InitColonnesApplication(codeCourant());
     // A test without points chooses its coupling again.
-    if (enteteCourante(m_travail).DernierPoint() < 0) {
-        enteteCourante(m_travail)[TEnteteEssai::MotCouplage] = CouplageAucun;
-        t.ModeleEssai[TEnteteEssai::MotCouplage] = CouplageAucun;
+    if (enteteCourante(m_travail, m_session).DernierPoint() < 0) {
+        enteteCourante(m_travail, m_session)[TEnteteEssai::MotCouplage] = CouplageAucun;
+        m_session.ModeleEssai[TEnteteEssai::MotCouplage] = CouplageAucun;
     }
     SetApp();
     Action();
 }
 
 void TFormApplication::SetCourbes() {
-    if (ReconcilieEssai(m_travail)) {
+    if (ReconcilieEssai(m_travail, m_session)) {
         ButtonGraphAnim->setChecked(false);
         if (ButtonCharge->isChecked()) StopAcqui();
     }
@@ -76,7 +75,7 @@ void TFormApplication::SetCourbes() {
 }
 
 void TFormApplication::Initialisation() {
-    InitialisationApplication(m_travail);
+    InitialisationApplication(m_travail, m_session);
     ButtonGraphAnim->setChecked(false);
     if (ButtonCharge->isChecked()) StopAcqui();
 }
@@ -105,7 +104,6 @@ void TFormApplication::placeCache() {
 }
 
 void TFormApplication::curseur() {
-    Travail& t = m_travail;
     m_charge.SetValeursAff(ScrollBarCharge->value(), ScrollBarCharge->minimum());
     // The graph's cursor follows the operating point on every tick, and is cleared with it.
     CaractMachine5->curseur();
@@ -116,7 +114,7 @@ void TFormApplication::curseur() {
                               : coupleNormal);
     const QString& traits = Textes().Texte[txt::TraitsAbsents];
     const auto montre = [&](AffichageMesure* a, int c) {
-        a->setTexte(valide ? TexteMesure(t, m_etat.Mesures, c) : traits);
+        a->setTexte(valide ? TexteMesure(m_session, m_etat.Mesures, c) : traits);
     };
     for (int c = 1; c <= 10; ++c)
         montre(Mesure[c], c);
@@ -133,7 +131,7 @@ void TFormApplication::curseur() {
 }
 
 void TFormApplication::InitialiseAffichage() {
-    m_panneau = ParametresAffiches(codeCourant(), ParamsEssai(enteteCourante(m_travail)),
+    m_panneau = ParametresAffiches(codeCourant(), ParamsEssai(enteteCourante(m_travail, m_session)),
                                    ConfigGenerale().ClassePuissance);
     for (int i = 0; i < NbLignesAff; ++i) {
         const LigneParametre& l = m_panneau.lignes[i];
@@ -144,8 +142,8 @@ void TFormApplication::InitialiseAffichage() {
 }
 
 void TFormApplication::AfficheValeurs() {
-    const PanneauParametres p = ParametresAffiches(codeCourant(), ParamsEssai(enteteCourante(m_travail)),
-                                                   ConfigGenerale().ClassePuissance);
+    const PanneauParametres p = ParametresAffiches(
+        codeCourant(), ParamsEssai(enteteCourante(m_travail, m_session)), ConfigGenerale().ClassePuissance);
     for (int i = 0; i < NbLignesAff; ++i) {
         m_panneau.lignes[i].valeur = p.lignes[i].valeur;
         m_panneau.lignes[i].unite = p.lignes[i].unite;
@@ -176,9 +174,9 @@ void TFormApplication::Action() {
     const bool graphe = ButtonGraphAnim->isChecked();
     montreImage(code);
     ImageApp->setVisible(!graphe && !ImageApplication(code).isEmpty());
-    TextCharge->setLibelle(t.Colonnes[12].Nom);
-    TextVar2->setLibelle(t.Colonnes[13].Nom);
-    TextVar3->setLibelle(t.Colonnes[14].Nom);
+    TextCharge->setLibelle(m_session.Colonnes[12].Nom);
+    TextVar2->setLibelle(m_session.Colonnes[13].Nom);
+    TextVar3->setLibelle(m_session.Colonnes[14].Nom);
     PanelApplication->setVisible(code != 0);
     PanelBarGraph->setGenre(BarGrapheApplication(code));
 
@@ -198,7 +196,7 @@ void TFormApplication::Action() {
     TextNomDeLaCharge->setText(m_panneau.nomPompe);
 
     SetEtoileTriangle();
-    const Visibilites v = VisibilitesAffichages(t, false);
+    const Visibilites v = VisibilitesAffichages(t, m_session, false);
     Mesure[4]->setVisible(v.tensionCourant);
     Mesure[5]->setVisible(v.tensionCourant);
 
@@ -213,12 +211,12 @@ void TFormApplication::Action() {
     TextVarTemps->setVisible(v.temps);
     TextNomCharge->setText(LibelleCharge(code));
     AfficheValeurs();
-    if (t.EssaiCourant < 1) t.EssaiCourant = 1;
+    if (m_session.EssaiCourant < 1) m_session.EssaiCourant = 1;
     ActionEnregistrement();
 }
 
 void TFormApplication::SetEtoileTriangle() {
-    const BoutonsCouplage b = EtatCouplage(enteteCourante(m_travail));
+    const BoutonsCouplage b = EtatCouplage(enteteCourante(m_travail, m_session));
     ButtonEtoile->setChecked(b.etoileEnfoncee);
     ButtonTriangle->setChecked(b.triangleEnfoncee);
     ButtonEtoile->setVisible(b.etoileVisible);
@@ -227,20 +225,20 @@ void TFormApplication::SetEtoileTriangle() {
 
 namespace {
 
-void choisitCouplage(Travail& t, int32_t couplage) {
-    enteteCourante(t)[TEnteteEssai::MotCouplage] = couplage;
-    t.ModeleEssai[TEnteteEssai::MotCouplage] = couplage;
+void choisitCouplage(Travail& t, SessionTravail& s, int32_t couplage) {
+    enteteCourante(t, s)[TEnteteEssai::MotCouplage] = couplage;
+    s.ModeleEssai[TEnteteEssai::MotCouplage] = couplage;
 }
 
 } // namespace
 
 void TFormApplication::ButtonEtoileClick() {
-    choisitCouplage(m_travail, CouplageEtoile);
+    choisitCouplage(m_travail, m_session, CouplageEtoile);
     Action();
 }
 
 void TFormApplication::ButtonTriangleClick() {
-    choisitCouplage(m_travail, CouplageTriangle);
+    choisitCouplage(m_travail, m_session, CouplageTriangle);
     Action();
 }
 
@@ -288,9 +286,9 @@ void TFormApplication::TimerApplicationTimer() {
 void TFormApplication::ButtonConfigurationClick() {
     if (ButtonCharge->isChecked()) return;
     Travail& t = m_travail;
-    const TEnteteEssai& e = enteteCourante(m_travail);
+    const TEnteteEssai& e = enteteCourante(m_travail, m_session);
     for (int k = 0; k < 6; ++k)
-        t.ParamApplicationSauve[k] = e[TEnteteEssai::MotParamApplication + k];
+        m_session.ParamApplicationSauve[k] = e[TEnteteEssai::MotParamApplication + k];
     // The dialog takes the 100 off and knows it was opened from here.
     t.ApplicationCourante = e.TypeCharge() + 100;
     if (TConfigurationApplication* d = m_fenetres.ConfigurationApplication) d->exec();

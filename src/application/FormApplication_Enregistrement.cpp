@@ -12,7 +12,7 @@
 #include "socle/Textes.h"
 #include "study/NouvelCaract.h"
 #include "study/TraceCaract.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -101,9 +101,10 @@ void TFormApplication::ActionEnregistrement() {
     PanelEssais_Boutons->setVisible(graphe && !manuel && !oscillo);
     PanelAcquisitionManuel->setVisible(manuel);
     PanelOscillo->setVisible(oscillo);
-    const Visibilites v = VisibilitesAffichages(t, oscillo);
-    const bool possible = ButtonCharge->isChecked() && v.couplageChoisi &&
-                          !EnregistrementTemporel(t.Essais[std::clamp(t.EssaiCourant, 0, NB_ESSAIS_MAX)]);
+    const Visibilites v = VisibilitesAffichages(t, m_session, oscillo);
+    const bool possible =
+        ButtonCharge->isChecked() && v.couplageChoisi &&
+        !EnregistrementTemporel(t.Essais[std::clamp(m_session.EssaiCourant, 0, NB_ESSAIS_MAX)]);
     BoutonOscillo->setEnabled(!manuel && (oscillo || possible));
     BoutonManuel->setEnabled(!oscillo && (manuel || possible));
     TextVarTemps->setVisible(v.temps);
@@ -121,9 +122,10 @@ void TFormApplication::ActionEnregistrement() {
         Buttoncourbe[k - 1]->setIcon(IconeEssai(k));
         Editcourbe[k - 1]->setVisible(present);
         Editcourbe[k - 1]->setText(t.Essais[k].Entete.Commentaire());
-        Editcourbe[k - 1]->setEnabled(k == t.EssaiCourant);
+        Editcourbe[k - 1]->setEnabled(k == m_session.EssaiCourant);
     }
-    if (t.EssaiCourant >= 1 && t.EssaiCourant <= 5) Buttoncourbe[t.EssaiCourant - 1]->setChecked(true);
+    if (m_session.EssaiCourant >= 1 && m_session.EssaiCourant <= 5)
+        Buttoncourbe[m_session.EssaiCourant - 1]->setChecked(true);
     EditTitre->setText(t.EnteteTravail.Commentaire.texte());
 
     CaractMachine5->setVisible(graphe && t.EnteteTravail.DefCaract(Graphe).Defini);
@@ -141,7 +143,8 @@ void TFormApplication::definitGraphe() {
         d->Prepare(ModeDefinition::Nouveau, Graphe);
         d->InitCaract_Y_de_X(2, 1);
     } else {
-        EcritDefinition(t, Graphe, ModeDefinition::Nouveau, 1, 2, 0, ConfigGenerale().ClassePuissance);
+        EcritDefinition(t, m_session, Graphe, ModeDefinition::Nouveau, 1, 2, 0,
+                        ConfigGenerale().ClassePuissance);
     }
 }
 
@@ -149,10 +152,10 @@ void TFormApplication::ButtonGraphAnimClick(bool presse) {
     Travail& t = m_travail;
     if (presse && !t.EnteteTravail.DefCaract(Graphe).Defini) {
         definitGraphe();
-        t.EssaiCourant = 0;
+        m_session.EssaiCourant = 0;
         m_etat.PointCourant = -1;
-        t.Essais[0].Entete = t.ModeleEssai;
-        t.TravailEnregistre = false;
+        t.Essais[0].Entete = m_session.ModeleEssai;
+        m_session.TravailEnregistre = false;
     }
     if (!presse && (BoutonManuel->isChecked() || BoutonOscillo->isChecked())) {
         ButtonStopClick();
@@ -164,7 +167,7 @@ void TFormApplication::ButtonGraphAnimClick(bool presse) {
 void TFormApplication::ButtoncourbeClick(int k) {
     selectionneEssai(k);
     Travail& t = m_travail;
-    t.ModeleEssai = t.Essais[std::clamp(t.EssaiCourant, 0, NB_ESSAIS_MAX)].Entete;
+    m_session.ModeleEssai = t.Essais[std::clamp(m_session.EssaiCourant, 0, NB_ESSAIS_MAX)].Entete;
     m_etat.Mesures[0] = -1;
     Action();
     Curseur();
@@ -172,8 +175,8 @@ void TFormApplication::ButtoncourbeClick(int k) {
 
 void TFormApplication::Nouvelessai1Click() {
     Travail& t = m_travail;
-    t.ModeleEssai = t.Essais[std::clamp(t.EssaiCourant, 0, NB_ESSAIS_MAX)].Entete;
-    t.AjouteEssai();
+    m_session.ModeleEssai = t.Essais[std::clamp(m_session.EssaiCourant, 0, NB_ESSAIS_MAX)].Entete;
+    t.AjouteEssai(m_session);
     Action();
 }
 
@@ -190,14 +193,13 @@ void TFormApplication::ModifieCaract(int n) {
 }
 
 void TFormApplication::SupprimeTousLesPoints() {
-    Travail& t = m_travail;
-    if (t.EssaiCourant < 1) return;
-    SupprimePoints(t.EssaiCourant);
+    if (m_session.EssaiCourant < 1) return;
+    SupprimePoints(m_session.EssaiCourant);
 }
 
 void TFormApplication::SupprimePointSelectionne() {
     Travail& t = m_travail;
-    t.SupprimePoint(m_etat.PointCourant, t.EssaiCourant);
+    t.SupprimePoint(m_session, m_etat.PointCourant, m_session.EssaiCourant);
     m_etat.Mesures[0] = -1;
     if (CaractMachine5->isVisible()) CaractMachine5->tracecaract();
 }
@@ -217,7 +219,8 @@ void TFormApplication::ButtonAcquiPointClick() {
     case ResultatAjout::Ajoute:
         SetEtoileTriangle();
         if (CaractMachine5->isVisible())
-            CaractMachine5->tracepoint(t.EssaiCourant, t.Essais[t.EssaiCourant].Entete.DernierPoint());
+            CaractMachine5->tracepoint(m_session.EssaiCourant,
+                                       t.Essais[m_session.EssaiCourant].Entete.DernierPoint());
         break;
     case ResultatAjout::EssaiPlein:
         dialogues().avertissement(Textes().Message[msg::EssaiPlein]);
@@ -249,7 +252,7 @@ void TFormApplication::ButtonStopClick() {
 void TFormApplication::BoutonOscilloClick(bool presse) {
     // Released, the button stops the recording.
     if (!presse) return ButtonStopClick();
-    montreOscillo(m_travail.Essais[std::clamp(m_travail.EssaiCourant, 0, NB_ESSAIS_MAX)].Entete);
+    montreOscillo(m_travail.Essais[std::clamp(m_session.EssaiCourant, 0, NB_ESSAIS_MAX)].Entete);
     BoutonStartOscillo->setEnabled(true);
     PanelConfOscillo->setEnabled(true);
     Action();
@@ -282,15 +285,15 @@ void TFormApplication::BoutonStartOscilloClick() {
 
 void TFormApplication::TimerOscilloTimer() {
     Travail& t = m_travail;
-    const int avant = t.Essais[t.EssaiCourant].nbPoints();
+    const int avant = t.Essais[m_session.EssaiCourant].nbPoints();
     const bool attendait = !m_acq.oscilloDeclenche;
     const AcquisitionCaract::Suite suite = m_acq.TimerOscilloTimer();
     if (attendait && m_acq.oscilloDeclenche)
         StaticTextModeOscillo->setText(Textes().Texte[txt::OscilloAcquisition]);
-    const TEssai& essai = t.Essais[t.EssaiCourant];
+    const TEssai& essai = t.Essais[m_session.EssaiCourant];
     if (CaractMachine5->isVisible())
         for (int k = avant; k < essai.nbPoints(); ++k)
-            CaractMachine5->tracepoint(t.EssaiCourant, k);
+            CaractMachine5->tracepoint(m_session.EssaiCourant, k);
     if (suite == AcquisitionCaract::Suite::Continue) return;
     if (essai.Entete.DernierPoint() >= DERNIER_POINT_MAX && m_etat.Mesures[0] >= 0)
         dialogues().avertissement(Textes().Message[msg::EssaiPlein]);

@@ -20,7 +20,7 @@
 #include "work/FichierTravail.h"
 #include "work/Format.h"
 #include "work/QuestionsTravail.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -54,7 +54,7 @@ void TFormApplication::construitMenus() {
     EntreeTexte(Edition1->addAction(QString(), this, &TFormApplication::Copierlescaracteristiques1Click),
                 269);
     EntreeTexte(Edition1->addAction(QString(), this, [this] { Copiervaleurs(-1); }), 270);
-    EntreeTexte(Edition1->addAction(QString(), this, [this] { Copiervaleurs(m_travail.EssaiCourant); }), 271);
+    EntreeTexte(Edition1->addAction(QString(), this, [this] { Copiervaleurs(m_session.EssaiCourant); }), 271);
     connect(Edition1, &QMenu::aboutToShow, this, &TFormApplication::EditionPopup);
 
     Configuration1 = menuBar()->addMenu(QString());
@@ -105,7 +105,6 @@ void TFormApplication::CouleurClick(int schema) {
 }
 
 void TFormApplication::ButtonCopieValeurClick() {
-    const Travail& t = m_travail;
     QString libelles, unites, valeurs;
     for (int i = 0; i < NbLignesAff; ++i) {
         if (!TextAFF[i]->isVisibleTo(this)) continue;
@@ -125,14 +124,14 @@ void TFormApplication::ButtonCopieValeurClick() {
     if (TextVar3->isVisibleTo(this)) cols.push_back(14);
     QStringList noms, unitesCol, valeursCol;
     for (int c : cols) {
-        noms << t.Colonnes[c].Nom;
-        unitesCol << t.Colonnes[c].Unite;
+        noms << m_session.Colonnes[c].Nom;
+        unitesCol << m_session.Colonnes[c].Unite;
         if (c == 13)
             valeursCol << TextVar2->texte();
         else if (c == 14)
             valeursCol << TextVar3->texte();
         else
-            valeursCol << TexteMesureBrut(t, m_etat.Mesures, c);
+            valeursCol << TexteMesureBrut(m_session, m_etat.Mesures, c);
     }
     const QString fin = QStringLiteral("\r\n");
     QApplication::clipboard()->setText(libelles + fin + unites + fin + valeurs + fin + noms.join('\t') + fin +
@@ -140,7 +139,8 @@ void TFormApplication::ButtonCopieValeurClick() {
 }
 
 void TFormApplication::Copiervaleurs(int essai) {
-    QApplication::clipboard()->setText(TexteValeurs(m_travail, essai, DERNIERE_COLONNE_APPLICATION));
+    QApplication::clipboard()->setText(
+        TexteValeurs(m_travail, m_session, essai, DERNIERE_COLONNE_APPLICATION));
 }
 
 void TFormApplication::Copierlescaracteristiques1Click() {

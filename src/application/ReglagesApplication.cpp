@@ -9,7 +9,7 @@
 #include "socle/Textes.h"
 #include "work/Applications.h"
 #include "work/Format.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QDir>
 #include <QFile>
@@ -322,7 +322,7 @@ std::optional<FichierApplication> DecodeApplication(const QByteArray& octets) {
     return f;
 }
 
-bool LitApplication(Travail& t, const QString& nom) {
+bool LitApplication(Travail& t, SessionTravail& s, const QString& nom) {
     std::optional<FichierApplication> f;
     QFile fichier(nom);
     if (!nom.isEmpty() && fichier.open(QIODevice::ReadOnly)) {
@@ -336,7 +336,7 @@ bool LitApplication(Travail& t, const QString& nom) {
         return false;
     }
     t.ApplicationCourante = f->Code;
-    t.ParamApplicationSauve = f->Param;
+    s.ParamApplicationSauve = f->Param;
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include <optional>
 
 class Travail;
+struct SessionTravail;
 
 using ParamsApplication = std::array<int32_t, 6>;
 
@@ -94,10 +95,11 @@ struct FichierApplication {
 QByteArray OctetsApplication(const FichierApplication& f);
 // Nothing unless the bytes are exactly one application file.
 std::optional<FichierApplication> DecodeApplication(const QByteArray& octets);
-// Reads `nom` into ApplicationCourante and ParamApplicationSauve. A file that cannot be opened
-// or is not exactly 28 bytes long shows "Erreur de lecture du fichier", sets ApplicationCourante
-// to 0 and leaves ParamApplicationSauve as it was. The work's own file name is not touched.
-bool LitApplication(Travail& t, const QString& nom);
+// Reads `nom` into ApplicationCourante and the session's ParamApplicationSauve. A file that cannot
+// be opened or is not exactly 28 bytes long shows "Erreur de lecture du fichier", sets
+// ApplicationCourante to 0 and leaves ParamApplicationSauve as it was. The work's own file name is
+// not touched.
+bool LitApplication(Travail& t, SessionTravail& s, const QString& nom);
 // Writes ApplicationCourante and ParamApplication to `nom` through a temporary file renamed over
 // it: a failed write leaves the previous file intact and shows "Erreur d'ecriture du fichier".
 bool EcritApplication(const Travail& t, const QString& nom);

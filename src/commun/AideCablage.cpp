@@ -5,12 +5,12 @@
 #include "socle/ConfigGenerale.h"
 #include "socle/Dossiers.h"
 #include "socle/Textes.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QPushButton>
 
-TFormAideCablage::TFormAideCablage(const Travail& travail, QWidget* parent)
-    : TFenetreDocument(parent, {}), m_travail(travail) {
+TFormAideCablage::TFormAideCablage(const Travail& travail, const SessionTravail& session, QWidget* parent)
+    : TFenetreDocument(parent, {}), m_travail(travail), m_session(session) {
     setObjectName("FormAideCablage");
     setProperty(aide::Propriete, aide::SchemaCablage);
     resize(1000, 700);
@@ -21,5 +21,5 @@ void TFormAideCablage::FormShow() {
     ButtonFermer->setText(QStringLiteral(" ") + Textes().Texte[txt::Fermer]);
     const int langue = ConfigGenerale().LangueConfig;
     choisit(DossierCablageLangue(dossiers().DossierProgramme, langue),
-            SchemaCablage(m_travail.MachineApplication, langue));
+            SchemaCablage(m_session.MachineApplication, langue));
 }

@@ -4,15 +4,18 @@
 #include "VuePdf.h"
 
 class Travail;
+struct SessionTravail;
 
 class TFormAideCablage : public TFenetreDocument {
     Q_OBJECT
 public:
     // Shows the diagram of the machine `travail` studies.
-    explicit TFormAideCablage(const Travail& travail, QWidget* parent = nullptr);
+    explicit TFormAideCablage(const Travail& travail, const SessionTravail& session,
+                              QWidget* parent = nullptr);
 
     void FormShow() override;
 
 private:
     const Travail& m_travail;
+    const SessionTravail& m_session;
 };

@@ -3,7 +3,7 @@
 #include "Controles.h"
 #include "socle/Textes.h"
 #include "work/QuestionsTravail.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
@@ -47,10 +47,9 @@ void EssaisEtude::construitEssais(QWidget* panneau) {
 }
 
 void EssaisEtude::selectionneEssai(int k) {
-    Travail& t = m_travail;
-    t.EssaiCourant = Buttoncourbe[std::size_t(k - 1)]->isChecked() ? k : 0;
+    m_session.EssaiCourant = Buttoncourbe[std::size_t(k - 1)]->isChecked() ? k : 0;
     for (int i = 1; i <= 5; ++i)
-        Editcourbe[std::size_t(i - 1)]->setEnabled(i == t.EssaiCourant);
+        Editcourbe[std::size_t(i - 1)]->setEnabled(i == m_session.EssaiCourant);
 }
 
 void EssaisEtude::Editcourbe1Change(int k) {
@@ -58,9 +57,9 @@ void EssaisEtude::Editcourbe1Change(int k) {
 }
 
 void EssaisEtude::SuppCourbeClick(int k) {
-    if (DemandeSuppressionEssai(m_travail, k)) Action();
+    if (DemandeSuppressionEssai(m_travail, m_session, k)) Action();
 }
 
 void EssaisEtude::SupprimePoints(int k) {
-    if (DemandeSuppressionPoints(m_travail, k)) Action();
+    if (DemandeSuppressionPoints(m_travail, m_session, k)) Action();
 }

@@ -9,11 +9,12 @@ class QLineEdit;
 class QToolButton;
 class QWidget;
 class Travail;
+struct SessionTravail;
 
 class EssaisEtude {
 public:
     // The tests of `travail`.
-    explicit EssaisEtude(Travail& travail) : m_travail(travail) {}
+    EssaisEtude(Travail& travail, SessionTravail& session) : m_travail(travail), m_session(session) {}
     virtual ~EssaisEtude() = default;
     // The window's refresh, after a test was deleted or emptied.
     virtual void Action() = 0;
@@ -36,4 +37,5 @@ public:
 
 private:
     Travail& m_travail;
+    SessionTravail& m_session;
 };

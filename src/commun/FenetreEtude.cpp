@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 
 FenetreEtude::FenetreEtude(QWidget* parent, const char* nom, QSize minimum, int contexteAide,
-                           Travail& travail)
-    : QMainWindow(parent), MenuFichier(travail, m_etat), EssaisEtude(travail), m_travail(travail),
-      m_minimum(minimum) {
+                           Travail& travail, SessionTravail& session)
+    : QMainWindow(parent), MenuFichier(travail, session, m_etat), EssaisEtude(travail, session),
+      m_travail(travail), m_session(session), m_minimum(minimum) {
     setObjectName(nom);
     setProperty(aide::Propriete, contexteAide);
     setMinimumSize(minimum);

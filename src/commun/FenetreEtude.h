@@ -19,8 +19,9 @@ class FenetreEtude : public QMainWindow,
                      public EssaisEtude {
 public:
     // The window named `nom`, at least `minimum` large, with help context `contexteAide`, on the
-    // tests and files of `travail`.
-    FenetreEtude(QWidget* parent, const char* nom, QSize minimum, int contexteAide, Travail& travail);
+    // tests and files of `travail`, with what the program knows of it in `session`.
+    FenetreEtude(QWidget* parent, const char* nom, QSize minimum, int contexteAide, Travail& travail,
+                 SessionTravail& session);
 
     // The graph panels and the test row both ask for the window's refresh.
     void Action() override = 0;
@@ -37,6 +38,7 @@ protected:
     QVBoxLayout* colonneCentrale(int marge);
 
     Travail& m_travail;
+    SessionTravail& m_session;
     EtatEtude m_etat;
 
 private:

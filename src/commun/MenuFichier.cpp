@@ -40,10 +40,10 @@ void MenuFichier::construitMenuFichier(Fenetre f) {
 }
 
 void MenuFichier::ouvrir1Click() {
-    if (Avertissement(m_travail)) {
+    if (Avertissement(m_travail, m_session)) {
         const QString nom = dialoguesFichiers().OpenDialogMachine.ouvre();
         if (!nom.isEmpty()) {
-            LitTravail(m_travail, nom);
+            LitTravail(m_travail, m_session, nom);
             m_etat.Mesures[0] = -1;
         }
     }
@@ -51,12 +51,12 @@ void MenuFichier::ouvrir1Click() {
 }
 
 void MenuFichier::enregistre(const QString& nom) {
-    EcritTravail(m_travail, nom, m_fenetre.disposition);
+    EcritTravail(m_travail, m_session, nom, m_fenetre.disposition);
     m_fenetre.action();
 }
 
 void MenuFichier::Enregistrer1Click() {
-    const QString nom = m_travail.NomFichierCourant;
+    const QString nom = m_session.NomFichierCourant;
     // A name of the other layout would be read back as that layout.
     if (nom.isEmpty() || m_fenetre.demandeUnNom(TypeFichier(nom)))
         Enregistrersous1Click();
@@ -70,8 +70,8 @@ void MenuFichier::Enregistrersous1Click() {
 }
 
 void MenuFichier::Nouveautravail1Click() {
-    if (Avertissement(m_travail)) {
-        m_travail.NouveauTravail();
+    if (Avertissement(m_travail, m_session)) {
+        m_travail.NouveauTravail(m_session);
         m_etat.Mesures[0] = -1;
         dialoguesFichiers().SaveDialogMachine.nomFichier.clear();
         dialoguesFichiers().SaveDialogAppli.nomFichier.clear();
@@ -95,10 +95,11 @@ void MenuFichier::Exporter1Click() {
         OptionsExport o;
         o.derniereColonne = m_fenetre.disposition == Disposition::Vimr2 ? DERNIERE_COLONNE_APPLICATION
                                                                         : DERNIERE_COLONNE_CARACT;
-        o.essai = type == TypeExport::CsvEssai ? std::max(t.EssaiCourant, 1) : 0;
+        o.essai = type == TypeExport::CsvEssai ? std::max(m_session.EssaiCourant, 1) : 0;
         o.demo = ModeDemo();
         o.caracteristiques = m_fenetre.caracteristiques();
-        ecrit = type == TypeExport::Xlsx ? EcritXlsx(t, o, chemin, &erreur) : EcritCsv(t, o, chemin, &erreur);
+        ecrit = type == TypeExport::Xlsx ? EcritXlsx(t, m_session, o, chemin, &erreur)
+                                         : EcritCsv(t, m_session, o, chemin, &erreur);
     }
     if (!ecrit)
         dialogues().avertissement(Textes().Texte[txt::ErreurEcriture] + "\n" +

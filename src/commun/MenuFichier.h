@@ -14,11 +14,13 @@ class QMainWindow;
 class QMenu;
 struct DialogueFichier;
 struct EtatEtude;
+struct SessionTravail;
 
 class MenuFichier {
 public:
     // The files of `travail`; a work read or begun anew leaves no point shown in `etat`.
-    MenuFichier(Travail& travail, EtatEtude& etat) : m_travail(travail), m_etat(etat) {}
+    MenuFichier(Travail& travail, SessionTravail& session, EtatEtude& etat)
+        : m_travail(travail), m_session(session), m_etat(etat) {}
 
     struct Fenetre {
         QMainWindow* fenetre;
@@ -62,6 +64,7 @@ private:
     void enregistre(const QString& nom);
 
     Travail& m_travail;
+    SessionTravail& m_session;
     EtatEtude& m_etat;
     Fenetre m_fenetre{};
 };

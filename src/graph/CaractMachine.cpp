@@ -6,7 +6,7 @@
 #include "socle/Textes.h"
 #include "work/EtatEtude.h"
 #include "work/Format.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QBoxLayout>
 #include <QContextMenuEvent>
@@ -122,8 +122,9 @@ private:
     QPainter m_painter;
 };
 
-TCaractMachine::TCaractMachine(int n, Travail& t, EtatEtude& etat, QWidget* parent)
-    : QWidget(parent), m_n(n), m_travail(t), m_etat(etat), m_courbe(std::make_unique<TTrace>()) {
+TCaractMachine::TCaractMachine(int n, Travail& t, SessionTravail& session, EtatEtude& etat, QWidget* parent)
+    : QWidget(parent), m_n(n), m_travail(t), m_session(session), m_etat(etat),
+      m_courbe(std::make_unique<TTrace>()) {
     TextVariableY = new QLabel(this);
     TextValeurY = new QLabel(QStringLiteral("----"), this);
     ButtonCaract = new QToolButton(this);
@@ -232,7 +233,7 @@ ProprietaireGraphe* TCaractMachine::proprietaire() const {
 }
 
 ProprietaireGraphe* TCaractMachine::proprietaireCurseur() const {
-    const int e = m_travail.EssaiCourant;
+    const int e = m_session.EssaiCourant;
     const bool application = e >= 0 && e <= NB_ESSAIS_MAX && m_travail.Essais[e].Entete.TypeCharge() > 50;
     ProprietaireGraphe* p = application ? m_application : m_traceCaract;
     return p ? p : proprietaire();
@@ -291,7 +292,7 @@ void TCaractMachine::preparerImage() {
 
 void TCaractMachine::tracegraphe() {
     const TDefCaract& d = m_travail.EnteteTravail.DefCaract(std::clamp(m_n, 1, NB_DEF_CARACT));
-    auto grandeur = [this](int c) { return c >= 0 && c < NB_COLONNES ? m_travail.Colonnes[c] : TGrandeur{}; };
+    auto grandeur = [this](int c) { return c >= 0 && c < NB_COLONNES ? m_session.Colonnes[c] : TGrandeur{}; };
     const TGrandeur gx = grandeur(d.ColonneX), gy = grandeur(d.ColonneY);
     TextVariableY->setText(gy.Nom);
     TextVariableX->setText(gx.Nom);
@@ -328,7 +329,7 @@ void TCaractMachine::tracecourbe() {
             m_grapheEcran.TraceCourbe(*m_courbe);
         }
         m_grapheEcran.InitialiseCurseur(
-            m_etat.AcquisitionEnCours ? TCurseurXor::Point : TCurseurXor::Reticule, m_travail.EssaiCourant);
+            m_etat.AcquisitionEnCours ? TCurseurXor::Point : TCurseurXor::Reticule, m_session.EssaiCourant);
     }
     TextValeurY->setText(QStringLiteral("----"));
     TextValeurX->setText(QStringLiteral("----"));
@@ -357,8 +358,8 @@ void TCaractMachine::curseur() {
     if (d.ColonneX < 0 || d.ColonneX >= NB_COLONNES || d.ColonneY < 0 || d.ColonneY >= NB_COLONNES) return;
     const int32_t vx = m_etat.Mesures[d.ColonneX], vy = m_etat.Mesures[d.ColonneY];
     m_grapheEcran.PlaceCurseur(vx, vy);
-    const TGrandeur& gx = m_travail.Colonnes[d.ColonneX];
-    const TGrandeur& gy = m_travail.Colonnes[d.ColonneY];
+    const TGrandeur& gx = m_session.Colonnes[d.ColonneX];
+    const TGrandeur& gy = m_session.Colonnes[d.ColonneY];
     TextValeurY->setText(TexteValeurUnite(vy, gy.Decimales, gy.Unite));
     TextValeurX->setText(TexteValeurUnite(vx, gx.Decimales, gx.Unite));
 }
@@ -369,7 +370,7 @@ void TCaractMachine::cfgaxe(TGraphe& g) {
     const QSignalBlocker bx(ZoomX), by(ZoomY);
     ZoomX->setValue(d.ZoomX);
     ZoomY->setValue(POSITION_ZOOM_MAX - d.ZoomY);
-    g.ConfigureAxes(d, m_travail.Colonnes);
+    g.ConfigureAxes(d, m_session.Colonnes);
 }
 
 void TCaractMachine::ZoomXChange(int position) {
@@ -389,23 +390,24 @@ void TCaractMachine::PaintBox1Paint() {
 }
 
 void TCaractMachine::PaintBox1Souris(QPoint pixel, bool appui) {
-    if (appui) RemplitCourbe(*m_courbe, m_travail, m_n, m_travail.EssaiCourant, m_etat.AcquisitionEnCours);
+    if (appui) RemplitCourbe(*m_courbe, m_travail, m_n, m_session.EssaiCourant, m_etat.AcquisitionEnCours);
     if (!m_grapheEcran.Valide) return;
-    m_etat.SelectionPoint(m_travail, m_grapheEcran.PointLePlusProche(pixel.x(), pixel.y(), *m_courbe));
+    m_etat.SelectionPoint(m_travail, m_session,
+                          m_grapheEcran.PointLePlusProche(pixel.x(), pixel.y(), *m_courbe));
     if (ProprietaireGraphe* p = proprietaireCurseur()) p->Curseur();
 }
 
 void TCaractMachine::PointSuivant(int pas) {
     const Travail& t = m_travail;
-    if (t.EssaiCourant < 1 || t.EssaiCourant > NB_ESSAIS_MAX) return;
-    const int dernier = std::min(t.Essais[t.EssaiCourant].Entete.DernierPoint(), DERNIER_POINT_MAX);
+    if (m_session.EssaiCourant < 1 || m_session.EssaiCourant > NB_ESSAIS_MAX) return;
+    const int dernier = std::min(t.Essais[m_session.EssaiCourant].Entete.DernierPoint(), DERNIER_POINT_MAX);
     if (dernier < 0) return;
     // From the point selected, else from the first (forwards) or the last (backwards).
     const int k = m_etat.Mesures[0] >= 0 && m_etat.PointCourant >= 0
                       ? std::clamp(m_etat.PointCourant + pas, 0, dernier)
                   : pas > 0 ? 0
                             : dernier;
-    m_etat.SelectionPoint(m_travail, k);
+    m_etat.SelectionPoint(m_travail, m_session, k);
     if (ProprietaireGraphe* p = proprietaireCurseur()) p->Curseur();
     // The selected point, read as the labels show it.
     PaintBox1->setAccessibleDescription(Traduit("Point %1 : ", "Point %1: ", "Punto %1: ").arg(k) +
@@ -422,8 +424,8 @@ void TCaractMachine::ButtonCaractClick() {
 
 void TCaractMachine::PopupMenu1Popup() {
     const Travail& t = m_travail;
-    const bool essaiValide = t.EssaiCourant >= 1 && t.EssaiCourant <= NB_ESSAIS_MAX;
-    const bool essaiAvecPoint = essaiValide && t.Essais[t.EssaiCourant].Entete.DernierPoint() >= 0;
+    const bool essaiValide = m_session.EssaiCourant >= 1 && m_session.EssaiCourant <= NB_ESSAIS_MAX;
+    const bool essaiAvecPoint = essaiValide && t.Essais[m_session.EssaiCourant].Entete.DernierPoint() >= 0;
     bool travailAvecPoint = false;
     for (int k = 1; k <= std::min(t.EnteteTravail.NbEssais, NB_ESSAIS_MAX); ++k)
         travailAvecPoint = travailAvecPoint || t.Essais[k].Entete.DernierPoint() >= 0;

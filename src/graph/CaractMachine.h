@@ -19,12 +19,13 @@ class QSlider;
 class QToolButton;
 class ProprietaireGraphe;
 class Travail;
+struct SessionTravail;
 struct EtatEtude;
 
 class TCaractMachine : public QWidget {
 public:
     // Shows DefCaract[n] (1..8) of `t`.
-    TCaractMachine(int n, Travail& t, EtatEtude& etat, QWidget* parent = nullptr);
+    TCaractMachine(int n, Travail& t, SessionTravail& session, EtatEtude& etat, QWidget* parent = nullptr);
     ~TCaractMachine() override;
 
     // The plot window and the application run screen; either may be null. Actions go to the
@@ -97,6 +98,7 @@ private:
 
     int m_n;
     Travail& m_travail;
+    SessionTravail& m_session;
     EtatEtude& m_etat;
     TGraphe m_grapheEcran;
     TGraphe m_graphePressePapiers;

@@ -84,5 +84,5 @@ void TCaractMachine::imprimeDans(QPainter& p, const QRect& r, int taillePolice) 
 }
 
 void TCaractMachine::CopierValeurs() {
-    QGuiApplication::clipboard()->setText(TexteValeursCaract(m_travail, m_n));
+    QGuiApplication::clipboard()->setText(TexteValeursCaract(m_travail, m_session, m_n));
 }

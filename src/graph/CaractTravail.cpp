@@ -2,7 +2,7 @@
 
 #include "Courbe.h"
 #include "work/Format.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <algorithm>
 
@@ -38,18 +38,18 @@ void RemplitCourbe(TTrace& courbe, const Travail& t, int n, int essai, bool enAc
     courbe.Y = e.Colonnes[cy];
 }
 
-QString TexteValeursCaract(const Travail& t, int n) {
+QString TexteValeursCaract(const Travail& t, const SessionTravail& session, int n) {
     const TDefCaract& d = definition(t, n);
     static const TGrandeur vide;
-    const TGrandeur& gx = colonneSure(d.ColonneX) >= 0 ? t.Colonnes[d.ColonneX] : vide;
-    const TGrandeur& gy = colonneSure(d.ColonneY) >= 0 ? t.Colonnes[d.ColonneY] : vide;
+    const TGrandeur& gx = colonneSure(d.ColonneX) >= 0 ? session.Colonnes[d.ColonneX] : vide;
+    const TGrandeur& gy = colonneSure(d.ColonneY) >= 0 ? session.Colonnes[d.ColonneY] : vide;
     auto unite = [](const TGrandeur& g) { return g.Unite.isEmpty() ? QString() : u'(' + g.Unite + u')'; };
     QString s = gx.Symbole + u'\t' + gy.Symbole + QStringLiteral("\r\n") + unite(gx) + u'\t' + unite(gy) +
                 QStringLiteral("\r\n");
     // Only a test of the work: the scratch test 0 is nobody's selection.
-    if (t.EssaiCourant < 1 || t.EssaiCourant > NB_ESSAIS_MAX) return s;
+    if (session.EssaiCourant < 1 || session.EssaiCourant > NB_ESSAIS_MAX) return s;
     if (colonneSure(d.ColonneX) < 0 || colonneSure(d.ColonneY) < 0) return s;
-    const TEssai& e = t.Essais[t.EssaiCourant];
+    const TEssai& e = t.Essais[session.EssaiCourant];
     const int dernier = std::min(e.Entete.DernierPoint(), DERNIER_POINT_MAX);
     for (int k = 0; k <= dernier; ++k)
         s += TexteValeur(e.valeur(d.ColonneX, k), gx.Decimales) + u'\t' +

@@ -5,6 +5,7 @@
 
 struct TTrace;
 class Travail;
+struct SessionTravail;
 
 // Curve of test `essai` (1..5) for characteristic definition n: the test's own marker and colour,
 // the work's interpolation (none during an acquisition), its X and Y columns whole.
@@ -13,4 +14,4 @@ void RemplitCourbe(TTrace& courbe, const Travail& t, int n, int essai, bool enAc
 
 // The X and Y values of the selected test for definition n as tab-separated text, CR LF line
 // ends: symbols, then units in brackets, then one line per point.
-QString TexteValeursCaract(const Travail& t, int n);
+QString TexteValeursCaract(const Travail& t, const SessionTravail& s, int n);

@@ -6,7 +6,7 @@
 #include "socle/Textes.h"
 #include "work/Applications.h"
 #include "work/Format.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -55,9 +55,9 @@ struct ColonneExport {
     TGrandeur grandeur;
 };
 
-std::vector<ColonneExport> ColonnesExport(const Travail& t, int derniereColonne) {
+std::vector<ColonneExport> ColonnesExport(const Travail& t, const SessionTravail& s, int derniereColonne) {
     const int derniere = std::clamp(derniereColonne, 0, NB_COLONNES - 1);
-    std::array<TGrandeur, NB_COLONNES> g = t.Colonnes;
+    std::array<TGrandeur, NB_COLONNES> g = s.Colonnes;
     std::array<TGrandeur, 3> application;
     std::array<bool, 3> offertes;
     if (derniere > DERNIERE_COLONNE_CARACT && GrandeursApplication(codeApplication(t), application, offertes))
@@ -144,9 +144,9 @@ const QString crlf = QStringLiteral("\r\n");
 
 } // namespace
 
-QByteArray CsvExport(const Travail& t, const OptionsExport& o) {
+QByteArray CsvExport(const Travail& t, const SessionTravail& session, const OptionsExport& o) {
     const Dialecte d = dialecte();
-    const std::vector<ColonneExport> colonnes = ColonnesExport(t, o.derniereColonne);
+    const std::vector<ColonneExport> colonnes = ColonnesExport(t, session, o.derniereColonne);
     const std::vector<int> essais = EssaisExport(t, o.essai);
     QString s;
     s.reserve(4096 + qsizetype(essais.size()) * NB_POINTS_MAX * qsizetype(colonnes.size() + 1) * 8);
@@ -186,8 +186,9 @@ QByteArray CsvExport(const Travail& t, const OptionsExport& o) {
     return QByteArrayLiteral("\xEF\xBB\xBF") + s.toUtf8();
 }
 
-bool EcritCsv(const Travail& t, const OptionsExport& o, const QString& chemin, QString* erreur) {
-    return EcritFichierAtomique(chemin, CsvExport(t, o), erreur);
+bool EcritCsv(const Travail& t, const SessionTravail& s, const OptionsExport& o, const QString& chemin,
+              QString* erreur) {
+    return EcritFichierAtomique(chemin, CsvExport(t, s, o), erreur);
 }
 
 // ---------------------------------------------------------------------------------------------------------
@@ -235,7 +236,7 @@ struct FeuilleEssai {
 
 class Classeur {
 public:
-    Classeur(const Travail& t, const OptionsExport& o) : m_t(t), m_o(o) {}
+    Classeur(const Travail& t, const SessionTravail& s, const OptionsExport& o) : m_t(t), m_s(s), m_o(o) {}
     ~Classeur() {
         // A workbook given up half-way is dropped without being written.
         if (m_classeur) lxw_workbook_free(m_classeur);
@@ -254,6 +255,7 @@ private:
     std::vector<int> caracteristiques() const;
 
     const Travail& m_t;
+    const SessionTravail& m_s;
     const OptionsExport& m_o;
     lxw_workbook* m_classeur = nullptr;
     lxw_format* m_gras = nullptr;
@@ -433,7 +435,7 @@ bool Classeur::ecrit(const QString& fichier, const QString& dossierTemporaire, Q
     proprietes.author = const_cast<char*>("Vimra");
     workbook_set_properties(m_classeur, &proprietes);
 
-    m_colonnes = ColonnesExport(m_t, m_o.derniereColonne);
+    m_colonnes = ColonnesExport(m_t, m_s, m_o.derniereColonne);
     const std::vector<int> essais = EssaisExport(m_t, m_o.essai);
     for (int k : essais)
         if (!feuilleEssai(k, erreur)) return false;
@@ -465,7 +467,8 @@ bool Classeur::ecrit(const QString& fichier, const QString& dossierTemporaire, Q
 
 } // namespace
 
-bool EcritXlsx(const Travail& t, const OptionsExport& o, const QString& chemin, QString* erreur) {
+bool EcritXlsx(const Travail& t, const SessionTravail& s, const OptionsExport& o, const QString& chemin,
+               QString* erreur) {
     QString raison;
     const auto echec = [&](const QString& r) {
         if (erreur) *erreur = r;
@@ -477,7 +480,7 @@ bool EcritXlsx(const Travail& t, const OptionsExport& o, const QString& chemin, 
     if (!dossier.isValid()) return echec(dossier.errorString());
     const QString fichier = dossier.filePath(QStringLiteral("classeur.xlsx"));
     {
-        Classeur c(t, o);
+        Classeur c(t, s, o);
         if (!c.ecrit(fichier, dossier.path(), raison)) return echec(raison);
     }
     QFile f(fichier);

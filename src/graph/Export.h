@@ -12,6 +12,7 @@
 #include <vector>
 
 class Travail;
+struct SessionTravail;
 struct TEnteteEssai;
 
 struct OptionsExport {
@@ -28,11 +29,13 @@ struct OptionsExport {
 // comment) come first, then the header (test, then each column's symbol and unit) and one row per
 // point, every value with the digits the program shows. Columns without a quantity, or whose quantity
 // the application's run screen does not show, are left out.
-QByteArray CsvExport(const Travail& t, const OptionsExport& o);
+QByteArray CsvExport(const Travail& t, const SessionTravail& s, const OptionsExport& o);
 // Both write a temporary file beside `chemin` and rename it over the target once whole: a failure
 // leaves the previous file as it was, returns false and says why in `erreur`.
-bool EcritCsv(const Travail& t, const OptionsExport& o, const QString& chemin, QString* erreur = nullptr);
-bool EcritXlsx(const Travail& t, const OptionsExport& o, const QString& chemin, QString* erreur = nullptr);
+bool EcritCsv(const Travail& t, const SessionTravail& s, const OptionsExport& o, const QString& chemin,
+              QString* erreur = nullptr);
+bool EcritXlsx(const Travail& t, const SessionTravail& s, const OptionsExport& o, const QString& chemin,
+               QString* erreur = nullptr);
 
 // A line of a test's context in the workbook: a caption and its value.
 struct LigneContexte {

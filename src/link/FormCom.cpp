@@ -8,7 +8,7 @@
 #include "socle/Dialogues.h"
 #include "socle/Dossiers.h"
 #include "socle/Textes.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -108,8 +108,8 @@ void presse(QToolButton* b) {
 
 } // namespace
 
-TFormCom::TFormCom(Liaison& liaison, Travail& travail, QWidget* parent)
-    : QDialog(parent), m_liaison(liaison), m_travail(travail) {
+TFormCom::TFormCom(Liaison& liaison, Travail& travail, SessionTravail& session, QWidget* parent)
+    : QDialog(parent), m_liaison(liaison), m_travail(travail), m_session(session) {
     setObjectName("FormCom");
     setProperty(aide::Propriete, aide::Liaison);
     setModal(true);
@@ -291,7 +291,7 @@ void TFormCom::BoutonOKClick() {
         c.TypeVariateur = 1;
     dossiers().suitLangue();
     const auto& g = Textes().Grandeurs;
-    std::copy_n(g.begin(), 12, m_travail.Colonnes.begin());
+    std::copy_n(g.begin(), 12, m_session.Colonnes.begin());
     // The demo bench stays on its serial line whatever page was confirmed.
     if (ModeDemo()) EntreModeDemo();
     m_liaison.Initialise();

@@ -18,6 +18,7 @@ class QToolButton;
 class QVBoxLayout;
 class Liaison;
 class Travail;
+struct SessionTravail;
 
 // The radio group of the system's serial ports.
 class TComSelection : public QWidget {
@@ -45,7 +46,7 @@ class TFormCom : public QDialog {
     Q_OBJECT
 public:
     // Confirming writes the quantity names of the chosen language into `travail`.
-    TFormCom(Liaison& liaison, Travail& travail, QWidget* parent = nullptr);
+    TFormCom(Liaison& liaison, Travail& travail, SessionTravail& session, QWidget* parent = nullptr);
 
     void FormShow();
     void BoutonOKClick();
@@ -75,6 +76,7 @@ protected:
 private:
     Liaison& m_liaison;
     Travail& m_travail;
+    SessionTravail& m_session;
     QLabel* m_titre;
     QLabel* m_libelleAdresse;
     QGroupBox* m_groupeLangue;

@@ -8,7 +8,7 @@
 #include "work/DefinitionCaract.h"
 #include "work/Format.h"
 #include "work/LoisCharge.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QButtonGroup>
 #include <QGuiApplication>
@@ -108,8 +108,9 @@ void TAffichage::PanelAffichageResize() {
     ajustePolice(TextAffichage);
 }
 
-TFormVisualisation::TFormVisualisation(Liaison& liaison, Travail& travail, QWidget* parent)
-    : QDialog(parent), m_liaison(liaison), m_travail(travail) {
+TFormVisualisation::TFormVisualisation(Liaison& liaison, Travail& travail, SessionTravail& session,
+                                       QWidget* parent)
+    : QDialog(parent), m_liaison(liaison), m_travail(travail), m_session(session) {
     setObjectName("FormVisualisation");
     setProperty(aide::Propriete, aide::Visualisation);
     setSizeGripEnabled(false);
@@ -223,8 +224,7 @@ void TFormVisualisation::FormShow() {
     LabelCourant->setText(t[347]);
     ButtonClose->setText(t[2].trimmed());
 
-    Travail& w = m_travail;
-    const TEnteteEssai& modele = w.ModeleEssai;
+    const TEnteteEssai& modele = m_session.ModeleEssai;
     const int32_t calibre = modele[TEnteteEssai::MotCalibreCourant];
     ButtonCalibre20A->group()->setExclusive(false);
     ButtonCalibre20A->setChecked(calibre == 0);
@@ -235,7 +235,7 @@ void TFormVisualisation::FormShow() {
     const int typeMachine = modele.TypeMachine();
     const int typeCharge = modele.TypeCharge();
     for (int k = 1; k <= NB_TUILES; ++k) {
-        Affichage[k]->setTitre(w.Colonnes[k].Nom);
+        Affichage[k]->setTitre(m_session.Colonnes[k].Nom);
         Affichage[k]->setVisible(ColonneOfferte(typeMachine, k));
     }
 
@@ -311,7 +311,7 @@ void TFormVisualisation::AfficheValeur() {
     // A lost link: the tiles keep what was last measured.
     if (m_mesures[0] < 0) return;
     for (int k = 1; k <= NB_TUILES; ++k)
-        Affichage[k]->setValeur(TexteMesure(m_travail, m_mesures, k));
+        Affichage[k]->setValeur(TexteMesure(m_session, m_mesures, k));
 }
 
 void TFormVisualisation::Affiche() {
@@ -337,9 +337,9 @@ void TFormVisualisation::resizeEvent(QResizeEvent* e) {
 }
 
 void TFormVisualisation::ButtonCalibre2AClick() {
-    m_travail.ModeleEssai[TEnteteEssai::MotCalibreCourant] = 1;
+    m_session.ModeleEssai[TEnteteEssai::MotCalibreCourant] = 1;
 }
 
 void TFormVisualisation::ButtonCalibre20AClick() {
-    m_travail.ModeleEssai[TEnteteEssai::MotCalibreCourant] = 0;
+    m_session.ModeleEssai[TEnteteEssai::MotCalibreCourant] = 0;
 }

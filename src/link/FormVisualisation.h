@@ -43,7 +43,8 @@ protected:
 class TFormVisualisation : public QDialog {
     Q_OBJECT
 public:
-    TFormVisualisation(Liaison& liaison, Travail& travail, QWidget* parent = nullptr);
+    TFormVisualisation(Liaison& liaison, Travail& travail, SessionTravail& session,
+                       QWidget* parent = nullptr);
 
     // The window the view was opened from, hidden while the view is up and shown again after it; the
     // program sets it when it creates its windows.
@@ -86,6 +87,7 @@ private:
 
     Liaison& m_liaison;
     Travail& m_travail;
+    SessionTravail& m_session;
     // The last measurement shown in the tiles.
     VecteurMesures m_mesures{-1};
     QWidget* m_bandeau;

@@ -1,12 +1,12 @@
 #pragma once
-// The machine under study as the work's test model gives it: what the link's conversion needs.
+// The machine under study as the template of the next test gives it: what the link's conversion needs.
 
 #include "Liaison.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
-inline Liaison::MachineCourante machineDuTravail(const Travail& t) {
-    return [&t] {
-        return MachineMesuree{t.ModeleEssai.TypeMachine(),
-                              t.ModeleEssai[TEnteteEssai::MotCalibreCourant] == 1};
+inline Liaison::MachineCourante machineDuTravail(const SessionTravail& s) {
+    return [&s] {
+        return MachineMesuree{s.ModeleEssai.TypeMachine(),
+                              s.ModeleEssai[TEnteteEssai::MotCalibreCourant] == 1};
     };
 }

@@ -19,7 +19,7 @@
 #include "study/FormTraceCaract.h"
 #include "work/FichierTravail.h"
 #include "work/QuestionsTravail.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -41,8 +41,9 @@ constexpr int hauteurBanniere = 168;
 
 } // namespace
 
-TFormMachine2::TFormMachine2(Liaison& liaison, Travail& travail, Fenetres& fenetres, QWidget* parent)
-    : QWidget(parent), m_liaison(liaison), m_travail(travail), m_fenetres(fenetres) {
+TFormMachine2::TFormMachine2(Liaison& liaison, Travail& travail, SessionTravail& session, Fenetres& fenetres,
+                             QWidget* parent)
+    : QWidget(parent), m_liaison(liaison), m_travail(travail), m_session(session), m_fenetres(fenetres) {
     setObjectName("FormMachine2");
     setProperty(aide::Propriete, aide::MenuPrincipal);
     setFixedSize(largeurClient, hauteurClient);
@@ -145,7 +146,7 @@ void TFormMachine2::FormCreate() {
     // The catalogue of the language just loaded; another language is read at the next start.
     ChargeCatalogue(dossiers().DossierProgramme);
     LiaisonInitialisee = false;
-    m_travail.NouveauTravail();
+    m_travail.NouveauTravail(m_session);
 }
 
 void TFormMachine2::FormShow() {
@@ -227,14 +228,14 @@ void TFormMachine2::ButtonModeEtudeClick(int mode) {
 }
 
 void TFormMachine2::ButtonOuvrirClick() {
-    if (!Avertissement(m_travail)) return;
+    if (!Avertissement(m_travail, m_session)) return;
     DialoguesFichiers& d = dialoguesFichiers();
     const QString nom = d.OpenDialogMachine.ouvre();
     if (nom.isEmpty()) {
         d.SaveDialogAppli.nomFichier.clear();
         return;
     }
-    LitTravail(m_travail, nom);
+    LitTravail(m_travail, m_session, nom);
     // A file of another type opens the characteristic study on the new, empty work.
     OuvreEtude(TypeFichier(nom) == QLatin1String(TYPE_VIMR2));
 }
@@ -248,8 +249,8 @@ void TFormMachine2::OuvreEtude(bool application) {
 }
 
 void TFormMachine2::ButtonNouveauTravailClick() {
-    if (!Avertissement(m_travail)) return;
-    m_travail.NouveauTravail();
+    if (!Avertissement(m_travail, m_session)) return;
+    m_travail.NouveauTravail(m_session);
     m_fenetres.ModeEtudeChoixCaract = 0;
     dialoguesFichiers().SaveDialogMachine.nomFichier.clear();
     dialoguesFichiers().SaveDialogAppli.nomFichier.clear();
@@ -277,7 +278,7 @@ void TFormMachine2::keyPressEvent(QKeyEvent* e) {
 }
 
 void TFormMachine2::closeEvent(QCloseEvent* e) {
-    if (!Avertissement(m_travail)) {
+    if (!Avertissement(m_travail, m_session)) {
         e->ignore();
         return;
     }

@@ -8,13 +8,15 @@ class QLabel;
 class QToolButton;
 class Liaison;
 class Travail;
+struct SessionTravail;
 struct Fenetres;
 
 class TFormMachine2 : public QWidget {
     Q_OBJECT
 public:
     // Holds `travail` and leads to the windows of `fenetres`.
-    TFormMachine2(Liaison& liaison, Travail& travail, Fenetres& fenetres, QWidget* parent = nullptr);
+    TFormMachine2(Liaison& liaison, Travail& travail, SessionTravail& session, Fenetres& fenetres,
+                  QWidget* parent = nullptr);
 
     bool LiaisonInitialisee = false;
 
@@ -46,6 +48,7 @@ private:
 
     Liaison& m_liaison;
     Travail& m_travail;
+    SessionTravail& m_session;
     Fenetres& m_fenetres;
     QLabel* m_image1;
     QToolButton* m_etudeApplication;

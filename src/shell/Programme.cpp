@@ -18,7 +18,7 @@
 #include "study/FormTrierPoints.h"
 #include "study/FormVisuApp.h"
 #include "study/NouvelCaract.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <memory>
 
@@ -27,15 +27,20 @@ Travail& travail() {
     return *t;
 }
 
+SessionTravail& sessionTravail() {
+    static SessionTravail s;
+    return s;
+}
+
 Fenetres& fenetres() {
     static Fenetres f;
     return f;
 }
 
-Programme::Programme(Liaison& liaison, Travail& travail) {
+Programme::Programme(Liaison& liaison, Travail& travail, SessionTravail& session) {
     Fenetres& f = fenetres();
     f = Fenetres{};
-    f.FormMachine2 = new TFormMachine2(liaison, travail, f);
+    f.FormMachine2 = new TFormMachine2(liaison, travail, session, f);
     f.ordre.push_back("FormMachine2");
     QWidget* menu = f.FormMachine2;
     f.MenuPrincipal = menu;
@@ -43,18 +48,18 @@ Programme::Programme(Liaison& liaison, Travail& travail) {
         place = new FenetreVide(nom, menu);
         f.ordre.push_back(nom);
     };
-    f.FormTraceCaract = new TFormTraceCaract(liaison, travail, f);
+    f.FormTraceCaract = new TFormTraceCaract(liaison, travail, session, f);
     f.ordre.push_back("FormTraceCaract");
-    f.NouvelCaract = new TNouvelCaract(travail, menu);
+    f.NouvelCaract = new TNouvelCaract(travail, session, menu);
     f.ordre.push_back("NouvelCaract");
-    f.FormVisualisation = new TFormVisualisation(liaison, travail, menu);
+    f.FormVisualisation = new TFormVisualisation(liaison, travail, session, menu);
     f.ordre.push_back("FormVisualisation");
-    f.FormChoixCaract = new TFormChoixCaract(travail, f, menu);
+    f.FormChoixCaract = new TFormChoixCaract(travail, session, f, menu);
     f.ordre.push_back("FormChoixCaract");
     f.FormVisualisation->FenetreChoix = f.FormChoixCaract;
-    f.FormTrierPoints = new TFormTrierPoints(travail, menu);
+    f.FormTrierPoints = new TFormTrierPoints(travail, session, menu);
     f.ordre.push_back("FormTrierPoints");
-    f.FormCalibreCourant = new TFormCalibreCourant(travail, menu);
+    f.FormCalibreCourant = new TFormCalibreCourant(travail, session, menu);
     f.ordre.push_back("FormCalibreCourant");
     f.FormVisuApp = new TFormVisuApp;
     f.ordre.push_back("FormVisuApp");
@@ -64,20 +69,20 @@ Programme::Programme(Liaison& liaison, Travail& travail) {
     f.ordre.push_back("Avertissements");
     f.FormKorlan = new TFormKorlan(travail, f, menu);
     f.ordre.push_back("FormKorlan");
-    f.FormApplication = new TFormApplication(liaison, travail, f);
+    f.FormApplication = new TFormApplication(liaison, travail, session, f);
     f.ordre.push_back("FormApplication");
-    f.ChoixMachine = new TChoixMachine(travail, *f.FormKorlan, *f.FormApplication, menu);
+    f.ChoixMachine = new TChoixMachine(travail, session, *f.FormKorlan, *f.FormApplication, menu);
     f.ordre.push_back("ChoixMachine");
     f.ConfigurationApplication = new TConfigurationApplication(
-        travail, [&f]() -> TFenetreDocument* { return f.FormVisualisationPDF; }, menu);
+        travail, session, [&f]() -> TFenetreDocument* { return f.FormVisualisationPDF; }, menu);
     f.ordre.push_back("ConfigurationApplication");
     vide(f.FormTest, "FormTest");
     f.FormVisualisationPDF =
         new TFormVisualisationPDF(travail, *f.ConfigurationApplication, *f.FormApplication);
     f.ordre.push_back("FormVisualisationPDF");
-    f.FormAideCablage = new TFormAideCablage(travail);
+    f.FormAideCablage = new TFormAideCablage(travail, session);
     f.ordre.push_back("FormAideCablage");
-    f.FormCom = new TFormCom(liaison, travail, menu);
+    f.FormCom = new TFormCom(liaison, travail, session, menu);
     f.ordre.push_back("FormCom");
 }
 

@@ -6,7 +6,7 @@
 #include "socle/Dossiers.h"
 #include "socle/FichierAtomique.h"
 #include "socle/Textes.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -117,9 +117,9 @@ QString Reprise::cheminJournal() const {
 }
 
 void Reprise::suit() {
-    const EcrivainJournal::Resultat r =
-        m_verrou ? m_journal->suit(travail(), maintenant()) : EcrivainJournal::Resultat::Echec;
-    if (r != EcrivainJournal::Resultat::Echec || m_averti || travail().TravailEnregistre) return;
+    const EcrivainJournal::Resultat r = m_verrou ? m_journal->suit(travail(), sessionTravail(), maintenant())
+                                                 : EcrivainJournal::Resultat::Echec;
+    if (r != EcrivainJournal::Resultat::Echec || m_averti || sessionTravail().TravailEnregistre) return;
     // Said once; the work goes on, and a save works as before.
     m_averti = true;
     m_minuterie.stop();
@@ -187,7 +187,8 @@ void Reprise::traite(const QString& chemin, bool& restaure, QStringList& ecrits)
     }
     if (!restaure) {
         const auto t = std::make_unique<Travail>();
-        DecodeTravail(*t, c.octets, c.disposition);
+        SessionTravail session;
+        DecodeTravail(*t, session, c.octets, c.disposition);
         if (dialogues().question(DescriptionReprise(c, *t), false) == Dialogues::Reponse::Oui &&
             this->restaure(c)) {
             restaure = true;
@@ -216,9 +217,10 @@ void Reprise::traite(const QString& chemin, bool& restaure, QStringList& ecrits)
 
 bool Reprise::restaure(const ContenuJournal& c) {
     Travail& t = travail();
-    if (!DecodeTravail(t, c.octets, c.disposition)) return false;
-    t.NomFichierCourant = c.nomFichier;
-    t.TravailEnregistre = false;
+    SessionTravail& s = sessionTravail();
+    if (!DecodeTravail(t, s, c.octets, c.disposition)) return false;
+    s.NomFichierCourant = c.nomFichier;
+    s.TravailEnregistre = false;
     // This program's journal holds the work before the old one goes.
     suit();
     m_menu->OuvreEtude(c.disposition == Disposition::Vimr2);

@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <cstdlib>
 
-AcquisitionCaract::AcquisitionCaract(Liaison& liaison, Travail& travail, EtatEtude& etat,
-                                     TConfigGenerale& config)
-    : m_liaison(liaison), m_travail(travail), m_etat(etat), m_config(config) {}
+AcquisitionCaract::AcquisitionCaract(Liaison& liaison, Travail& travail, SessionTravail& session,
+                                     EtatEtude& etat, TConfigGenerale& config)
+    : m_liaison(liaison), m_travail(travail), m_session(session), m_etat(etat), m_config(config) {}
 
 int AcquisitionCaract::poidsDistance(int classePuissance) {
     static constexpr int poids[4] = {50, 100, 10, 100};
@@ -23,7 +23,7 @@ int AcquisitionCaract::poidsDistanceCharge(int classePuissance) {
 }
 
 int AcquisitionCaract::codeLoi() const {
-    return CodesLoiCharge(m_travail.TypeCharge());
+    return CodesLoiCharge(m_travail.TypeCharge(m_session.EssaiCourant));
 }
 
 // Every mode needs the link, and records into a test that the work counts: after a new work or
@@ -31,14 +31,14 @@ int AcquisitionCaract::codeLoi() const {
 bool AcquisitionCaract::prepareMode() {
     if (!m_liaison.LinkOpen) m_liaison.Initialise();
     if (!m_liaison.LinkOpen) return false;
-    if (!m_travail.essaiValide(m_travail.EssaiCourant)) m_travail.AjouteEssai();
+    if (!m_travail.essaiValide(m_session.EssaiCourant)) m_travail.AjouteEssai(m_session);
     return true;
 }
 
 bool AcquisitionCaract::entreManuel() {
     if (!prepareMode()) return false;
     mode = Mode::Manuel;
-    changeK(DescriptionLoiCharge(m_travail.TypeCharge()).kDepart);
+    changeK(DescriptionLoiCharge(m_travail.TypeCharge(m_session.EssaiCourant)).kDepart);
     m_liaison.setParam0();
     m_liaison.EmissionControle(variateur::controleApplique(codeLoi()));
     // The block just sent put 0 in 19.20: the coupling aid's starting K goes out again.
@@ -64,7 +64,7 @@ void AcquisitionCaract::changeK(int k) {
 }
 
 int AcquisitionCaract::setmode(int type) {
-    if (DescriptionLoiCharge(m_travail.TypeCharge()).imposeVitesse) {
+    if (DescriptionLoiCharge(m_travail.TypeCharge(m_session.EssaiCourant)).imposeVitesse) {
         m_liaison.LectureValeurs().reporte(m_etat.Mesures);
         if (std::abs(m_etat.Mesures[1]) > 50)
             return type == BalayageCroissant ? BalayageDecroissant : BalayageCroissant;
@@ -123,7 +123,7 @@ AcquisitionCaract::Suite AcquisitionCaract::TimerAutoTimer() {
 }
 
 ResultatAjout AcquisitionCaract::enregistrePoint() {
-    return m_travail.AjoutePoint(m_etat.Mesures);
+    return m_travail.AjoutePoint(m_session, m_etat.Mesures);
 }
 
 std::array<int32_t, 5> AcquisitionCaract::blocLoiCharge(const TEnteteEssai& e, const ConstantesBanc& banc) {
@@ -171,9 +171,9 @@ std::array<int32_t, 5> AcquisitionCaract::blocLoiCharge(const TEnteteEssai& e, c
 
 void AcquisitionCaract::setAcquisitionChargeManu() {
     m_liaison.setParam0();
-    const auto bloc = blocLoiCharge(m_travail.ModeleEssai, constantesBanc(m_config));
+    const auto bloc = blocLoiCharge(m_session.ModeleEssai, constantesBanc(m_config));
     std::copy(bloc.begin(), bloc.end(), m_liaison.ParamBlock.begin());
-    const int code = CodesLoiCharge(m_travail.ModeleEssai.TypeCharge());
+    const int code = CodesLoiCharge(m_session.ModeleEssai.TypeCharge());
     m_liaison.EmissionControle(variateur::controleAvantBloc(code));
     m_liaison.EmissionParam();
     m_liaison.EmissionControle(variateur::controleApplique(code));
@@ -253,15 +253,15 @@ int AcquisitionCaract::seuilSynchro(int classePuissance, int position) {
 }
 
 void AcquisitionCaract::configureOscillo(int indexDuree, int position) {
-    if (m_travail.EssaiCourant < 1 || m_travail.EssaiCourant > NB_ESSAIS_MAX) return;
-    TEnteteEssai& e = m_travail.Essais[m_travail.EssaiCourant].Entete;
+    if (m_session.EssaiCourant < 1 || m_session.EssaiCourant > NB_ESSAIS_MAX) return;
+    TEnteteEssai& e = m_travail.Essais[m_session.EssaiCourant].Entete;
     position = std::clamp(position, 0, 3);
     e[TEnteteEssai::MotDureeOscillo] = std::clamp(indexDuree, 0, dernierIndexDuree(dureesLongues));
     e[TEnteteEssai::MotVariableSynchro] = position + 1;
-    const int32_t maximum = m_travail.Colonnes[colonneSynchro(position + 1)].Maximum;
+    const int32_t maximum = m_session.Colonnes[colonneSynchro(position + 1)].Maximum;
     e[TEnteteEssai::MotSeuilSynchro] =
         quotient32(produit32(maximum, seuilSynchro(m_config.ClassePuissance, position)), 1000);
-    m_travail.ModeleEssai = e;
+    m_session.ModeleEssai = e;
 }
 
 void AcquisitionCaract::arme(bool synchro) {
@@ -269,7 +269,7 @@ void AcquisitionCaract::arme(bool synchro) {
     oscilloArme = true;
     m_liaison.inittime();
     lis();
-    const TEnteteEssai& e = m_travail.ModeleEssai;
+    const TEnteteEssai& e = m_session.ModeleEssai;
     reference = m_etat.Mesures[colonneSynchro(e[TEnteteEssai::MotVariableSynchro])];
     finTemps = dureeOscillo(e[TEnteteEssai::MotDureeOscillo], dureesLongues) * 100;
 }
@@ -285,7 +285,7 @@ AcquisitionCaract::Suite AcquisitionCaract::TimerOscilloTimer() {
     lis();
     auto& m = m_etat.Mesures;
     if (m[0] < 0) return Suite::Stop;
-    const TEnteteEssai& e = m_travail.ModeleEssai;
+    const TEnteteEssai& e = m_session.ModeleEssai;
     if (!oscilloDeclenche) {
         m[11] = 0;
         const int64_t ecart = int64_t(m[colonneSynchro(e[TEnteteEssai::MotVariableSynchro])]) - reference;

@@ -26,7 +26,8 @@ public:
     static constexpr int BalayageDecroissant = 3;
     static constexpr int64_t SeuilDistance = 2000;
 
-    AcquisitionCaract(Liaison& liaison, Travail& travail, EtatEtude& etat, TConfigGenerale& config);
+    AcquisitionCaract(Liaison& liaison, Travail& travail, SessionTravail& session, EtatEtude& etat,
+                      TConfigGenerale& config);
 
     Mode mode = Mode::Aucun;
     // The window's timers: which must run.
@@ -110,6 +111,7 @@ private:
 
     Liaison& m_liaison;
     Travail& m_travail;
+    SessionTravail& m_session;
     EtatEtude& m_etat;
     TConfigGenerale& m_config;
 };

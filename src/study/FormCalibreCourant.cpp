@@ -13,8 +13,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-TFormCalibreCourant::TFormCalibreCourant(Travail& travail, QWidget* parent)
-    : QDialog(parent), m_travail(travail) {
+TFormCalibreCourant::TFormCalibreCourant(Travail& travail, SessionTravail& session, QWidget* parent)
+    : QDialog(parent), m_travail(travail), m_session(session) {
     setObjectName("FormCalibreCourant");
     setProperty(aide::Propriete, aide::CalibreCourant);
     setModal(true);
@@ -56,15 +56,15 @@ void TFormCalibreCourant::showEvent(QShowEvent* e) {
 
 void TFormCalibreCourant::FormShow() {
     Langue();
-    QToolButton* presse = CalibreEssaiCourant(m_travail) == 1 ? ButtonCalibre2A : ButtonCalibre20A;
+    QToolButton* presse = CalibreEssaiCourant(m_travail, m_session) == 1 ? ButtonCalibre2A : ButtonCalibre20A;
     presse->setChecked(true);
     presse->setFocus();
 }
 
 void TFormCalibreCourant::ButtonCalibre2AClick() {
-    ChoisitCalibreEssaiCourant(m_travail, 1);
+    ChoisitCalibreEssaiCourant(m_travail, m_session, 1);
 }
 
 void TFormCalibreCourant::ButtonCalibre20AClick() {
-    ChoisitCalibreEssaiCourant(m_travail, 0);
+    ChoisitCalibreEssaiCourant(m_travail, m_session, 0);
 }

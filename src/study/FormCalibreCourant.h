@@ -7,12 +7,13 @@ class QGroupBox;
 class QPushButton;
 class QToolButton;
 class Travail;
+struct SessionTravail;
 
 class TFormCalibreCourant : public QDialog {
     Q_OBJECT
 public:
     // The range of the current test of `travail`.
-    explicit TFormCalibreCourant(Travail& travail, QWidget* parent = nullptr);
+    explicit TFormCalibreCourant(Travail& travail, SessionTravail& session, QWidget* parent = nullptr);
 
     void FormShow();
     void Langue();
@@ -30,4 +31,5 @@ protected:
 
 private:
     Travail& m_travail;
+    SessionTravail& m_session;
 };

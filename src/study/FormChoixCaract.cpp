@@ -14,7 +14,7 @@
 #include "socle/ConfigGenerale.h"
 #include "socle/Textes.h"
 #include "work/LoisCharge.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -66,8 +66,9 @@ void ajoute(const Groupe& g, QToolButton* b) {
 
 } // namespace
 
-TFormChoixCaract::TFormChoixCaract(Travail& travail, Fenetres& fenetres, QWidget* parent)
-    : QDialog(parent), m_travail(travail), m_fenetres(fenetres) {
+TFormChoixCaract::TFormChoixCaract(Travail& travail, SessionTravail& session, Fenetres& fenetres,
+                                   QWidget* parent)
+    : QDialog(parent), m_travail(travail), m_session(session), m_fenetres(fenetres) {
     setObjectName("FormChoixCaract");
     setProperty(aide::Propriete, aide::ChoixCaracteristiques);
     resize(940, 680);
@@ -126,7 +127,7 @@ TFormChoixCaract::TFormChoixCaract(Travail& travail, Fenetres& fenetres, QWidget
         g->addLayout(charges, 1, 1, 3, 1);
         // The load's own settings, with its curve.
         if (p > 0) {
-            PanelCaract[p] = new TPanelCaract(m_travail.ModeleEssai, page);
+            PanelCaract[p] = new TPanelCaract(m_session.ModeleEssai, page);
             PanelCaract[p]->setObjectName(p == 1 ? "PanelCaractS" : "PanelCaractD");
             g->addWidget(PanelCaract[p], 3, 0);
         }
@@ -227,7 +228,7 @@ void TFormChoixCaract::FormShow() {
 }
 
 void TFormChoixCaract::SetButton() {
-    const TEnteteEssai& m = m_travail.ModeleEssai;
+    const TEnteteEssai& m = m_session.ModeleEssai;
     // Silently: Action, which writes the template back from the buttons, runs once they all agree.
     auto pose = [](QToolButton* b, bool presse) {
         const QSignalBlocker silence(b);
@@ -267,7 +268,7 @@ void TFormChoixCaract::Action() {
         ButtonVISUALISATION->setEnabled(tout);
     else
         ButtonAPP[page]->setEnabled(Charge != 0);
-    TEnteteEssai& m = m_travail.ModeleEssai;
+    TEnteteEssai& m = m_session.ModeleEssai;
     m.TypeMachine() = Machine;
     m.TypeCharge() = Charge;
     for (int p = 1; p < 3; ++p)
@@ -286,8 +287,8 @@ void TFormChoixCaract::ButtonAPPstatClick() {
 void TFormChoixCaract::ButtonEtudeCaractClick() {
     Travail& t = m_travail;
     const int charge = Charge;
-    const int actuelle = t.EssaiCourant >= 1 && t.EssaiCourant <= NB_ESSAIS_MAX
-                             ? t.Essais[t.EssaiCourant].Entete.TypeCharge()
+    const int actuelle = m_session.EssaiCourant >= 1 && m_session.EssaiCourant <= NB_ESSAIS_MAX
+                             ? t.Essais[m_session.EssaiCourant].Entete.TypeCharge()
                              : 0;
     auto* avertissement = qobject_cast<TAvertissements*>(m_fenetres.Avertissements);
     if (avertissement) {

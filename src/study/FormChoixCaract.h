@@ -13,6 +13,7 @@ class QToolButton;
 class TPanelCaract;
 class TVignettesChoix;
 class Travail;
+struct SessionTravail;
 struct Fenetres;
 
 // Load type of each load button, page by page.
@@ -26,7 +27,8 @@ class TFormChoixCaract : public QDialog {
     Q_OBJECT
 public:
     // Chooses the test template of `travail`; leads to the windows of `fenetres`.
-    TFormChoixCaract(Travail& travail, Fenetres& fenetres, QWidget* parent = nullptr);
+    TFormChoixCaract(Travail& travail, SessionTravail& session, Fenetres& fenetres,
+                     QWidget* parent = nullptr);
 
     // The page to open: 0 machine characteristics, 1 static loads, 2 loads in time.
     int PageDemandee = 0;
@@ -61,6 +63,7 @@ protected:
 
 private:
     Travail& m_travail;
+    SessionTravail& m_session;
     Fenetres& m_fenetres;
     std::array<QLabel*, 3> m_titresPage{};
     QLabel* m_textMachine;

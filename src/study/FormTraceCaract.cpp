@@ -18,7 +18,7 @@
 #include "work/DefinitionCaract.h"
 #include "work/Format.h"
 #include "work/LoisCharge.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -51,9 +51,10 @@ protected:
 
 } // namespace
 
-TFormTraceCaract::TFormTraceCaract(Liaison& liaison, Travail& travail, Fenetres& fenetres, QWidget* parent)
-    : FenetreEtude(parent, "FormTraceCaract", QSize(800, 600), aide::TraceCaract, travail),
-      m_liaison(liaison), m_fenetres(fenetres), m_acq(liaison, travail, m_etat, ConfigGenerale()) {
+TFormTraceCaract::TFormTraceCaract(Liaison& liaison, Travail& travail, SessionTravail& session,
+                                   Fenetres& fenetres, QWidget* parent)
+    : FenetreEtude(parent, "FormTraceCaract", QSize(800, 600), aide::TraceCaract, travail, session),
+      m_liaison(liaison), m_fenetres(fenetres), m_acq(liaison, travail, session, m_etat, ConfigGenerale()) {
     QVBoxLayout* colonne = colonneCentrale(4);
     QWidget* centre = centralWidget();
 
@@ -91,7 +92,7 @@ TFormTraceCaract::TFormTraceCaract(Liaison& liaison, Travail& travail, Fenetres&
     ImageFond->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     ImageFond->installEventFilter(this);
     for (int k = 0; k < 4; ++k) {
-        m_panneaux[k] = new TCaractMachine(k + 1, m_travail, m_etat, ImageFond);
+        m_panneaux[k] = new TCaractMachine(k + 1, m_travail, m_session, m_etat, ImageFond);
         m_panneaux[k]->setProprietaires(this, nullptr);
         m_panneaux[k]->couleursEntete(QColor(couleurs::textePanneaux), QColor(couleurs::survolPanneaux));
         m_panneaux[k]->hide();
@@ -313,7 +314,7 @@ void TFormTraceCaract::Langue() {
     for (TCaractMachine* p : m_panneaux)
         p->setmenu();
     for (int c = 1; c <= 11; ++c) {
-        const TGrandeur& g = m_travail.Colonnes[c];
+        const TGrandeur& g = m_session.Colonnes[c];
         LibelleValeur[c]->setText(g.Nom + " : " + g.Symbole);
     }
     ajusteLargeurValeurs();
@@ -330,7 +331,7 @@ void TFormTraceCaract::ajusteLargeurValeurs() {
 }
 
 void TFormTraceCaract::Settitre() {
-    const TEnteteEssai& e = m_travail.ModeleEssai;
+    const TEnteteEssai& e = m_session.ModeleEssai;
     const int type = e.TypeCharge();
     const QString titre = titreTraceCaract(type, e.TypeMachine());
     if (!titre.isEmpty()) setWindowTitle(LegendeFenetre(titre));
@@ -354,7 +355,7 @@ void TFormTraceCaract::Settitre() {
     case GroupeMode::Inchange:
         break;
     }
-    const TGrandeur& courant = m_travail.Colonnes[5];
+    const TGrandeur& courant = m_session.Colonnes[5];
     LibelleValeur[5]->setText(courant.Nom + " : " + courant.Symbole +
                               (e[TEnteteEssai::MotCalibreCourant] == 1 ? " (2A)" : " (20A)"));
     ajusteLargeurValeurs();
@@ -368,7 +369,7 @@ void TFormTraceCaract::showEvent(QShowEvent* e) {
 }
 
 void TFormTraceCaract::Setcourbe() {
-    ::Setcourbe(m_travail);
+    ::Setcourbe(m_travail, m_session);
     if (isVisible()) Action();
 }
 
@@ -384,15 +385,16 @@ void TFormTraceCaract::Action() {
     if (m_rafraichit) return;
     m_rafraichit = true;
     Travail& t = m_travail;
-    if (t.EssaiCourant < 1) t.EssaiCourant = 1;
+    if (m_session.EssaiCourant < 1) m_session.EssaiCourant = 1;
     // After a deletion the selection may point past the tests: the last one takes it.
-    if (t.EnteteTravail.NbEssais >= 1 && t.EssaiCourant > t.EnteteTravail.NbEssais)
-        t.EssaiCourant = t.EnteteTravail.NbEssais;
+    if (t.EnteteTravail.NbEssais >= 1 && m_session.EssaiCourant > t.EnteteTravail.NbEssais)
+        m_session.EssaiCourant = t.EnteteTravail.NbEssais;
     // A selection past the tests holds an empty header: the study's template stays as it is.
-    if (t.essaiValide(t.EssaiCourant)) t.ModeleEssai = t.Essais[t.EssaiCourant].Entete;
+    if (t.essaiValide(m_session.EssaiCourant))
+        m_session.ModeleEssai = t.Essais[m_session.EssaiCourant].Entete;
     Settitre();
-    const int machine = t.TypeMachine();
-    const int charge = t.ModeleEssai.TypeCharge();
+    const int machine = t.TypeMachine(m_session.EssaiCourant);
+    const int charge = m_session.ModeleEssai.TypeCharge();
     ToolBarTitre->setVisible(ButtonTitre->isChecked());
     LibelleValeur[7]->setVisible(ColonneOfferte(machine, 7));
     TexteValeur[7]->setVisible(ColonneOfferte(machine, 7));
@@ -434,16 +436,17 @@ void TFormTraceCaract::Action() {
         // A screen reader reads "Essai k", then the comment.
         Buttoncourbe[k - 1]->setAccessibleDescription(t.Essais[k].Entete.Commentaire());
     }
-    if (t.EssaiCourant <= 5) Buttoncourbe[t.EssaiCourant - 1]->setChecked(true);
+    if (m_session.EssaiCourant <= 5) Buttoncourbe[m_session.EssaiCourant - 1]->setChecked(true);
     // The test selection, as a click on the pressed button.
     for (int k = 1; k <= 5; ++k)
-        Editcourbe[k - 1]->setEnabled(k == t.EssaiCourant);
+        Editcourbe[k - 1]->setEnabled(k == m_session.EssaiCourant);
     ButtonModifCharge->setEnabled(!(ButtonManu->isChecked() || ButtonAuto->isChecked() ||
                                     ButtonChargeManu->isChecked() || ButtonChargeDynamique->isChecked()));
     TraceTout();
     for (int k = 0; k < 4; ++k)
         if (ButtonCar[k]->isVisible()) ButtonCar[k]->setText(m_panneaux[k]->TextCaract->text());
-    if (t.essaiValide(t.EssaiCourant)) t.ModeleEssai = t.Essais[t.EssaiCourant].Entete;
+    if (t.essaiValide(m_session.EssaiCourant))
+        m_session.ModeleEssai = t.Essais[m_session.EssaiCourant].Entete;
     m_rafraichit = false;
 }
 
@@ -473,10 +476,9 @@ void TFormTraceCaract::Curseur() {
     for (TCaractMachine* p : m_panneaux)
         p->curseur();
     if (!PanelAffichageValeur->isVisible()) return;
-    const Travail& t = m_travail;
     for (int c = 1; c <= 11; ++c)
         TexteValeur[c]->setText(m_etat.Mesures[0] < 0 ? QStringLiteral("----")
-                                                      : TexteMesure(t, m_etat.Mesures, c));
+                                                      : TexteMesure(m_session, m_etat.Mesures, c));
 }
 
 void TFormTraceCaract::ButtonCarClick(int k) {
@@ -487,7 +489,7 @@ void TFormTraceCaract::ButtonCarClick(int k) {
 void TFormTraceCaract::ButtoncourbeClick(int k) {
     selectionneEssai(k);
     Travail& t = m_travail;
-    if (t.EssaiCourant >= 1) t.ModeleEssai = t.Essais[t.EssaiCourant].Entete;
+    if (m_session.EssaiCourant >= 1) m_session.ModeleEssai = t.Essais[m_session.EssaiCourant].Entete;
     Settitre();
     m_etat.Mesures[0] = -1;
     TraceTout();

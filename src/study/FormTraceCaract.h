@@ -21,7 +21,8 @@ class TFormTraceCaract : public FenetreEtude {
     Q_OBJECT
 public:
     // Plots the characteristics of `travail`; its menus open the windows of `fenetres`.
-    TFormTraceCaract(Liaison& liaison, Travail& travail, Fenetres& fenetres, QWidget* parent = nullptr);
+    TFormTraceCaract(Liaison& liaison, Travail& travail, SessionTravail& session, Fenetres& fenetres,
+                     QWidget* parent = nullptr);
     ~TFormTraceCaract() override;
 
     // After the choice screen has filled ModeleEssai: the test that records the new load.

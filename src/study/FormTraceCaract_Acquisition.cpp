@@ -6,7 +6,7 @@
 #include "graph/CaractMachine.h"
 #include "socle/Dialogues.h"
 #include "socle/Textes.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -116,7 +116,7 @@ void TFormTraceCaract::TimerManuTimer() {
 
 void TFormTraceCaract::TimerAutoTimer() {
     const Travail& t = m_travail;
-    const int avant = t.Essais[t.EssaiCourant].nbPoints();
+    const int avant = t.Essais[m_session.EssaiCourant].nbPoints();
     finTick(avant, m_acq.TimerAutoTimer());
 }
 
@@ -125,7 +125,7 @@ void TFormTraceCaract::ButtonAcquiPointCaractClick() {
     switch (m_acq.enregistrePoint()) {
     case ResultatAjout::Ajoute:
         for (TCaractMachine* p : m_panneaux)
-            p->tracepoint(t.EssaiCourant, t.Essais[t.EssaiCourant].Entete.DernierPoint());
+            p->tracepoint(m_session.EssaiCourant, t.Essais[m_session.EssaiCourant].Entete.DernierPoint());
         break;
     case ResultatAjout::EssaiPlein:
         arretSurEssaiPlein();

@@ -11,7 +11,7 @@
 #include "socle/Dialogues.h"
 #include "socle/LibelleElide.h"
 #include "socle/Textes.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -84,7 +84,7 @@ void TFormTraceCaract::construitBarresCharge(QWidget* barre) {
 
 void TFormTraceCaract::afficheOscillo() {
     montreSynchro();
-    montreOscillo(m_travail.ModeleEssai);
+    montreOscillo(m_session.ModeleEssai);
 }
 
 bool TFormTraceCaract::entreModeCharge(QToolButton* bouton, bool presse, bool (AcquisitionCaract::*entre)()) {
@@ -129,10 +129,10 @@ void TFormTraceCaract::ButtonChargeDynamiqueClick(bool presse) {
 void TFormTraceCaract::finTick(int pointsAvant, AcquisitionCaract::Suite suite) {
     const Travail& t = m_travail;
     if (m_etat.Mesures[0] >= 0) Curseur();
-    const TEssai& essai = t.Essais[t.EssaiCourant];
+    const TEssai& essai = t.Essais[m_session.EssaiCourant];
     for (int k = pointsAvant; k < essai.nbPoints(); ++k)
         for (TCaractMachine* p : m_panneaux)
-            p->tracepoint(t.EssaiCourant, k);
+            p->tracepoint(m_session.EssaiCourant, k);
     if (suite == AcquisitionCaract::Suite::Continue) return;
     if (essai.Entete.DernierPoint() >= DERNIER_POINT_MAX && m_etat.Mesures[0] >= 0)
         dialogues().avertissement(Textes().Message[msg::EssaiPlein]);
@@ -141,13 +141,13 @@ void TFormTraceCaract::finTick(int pointsAvant, AcquisitionCaract::Suite suite) 
 
 void TFormTraceCaract::TimerChargeAutoTimer() {
     const Travail& t = m_travail;
-    const int avant = t.Essais[t.EssaiCourant].nbPoints();
+    const int avant = t.Essais[m_session.EssaiCourant].nbPoints();
     finTick(avant, m_acq.TimerChargeAutoTimer(ButtonAcquiAutoStatique->isChecked()));
 }
 
 void TFormTraceCaract::TimerOscilloTimer() {
     const Travail& t = m_travail;
-    const int avant = t.Essais[t.EssaiCourant].nbPoints();
+    const int avant = t.Essais[m_session.EssaiCourant].nbPoints();
     const bool attendait = !m_acq.oscilloDeclenche;
     const AcquisitionCaract::Suite suite = m_acq.TimerOscilloTimer();
     if (attendait && m_acq.oscilloDeclenche)
@@ -171,11 +171,11 @@ void TFormTraceCaract::ComboBoxDureeChange() {
 
 void TFormTraceCaract::ButtonModifChargeClick() {
     Travail& t = m_travail;
-    if (t.EssaiCourant >= 1 && t.EssaiCourant <= NB_ESSAIS_MAX)
-        t.ModeleEssai = t.Essais[t.EssaiCourant].Entete;
+    if (m_session.EssaiCourant >= 1 && m_session.EssaiCourant <= NB_ESSAIS_MAX)
+        m_session.ModeleEssai = t.Essais[m_session.EssaiCourant].Entete;
     // The choice screen opens on the page of the current test's load.
     TFormChoixCaract* c = m_fenetres.FormChoixCaract;
-    switch (groupeMode(t.ModeleEssai.TypeCharge())) {
+    switch (groupeMode(m_session.ModeleEssai.TypeCharge())) {
     case GroupeMode::Acquisition:
         c->PageDemandee = 0;
         break;

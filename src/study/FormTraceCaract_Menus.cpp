@@ -22,7 +22,7 @@
 #include "work/CopieValeurs.h"
 #include "work/FichierTravail.h"
 #include "work/QuestionsTravail.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -72,7 +72,7 @@ void TFormTraceCaract::construitMenus() {
     Edition1->addSeparator();
     EntreeTexte(Edition1->addAction(QString(), this, &TFormTraceCaract::Copierlescaractristiques1Click), 269);
     EntreeTexte(Edition1->addAction(QString(), this, [this] { Copiervaleurs(-1); }), 270);
-    EntreeTexte(Edition1->addAction(QString(), this, [this] { Copiervaleurs(m_travail.EssaiCourant); }), 271);
+    EntreeTexte(Edition1->addAction(QString(), this, [this] { Copiervaleurs(m_session.EssaiCourant); }), 271);
     connect(Edition1, &QMenu::aboutToShow, this, &TFormTraceCaract::EditionPopup);
 
     Configuration1 = menuBar()->addMenu(QString());
@@ -132,7 +132,7 @@ void TFormTraceCaract::EditionPopup() {
 }
 
 void TFormTraceCaract::ConfigurationPopup() {
-    const int type = m_travail.ModeleEssai.TypeCharge();
+    const int type = m_session.ModeleEssai.TypeCharge();
     Delacourbeselectionne1->setEnabled(TriCourbeSelectionneeActif(type, Delacourbeselectionne1->isEnabled()));
 }
 
@@ -157,29 +157,30 @@ void TFormTraceCaract::ModifieCaract(int n) {
 void TFormTraceCaract::SupprimeCaracteristique(int k) {
     if (dialogues().question(Textes().Texte[txt::QuestionSupprimeCaract], false) != Dialogues::Reponse::Oui)
         return;
-    m_travail.SupprimeCaract(k);
+    m_travail.SupprimeCaract(m_session, k);
     Action();
 }
 
 void TFormTraceCaract::NouvelEssai() {
-    m_travail.AjouteEssai();
+    m_travail.AjouteEssai(m_session);
     Action();
 }
 
 void TFormTraceCaract::SupprimeTousLesPoints() {
     Travail& t = m_travail;
-    if (t.EssaiCourant < 1) return;
-    if (dialogues().question(Textes().Texte[txt::QuestionSupprimePoints] + QString::number(t.EssaiCourant),
-                             false) != Dialogues::Reponse::Oui)
+    if (m_session.EssaiCourant < 1) return;
+    if (dialogues().question(
+            Textes().Texte[txt::QuestionSupprimePoints] + QString::number(m_session.EssaiCourant), false) !=
+        Dialogues::Reponse::Oui)
         return;
-    t.Essais[t.EssaiCourant].Entete.DernierPoint() = -1;
-    t.TravailEnregistre = false;
+    t.Essais[m_session.EssaiCourant].Entete.DernierPoint() = -1;
+    m_session.TravailEnregistre = false;
     Action();
 }
 
 void TFormTraceCaract::SupprimePointSelectionne() {
     Travail& t = m_travail;
-    t.SupprimePoint(m_etat.PointCourant, t.EssaiCourant);
+    t.SupprimePoint(m_session, m_etat.PointCourant, m_session.EssaiCourant);
     m_etat.Mesures[0] = -1;
     TraceTout();
 }
@@ -195,7 +196,7 @@ void TFormTraceCaract::CouleurClick(int schema) {
 }
 
 void TFormTraceCaract::Copiervaleurs(int essai) {
-    QApplication::clipboard()->setText(TexteValeurs(m_travail, essai, DERNIERE_COLONNE_CARACT));
+    QApplication::clipboard()->setText(TexteValeurs(m_travail, m_session, essai, DERNIERE_COLONNE_CARACT));
 }
 
 void TFormTraceCaract::dessinePanneaux(QPainter& p, const QRect& cadre, int taillePolice) {
@@ -265,7 +266,7 @@ void TFormTraceCaract::dessinePage(QPainter& p, QPaintDevice& support, const QRe
 void TFormTraceCaract::delacourbeselectionne1Click() {
     auto* d = qobject_cast<TFormTrierPoints*>(m_fenetres.FormTrierPoints);
     if (!d) return;
-    if (const auto choix = d->Demande()) TriCourbeSelectionnee(m_travail, *choix);
+    if (const auto choix = d->Demande()) TriCourbeSelectionnee(m_travail, m_session, *choix);
     Action();
 }
 

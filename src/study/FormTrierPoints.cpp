@@ -2,7 +2,7 @@
 
 #include "socle/Aide.h"
 #include "socle/Textes.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -11,8 +11,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-TFormTrierPoints::TFormTrierPoints(const Travail& travail, QWidget* parent)
-    : QDialog(parent), m_travail(travail) {
+TFormTrierPoints::TFormTrierPoints(const Travail& travail, const SessionTravail& session, QWidget* parent)
+    : QDialog(parent), m_travail(travail), m_session(session) {
     setObjectName("FormTrierPoints");
     setProperty(aide::Propriete, aide::TrierPoints);
     setModal(true);
@@ -76,15 +76,14 @@ void TFormTrierPoints::showEvent(QShowEvent* e) {
 
 void TFormTrierPoints::FormShow() {
     Langue();
-    const Travail& t = m_travail;
     for (QAbstractButton* b : m_boutonsSelect->buttons()) {
         m_boutonsSelect->removeButton(b);
         delete b;
     }
-    m_colonnes = ColonnesTri(t.ModeleEssai.TypeMachine());
+    m_colonnes = ColonnesTri(m_session.ModeleEssai.TypeMachine());
     auto* l = static_cast<QVBoxLayout*>(RadioGroupSelect->layout());
     for (int i = 0; i < static_cast<int>(m_colonnes.size()); ++i) {
-        auto* r = new QRadioButton(t.Colonnes[m_colonnes[i]].Nom, RadioGroupSelect);
+        auto* r = new QRadioButton(m_session.Colonnes[m_colonnes[i]].Nom, RadioGroupSelect);
         r->setObjectName(QString("RadioGroupSelect_%1").arg(i));
         m_boutonsSelect->addButton(r, i);
         l->insertWidget(i, r);

@@ -14,12 +14,14 @@ class QGroupBox;
 class QPushButton;
 class QRadioButton;
 class Travail;
+struct SessionTravail;
 
 class TFormTrierPoints : public QDialog {
     Q_OBJECT
 public:
     // Offers the columns of `travail`'s machine under their names.
-    explicit TFormTrierPoints(const Travail& travail, QWidget* parent = nullptr);
+    explicit TFormTrierPoints(const Travail& travail, const SessionTravail& session,
+                              QWidget* parent = nullptr);
 
     // Shows the dialog modally; the chosen column and order on OK, nothing on Cancel.
     std::optional<ChoixTri> Demande();
@@ -44,6 +46,7 @@ protected:
 
 private:
     const Travail& m_travail;
+    const SessionTravail& m_session;
     std::vector<int> m_colonnes;
     QButtonGroup* m_boutonsSelect;
     QButtonGroup* m_boutonsOrdre;

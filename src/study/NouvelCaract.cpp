@@ -4,7 +4,7 @@
 #include "socle/Aide.h"
 #include "socle/ConfigGenerale.h"
 #include "socle/Textes.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -94,7 +94,8 @@ QGroupBox* liste(const char* nom, QWidget* parent) {
 
 } // namespace
 
-TNouvelCaract::TNouvelCaract(Travail& travail, QWidget* parent) : QDialog(parent), m_travail(travail) {
+TNouvelCaract::TNouvelCaract(Travail& travail, SessionTravail& session, QWidget* parent)
+    : QDialog(parent), m_travail(travail), m_session(session) {
     setObjectName("NouvelCaract");
     setProperty(aide::Propriete, aide::NouvelCaract);
     setModal(true);
@@ -163,7 +164,7 @@ void TNouvelCaract::Prepare(ModeDefinition mode, int cible) {
 }
 
 void TNouvelCaract::InitCaract_Y_de_X(int colonneY, int colonneX) {
-    m_def.InitCaract_Y_de_X(m_travail, colonneY, colonneX, ConfigGenerale().ClassePuissance);
+    m_def.InitCaract_Y_de_X(m_travail, m_session, colonneY, colonneX, ConfigGenerale().ClassePuissance);
 }
 
 void TNouvelCaract::Langue() {
@@ -191,10 +192,10 @@ void TNouvelCaract::showEvent(QShowEvent* e) {
 void TNouvelCaract::FormShow() {
     Langue();
     Travail& t = m_travail;
-    m_def.Prepare(t);
-    remplit(RadioGroupY, m_boutonsY, m_def.NomsOrdonnee(t));
-    remplit(RadioGroupX, m_boutonsX, m_def.NomsAbscisse(t));
-    (DefinitionCaract::Calibre2A(t) ? ButtonCalibre2A : ButtonCalibre20A)->setChecked(true);
+    m_def.Prepare(t, m_session);
+    remplit(RadioGroupY, m_boutonsY, m_def.NomsOrdonnee(m_session));
+    remplit(RadioGroupX, m_boutonsX, m_def.NomsAbscisse(m_session));
+    (DefinitionCaract::Calibre2A(m_session) ? ButtonCalibre2A : ButtonCalibre20A)->setChecked(true);
     Action();
     ajuste();
     if (QAbstractButton* b = m_boutonsY->button(m_def.PositionY)) b->setFocus();
@@ -255,16 +256,16 @@ void TNouvelCaract::QuadrantDoubleClick(int code) {
 }
 
 void TNouvelCaract::BtnOKClick() {
-    if (m_def.Valide(m_travail, ConfigGenerale().ClassePuissance))
+    if (m_def.Valide(m_travail, m_session, ConfigGenerale().ClassePuissance))
         accept();
     else
         reject(); // a slot outside 1..8 names no definition: nothing was written
 }
 
 void TNouvelCaract::ButtonCalibre2AClick() {
-    m_def.ChoisitCalibre(m_travail, 1);
+    m_def.ChoisitCalibre(m_travail, m_session, 1);
 }
 
 void TNouvelCaract::ButtonCalibre20AClick() {
-    m_def.ChoisitCalibre(m_travail, 0);
+    m_def.ChoisitCalibre(m_travail, m_session, 0);
 }

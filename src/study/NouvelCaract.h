@@ -15,6 +15,7 @@ class QGroupBox;
 class QPushButton;
 class QVBoxLayout;
 class Travail;
+struct SessionTravail;
 
 // A quadrant button: draws the axes with the region it shows, and tells a double-click apart.
 class TBoutonQuadrant : public QToolButton {
@@ -38,7 +39,7 @@ class TNouvelCaract : public QDialog {
     Q_OBJECT
 public:
     // Defines the characteristics of `travail`.
-    explicit TNouvelCaract(Travail& travail, QWidget* parent = nullptr);
+    explicit TNouvelCaract(Travail& travail, SessionTravail& session, QWidget* parent = nullptr);
 
     // Mode and target slot for the next showing (1..4 plot window, 5..8 application screen).
     void Prepare(ModeDefinition mode, int cible);
@@ -77,6 +78,8 @@ private:
     void remplit(QGroupBox* groupe, QButtonGroup* boutons, const QStringList& noms);
 
     Travail& m_travail;
+
+    SessionTravail& m_session;
     DefinitionCaract m_def;
     QButtonGroup* m_boutonsY;
     QButtonGroup* m_boutonsX;

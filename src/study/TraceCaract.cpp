@@ -4,7 +4,7 @@
 #include "graph/Marqueurs.h"
 #include "socle/Dialogues.h"
 #include "socle/Textes.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -31,18 +31,18 @@ std::array<QRect, 4> calculposition(int l, int t, int largeur, int hauteur, int 
     return r;
 }
 
-bool Setcourbe(Travail& t) {
+bool Setcourbe(Travail& t, SessionTravail& s) {
     // Only a test the work counts is reused: a selection past the tests (a new work, the last test
     // deleted) would record points that no save writes.
-    if (t.essaiValide(t.EssaiCourant) && t.EssaiConforme(t.EssaiCourant)) {
-        TEnteteEssai& entete = t.Essais[t.EssaiCourant].Entete;
+    if (t.essaiValide(s.EssaiCourant) && t.EssaiConforme(s.EssaiCourant, s.ModeleEssai)) {
+        TEnteteEssai& entete = t.Essais[s.EssaiCourant].Entete;
         // The points recorded so far are the test's, whatever the template says of them.
         const int32_t dernier = entete.DernierPoint();
-        entete = t.ModeleEssai;
+        entete = s.ModeleEssai;
         entete.DernierPoint() = dernier;
         return true;
     }
-    t.AjouteEssai();
+    t.AjouteEssai(s);
     return false;
 }
 

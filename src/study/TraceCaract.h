@@ -10,6 +10,7 @@
 #include <array>
 
 class Travail;
+struct SessionTravail;
 
 // The slots of `nombre` shown panels (1..4) in the rectangle: one fills it; two side by side;
 // three as two stacked on the left and one full height on the right; four in a square.
@@ -18,7 +19,7 @@ std::array<QRect, 4> calculposition(int gauche, int haut, int largeur, int haute
 // Gives the load now in ModeleEssai a test: the current one when it may take it (empty, or
 // recorded with the same settings), else a new one while the work has room. Returns whether the
 // current test was reused. A reused test keeps its points.
-bool Setcourbe(Travail& t);
+bool Setcourbe(Travail& t, SessionTravail& s);
 
 // The window caption for a load and machine; empty for load type 0 (the caption stays).
 QString titreTraceCaract(int typeCharge, int typeMachine);

@@ -2,7 +2,7 @@
 
 #include "work/DefinitionCaract.h"
 #include "work/LoisCharge.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 std::vector<int> ColonnesTri(int typeMachine) {
     std::vector<int> colonnes;
@@ -20,8 +20,8 @@ void regle(TEnteteEssai& e, ChoixTri choix) {
 
 } // namespace
 
-void TriCourbeSelectionnee(Travail& t, ChoixTri choix) {
-    if (t.EssaiCourant >= 1 && t.EssaiCourant <= NB_ESSAIS_MAX) regle(t.Essais[t.EssaiCourant].Entete, choix);
+void TriCourbeSelectionnee(Travail& t, SessionTravail& s, ChoixTri choix) {
+    if (s.EssaiCourant >= 1 && s.EssaiCourant <= NB_ESSAIS_MAX) regle(t.Essais[s.EssaiCourant].Entete, choix);
     t.Retri(); // reorders points without changing what was measured: nothing to save
 }
 
@@ -38,18 +38,18 @@ bool TriCourbeSelectionneeActif(int typeCharge, bool actuel) {
 
 namespace {
 
-template <class T> auto& enteteCourante(T& t) {
-    return t.EssaiCourant >= 1 && t.EssaiCourant <= NB_ESSAIS_MAX ? t.Essais[t.EssaiCourant].Entete
-                                                                  : t.ModeleEssai;
+template <class T, class S> auto& enteteCourante(T& t, S& s) {
+    return s.EssaiCourant >= 1 && s.EssaiCourant <= NB_ESSAIS_MAX ? t.Essais[s.EssaiCourant].Entete
+                                                                  : s.ModeleEssai;
 }
 
 } // namespace
 
-int CalibreEssaiCourant(const Travail& t) {
+int CalibreEssaiCourant(const Travail& t, const SessionTravail& s) {
     // The link reads any value but 1 as the 20 A range.
-    return enteteCourante(t)[TEnteteEssai::MotCalibreCourant] == 1 ? 1 : 0;
+    return enteteCourante(t, s)[TEnteteEssai::MotCalibreCourant] == 1 ? 1 : 0;
 }
 
-void ChoisitCalibreEssaiCourant(Travail& t, int calibre) {
-    enteteCourante(t)[TEnteteEssai::MotCalibreCourant] = calibre;
+void ChoisitCalibreEssaiCourant(Travail& t, SessionTravail& s, int calibre) {
+    enteteCourante(t, s)[TEnteteEssai::MotCalibreCourant] = calibre;
 }

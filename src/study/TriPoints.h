@@ -5,6 +5,7 @@
 #include <vector>
 
 class Travail;
+struct SessionTravail;
 
 struct ChoixTri {
     int colonne = 0; // 0..10
@@ -18,7 +19,7 @@ std::vector<int> ColonnesTri(int typeMachine);
 
 // "de la courbe selectionnée": the sort settings of the current test, then every test is sorted
 // again by its own settings. Neither marks the work modified.
-void TriCourbeSelectionnee(Travail& t, ChoixTri choix);
+void TriCourbeSelectionnee(Travail& t, SessionTravail& s, ChoixTri choix);
 // "de toutes les courbes": the sort settings of all five test places, then the same resort.
 // Tests that keep their points in time order (oscilloscope, applications) stay so.
 void TriToutesCourbes(Travail& t, ChoixTri choix);
@@ -28,5 +29,5 @@ bool TriCourbeSelectionneeActif(int typeCharge, bool actuel);
 
 // Current range of the current test (the template of the next test when none is selected):
 // 1 the 2 A range, 0 the 20 A range.
-int CalibreEssaiCourant(const Travail& t);
-void ChoisitCalibreEssaiCourant(Travail& t, int calibre);
+int CalibreEssaiCourant(const Travail& t, const SessionTravail& s);
+void ChoisitCalibreEssaiCourant(Travail& t, SessionTravail& s, int calibre);

@@ -1,7 +1,7 @@
 #include "CopieValeurs.h"
 
 #include "Format.h"
-#include "Travail.h"
+#include "SessionTravail.h"
 
 #include <QStringList>
 
@@ -9,24 +9,24 @@ namespace {
 
 const QString crlf = QStringLiteral("\r\n");
 
-void bloc(QString& s, const Travail& t, const TEssai& essai, int derniere) {
-    s += t.Colonnes[0].Symbole;
+void bloc(QString& s, const SessionTravail& session, const TEssai& essai, int derniere) {
+    s += session.Colonnes[0].Symbole;
     for (int c = 1; c <= derniere; ++c)
-        s += u'\t' + t.Colonnes[c].Symbole;
+        s += u'\t' + session.Colonnes[c].Symbole;
     s += crlf;
-    s += t.Colonnes[0].Unite;
+    s += session.Colonnes[0].Unite;
     for (int c = 1; c <= derniere; ++c) {
         s += u'\t';
-        if (!t.Colonnes[c].Unite.isEmpty()) s += u'(' + t.Colonnes[c].Unite + u')';
+        if (!session.Colonnes[c].Unite.isEmpty()) s += u'(' + session.Colonnes[c].Unite + u')';
     }
     s += crlf;
     const int n = std::clamp(essai.nbPoints(), 0, NB_POINTS_MAX);
     s.reserve(s.size() + qsizetype(n) * (derniere + 1) * 8);
     for (int j = 0; j < n; ++j) {
-        AjouteTexteValeur(s, essai.valeur(0, j), t.Colonnes[0].Decimales);
+        AjouteTexteValeur(s, essai.valeur(0, j), session.Colonnes[0].Decimales);
         for (int c = 1; c <= derniere; ++c) {
             s += u'\t';
-            AjouteTexteValeur(s, essai.valeur(c, j), t.Colonnes[c].Decimales);
+            AjouteTexteValeur(s, essai.valeur(c, j), session.Colonnes[c].Decimales);
         }
         s += crlf;
     }
@@ -45,7 +45,7 @@ QString champEntete(const TGrandeur& g) {
 
 } // namespace
 
-QString TexteValeurs(const Travail& t, int essai, int derniere) {
+QString TexteValeurs(const Travail& t, const SessionTravail& session, int essai, int derniere) {
     QString s;
     if (essai < 1) {
         s.reserve(1 << 16);
@@ -53,18 +53,18 @@ QString TexteValeurs(const Travail& t, int essai, int derniere) {
             const TEssai& e = t.Essais[k];
             if (e.Entete.DernierPoint() < 0) continue;
             s += Textes().MotEssai + u' ' + QString::number(k) + u'\t' + e.Entete.Commentaire() + crlf;
-            bloc(s, t, e, derniere);
+            bloc(s, session, e, derniere);
         }
     } else if (essai <= NB_ESSAIS_MAX) {
-        bloc(s, t, t.Essais[essai], derniere);
+        bloc(s, session, t.Essais[essai], derniere);
     }
     return s;
 }
 
-QString CsvValeurs(const Travail& t, int essai, int derniere) {
+QString CsvValeurs(const Travail& t, const SessionTravail& session, int essai, int derniere) {
     QString s = champCsv(Textes().MotEssai);
     for (int c = 0; c <= derniere; ++c)
-        s += u',' + champEntete(t.Colonnes[c]);
+        s += u',' + champEntete(session.Colonnes[c]);
     s += crlf;
     for (int k = 1; k <= t.EnteteTravail.NbEssais && k <= NB_ESSAIS_MAX; ++k) {
         if (essai >= 1 && k != essai) continue;
@@ -74,7 +74,7 @@ QString CsvValeurs(const Travail& t, int essai, int derniere) {
             s += QString::number(k);
             for (int c = 0; c <= derniere; ++c) {
                 s += u',';
-                AjouteTexteValeur(s, e.valeur(c, j), t.Colonnes[c].Decimales, u'.');
+                AjouteTexteValeur(s, e.valeur(c, j), session.Colonnes[c].Decimales, u'.');
             }
             s += crlf;
         }
@@ -82,19 +82,20 @@ QString CsvValeurs(const Travail& t, int essai, int derniere) {
     return s;
 }
 
-QString EnteteCsvMesures(const Travail& t, std::span<const int> colonnes) {
+QString EnteteCsvMesures(const SessionTravail& session, std::span<const int> colonnes) {
     QStringList champs;
     for (int c : colonnes)
-        champs << champEntete(t.Colonnes[c]);
+        champs << champEntete(session.Colonnes[c]);
     return champs.join(u',') + crlf;
 }
 
-QString LigneCsvMesures(const Travail& t, const VecteurMesures& mesures, std::span<const int> colonnes) {
+QString LigneCsvMesures(const SessionTravail& session, const VecteurMesures& mesures,
+                        std::span<const int> colonnes) {
     QString s;
     for (std::size_t i = 0; i < colonnes.size(); ++i) {
         const int c = colonnes[i];
         if (i > 0) s += u',';
-        AjouteTexteValeur(s, mesures[c], t.Colonnes[c].Decimales, u'.');
+        AjouteTexteValeur(s, mesures[c], session.Colonnes[c].Decimales, u'.');
     }
     return s + crlf;
 }

@@ -3,7 +3,7 @@
 #include "socle/Textes.h"
 #include "work/Applications.h"
 #include "work/LoisCharge.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <algorithm>
 #include <array>
@@ -78,8 +78,8 @@ QString BulleAbscisse() {
     return traduit(bulleAbscisse);
 }
 
-bool EcritDefinition(Travail& t, int cible, ModeDefinition mode, int colonneX, int colonneY, int quadrant,
-                     int classePuissance) {
+bool EcritDefinition(Travail& t, SessionTravail& s, int cible, ModeDefinition mode, int colonneX,
+                     int colonneY, int quadrant, int classePuissance) {
     if (!cibleValide(cible)) return false;
     TDefCaract& d = t.EnteteTravail.DefCaract(cible);
     d.Defini = 1;
@@ -91,22 +91,22 @@ bool EcritDefinition(Travail& t, int cible, ModeDefinition mode, int colonneX, i
         d.ZoomY = ZoomDefaut(classePuissance, colonneY);
     }
     d.Quadrant = quadrant;
-    t.TravailEnregistre = false;
+    s.TravailEnregistre = false;
     return true;
 }
 
-void DefinitionCaract::Prepare(const Travail& t) {
+void DefinitionCaract::Prepare(const Travail& t, const SessionTravail& s) {
     // The plot window keeps the template equal to the current test's header; before a study
     // starts, the template already holds the machine and load about to be studied.
-    const int typeMachine = t.ModeleEssai.TypeMachine();
-    const int typeCharge = t.ModeleEssai.TypeCharge();
+    const int typeMachine = s.ModeleEssai.TypeMachine();
+    const int typeCharge = s.ModeleEssai.TypeCharge();
     ColonneDePosition.clear();
     for (int c = 1; c <= 10; ++c)
         if (ColonneOfferte(typeMachine, c)) ColonneDePosition.push_back(c);
     // An application flags its own columns; one flagged without a quantity would be a blank entry.
     if (typeCharge > 50)
         for (int c = 12; c <= 14; ++c)
-            if (t.DrapeauxApplication[c - 12] && !t.Colonnes[c].Nom.isEmpty()) ColonneDePosition.push_back(c);
+            if (s.DrapeauxApplication[c - 12] && !s.Colonnes[c].Nom.isEmpty()) ColonneDePosition.push_back(c);
     NbOrdonnees = static_cast<int>(ColonneDePosition.size());
     if (TempsOffert(typeCharge)) ColonneDePosition.push_back(COLONNE_TEMPS);
     const int n = static_cast<int>(ColonneDePosition.size());
@@ -125,17 +125,17 @@ void DefinitionCaract::Prepare(const Travail& t) {
     RegleQuadrant();
 }
 
-QStringList DefinitionCaract::NomsOrdonnee(const Travail& t) const {
+QStringList DefinitionCaract::NomsOrdonnee(const SessionTravail& s) const {
     QStringList noms;
     for (int i = 0; i < NbOrdonnees; ++i)
-        noms << t.Colonnes[ColonneDePosition[i]].Nom;
+        noms << s.Colonnes[ColonneDePosition[i]].Nom;
     return noms;
 }
 
-QStringList DefinitionCaract::NomsAbscisse(const Travail& t) const {
+QStringList DefinitionCaract::NomsAbscisse(const SessionTravail& s) const {
     QStringList noms;
     for (int c : ColonneDePosition)
-        noms << t.Colonnes[c].Nom;
+        noms << s.Colonnes[c].Nom;
     return noms;
 }
 
@@ -179,20 +179,21 @@ bool DefinitionCaract::ChoisitQuadrant(int q) {
     return true;
 }
 
-bool DefinitionCaract::Valide(Travail& t, int classePuissance) const {
-    return EcritDefinition(t, Cible, Mode, ColonneX(), ColonneY(), Quadrant, classePuissance);
+bool DefinitionCaract::Valide(Travail& t, SessionTravail& s, int classePuissance) const {
+    return EcritDefinition(t, s, Cible, Mode, ColonneX(), ColonneY(), Quadrant, classePuissance);
 }
 
-bool DefinitionCaract::InitCaract_Y_de_X(Travail& t, int colonneY, int colonneX, int classePuissance) const {
-    return EcritDefinition(t, Cible, Mode, colonneX, colonneY, QUADRANT_TOUS, classePuissance);
+bool DefinitionCaract::InitCaract_Y_de_X(Travail& t, SessionTravail& s, int colonneY, int colonneX,
+                                         int classePuissance) const {
+    return EcritDefinition(t, s, Cible, Mode, colonneX, colonneY, QUADRANT_TOUS, classePuissance);
 }
 
-void DefinitionCaract::ChoisitCalibre(Travail& t, int calibre) const {
-    t.ModeleEssai[TEnteteEssai::MotCalibreCourant] = calibre;
-    if (Mode == ModeDefinition::Modification && t.EssaiCourant >= 1 && t.EssaiCourant <= NB_ESSAIS_MAX)
-        t.Essais[t.EssaiCourant].Entete[TEnteteEssai::MotCalibreCourant] = calibre;
+void DefinitionCaract::ChoisitCalibre(Travail& t, SessionTravail& s, int calibre) const {
+    s.ModeleEssai[TEnteteEssai::MotCalibreCourant] = calibre;
+    if (Mode == ModeDefinition::Modification && s.EssaiCourant >= 1 && s.EssaiCourant <= NB_ESSAIS_MAX)
+        t.Essais[s.EssaiCourant].Entete[TEnteteEssai::MotCalibreCourant] = calibre;
 }
 
-bool DefinitionCaract::Calibre2A(const Travail& t) {
-    return t.ModeleEssai[TEnteteEssai::MotCalibreCourant] == 1;
+bool DefinitionCaract::Calibre2A(const SessionTravail& s) {
+    return s.ModeleEssai[TEnteteEssai::MotCalibreCourant] == 1;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 class Travail;
+struct SessionTravail;
 
 constexpr int COLONNE_TEMPS = 11;
 constexpr int NB_QUADRANTS = 9;    // quadrant codes 0..8, clockwise from quadrant 1 around 0
@@ -34,8 +35,8 @@ enum class ModeDefinition { Nouveau = 0, Modification = 1 };
 // Writes slot `cible` (1..8) as a confirmed definition: defined and shown, the two columns, the
 // quadrant and, in new mode only, the default zooms of the bench class; marks the work
 // modified. Another slot number changes nothing and answers false.
-bool EcritDefinition(Travail& t, int cible, ModeDefinition mode, int colonneX, int colonneY, int quadrant,
-                     int classePuissance);
+bool EcritDefinition(Travail& t, SessionTravail& s, int cible, ModeDefinition mode, int colonneX,
+                     int colonneY, int quadrant, int classePuissance);
 
 class DefinitionCaract {
 public:
@@ -53,9 +54,9 @@ public:
 
     // Builds the lists for the machine and load of the test template, chooses the first
     // selection (new mode) or the stored one (modify mode), and runs the quadrant rule.
-    void Prepare(const Travail& t);
-    QStringList NomsOrdonnee(const Travail& t) const;
-    QStringList NomsAbscisse(const Travail& t) const;
+    void Prepare(const Travail& t, const SessionTravail& s);
+    QStringList NomsOrdonnee(const SessionTravail& s) const;
+    QStringList NomsAbscisse(const SessionTravail& s) const;
     int ColonneX() const;
     int ColonneY() const;
 
@@ -70,15 +71,16 @@ public:
     bool DoubleClicConfirme(int q) const { return q != QUADRANT_1_ET_2 && QuadrantPermis(q); }
 
     // What OK writes (EcritDefinition with the selection); false when the slot is not 1..8.
-    bool Valide(Travail& t, int classePuissance) const;
+    bool Valide(Travail& t, SessionTravail& s, int classePuissance) const;
     // Defines the slot without a window, as OK does, with quadrant 0.
-    bool InitCaract_Y_de_X(Travail& t, int colonneY, int colonneX, int classePuissance) const;
+    bool InitCaract_Y_de_X(Travail& t, SessionTravail& s, int colonneY, int colonneX,
+                           int classePuissance) const;
 
     // The current range buttons act at once and stay when the dialog is cancelled: the template
     // of the next test and, in modify mode, the current test. 1 = 2 A, 0 = 20 A.
-    void ChoisitCalibre(Travail& t, int calibre) const;
+    void ChoisitCalibre(Travail& t, SessionTravail& s, int calibre) const;
     // Whether the template's current range is the 2 A one (the link reads it so).
-    static bool Calibre2A(const Travail& t);
+    static bool Calibre2A(const SessionTravail& s);
 
 private:
     void RegleQuadrant();

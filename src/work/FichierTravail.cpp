@@ -1,7 +1,7 @@
 #include "FichierTravail.h"
 #include "socle/FichierAtomique.h"
 
-#include "Travail.h"
+#include "SessionTravail.h"
 #include "socle/Dialogues.h"
 #include "socle/Octets.h"
 
@@ -193,8 +193,8 @@ bool OctetsTravailValides(const QByteArray& b, Disposition d) {
     return l.ok();
 }
 
-bool DecodeTravail(Travail& t, const QByteArray& b, Disposition d) {
-    t.NouveauTravail();
+bool DecodeTravail(Travail& t, SessionTravail& s, const QByteArray& b, Disposition d) {
+    t.NouveauTravail(s);
     if (!structureValide(b, d)) return false;
 
     LecteurOctets l(b);
@@ -235,30 +235,30 @@ bool DecodeTravail(Travail& t, const QByteArray& b, Disposition d) {
     t.EnteteTravail = h;
     litEssais(l, t, d);
     if (!l.ok()) {
-        t.NouveauTravail();
+        t.NouveauTravail(s);
         return false;
     }
-    t.TravailEnregistre = true;
-    t.EssaiCourant = t.EnteteTravail.NbEssais;
-    const TEnteteEssai& dernier = t.Essais[t.EssaiCourant].Entete;
+    s.TravailEnregistre = true;
+    s.EssaiCourant = t.EnteteTravail.NbEssais;
+    const TEnteteEssai& dernier = t.Essais[s.EssaiCourant].Entete;
     t.ApplicationCourante = dernier.TypeCharge();
     for (int i = 0; i < 6; ++i)
         t.ParamApplication[i] = dernier[TEnteteEssai::MotParamApplication + i];
     return true;
 }
 
-bool EcritTravail(Travail& t, const QString& nom, Disposition d) {
+bool EcritTravail(const Travail& t, SessionTravail& s, const QString& nom, Disposition d) {
     const QByteArray b = OctetsTravail(t, d);
     if (!EcritFichierAtomique(nom, b)) {
         dialogues().avertissement(Textes().Texte[txt::ErreurEcriture]);
         return false;
     }
-    t.NomFichierCourant = nom;
-    t.TravailEnregistre = true;
+    s.NomFichierCourant = nom;
+    s.TravailEnregistre = true;
     return true;
 }
 
-bool LitTravail(Travail& t, const QString& nom) {
+bool LitTravail(Travail& t, SessionTravail& s, const QString& nom) {
     // Every way through starts from a new work: the decoding resets it, and so does a failure.
     const QString type = TypeFichier(nom);
     bool ok = false;
@@ -268,14 +268,14 @@ bool LitTravail(Travail& t, const QString& nom) {
         if (f.open(QIODevice::ReadOnly)) {
             // One byte more than the largest work tells a file that is too long.
             const QByteArray b = f.read(tailleMax(d) + 1);
-            ok = f.error() == QFileDevice::NoError && DecodeTravail(t, b, d);
+            ok = f.error() == QFileDevice::NoError && DecodeTravail(t, s, b, d);
         }
     }
     if (!ok) {
-        t.NouveauTravail();
+        t.NouveauTravail(s);
         dialogues().avertissement(Textes().Texte[txt::ErreurLecture]);
         return false;
     }
-    t.NomFichierCourant = nom;
+    s.NomFichierCourant = nom;
     return true;
 }

@@ -7,6 +7,7 @@
 #include <QString>
 
 class Travail;
+struct SessionTravail;
 
 enum class Disposition { Vimr2, MLX2 };
 
@@ -31,15 +32,16 @@ QByteArray OctetsTravail(const Travail& t, Disposition d);
 QByteArray OctetsEnteteTravail(const Travail& t, Disposition d);
 // Whether DecodeTravail takes these bytes, without decoding them.
 bool OctetsTravailValides(const QByteArray& octets, Disposition d);
-// Fills t from the bytes of a file of layout d; the work is reset first. A file whose
-// counts or length do not fit the store is refused whole: t is then a new, empty work.
-bool DecodeTravail(Travail& t, const QByteArray& octets, Disposition d);
+// Fills t from the bytes of a file of layout d; the work and its session are reset first, then the
+// last test becomes current and the work is marked saved. A file whose counts or length do not fit
+// the store is refused whole: t is then a new, empty work.
+bool DecodeTravail(Travail& t, SessionTravail& s, const QByteArray& octets, Disposition d);
 
 // Writes the work through a temporary file renamed over the target, so that a failed
-// save leaves the previous file intact. On success NomFichierCourant becomes the name and
+// save leaves the previous file intact. On success the session's file name becomes the name and
 // the work is marked saved; on failure "Erreur d'ecriture du fichier" is shown and the work
 // stays marked unsaved.
-bool EcritTravail(Travail& t, const QString& nom, Disposition d);
+bool EcritTravail(const Travail& t, SessionTravail& s, const QString& nom, Disposition d);
 // Reads a work file by its type; on failure shows "Erreur de lecture du fichier" and leaves a
 // new, empty work.
-bool LitTravail(Travail& t, const QString& nom);
+bool LitTravail(Travail& t, SessionTravail& s, const QString& nom);

@@ -33,12 +33,12 @@ QString TexteValeurUnite(int32_t v, int d, const QString& unite) {
     return TexteValeur(v, d) + u' ' + unite;
 }
 
-QString TexteMesure(const Travail& t, const VecteurMesures& mesures, int i) {
-    return TexteValeurUnite(mesures[i], t.Colonnes[i].Decimales, t.Colonnes[i].Unite);
+QString TexteMesure(const SessionTravail& s, const VecteurMesures& mesures, int i) {
+    return TexteValeurUnite(mesures[i], s.Colonnes[i].Decimales, s.Colonnes[i].Unite);
 }
 
-QString TexteMesureBrut(const Travail& t, const VecteurMesures& mesures, int i) {
-    return TexteValeur(mesures[i], t.Colonnes[i].Decimales);
+QString TexteMesureBrut(const SessionTravail& s, const VecteurMesures& mesures, int i) {
+    return TexteValeur(mesures[i], s.Colonnes[i].Decimales);
 }
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // Fixed-point values as text: a decimal comma before the last `Decimales` digits.
 
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QString>
 
@@ -14,10 +14,10 @@ QString TexteValeur(int32_t v, int d);
 void AjouteTexteValeur(QString& s, int32_t v, int d, char16_t virgule = u',');
 // Cursor text: the value, one space, then the unit (one space even when the unit is empty).
 QString TexteValeurUnite(int32_t v, int d, const QString& unite);
-// mesures[i] with the decimals of the work's Colonnes[i], then " " and its unit.
-QString TexteMesure(const Travail& t, const VecteurMesures& mesures, int i);
+// mesures[i] with the decimals of the session's Colonnes[i], then " " and its unit.
+QString TexteMesure(const SessionTravail& s, const VecteurMesures& mesures, int i);
 // mesures[i] with the decimals of Colonnes[i], without unit.
-QString TexteMesureBrut(const Travail& t, const VecteurMesures& mesures, int i);
+QString TexteMesureBrut(const SessionTravail& s, const VecteurMesures& mesures, int i);
 
 // The step table of the characteristic previews.
 int32_t ValeurPas(int index); // 0 outside 0..61

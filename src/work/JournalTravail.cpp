@@ -1,6 +1,6 @@
 #include "JournalTravail.h"
 
-#include "Travail.h"
+#include "SessionTravail.h"
 #include "socle/FichierAtomique.h"
 #include "socle/Octets.h"
 
@@ -289,18 +289,19 @@ EcrivainJournal::EcrivainJournal(QString chemin, bool demo)
 
 EcrivainJournal::~EcrivainJournal() = default;
 
-EcrivainJournal::Resultat EcrivainJournal::suit(const Travail& t, qint64 maintenant) {
-    if (t.TravailEnregistre) {
+EcrivainJournal::Resultat EcrivainJournal::suit(const Travail& t, const SessionTravail& s,
+                                                qint64 maintenant) {
+    if (s.TravailEnregistre) {
         if (!m_base && m_dernierEchec < 0) return Resultat::Rien;
         supprime();
         return Resultat::Supprime;
     }
     Ombre& o = *m_ombre;
     const Disposition d = DispositionTravail(t);
-    if (!m_base || d != o.disposition || t.NomFichierCourant != o.nom ||
+    if (!m_base || d != o.disposition || s.NomFichierCourant != o.nom ||
         m_taille > 2 * m_tailleTravail + (1 << 20)) {
         if (m_dernierEchec >= 0 && maintenant - m_dernierEchec < DELAI_NOUVEL_ESSAI) return Resultat::Echec;
-        return ecritBase(t, d, maintenant) ? Resultat::Ecrit : Resultat::Echec;
+        return ecritBase(t, s, d, maintenant) ? Resultat::Ecrit : Resultat::Echec;
     }
 
     QByteArray corps;
@@ -361,11 +362,11 @@ EcrivainJournal::Resultat EcrivainJournal::suit(const Travail& t, qint64 mainten
     return ajoute(corps, structure, maintenant) ? Resultat::Ecrit : Resultat::Echec;
 }
 
-bool EcrivainJournal::ecritBase(const Travail& t, Disposition d, qint64 maintenant) {
+bool EcrivainJournal::ecritBase(const Travail& t, const SessionTravail& s, Disposition d, qint64 maintenant) {
     m_fichier.close();
     m_base = false;
     const QByteArray travail = OctetsTravail(t, d);
-    const QByteArray nom = t.NomFichierCourant.toUtf8().left(0xFFFF);
+    const QByteArray nom = s.NomFichierCourant.toUtf8().left(0xFFFF);
     QByteArray corps;
     EcrivainOctets e(corps);
     e.u8(Base);
@@ -385,7 +386,7 @@ bool EcrivainJournal::ecritBase(const Travail& t, Disposition d, qint64 maintena
     }
     Ombre& o = *m_ombre;
     o.disposition = d;
-    o.nom = t.NomFichierCourant;
+    o.nom = s.NomFichierCourant;
     decoupe(o, travail);
     m_base = true;
     m_enAttente = false;

@@ -22,6 +22,7 @@
 #include <vector>
 
 class Travail;
+struct SessionTravail;
 struct TEssai;
 
 inline constexpr int VERSION_JOURNAL = 1;
@@ -68,7 +69,7 @@ public:
     // Brings the journal in line with the work at `maintenant` (milliseconds since the epoch): a
     // saved work has none; an unsaved one has what rebuilds it. After a failure, a new base is
     // tried again at most every 10 s.
-    Resultat suit(const Travail& t, qint64 maintenant);
+    Resultat suit(const Travail& t, const SessionTravail& s, qint64 maintenant);
     // The work is ended as its user chose: the journal goes.
     void supprime();
     const QString& chemin() const { return m_chemin; }
@@ -78,7 +79,7 @@ public:
 
 private:
     struct Ombre;
-    bool ecritBase(const Travail& t, Disposition d, qint64 maintenant);
+    bool ecritBase(const Travail& t, const SessionTravail& s, Disposition d, qint64 maintenant);
     bool ajoute(const QByteArray& corps, bool structure, qint64 maintenant);
     void synchroniseDisque(qint64 maintenant);
 

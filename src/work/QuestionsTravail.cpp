@@ -4,10 +4,10 @@
 #include "socle/DialoguesFichiers.h"
 #include "socle/Textes.h"
 #include "work/FichierTravail.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
-bool Avertissement(Travail& t) {
-    if (t.TravailEnregistre) return true;
+bool Avertissement(const Travail& t, SessionTravail& s) {
+    if (s.TravailEnregistre) return true;
     switch (dialogues().question(Textes().Texte[txt::QuestionEnregistrer], true)) {
     case Dialogues::Reponse::Annuler:
         return false;
@@ -22,23 +22,23 @@ bool Avertissement(Travail& t) {
     const QString nom = d.enregistre();
     if (nom.isEmpty()) return false;
     // A work that could not be written is not discarded.
-    return EcritTravail(t, nom, DispositionTravail(t));
+    return EcritTravail(t, s, nom, DispositionTravail(t));
 }
 
-bool DemandeSuppressionEssai(Travail& t, int k) {
+bool DemandeSuppressionEssai(Travail& t, SessionTravail& s, int k) {
     if (dialogues().question(Textes().Texte[txt::QuestionSupprimeEssai] + QString::number(k), false) !=
         Dialogues::Reponse::Oui)
         return false;
-    t.SupprimeEssai(k);
+    t.SupprimeEssai(s, k);
     return true;
 }
 
-bool DemandeSuppressionPoints(Travail& t, int k) {
+bool DemandeSuppressionPoints(Travail& t, SessionTravail& s, int k) {
     if (k < 1 || k > t.EnteteTravail.NbEssais || t.Essais[k].Entete.DernierPoint() < 0) return false;
     if (dialogues().question(Textes().Texte[txt::QuestionSupprimePoints] + QString::number(k), false) !=
         Dialogues::Reponse::Oui)
         return false;
     t.Essais[k].Entete.DernierPoint() = -1;
-    t.TravailEnregistre = false;
+    s.TravailEnregistre = false;
     return true;
 }

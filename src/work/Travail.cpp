@@ -1,5 +1,7 @@
 #include "Travail.h"
 
+#include "work/SessionTravail.h"
+
 #include "work/Applications.h"
 #include "work/LoisCharge.h"
 
@@ -49,7 +51,12 @@ const TEnteteEssai& TEnteteEssai::defaut() {
     return d;
 }
 
-void Travail::NouveauTravail() {
+void Travail::NouveauTravail(SessionTravail& s) {
+    Vide();
+    s.Reinitialise();
+}
+
+void Travail::Vide() {
     TEnteteTravail& e = EnteteTravail;
     e.Identification.setTexte("Vimra-Tavernole");
     e.Version = 1020;
@@ -60,21 +67,10 @@ void Travail::NouveauTravail() {
     e.Drapeaux.fill(1);
     e.Defs.fill(TDefCaract{});
 
-    const auto& g = Textes().Grandeurs;
-    std::copy_n(g.begin(), 12, Colonnes.begin());
-    Colonnes[12] = g[13];
-    Colonnes[13] = g[17];
-    Colonnes[14] = g[14];
-    std::fill(Colonnes.begin() + 15, Colonnes.end(), TGrandeur{});
-
     for (TEssai& essai : Essais)
         essai.Entete = TEnteteEssai::defaut();
-    EssaiCourant = 0;
-    ModeleEssai = TEnteteEssai::defaut();
-    TravailEnregistre = true;
     for (int k = 0; k <= NB_ESSAIS_MAX; ++k)
         EffaceColonnes(k);
-    NomFichierCourant.clear();
 }
 
 void Travail::EffaceColonnes(int k) {
@@ -83,13 +79,13 @@ void Travail::EffaceColonnes(int k) {
         c.fill(0);
 }
 
-void Travail::AjouteEssai() {
+void Travail::AjouteEssai(SessionTravail& s) {
     if (EnteteTravail.NbEssais >= NB_ESSAIS_MAX) return;
     EnteteTravail.NbEssais += 1;
-    EssaiCourant = EnteteTravail.NbEssais;
-    ModeleEssai.DernierPoint() = -1;
-    Essais[EssaiCourant].Entete = ModeleEssai;
-    TravailEnregistre = false;
+    s.EssaiCourant = EnteteTravail.NbEssais;
+    s.ModeleEssai.DernierPoint() = -1;
+    Essais[s.EssaiCourant].Entete = s.ModeleEssai;
+    s.TravailEnregistre = false;
 }
 
 bool Travail::NouvelEssaiPossible() const {
@@ -97,20 +93,20 @@ bool Travail::NouvelEssaiPossible() const {
     return n >= 1 && n <= NB_ESSAIS_MAX - 1 && Essais[n].Entete.DernierPoint() >= 0;
 }
 
-void Travail::SupprimeEssai(int a) {
+void Travail::SupprimeEssai(SessionTravail& s, int a) {
     const int n = EnteteTravail.NbEssais;
     if (a <= 0 || a > n || n > NB_ESSAIS_MAX) return;
     for (int k = a; k < n; ++k)
         Essais[k] = Essais[k + 1];
     Essais[n].Entete = TEnteteEssai::defaut();
     EnteteTravail.NbEssais -= 1;
-    TravailEnregistre = false;
+    s.TravailEnregistre = false;
 }
 
-ResultatAjout Travail::AjoutePoint(const VecteurMesures& mesures) {
+ResultatAjout Travail::AjoutePoint(SessionTravail& s, const VecteurMesures& mesures) {
     // A point outside the tests the work counts would be shown and never saved.
-    if (!essaiValide(EssaiCourant)) return ResultatAjout::PasDEssai;
-    TEssai& essai = Essais[EssaiCourant];
+    if (!essaiValide(s.EssaiCourant)) return ResultatAjout::PasDEssai;
+    TEssai& essai = Essais[s.EssaiCourant];
     if (essai.Entete.DernierPoint() >= DERNIER_POINT_MAX) return ResultatAjout::EssaiPlein;
     // A header damaged below -1 would otherwise write before the store.
     const int k = std::max(essai.Entete.DernierPoint(), -1) + 1;
@@ -118,11 +114,11 @@ ResultatAjout Travail::AjoutePoint(const VecteurMesures& mesures) {
     essai.valeur(0, k) = k;
     for (int c = 1; c < NB_COLONNES; ++c)
         essai.valeur(c, k) = mesures[c];
-    TravailEnregistre = false;
+    s.TravailEnregistre = false;
     return ResultatAjout::Ajoute;
 }
 
-void Travail::SupprimePoint(int p, int a) {
+void Travail::SupprimePoint(SessionTravail& s, int p, int a) {
     if (!essaiValide(a) || p < 0) return;
     TEssai& essai = Essais[a];
     if (p > essai.Entete.DernierPoint()) return;
@@ -137,15 +133,15 @@ void Travail::SupprimePoint(int p, int a) {
     for (int k = n; k <= dernier - 1; ++k)
         essai.valeur(0, k) = k;
     Retri();
-    TravailEnregistre = false;
+    s.TravailEnregistre = false;
 }
 
-void Travail::SupprimeCaract(int a) {
+void Travail::SupprimeCaract(SessionTravail& s, int a) {
     if (a < 1 || a > 4) return;
     for (int i = a; i < 4; ++i)
         EnteteTravail.DefCaract(i) = EnteteTravail.DefCaract(i + 1);
     EnteteTravail.DefCaract(4) = TDefCaract{};
-    TravailEnregistre = false;
+    s.TravailEnregistre = false;
 }
 
 int Travail::NbCaract() const {
@@ -155,22 +151,21 @@ int Travail::NbCaract() const {
     return n;
 }
 
-int Travail::TypeMachine() const {
-    if (EssaiCourant <= 0 || EssaiCourant > NB_ESSAIS_MAX) return 0;
-    const int t = Essais[EssaiCourant].Entete.TypeMachine();
+int Travail::TypeMachine(int essai) const {
+    if (essai <= 0 || essai > NB_ESSAIS_MAX) return 0;
+    const int t = Essais[essai].Entete.TypeMachine();
     return t >= 0 && t <= 7 ? t : 0;
 }
 
-int Travail::TypeCharge() const {
-    if (EssaiCourant <= 0 || EssaiCourant > NB_ESSAIS_MAX) return 0;
-    const int t = Essais[EssaiCourant].Entete.TypeCharge();
+int Travail::TypeCharge(int essai) const {
+    if (essai <= 0 || essai > NB_ESSAIS_MAX) return 0;
+    const int t = Essais[essai].Entete.TypeCharge();
     return t >= 0 && t <= DERNIER_TYPE_CHARGE ? t : 0;
 }
 
-bool Travail::EssaiConforme(int x) const {
+bool Travail::EssaiConforme(int x, const TEnteteEssai& m) const {
     if (x < 0 || x > NB_ESSAIS_MAX) return false;
     const TEnteteEssai& e = Essais[x].Entete;
-    const TEnteteEssai& m = ModeleEssai;
     if (e.DernierPoint() < 0) return true;
     const int type = e.TypeCharge();
     const DescriptionLoi& loi = DescriptionLoiCharge(type);
@@ -192,14 +187,6 @@ bool GrandeursApplication(int code, std::array<TGrandeur, 3>& grandeurs, std::ar
         grandeurs[i] = a->grandeurs[i] < 0 ? TGrandeur{} : g[std::size_t(a->grandeurs[i])];
     offertes = a->offertes;
     return true;
-}
-
-void Travail::InitColonnesApplication(int code) {
-    std::array<TGrandeur, 3> g;
-    std::array<bool, 3> f;
-    if (!GrandeursApplication(code, g, f)) return;
-    std::copy(g.begin(), g.end(), Colonnes.begin() + 12);
-    DrapeauxApplication = {f[0], f[1], f[2], f[0]};
 }
 
 int ZoomDefaut(int classePuissance, int colonne) {

@@ -1,7 +1,7 @@
 #pragma once
-// The work held in memory: the quantities of the 21 columns, the measurement vector, up to
-// five tests of up to 2001 points, the work header with its characteristic definitions,
-// and the operations every study window uses to change them.
+// The work held in memory, as a save writes it: up to five tests of up to 2001 points, the work
+// header with its characteristic definitions, the application and its parameters, and the
+// operations every study window uses to change them.
 
 #include "socle/Cp1252.h"
 #include "socle/Textes.h"
@@ -140,54 +140,48 @@ static_assert(21 + 1 + 2 + 101 + 3 + 4 + 4 + 16 + 16 + NB_DEF_CARACT * TDefCarac
 
 enum class ResultatAjout { Ajoute, PasDEssai, EssaiPlein };
 
+struct SessionTravail;
+
 class Travail {
 public:
-    std::array<TGrandeur, NB_COLONNES> Colonnes;
-    // Whether columns 12, 13, 14 are offered in an application study; the fourth equals the first.
-    std::array<bool, 4> DrapeauxApplication{true, true, true, true};
     std::array<TEssai, NB_ESSAIS_MAX + 1> Essais; // 1..5 the work's tests, 0 scratch
-    TEnteteEssai ModeleEssai;
     TEnteteTravail EnteteTravail;
-    int32_t EssaiCourant = 0;
-    bool TravailEnregistre = true;
-    QString NomFichierCourant;
     int32_t ApplicationCourante = 0;
     std::array<int32_t, 6> ParamApplication{};
-    // The parameters as they stood before the configuration dialog opened; its cancel restores them.
-    std::array<int32_t, 6> ParamApplicationSauve{};
-    // The machine chosen for the application study, 0 none, 1..7 as TypeMachine. It outlives a new
-    // work: only the machine choice changes it.
-    int32_t MachineApplication = 0;
 
-    Travail() { NouveauTravail(); }
+    Travail() { Vide(); }
 
-    // New, empty work.
-    void NouveauTravail();
+    // New, empty work; the session is reset with it (SessionTravail::Reinitialise).
+    void NouveauTravail(SessionTravail& s);
     void EffaceColonnes(int k);
-    // Appends a test made from ModeleEssai; nothing when the work already holds five.
-    void AjouteEssai();
+    // Appends a test made from the session's template and makes it current; nothing when the work
+    // already holds five.
+    void AjouteEssai(SessionTravail& s);
     // "Nouvel essai" is offered: fewer than five tests, and the last one holds a point.
     bool NouvelEssaiPossible() const;
-    void SupprimeEssai(int a);
-    // Stores `mesures` as a new point of EssaiCourant. A full test refuses the point, and so does a
-    // selection outside the tests the work counts.
-    ResultatAjout AjoutePoint(const VecteurMesures& mesures);
-    void SupprimePoint(int p, int a);
+    void SupprimeEssai(SessionTravail& s, int a);
+    // Stores `mesures` as a new point of the current test. A full test refuses the point, and so
+    // does a selection outside the tests the work counts.
+    ResultatAjout AjoutePoint(SessionTravail& s, const VecteurMesures& mesures);
+    void SupprimePoint(SessionTravail& s, int p, int a);
     // Order 0 ascending, 1 descending, anything else leaves the test unchanged.
     void TriEssai(int ordre, int colonne, int essai);
     void TriParNumero();
     // Sorts every test of a load type that keeps its points in order by its own sort settings.
     void Retri();
-    void SupprimeCaract(int a);
+    void SupprimeCaract(SessionTravail& s, int a);
     int NbCaract() const;
-    int TypeMachine() const;
-    int TypeCharge() const;
-    bool EssaiConforme(int x) const;
-    // Columns 12..14 and their flags for the application `code` (51..66).
-    void InitColonnesApplication(int code);
+    // The machine and load types of test `essai`, 0 outside the store or for a value out of range.
+    int TypeMachine(int essai) const;
+    int TypeCharge(int essai) const;
+    // Test x may join a work whose next test is made from `modele`.
+    bool EssaiConforme(int x, const TEnteteEssai& modele) const;
 
     bool essaiValide(int k) const { return k >= 1 && k <= EnteteTravail.NbEssais && k <= NB_ESSAIS_MAX; }
-    TEssai& essaiCourant() { return Essais[EssaiCourant]; }
+
+private:
+    // The work's own data of a new work.
+    void Vide();
 };
 
 // The quantities of columns 12..14 for the application `code` (51..66), and whether the run screen

@@ -265,13 +265,13 @@ class Couplages : public TravailTest, public testing::WithParamInterface<CasCoup
 
 TEST_P(Couplages, ThePairFollowsTheMachineAndLocksOnceTheTestHoldsAPoint) {
     const CasCouplage& c = GetParam();
-    t().AjouteEssai();
-    TEnteteEssai& e = t().essaiCourant().Entete;
+    t().AjouteEssai(s());
+    TEnteteEssai& e = t().Essais[s().EssaiCourant].Entete;
     e.TypeMachine() = c.machine;
     e[TEnteteEssai::MotCouplage] = c.couplage;
     e.DernierPoint() = c.dernierPoint;
     EXPECT_EQ(EtatCouplage(e), c.boutons);
-    const Visibilites v = VisibilitesAffichages(t(), false);
+    const Visibilites v = VisibilitesAffichages(t(), s(), false);
     EXPECT_EQ(v.tensionCourant, c.tensionCourant);
     EXPECT_EQ(v.couplageChoisi, c.tensionCourant);
 }
@@ -291,40 +291,40 @@ INSTANTIATE_TEST_SUITE_P(
         CasCouplage{1, 0, -1, {}, true}, CasCouplage{5, 2, 4, {}, true}, CasCouplage{7, 1, -1, {}, true}));
 
 TEST_F(TravailTest, DisplaysFollowTheMachineTheApplicationColumnsAndTheTimeRecording) {
-    t().ModeleEssai.TypeMachine() = 4; // synchronous: excitation and power factor
-    t().AjouteEssai();
-    t().InitColonnesApplication(57); // effort, cadence, no column 14
-    Visibilites v = VisibilitesAffichages(t(), false);
+    s().ModeleEssai.TypeMachine() = 4; // synchronous: excitation and power factor
+    t().AjouteEssai(s());
+    s().InitColonnesApplication(57); // effort, cadence, no column 14
+    Visibilites v = VisibilitesAffichages(t(), s(), false);
     EXPECT_TRUE(v.excitation);
     EXPECT_TRUE(v.facteurPuissance);
     EXPECT_TRUE(v.colonne13);
     EXPECT_FALSE(v.colonne14);
     EXPECT_FALSE(v.temps);
-    EXPECT_TRUE(VisibilitesAffichages(t(), true).temps);
+    EXPECT_TRUE(VisibilitesAffichages(t(), s(), true).temps);
 
-    t().essaiCourant().Entete.TypeMachine() = 2; // series DC: neither
-    t().InitColonnesApplication(61);
-    v = VisibilitesAffichages(t(), false);
+    t().Essais[s().EssaiCourant].Entete.TypeMachine() = 2; // series DC: neither
+    s().InitColonnesApplication(61);
+    v = VisibilitesAffichages(t(), s(), false);
     EXPECT_FALSE(v.excitation);
     EXPECT_FALSE(v.facteurPuissance);
     EXPECT_TRUE(v.colonne12);
     EXPECT_TRUE(v.colonne14);
 
     // The generator's columns hold no quantity: nothing to show, whatever the flags say.
-    t().InitColonnesApplication(60);
-    v = VisibilitesAffichages(t(), false);
+    s().InitColonnesApplication(60);
+    v = VisibilitesAffichages(t(), s(), false);
     EXPECT_FALSE(v.colonne12);
     EXPECT_FALSE(v.colonne13);
     EXPECT_FALSE(v.colonne14);
 
     // Two points, the second 5 hundredths of a second on: a recording against time.
     etat.Mesures[11] = 0;
-    t().AjoutePoint(etat.Mesures);
+    t().AjoutePoint(s(), etat.Mesures);
     etat.Mesures[11] = 5;
-    t().AjoutePoint(etat.Mesures);
-    EXPECT_TRUE(VisibilitesAffichages(t(), false).temps);
-    t().essaiCourant().valeur(11, 1) = 0; // points recorded by hand, the time base stopped
-    EXPECT_FALSE(VisibilitesAffichages(t(), false).temps);
+    t().AjoutePoint(s(), etat.Mesures);
+    EXPECT_TRUE(VisibilitesAffichages(t(), s(), false).temps);
+    t().Essais[s().EssaiCourant].valeur(11, 1) = 0; // points recorded by hand, the time base stopped
+    EXPECT_FALSE(VisibilitesAffichages(t(), s(), false).temps);
 }
 
 // ---- The current test against the chosen application -----------------------------------------
@@ -338,11 +338,11 @@ protected:
     void travailDe(int code, int points) {
         t().ApplicationCourante = code;
         t().ParamApplication = ParamsParDefaut(code);
-        t().MachineApplication = 3;
-        ReconcilieEssai(t());
+        s().MachineApplication = 3;
+        ReconcilieEssai(t(), s());
         for (int k = 0; k < points; ++k)
-            t().AjoutePoint(etat.Mesures);
-        t().TravailEnregistre = false;
+            t().AjoutePoint(s(), etat.Mesures);
+        s().TravailEnregistre = false;
     }
     void TearDown() override {
         dialoguesFichiers().SaveDialogAppli.nomFichier.clear();
@@ -353,17 +353,17 @@ protected:
 TEST_F(Reconciliation, ANewWorkGetsOneTestOfTheApplicationMachineAndParameters) {
     t().ApplicationCourante = 53;
     t().ParamApplication = ParamsParDefaut(53);
-    t().MachineApplication = 6;
-    t().ModeleEssai[TEnteteEssai::MotDureeOscillo] = 7;
-    EXPECT_FALSE(ReconcilieEssai(t()));
+    s().MachineApplication = 6;
+    s().ModeleEssai[TEnteteEssai::MotDureeOscillo] = 7;
+    EXPECT_FALSE(ReconcilieEssai(t(), s()));
     ASSERT_EQ(t().EnteteTravail.NbEssais, 1);
-    EXPECT_EQ(t().EssaiCourant, 1);
+    EXPECT_EQ(s().EssaiCourant, 1);
     const TEnteteEssai& e = t().Essais[1].Entete;
     EXPECT_EQ(e.TypeCharge(), 53);
     EXPECT_EQ(e.TypeMachine(), 6);
     EXPECT_EQ(ParamsEssai(e), ParamsParDefaut(53));
     EXPECT_EQ(e[TEnteteEssai::MotDureeOscillo], 7); // the rest comes from the template
-    EXPECT_EQ(t().ModeleEssai, e);
+    EXPECT_EQ(s().ModeleEssai, e);
     EXPECT_TRUE(dialogues.questions.isEmpty());
 }
 
@@ -382,11 +382,11 @@ TEST_P(Changements, ATestThatHoldsPointsKeepsTheParametersItWasRecordedWith) {
     travailDe(53, c.points);
     const ParamsApplication avant = ParamsEssai(t().Essais[1].Entete);
     if (c.parametre >= 0) t().ParamApplication[c.parametre] += 5;
-    if (c.machine) t().MachineApplication = c.machine;
-    EXPECT_FALSE(ReconcilieEssai(t()));
+    if (c.machine) s().MachineApplication = c.machine;
+    EXPECT_FALSE(ReconcilieEssai(t(), s()));
     ASSERT_EQ(t().EnteteTravail.NbEssais, c.essaisAttendus);
-    EXPECT_EQ(t().EssaiCourant, c.essaisAttendus);
-    const TEnteteEssai& e = t().essaiCourant().Entete;
+    EXPECT_EQ(s().EssaiCourant, c.essaisAttendus);
+    const TEnteteEssai& e = t().Essais[s().EssaiCourant].Entete;
     EXPECT_EQ(ParamsEssai(e), t().ParamApplication);
     EXPECT_EQ(e.TypeMachine(), c.machine ? c.machine : 3);
     if (c.essaisAttendus == 2) {
@@ -417,51 +417,51 @@ TEST_F(Reconciliation, FiveTestsAlreadyTheLastTakesTheNewParameters) {
     travailDe(53, 2);
     for (int k = 2; k <= 5; ++k) {
         t().ParamApplication[0] += 10;
-        ReconcilieEssai(t());
-        t().AjoutePoint(etat.Mesures);
-        t().AjoutePoint(etat.Mesures);
+        ReconcilieEssai(t(), s());
+        t().AjoutePoint(s(), etat.Mesures);
+        t().AjoutePoint(s(), etat.Mesures);
     }
     ASSERT_EQ(t().EnteteTravail.NbEssais, 5);
     t().ParamApplication[0] += 10;
-    ReconcilieEssai(t());
+    ReconcilieEssai(t(), s());
     EXPECT_EQ(t().EnteteTravail.NbEssais, 5);
-    EXPECT_EQ(t().EssaiCourant, 5);
+    EXPECT_EQ(s().EssaiCourant, 5);
     EXPECT_EQ(ParamsEssai(t().Essais[5].Entete), t().ParamApplication);
 }
 
 TEST_F(Reconciliation, NoTestSelectedInAFullWorkSelectsTheLastInsteadOfTheScratchTest) {
     travailDe(53, 2);
     for (int k = 2; k <= 5; ++k)
-        t().AjouteEssai();
-    t().EssaiCourant = 0;
-    ReconcilieEssai(t());
-    EXPECT_EQ(t().EssaiCourant, 5);
+        t().AjouteEssai(s());
+    s().EssaiCourant = 0;
+    ReconcilieEssai(t(), s());
+    EXPECT_EQ(s().EssaiCourant, 5);
     EXPECT_EQ(t().Essais[5].Entete.TypeCharge(), 53);
     EXPECT_EQ(t().Essais[0].Entete.TypeCharge(), 0);
 }
 
 TEST_F(Reconciliation, AnotherApplicationAnsweredNoRenewsTheWork) {
     travailDe(53, 3);
-    t().NomFichierCourant = "convoyeur.Vimr2";
+    s().NomFichierCourant = "convoyeur.Vimr2";
     dialoguesFichiers().SaveDialogAppli.nomFichier = "convoyeur.Vimr2";
     t().ApplicationCourante = 61;
     t().ParamApplication = ParamsParDefaut(61);
     dialogues.reponses = {Dialogues::Reponse::Non};
-    EXPECT_TRUE(ReconcilieEssai(t()));
+    EXPECT_TRUE(ReconcilieEssai(t(), s()));
     EXPECT_EQ(dialogues.questions, QStringList{"Nouvelle application. Voulez-vous enregistrer l'ancienne ?"});
     EXPECT_EQ(t().EnteteTravail.NbEssais, 1);
-    EXPECT_EQ(t().EssaiCourant, 1);
+    EXPECT_EQ(s().EssaiCourant, 1);
     EXPECT_EQ(t().Essais[1].Entete.TypeCharge(), 61);
     EXPECT_EQ(t().Essais[1].Entete.DernierPoint(), -1);
-    EXPECT_TRUE(t().NomFichierCourant.isEmpty());
+    EXPECT_TRUE(s().NomFichierCourant.isEmpty());
     EXPECT_TRUE(dialoguesFichiers().SaveDialogAppli.nomFichier.isEmpty());
 }
 
 TEST_F(Reconciliation, AnotherApplicationOnASavedWorkAsksNothing) {
     travailDe(53, 3);
-    t().TravailEnregistre = true;
+    s().TravailEnregistre = true;
     t().ApplicationCourante = 62;
-    EXPECT_TRUE(ReconcilieEssai(t()));
+    EXPECT_TRUE(ReconcilieEssai(t(), s()));
     EXPECT_TRUE(dialogues.questions.isEmpty());
     EXPECT_EQ(t().Essais[1].Entete.TypeCharge(), 62);
 }
@@ -469,13 +469,14 @@ TEST_F(Reconciliation, AnotherApplicationOnASavedWorkAsksNothing) {
 TEST_F(Reconciliation, YesSavesTheOldWorkUnderItsApplicationNameFirst) {
     travailDe(53, 3);
     const QString nom = QDir(dossier.path()).filePath("convoyeur.Vimr2");
-    t().NomFichierCourant = nom;
+    s().NomFichierCourant = nom;
     t().ApplicationCourante = 61;
     dialogues.reponses = {Dialogues::Reponse::Oui};
-    EXPECT_TRUE(ReconcilieEssai(t()));
+    EXPECT_TRUE(ReconcilieEssai(t(), s()));
     EXPECT_EQ(dialogues.questions.size(), 1);
     Travail relu;
-    ASSERT_TRUE(LitTravail(relu, nom));
+    SessionTravail sessionRelue;
+    ASSERT_TRUE(LitTravail(relu, sessionRelue, nom));
     EXPECT_EQ(relu.Essais[1].Entete.TypeCharge(), 53);
     EXPECT_EQ(relu.Essais[1].nbPoints(), 3);
 }
@@ -483,16 +484,17 @@ TEST_F(Reconciliation, YesSavesTheOldWorkUnderItsApplicationNameFirst) {
 TEST_F(Reconciliation, AYesWhoseSaveDidNotHappenAsksAgain) {
     travailDe(53, 3);
     // A characteristic work's name is not written in the application layout: the dialog is asked.
-    t().NomFichierCourant = QDir(dossier.path()).filePath("essai.MLX2");
+    s().NomFichierCourant = QDir(dossier.path()).filePath("essai.MLX2");
     t().ApplicationCourante = 61;
     const QString nom = QDir(dossier.path()).filePath("sauve.Vimr2");
     dialogues.reponses = {Dialogues::Reponse::Oui, Dialogues::Reponse::Oui};
     dialogues.fichiers = {QString(), nom}; // cancelled, then chosen
-    EXPECT_TRUE(ReconcilieEssai(t()));
+    EXPECT_TRUE(ReconcilieEssai(t(), s()));
     EXPECT_EQ(dialogues.questions.size(), 2);
     EXPECT_FALSE(QFile::exists(QDir(dossier.path()).filePath("essai.MLX2")));
     Travail relu;
-    ASSERT_TRUE(LitTravail(relu, nom));
+    SessionTravail sessionRelue;
+    ASSERT_TRUE(LitTravail(relu, sessionRelue, nom));
     EXPECT_EQ(relu.Essais[1].nbPoints(), 3);
 }
 
@@ -500,7 +502,7 @@ TEST_F(Reconciliation, AnotherApplicationOnAnEmptyTestRewritesItWithoutQuestion)
     travailDe(53, 0);
     t().ApplicationCourante = 58;
     t().ParamApplication = ParamsParDefaut(58);
-    EXPECT_FALSE(ReconcilieEssai(t()));
+    EXPECT_FALSE(ReconcilieEssai(t(), s()));
     EXPECT_EQ(t().EnteteTravail.NbEssais, 1);
     EXPECT_EQ(t().Essais[1].Entete.TypeCharge(), 58);
     EXPECT_TRUE(dialogues.questions.isEmpty());
@@ -508,20 +510,20 @@ TEST_F(Reconciliation, AnotherApplicationOnAnEmptyTestRewritesItWithoutQuestion)
 
 TEST_F(Reconciliation, AWorkOpenedWithoutAMachineChoiceKeepsItsMachine) {
     travailDe(53, 2);
-    t().MachineApplication = 0;
-    ReconcilieEssai(t());
+    s().MachineApplication = 0;
+    ReconcilieEssai(t(), s());
     EXPECT_EQ(t().EnteteTravail.NbEssais, 1);
     EXPECT_EQ(t().Essais[1].Entete.TypeMachine(), 3);
 }
 
 TEST_F(Reconciliation, ASelectionPastTheTestsGetsATestOfItsOwn) {
     // As a new work started from the run screen leaves it: test 1 selected, no test.
-    InitialisationApplication(t());
+    InitialisationApplication(t(), s());
     ASSERT_EQ(t().EnteteTravail.NbEssais, 0);
     t().ApplicationCourante = 62;
-    ReconcilieEssai(t());
+    ReconcilieEssai(t(), s());
     EXPECT_EQ(t().EnteteTravail.NbEssais, 1);
-    EXPECT_EQ(t().EssaiCourant, 1);
+    EXPECT_EQ(s().EssaiCourant, 1);
     EXPECT_EQ(t().Essais[1].Entete.TypeCharge(), 62);
 }
 

@@ -32,14 +32,14 @@ protected:
 
     void SetUp() override {
         LiaisonTest::SetUp();
-        charge = std::make_unique<ChargeApplication>(*liaison, *travail, etude, config);
+        charge = std::make_unique<ChargeApplication>(*liaison, *travail, session, etude, config);
     }
     // The current test runs application `code` with its default parameters on machine 3.
     void application(int code) {
         travail->ApplicationCourante = code;
         travail->ParamApplication = ParamsParDefaut(code);
-        travail->MachineApplication = 3;
-        ReconcilieEssai(*travail);
+        session.MachineApplication = 3;
+        ReconcilieEssai(*travail, session);
     }
     std::vector<Ecriture> ecritures() const {
         std::vector<Ecriture> r;
@@ -65,7 +65,7 @@ protected:
     Ecriture bloc(int32_t a, int32_t b) const {
         BlocParametres attendu{};
         EmulationCharge e;
-        e.SetCharge(travail->essaiCourant().Entete, config.ClassePuissance, a, b, attendu);
+        e.SetCharge(travail->Essais[session.EssaiCourant].Entete, config.ClassePuissance, a, b, attendu);
         Ecriture r{Bloc, {}};
         for (int32_t m : attendu)
             r.mots.push_back(int16_t(m));
@@ -129,8 +129,8 @@ TEST_F(ChargeTest, TheQuantitiesFollowTheSpeedAtTheLevelAboveTheMinimum) {
 TEST_F(ChargeTest, TheMeasurementTakesTheCouplingOfTheCurrentTest) {
     ouvre();
     application(53);
-    travail->essaiCourant().Entete[TEnteteEssai::MotCouplage] = CouplageEtoile;
-    travail->ModeleEssai.TypeMachine() = 3;
+    travail->Essais[session.EssaiCourant].Entete[TEnteteEssai::MotCouplage] = CouplageEtoile;
+    session.ModeleEssai.TypeMachine() = 3;
     ASSERT_TRUE(charge->Demarre(10));
     pose(20, 9, 2300); // phase voltage, tenths of V
     charge->Cycle(10, 10);

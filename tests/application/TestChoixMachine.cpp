@@ -31,7 +31,7 @@ protected:
         ASSERT_TRUE(choix().isVisible());
     }
     void TearDown() override {
-        travail().MachineApplication = 0;
+        sessionTravail().MachineApplication = 0;
         ProgrammeTest::TearDown();
     }
 };
@@ -53,19 +53,19 @@ TEST_F(ChoixMachineTest, WithNoMachineChosenBothWaysOnAreDisabled) {
 TEST_F(ChoixMachineTest, PressingAMachineChoosesItAndReleasingItChoosesNone) {
     ouvre();
     machine(3)->click();
-    EXPECT_EQ(travail().MachineApplication, 3);
-    EXPECT_EQ(travail().ModeleEssai.TypeMachine(), 3);
+    EXPECT_EQ(sessionTravail().MachineApplication, 3);
+    EXPECT_EQ(sessionTravail().ModeleEssai.TypeMachine(), 3);
     EXPECT_TRUE(choix().ButtonApplication->isEnabled());
     EXPECT_TRUE(choix().ButtonOuvrir->isEnabled());
     // Another machine releases the first.
     machine(7)->click();
     EXPECT_EQ(presses(), 1);
-    EXPECT_EQ(travail().MachineApplication, 7);
+    EXPECT_EQ(sessionTravail().MachineApplication, 7);
     EXPECT_EQ(choix().Choix(), 7);
     machine(7)->click();
     EXPECT_EQ(presses(), 0);
-    EXPECT_EQ(travail().MachineApplication, 0);
-    EXPECT_EQ(travail().ModeleEssai.TypeMachine(), 0);
+    EXPECT_EQ(sessionTravail().MachineApplication, 0);
+    EXPECT_EQ(sessionTravail().ModeleEssai.TypeMachine(), 0);
     EXPECT_FALSE(choix().ButtonApplication->isEnabled());
     EXPECT_FALSE(choix().ButtonOuvrir->isEnabled());
 }
@@ -76,20 +76,20 @@ TEST_F(ChoixMachineTest, ItReopensOnTheLastChoiceUntilANewWork) {
     choix().BitBtnCancel->click();
     EXPECT_FALSE(choix().isVisible());
     EXPECT_TRUE(menu().isVisible());
-    travail().ModeleEssai.TypeMachine() = 1; // another study changed the template meanwhile
+    sessionTravail().ModeleEssai.TypeMachine() = 1; // another study changed the template meanwhile
     ouvre();
     EXPECT_TRUE(machine(4)->isChecked());
-    EXPECT_EQ(travail().ModeleEssai.TypeMachine(), 4);
+    EXPECT_EQ(sessionTravail().ModeleEssai.TypeMachine(), 4);
     EXPECT_TRUE(choix().ButtonApplication->isEnabled());
     choix().BitBtnCancel->click();
 
-    travail().ModeleEssai[TEnteteEssai::MotCalibreCourant] = 1;
+    sessionTravail().ModeleEssai[TEnteteEssai::MotCalibreCourant] = 1;
     choix().initialise();
-    EXPECT_EQ(travail().ModeleEssai, TEnteteEssai::defaut());
-    travail().MachineApplication = 4;
+    EXPECT_EQ(sessionTravail().ModeleEssai, TEnteteEssai::defaut());
+    sessionTravail().MachineApplication = 4;
     menu().ButtonNouveauTravailClick();
-    EXPECT_EQ(travail().MachineApplication, 0);
-    EXPECT_EQ(travail().ModeleEssai, TEnteteEssai::defaut());
+    EXPECT_EQ(sessionTravail().MachineApplication, 0);
+    EXPECT_EQ(sessionTravail().ModeleEssai, TEnteteEssai::defaut());
     ouvre();
     EXPECT_EQ(presses(), 0);
     EXPECT_FALSE(choix().ButtonOuvrir->isEnabled());
@@ -98,10 +98,10 @@ TEST_F(ChoixMachineTest, ItReopensOnTheLastChoiceUntilANewWork) {
 TEST_F(ChoixMachineTest, KeysOneToSevenPressTheMachines) {
     ouvre();
     QTest::keyClick(&choix(), Qt::Key_5);
-    EXPECT_EQ(travail().MachineApplication, 5);
+    EXPECT_EQ(sessionTravail().MachineApplication, 5);
     EXPECT_TRUE(machine(5)->isChecked());
     QTest::keyClick(&choix(), Qt::Key_5);
-    EXPECT_EQ(travail().MachineApplication, 0);
+    EXPECT_EQ(sessionTravail().MachineApplication, 0);
 }
 
 TEST_F(ChoixMachineTest, EscapeGoesBackToTheMainMenu) {
@@ -118,7 +118,7 @@ TEST_F(ChoixMachineTest, TheApplicationButtonLeadsToTheCatalogue) {
     EXPECT_TRUE(fenetres().FormKorlan->isVisible());
     EXPECT_FALSE(choix().isVisible());
     EXPECT_FALSE(menu().isVisible());
-    EXPECT_EQ(travail().MachineApplication, 1);
+    EXPECT_EQ(sessionTravail().MachineApplication, 1);
 }
 
 TEST_F(ChoixMachineTest, CancellingTheFileDialogStaysHere) {
@@ -131,7 +131,7 @@ TEST_F(ChoixMachineTest, CancellingTheFileDialogStaysHere) {
     EXPECT_FALSE(fenetres().FormApplication->isVisible());
     EXPECT_EQ(travail().ApplicationCourante, 53);
     EXPECT_EQ(travail().ParamApplication, (ParamsApplication{1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(travail().MachineApplication, 2);
+    EXPECT_EQ(sessionTravail().MachineApplication, 2);
     EXPECT_TRUE(dialogues.avertissements.isEmpty());
 }
 
@@ -141,21 +141,21 @@ TEST_F(ChoixMachineTest, AnApplicationFileGoesStraightToTheRunScreen) {
     ASSERT_TRUE(EcritApplication(travail(), chemin("ventilation.APPLI")));
     travail().ApplicationCourante = 0;
     travail().ParamApplication = {};
-    travail().NomFichierCourant = chemin("travail.Vimr2");
+    sessionTravail().NomFichierCourant = chemin("travail.Vimr2");
     ouvre();
     machine(6)->click();
     dialogues.fichiers = {chemin("ventilation.APPLI")};
     choix().ButtonOuvrir->click();
     EXPECT_EQ(travail().ApplicationCourante, 62);
     EXPECT_EQ(travail().ParamApplication, (ParamsApplication{12, 100, 75, 30, 40, 40}));
-    EXPECT_EQ(travail().ParamApplicationSauve, travail().ParamApplication);
-    EXPECT_EQ(travail().MachineApplication, 6);
+    EXPECT_EQ(sessionTravail().ParamApplicationSauve, travail().ParamApplication);
+    EXPECT_EQ(sessionTravail().MachineApplication, 6);
     EXPECT_TRUE(fenetres().FormApplication->isVisible());
     EXPECT_FALSE(choix().isVisible());
     EXPECT_FALSE(menu().isVisible());
     // The application file is remembered for the configuration, never taken as the work's file.
     EXPECT_EQ(dialoguesFichiers().OpenDialogApplication.nomFichier, chemin("ventilation.APPLI"));
-    EXPECT_EQ(travail().NomFichierCourant, chemin("travail.Vimr2"));
+    EXPECT_EQ(sessionTravail().NomFichierCourant, chemin("travail.Vimr2"));
 }
 
 TEST_F(ChoixMachineTest, AnUnreadableFileSaysSoAndStaysHere) {

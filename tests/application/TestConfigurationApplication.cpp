@@ -38,7 +38,7 @@ protected:
 };
 
 TEST_F(ConfigurationTest, TheCatalogueOpensItOnTheDefaults) {
-    travail().ParamApplicationSauve = {1, 2, 3, 4, 5, 6};
+    sessionTravail().ParamApplicationSauve = {1, 2, 3, 4, 5, 6};
     ouvre(51);
     EXPECT_EQ(dlg().windowTitle(), "Configuration de l'application");
     EXPECT_EQ(dlg().TextTitre->text(), "Conditionnement");
@@ -98,7 +98,7 @@ TEST_F(ConfigurationTest, TheTopOfAVerticalBarIsItsMaximum) {
 }
 
 TEST_F(ConfigurationTest, FromTheRunScreenItShowsTheTestsOwnParameters) {
-    travail().ParamApplicationSauve = {150, 25, 40, 5, 5, 0};
+    sessionTravail().ParamApplicationSauve = {150, 25, 40, 5, 5, 0};
     ouvre(153);
     EXPECT_EQ(travail().ApplicationCourante, 53);
     EXPECT_EQ(barre(5)->value(), 150);
@@ -115,7 +115,7 @@ TEST_F(ConfigurationTest, FromTheRunScreenItShowsTheTestsOwnParameters) {
 }
 
 TEST_F(ConfigurationTest, FromTheRunScreenWithoutApplicationThereIsNothingToSet) {
-    travail().ParamApplicationSauve = {1, 2, 3, 4, 5, 6};
+    sessionTravail().ParamApplicationSauve = {1, 2, 3, 4, 5, 6};
     ouvre(100);
     EXPECT_EQ(travail().ApplicationCourante, 0);
     EXPECT_EQ(travail().ParamApplication, (P{1, 2, 3, 4, 5, 6}));
@@ -124,7 +124,7 @@ TEST_F(ConfigurationTest, FromTheRunScreenWithoutApplicationThereIsNothingToSet)
 }
 
 TEST_F(ConfigurationTest, CancelRestoresTheParametersOnEntry) {
-    travail().ParamApplicationSauve = {600, 10, 50, 50, 100, 100};
+    sessionTravail().ParamApplicationSauve = {600, 10, 50, 50, 100, 100};
     ouvre(157);
     barre(5)->setValue(900);
     EXPECT_EQ(travail().ParamApplication[0], 900);
@@ -141,7 +141,7 @@ TEST_F(ConfigurationTest, CancelRestoresTheParametersOnEntry) {
 }
 
 TEST_F(ConfigurationTest, TheFrameKeepsTheEditedValuesAndOkKeepsThemToo) {
-    travail().ParamApplicationSauve = {600, 10, 50, 50, 100, 100};
+    sessionTravail().ParamApplicationSauve = {600, 10, 50, 50, 100, 100};
     ouvre(157);
     barre(6)->setValue(300);
     dlg().close();
@@ -187,7 +187,7 @@ TEST_F(ConfigurationTest, WithoutACodeItReadsTheLastChosenFile) {
 
 TEST_F(ConfigurationTest, WithoutACodeOrAFileThereIsNothingToSet) {
     dialoguesFichiers().OpenDialogApplication.nomFichier.clear();
-    travail().ParamApplicationSauve = {1, 2, 3, 4, 5, 6};
+    sessionTravail().ParamApplicationSauve = {1, 2, 3, 4, 5, 6};
     ouvre(0);
     EXPECT_TRUE(dialogues.avertissements.isEmpty());
     EXPECT_EQ(travail().ParamApplication, (P{1, 2, 3, 4, 5, 6}));
@@ -205,7 +205,7 @@ TEST_F(ConfigurationTest, AnUnreadableLastFileSaysSo) {
 }
 
 TEST_F(ConfigurationTest, AnApplicationWithoutSettingsChangesNothing) {
-    travail().ParamApplicationSauve = {1, 2, 3, 4, 5, 6};
+    sessionTravail().ParamApplicationSauve = {1, 2, 3, 4, 5, 6};
     ouvre(63);
     EXPECT_EQ(dlg().TextTitre->text(), "Compresseur");
     EXPECT_EQ(travail().ParamApplication, (P{1, 2, 3, 4, 5, 6}));
@@ -224,7 +224,7 @@ TEST_F(ConfigurationTest, SaveWritesTheApplicationAsEdited) {
     // M = (70 x 1500 x 10472 / 50) / (25 x 981 / 100 + 50) / 100 = 745; J = 745 x 2500 / 246740 = 7.
     EXPECT_EQ(DecodeApplication(f.readAll()), (FichierApplication{66, {50, 30, 20, 50, 15, 7}}));
     EXPECT_EQ(dialoguesFichiers().SaveDialogApplication.nomFichier, chemin("tapis.APPLI"));
-    EXPECT_TRUE(travail().NomFichierCourant.isEmpty());
+    EXPECT_TRUE(sessionTravail().NomFichierCourant.isEmpty());
     EXPECT_TRUE(dlg().isVisible());
 
     // A cancelled dialog writes nothing.

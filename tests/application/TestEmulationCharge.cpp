@@ -386,24 +386,24 @@ INSTANTIATE_TEST_SUITE_P(
 class EmulationTravail : public TravailTest {};
 
 TEST_F(EmulationTravail, TheRunScreenWorksOnTheCurrentTest) {
-    t().ModeleEssai.TypeCharge() = 57;
-    t().AjouteEssai();
+    s().ModeleEssai.TypeCharge() = 57;
+    t().AjouteEssai(s());
     t().ParamApplication = {60, 10, 50, 600, 100, 100};
-    const auto plage = SetApp(t(), 2);
+    const auto plage = SetApp(t(), s(), 2);
     ASSERT_TRUE(plage.has_value());
     EXPECT_EQ(*plage, (PlageCharge{10, 230, 44, false}));
-    EXPECT_EQ(ParamsEssai(t().essaiCourant().Entete), t().ParamApplication);
-    EXPECT_EQ(ModeCharge(t()), 9);
+    EXPECT_EQ(ParamsEssai(t().Essais[s().EssaiCourant].Entete), t().ParamApplication);
+    EXPECT_EQ(ModeCharge(t(), s()), 9);
 
     EmulationCharge emulation;
     BlocParametres bloc{};
-    emulation.SetCharge(t(), 2, 50, plage->minimum, bloc);
+    emulation.SetCharge(t(), s(), 2, 50, plage->minimum, bloc);
     // (10 + 50) x 1500 / 150 = 600; 50 x 10 = 500; 5000 / 60 = 83; 10000 / 60 = 166; P4.
     EXPECT_EQ(bloc, (BlocParametres{600, 500, 83, 166, 100, 0}));
 
     etat.Mesures[1] = 1500;
     etat.Mesures[3] = 15710;
-    emulation.SetValeursAff(t(), 2, 50 - plage->minimum, bloc, etat.Mesures);
+    emulation.SetValeursAff(t(), s(), 2, 50 - plage->minimum, bloc, etat.Mesures);
     EXPECT_EQ(etat.Mesures[12], 349);
     EXPECT_EQ(etat.Mesures[15], 100);
 }

@@ -38,7 +38,7 @@ protected:
         ProgrammeTest::SetUp();
     }
     void TearDown() override {
-        travail().MachineApplication = 0;
+        sessionTravail().MachineApplication = 0;
         ProgrammeTest::TearDown();
     }
     void image(const QString& nom, const QSize& taille) {
@@ -52,7 +52,7 @@ protected:
     void ouvre() {
         montreMenu();
         menu().hide();
-        travail().MachineApplication = 3;
+        sessionTravail().MachineApplication = 3;
         k().show();
         QApplication::processEvents();
         ASSERT_TRUE(k().isVisible());

@@ -5,7 +5,7 @@
 #include "application/Pompes.h"
 #include "application/ReglagesApplication.h"
 #include "socle/Textes.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QDir>
 #include <QFile>
@@ -426,10 +426,13 @@ protected:
     DialoguesScriptes dialogues;
     std::unique_ptr<Travail> travail;
     Travail& t() { return *travail; }
+    std::unique_ptr<SessionTravail> session;
+    SessionTravail& s() { return *session; }
     QString chemin(const QString& nom) const { return QDir(dossier.path()).filePath(nom); }
     void SetUp() override {
         AppliqueLangue(1);
         travail = std::make_unique<Travail>();
+        session = std::make_unique<SessionTravail>();
     }
     void ecrit(const QString& nom, const QByteArray& b) {
         QFile f(chemin(nom));
@@ -445,19 +448,19 @@ protected:
 TEST_F(FichierApplicationTest, AWrittenApplicationReadsBackIntoTheSavedParameters) {
     t().ApplicationCourante = 66;
     t().ParamApplication = {50, 30, 20, 50, 5, 17};
-    t().NomFichierCourant = "travail.Vimr2";
+    s().NomFichierCourant = "travail.Vimr2";
     ASSERT_TRUE(EcritApplication(t(), chemin("tapis.APPLI")));
     EXPECT_EQ(contenu("tapis.APPLI").size(), 28);
 
     Travail& u = t();
     u.ApplicationCourante = 0;
     u.ParamApplication = temoin;
-    ASSERT_TRUE(LitApplication(u, chemin("tapis.APPLI")));
+    ASSERT_TRUE(LitApplication(u, s(), chemin("tapis.APPLI")));
     EXPECT_EQ(u.ApplicationCourante, 66);
-    EXPECT_EQ(u.ParamApplicationSauve, (ParamsApplication{50, 30, 20, 50, 5, 17}));
+    EXPECT_EQ(s().ParamApplicationSauve, (ParamsApplication{50, 30, 20, 50, 5, 17}));
     // The caller copies them; the application file never becomes the work's file.
     EXPECT_EQ(u.ParamApplication, temoin);
-    EXPECT_EQ(u.NomFichierCourant, "travail.Vimr2");
+    EXPECT_EQ(s().NomFichierCourant, "travail.Vimr2");
     EXPECT_TRUE(dialogues.avertissements.isEmpty());
 }
 
@@ -472,10 +475,10 @@ TEST_P(LectureRefusee, AFileNotExactly28BytesIsAReadError) {
     const CasLecture& c = GetParam();
     if (c.taille >= 0) ecrit("a.APPLI", QByteArray(c.taille, '\x07'));
     t().ApplicationCourante = 53;
-    t().ParamApplicationSauve = temoin;
-    EXPECT_FALSE(LitApplication(t(), chemin("a.APPLI")));
+    s().ParamApplicationSauve = temoin;
+    EXPECT_FALSE(LitApplication(t(), s(), chemin("a.APPLI")));
     EXPECT_EQ(t().ApplicationCourante, 0);
-    EXPECT_EQ(t().ParamApplicationSauve, temoin);
+    EXPECT_EQ(s().ParamApplicationSauve, temoin);
     EXPECT_EQ(dialogues.avertissements, QStringList{"Erreur de lecture du fichier"});
 }
 
@@ -487,7 +490,7 @@ INSTANTIATE_TEST_SUITE_P(Tailles, LectureRefusee,
 
 TEST_F(FichierApplicationTest, NoFileNameIsAReadError) {
     t().ApplicationCourante = 53;
-    EXPECT_FALSE(LitApplication(t(), QString()));
+    EXPECT_FALSE(LitApplication(t(), s(), QString()));
     EXPECT_EQ(t().ApplicationCourante, 0);
     EXPECT_EQ(dialogues.avertissements, QStringList{"Erreur de lecture du fichier"});
 }

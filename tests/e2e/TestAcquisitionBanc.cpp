@@ -24,10 +24,10 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(s.banc);
-        acq = std::make_unique<AcquisitionCaract>(*s.liaison, *s.travail, s.etat, s.config);
-        s.travail->ModeleEssai.TypeMachine() = 3;
-        s.travail->ModeleEssai.TypeCharge() = 1; // T = K
-        s.travail->AjouteEssai();
+        acq = std::make_unique<AcquisitionCaract>(*s.liaison, *s.travail, s.session, s.etat, s.config);
+        s.session.ModeleEssai.TypeMachine() = 3;
+        s.session.ModeleEssai.TypeCharge() = 1; // T = K
+        s.travail->AjouteEssai(s.session);
     }
 };
 
@@ -85,9 +85,10 @@ TEST_P(AcquisitionBanc, ARisingSweepRecordsItsRisingPhaseAndEndsByItself) {
     // The work saved and opened again is the same, byte for byte.
     QTemporaryDir d;
     const QString nom = QDir(d.path()).filePath("balayage.MLX2");
-    ASSERT_TRUE(EcritTravail(*s.travail, nom, Disposition::MLX2));
+    ASSERT_TRUE(EcritTravail(*s.travail, s.session, nom, Disposition::MLX2));
     auto relu = std::make_unique<Travail>();
-    ASSERT_TRUE(LitTravail(*relu, nom));
+    SessionTravail sessionRelue;
+    ASSERT_TRUE(LitTravail(*relu, sessionRelue, nom));
     EXPECT_EQ(OctetsTravail(*relu, Disposition::MLX2), OctetsTravail(*s.travail, Disposition::MLX2));
     for (int c = 0; c <= 11; ++c)
         for (int j = 0; j < s.travail->Essais[1].nbPoints(); ++j)

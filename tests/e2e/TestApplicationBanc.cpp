@@ -43,12 +43,12 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(s.banc);
         AppliqueLangue(1);
-        charge = std::make_unique<ChargeApplication>(*s.liaison, *s.travail, s.etat, s.config);
+        charge = std::make_unique<ChargeApplication>(*s.liaison, *s.travail, s.session, s.etat, s.config);
         Travail& t = *s.travail;
         t.ApplicationCourante = GetParam().code;
         t.ParamApplication = ParamsParDefaut(GetParam().code);
-        t.MachineApplication = GetParam().machine;
-        ReconcilieEssai(t);
+        s.session.MachineApplication = GetParam().machine;
+        ReconcilieEssai(t, s.session);
         s.liaison->Initialise();
         ASSERT_TRUE(s.liaison->LinkOpen);
         ASSERT_EQ(s.config.ClassePuissance, 2);
@@ -58,7 +58,7 @@ protected:
     std::vector<int16_t> blocCalcule(int32_t a, int32_t b) const {
         BlocParametres bloc{};
         EmulationCharge e;
-        e.SetCharge(*s.travail, s.config.ClassePuissance, a, b, bloc);
+        e.SetCharge(*s.travail, s.session, s.config.ClassePuissance, a, b, bloc);
         return {bloc.begin(), bloc.end()};
     }
     std::vector<int16_t> blocRecu() const {
@@ -99,8 +99,8 @@ TEST_P(ApplicationBanc, TheDriveRunsTheProgramWithTheBlockOfEachLoadLevel) {
     VecteurMesures attendu = s.etat.Mesures;
     EmulationCharge e;
     BlocParametres bloc{};
-    e.SetCharge(*s.travail, 2, plage.position, plage.minimum, bloc);
-    e.SetValeursAff(*s.travail, 2, plage.position - plage.minimum, bloc, s.etat.Mesures);
+    e.SetCharge(*s.travail, s.session, 2, plage.position, plage.minimum, bloc);
+    e.SetValeursAff(*s.travail, s.session, 2, plage.position - plage.minimum, bloc, s.etat.Mesures);
     EXPECT_EQ(s.etat.Mesures, attendu);
 
     // The student moves the bar: the next cycle sends the new block, the program stays.
@@ -123,7 +123,7 @@ TEST_P(ApplicationBanc, AnOscilloscopeRecordingFollowsTheBar) {
     ASSERT_TRUE(charge->Demarre(plage.minimum));
     tourne(plage.position, plage.minimum, 2.0);
 
-    AcquisitionCaract acq(*s.liaison, *s.travail, s.etat, s.config);
+    AcquisitionCaract acq(*s.liaison, *s.travail, s.session, s.etat, s.config);
     acq.dureesLongues = true;
     int32_t position = plage.position;
     acq.lecture = [&] { charge->Cycle(position, plage.minimum); };
@@ -139,7 +139,7 @@ TEST_P(ApplicationBanc, AnOscilloscopeRecordingFollowsTheBar) {
             EXPECT_EQ(blocRecu(), blocCalcule(c.nouvellePosition, plage.minimum));
         }
     }
-    const TEssai& e = s.travail->essaiCourant();
+    const TEssai& e = s.travail->Essais[s.session.EssaiCourant];
     ASSERT_EQ(e.nbPoints(), ticks);
     // The link's own exchanges take time too: fewer ticks than 5 s / 100 ms, never more.
     EXPECT_GE(ticks, 25);
@@ -183,12 +183,12 @@ TEST(ApplicationBancCharge, TheFanTorqueGrowsWithTheFlapOpening) {
     SurBanc s{0, config};
     ASSERT_TRUE(s.banc);
     AppliqueLangue(1);
-    ChargeApplication charge(*s.liaison, *s.travail, s.etat, s.config);
+    ChargeApplication charge(*s.liaison, *s.travail, s.session, s.etat, s.config);
     Travail& t = *s.travail;
     t.ApplicationCourante = 62;
     t.ParamApplication = ParamsParDefaut(62);
-    t.MachineApplication = 6;
-    ReconcilieEssai(t);
+    s.session.MachineApplication = 6;
+    ReconcilieEssai(t, s.session);
     s.liaison->Initialise();
     ASSERT_TRUE(charge.Demarre(0));
     const auto regime = [&](int32_t ouverture) {
@@ -225,17 +225,17 @@ TEST(LevageOscilloscope, TriggersOnTheTorqueRecordsStopsAndIsSavedWhole) {
     Travail& t = *s.travail;
     t.ApplicationCourante = 58;
     t.ParamApplication = ParamsParDefaut(58);
-    t.MachineApplication = 6;
-    ReconcilieEssai(t);
+    s.session.MachineApplication = 6;
+    ReconcilieEssai(t, s.session);
     s.liaison->Initialise();
-    ChargeApplication charge(*s.liaison, t, s.etat, s.config);
+    ChargeApplication charge(*s.liaison, t, s.session, s.etat, s.config);
     const PlageCharge plage = *charge.SetApp();
     ASSERT_TRUE(charge.Demarre(plage.minimum));
     int32_t position = plage.minimum;
     for (int i = 0; i < 30; ++i)
         charge.Cycle(position, plage.minimum);
 
-    AcquisitionCaract acq(*s.liaison, t, s.etat, s.config);
+    AcquisitionCaract acq(*s.liaison, t, s.session, s.etat, s.config);
     acq.dureesLongues = true;
     acq.lecture = [&] { charge.Cycle(position, plage.minimum); };
     acq.configureOscillo(0, 1); // 5 s, synchronised on the torque
@@ -246,7 +246,7 @@ TEST(LevageOscilloscope, TriggersOnTheTorqueRecordsStopsAndIsSavedWhole) {
         ASSERT_EQ(acq.TimerOscilloTimer(), AcquisitionCaract::Suite::Continue);
     }
     EXPECT_FALSE(acq.oscilloDeclenche) << "the load has not changed";
-    EXPECT_EQ(t.essaiCourant().nbPoints(), 0);
+    EXPECT_EQ(t.Essais[s.session.EssaiCourant].nbPoints(), 0);
     position = plage.maximum; // a heavier load on the hook
     AcquisitionCaract::Suite suite = AcquisitionCaract::Suite::Continue;
     while (suite == AcquisitionCaract::Suite::Continue && ticks < 300) {
@@ -256,7 +256,7 @@ TEST(LevageOscilloscope, TriggersOnTheTorqueRecordsStopsAndIsSavedWhole) {
     }
     ASSERT_EQ(suite, AcquisitionCaract::Suite::Stop);
     EXPECT_TRUE(acq.oscilloDeclenche);
-    const TEssai& e = t.essaiCourant();
+    const TEssai& e = t.Essais[s.session.EssaiCourant];
     ASSERT_GE(e.nbPoints(), 20);
     EXPECT_EQ(e.valeur(11, 0), 0);
     EXPECT_GT(e.valeur(11, e.nbPoints() - 1), 500);
@@ -264,11 +264,12 @@ TEST(LevageOscilloscope, TriggersOnTheTorqueRecordsStopsAndIsSavedWhole) {
 
     QTemporaryDir dossier;
     const QString nom = QDir(dossier.path()).filePath("levage.Vimr2");
-    ASSERT_TRUE(EcritTravail(t, nom, Disposition::Vimr2));
+    ASSERT_TRUE(EcritTravail(t, s.session, nom, Disposition::Vimr2));
     auto relu = std::make_unique<Travail>();
-    ASSERT_TRUE(LitTravail(*relu, nom));
+    SessionTravail sessionRelue;
+    ASSERT_TRUE(LitTravail(*relu, sessionRelue, nom));
     EXPECT_EQ(relu->ApplicationCourante, 58);
-    const TEssai& r = relu->Essais[relu->EssaiCourant];
+    const TEssai& r = relu->Essais[sessionRelue.EssaiCourant];
     for (int k = 0; k < 6; ++k)
         EXPECT_EQ(r.Entete[TEnteteEssai::MotParamApplication + k], t.ParamApplication[k]) << k;
     ASSERT_EQ(r.nbPoints(), e.nbPoints());

@@ -43,7 +43,7 @@ TEST_P(MachineDuBanc, AMeasurementCycleUnderConstantTorqueIsPlausible) {
     SurBanc s(type % 2, c);
     ASSERT_TRUE(s.banc);
     s.liaison->Initialise();
-    s.travail->ModeleEssai.TypeMachine() = type;
+    s.session.ModeleEssai.TypeMachine() = type;
     s.appliqueLoi(11, {0, 500, 0, 0, 0}); // 5 N.m, whatever the speed
     for (int i = 0; i < 40; ++i)
         s.liaison->LectureValeurs(); // four simulated seconds
@@ -80,7 +80,7 @@ TEST_P(Balayage, RaisesAndClearsTheStatusBitsOnTime) {
     SurBanc s(0, TConfigBanc{});
     ASSERT_TRUE(s.banc);
     s.liaison->Initialise();
-    s.travail->ModeleEssai.TypeMachine() = 1;
+    s.session.ModeleEssai.TypeMachine() = 1;
     s.liaison->setParam0();
     s.appliqueLoi(2, GetParam().bloc, GetParam().direction);
     int montee = 0, descente = 0, cycles = 0;

@@ -21,12 +21,12 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(s.banc);
-        acq = std::make_unique<AcquisitionCaract>(*s.liaison, *s.travail, s.etat, s.config);
+        acq = std::make_unique<AcquisitionCaract>(*s.liaison, *s.travail, s.session, s.etat, s.config);
     }
     void charge(int type) {
-        s.travail->ModeleEssai.TypeMachine() = 1;
-        s.travail->ModeleEssai.TypeCharge() = type;
-        s.travail->AjouteEssai();
+        s.session.ModeleEssai.TypeMachine() = 1;
+        s.session.ModeleEssai.TypeCharge() = type;
+        s.travail->AjouteEssai(s.session);
     }
     void alimentation(double fraction) {
         TReglagesMachine r;

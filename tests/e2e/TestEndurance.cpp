@@ -43,10 +43,10 @@ constexpr int ticksParHeure = 3600 * 20;
 TEST(Endurance, AnHourOfOscilloscopeRecordingsNeitherGrowsNorDrifts) {
     SurBanc s{0, machineCourantContinu(), 0.02};
     ASSERT_TRUE(s.banc);
-    AcquisitionCaract acq(*s.liaison, *s.travail, s.etat, s.config);
-    s.travail->ModeleEssai.TypeMachine() = 1;
-    s.travail->ModeleEssai.TypeCharge() = 14;
-    s.travail->AjouteEssai();
+    AcquisitionCaract acq(*s.liaison, *s.travail, s.session, s.etat, s.config);
+    s.session.ModeleEssai.TypeMachine() = 1;
+    s.session.ModeleEssai.TypeCharge() = 14;
+    s.travail->AjouteEssai(s.session);
     ASSERT_TRUE(acq.entreOscillo());
     acq.configureOscillo(0, 1); // 5 s, no synchronisation needed
     const long memoireAvant = memoireKo();
@@ -87,12 +87,12 @@ TEST(Endurance, AnHourOfApplicationCyclesNeitherGrowsNorDrifts) {
     SurBanc s{0, c, 0.05};
     ASSERT_TRUE(s.banc);
     AppliqueLangue(1);
-    ChargeApplication charge(*s.liaison, *s.travail, s.etat, s.config);
+    ChargeApplication charge(*s.liaison, *s.travail, s.session, s.etat, s.config);
     Travail& t = *s.travail;
     t.ApplicationCourante = 62;
     t.ParamApplication = ParamsParDefaut(62);
-    t.MachineApplication = 3;
-    ReconcilieEssai(t);
+    s.session.MachineApplication = 3;
+    ReconcilieEssai(t, s.session);
     s.liaison->Initialise();
     ASSERT_TRUE(s.liaison->LinkOpen);
     const auto plage = charge.SetApp();

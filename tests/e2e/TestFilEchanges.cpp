@@ -49,11 +49,11 @@ Trace sequence(bool enFond) {
     config.TypeLiaison = 1;
     config.TypeVariateur = 0;
     config.PortCom.setTexte("COM1");
-    Travail travail;
+    SessionTravail session;
     DialoguesScriptes dialogues;
     Trace trace;
     {
-        Liaison l(port, reseau, horloge, config, machineDuTravail(travail));
+        Liaison l(port, reseau, horloge, config, machineDuTravail(session));
         if (enFond) l.EchangesEnFond();
         l.Initialise();
         l.EmissionConstanteKEnFond(500);
@@ -89,6 +89,7 @@ protected:
     std::unique_ptr<BibliothequeReseau> reseau = creeBibliothequeModbusTcp();
     TConfigGenerale config = TConfigGenerale::defaut();
     Travail travail;
+    SessionTravail session;
     std::unique_ptr<Liaison> liaison;
 
     void SetUp() override {
@@ -98,7 +99,7 @@ protected:
         for (int i = 0; i < 4; ++i)
             config.AdresseIP[i].setTexte(QString::number(i == 0 ? 127 : i == 3 ? 1 : 0));
         liaison =
-            std::make_unique<Liaison>(*port, *reseau, horlogeSysteme(), config, machineDuTravail(travail));
+            std::make_unique<Liaison>(*port, *reseau, horlogeSysteme(), config, machineDuTravail(session));
         liaison->EchangesEnFond();
         ASSERT_TRUE(liaison->Ouvre());
     }
@@ -157,7 +158,7 @@ TEST_F(PairMuet, ALateTickIsSkippedAndOnlyTheLastKGoes) {
 }
 
 TEST_F(PairMuet, TheLiveValuesAnswerEveryKeyWithinAFrameOrTwoWhileTheExchangesWait) {
-    TFormVisualisation f(*liaison, travail);
+    TFormVisualisation f(*liaison, travail, session);
     f.show();
     auto* barre = f.findChild<QScrollBar*>("ScrollBarK");
     ASSERT_TRUE(barre);

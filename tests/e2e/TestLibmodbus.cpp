@@ -128,8 +128,9 @@ TEST(Libmodbus, StandardLayoutAgainstAnRtuSlaveOnAPseudoTerminal) {
     config.TypeLiaison = 1;
     config.TypeVariateur = 0;
     auto travail = std::make_unique<Travail>();
+    SessionTravail session;
     DialoguesScriptes dialogues;
-    Liaison l(*port, *reseau, horlogeSysteme(), config, machineDuTravail(*travail));
+    Liaison l(*port, *reseau, horlogeSysteme(), config, machineDuTravail(session));
     l.serie().NomPortImpose = pty.chemin();
     esclave.registres->tab_registers[1131] = 3000;
     l.Initialise();
@@ -157,8 +158,9 @@ TEST(Libmodbus, NetworkRouteAgainstATcpServerOnLoopback) {
     auto reseau = creeBibliothequeModbusTcp();
     TConfigGenerale config = configBoucleLocale();
     auto travail = std::make_unique<Travail>();
+    SessionTravail session;
     DialoguesScriptes dialogues;
-    Liaison l(*port, *reseau, horlogeSysteme(), config, machineDuTravail(*travail));
+    Liaison l(*port, *reseau, horlogeSysteme(), config, machineDuTravail(session));
     serveur.registres->tab_registers[1131] = 1000;
     l.Initialise();
     ASSERT_TRUE(l.LinkOpen);
@@ -175,8 +177,9 @@ TEST(Libmodbus, AnUnreachableDriveGivesAResultCodeInsteadOfAFreeze) {
     auto reseau = creeBibliothequeModbusTcp();
     TConfigGenerale config = configBoucleLocale();
     auto travail = std::make_unique<Travail>();
+    SessionTravail session;
     DialoguesScriptes dialogues;
-    Liaison l(*port, *reseau, horlogeSysteme(), config, machineDuTravail(*travail));
+    Liaison l(*port, *reseau, horlogeSysteme(), config, machineDuTravail(session));
     l.Initialise();
     EXPECT_EQ(l.DriveRating, -1);
     EXPECT_NE(l.LastResult, 0);
@@ -193,7 +196,8 @@ TEST(Libmodbus, APeerThatAcceptsAndNeverAnswersCostsNoMoreThanTheSerialLine) {
     auto reseau = creeBibliothequeModbusTcp();
     TConfigGenerale config = configBoucleLocale();
     auto travail = std::make_unique<Travail>();
-    Liaison l(*port, *reseau, horlogeSysteme(), config, machineDuTravail(*travail));
+    SessionTravail session;
+    Liaison l(*port, *reseau, horlogeSysteme(), config, machineDuTravail(session));
     ASSERT_TRUE(l.Ouvre());
     // Each exchange waits its whole bound, as long as its reply would take on the serial line, and
     // no longer: 100 ms and 10 ms a byte.

@@ -24,6 +24,7 @@ protected:
     std::unique_ptr<BibliothequeReseau> reseau = creeBibliothequeModbusTcp();
     TConfigGenerale config = TConfigGenerale::defaut();
     std::unique_ptr<Travail> travail = std::make_unique<Travail>();
+    SessionTravail session;
     DialoguesScriptes dialogues;
     std::unique_ptr<Liaison> liaison;
 
@@ -32,7 +33,7 @@ protected:
         config.TypeLiaison = 1;
         config.TypeVariateur = GetParam();
         liaison =
-            std::make_unique<Liaison>(*port, *reseau, horlogeSysteme(), config, machineDuTravail(*travail));
+            std::make_unique<Liaison>(*port, *reseau, horlogeSysteme(), config, machineDuTravail(session));
         liaison->serie().NomPortImpose = esclave.pty.chemin();
         esclave.avec([&](EsclaveScripte& e) {
             e.modele = GetParam();
@@ -60,7 +61,7 @@ TEST_P(LigneSerie, InitialiseReadsTheRatingAndArmsTheDrive) {
 }
 
 TEST_P(LigneSerie, AFullMeasurementCycle) {
-    travail->ModeleEssai.TypeMachine() = 3;
+    session.ModeleEssai.TypeMachine() = 3;
     const int mots[10] = {0x0004, 1450, 700, 0, 0, 2000, 0, 2300, 0, 400};
     for (int i = 0; i < 10; ++i)
         pose(20, 2 + i, mots[i]);
@@ -188,8 +189,9 @@ TEST(PortSysteme, APortHeldByAnotherProgramGivesTheLinkError) {
     TConfigGenerale config = TConfigGenerale::defaut();
     config.TypeLiaison = 1;
     auto travail = std::make_unique<Travail>();
+    SessionTravail session;
     DialoguesScriptes dialogues;
-    Liaison liaison(*port, *reseau, horlogeSysteme(), config, machineDuTravail(*travail));
+    Liaison liaison(*port, *reseau, horlogeSysteme(), config, machineDuTravail(session));
     liaison.serie().NomPortImpose = esclave.pty.chemin();
     liaison.Initialise();
     EXPECT_FALSE(liaison.LinkOpen);

@@ -69,18 +69,18 @@ protected:
                 s.config.AdresseIP[i].setTexte(QString::number(i == 0 ? 127 : i == 3 ? 1 : 0));
         }
         AppliqueLangue(1);
-        acq = std::make_unique<AcquisitionCaract>(*s.liaison, *s.travail, s.etat, s.config);
-        charge = std::make_unique<ChargeApplication>(*s.liaison, *s.travail, s.etat, s.config);
+        acq = std::make_unique<AcquisitionCaract>(*s.liaison, *s.travail, s.session, s.etat, s.config);
+        charge = std::make_unique<ChargeApplication>(*s.liaison, *s.travail, s.session, s.etat, s.config);
         Travail& t = *s.travail;
         if (GetParam().mode == Mode::Application) {
             t.ApplicationCourante = 62;
             t.ParamApplication = ParamsParDefaut(62);
-            t.MachineApplication = 3;
-            ReconcilieEssai(t);
+            s.session.MachineApplication = 3;
+            ReconcilieEssai(t, s.session);
         } else {
-            t.ModeleEssai.TypeMachine() = 3;
-            t.ModeleEssai.TypeCharge() = GetParam().mode == Mode::Oscilloscope ? 14 : 1;
-            t.AjouteEssai();
+            s.session.ModeleEssai.TypeMachine() = 3;
+            s.session.ModeleEssai.TypeCharge() = GetParam().mode == Mode::Oscilloscope ? 14 : 1;
+            t.AjouteEssai(s.session);
         }
     }
 
@@ -124,7 +124,7 @@ protected:
         case Mode::Application:
             charge->Cycle(minimum + 50, minimum);
             if (s.etat.Mesures[0] < 0) return false;
-            s.travail->AjoutePoint(s.etat.Mesures);
+            s.travail->AjoutePoint(s.session, s.etat.Mesures);
             return true;
         }
         return false;
@@ -137,7 +137,7 @@ protected:
             acq->stop();
     }
 
-    int points() const { return s.travail->Essais[s.travail->EssaiCourant].nbPoints(); }
+    int points() const { return s.travail->Essais[s.session.EssaiCourant].nbPoints(); }
 
     void injecte(Panne p) {
         TDefauts d;

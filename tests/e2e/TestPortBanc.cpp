@@ -26,9 +26,10 @@ TEST_P(PortBancModele, CarriesTheProgramsExchangesToTheBench) {
     config.TypeLiaison = 1;
     config.TypeVariateur = GetParam();
     auto travail = std::make_unique<Travail>();
-    travail->ModeleEssai.TypeMachine() = 3;
+    SessionTravail session;
+    session.ModeleEssai.TypeMachine() = 3;
     DialoguesScriptes dialogues;
-    Liaison liaison(port, *reseau, horloge, config, machineDuTravail(*travail));
+    Liaison liaison(port, *reseau, horloge, config, machineDuTravail(session));
     liaison.serie().NomPortImpose = "(simulated bench)";
     liaison.Initialise();
     ASSERT_TRUE(liaison.LinkOpen);

@@ -43,6 +43,7 @@ struct ProprietaireFactice final : ProprietaireGraphe {
 class CaractMachineTest : public testing::Test {
 protected:
     std::unique_ptr<Travail> travail;
+    SessionTravail session;
     EtatEtude etude;
     ProprietaireFactice traceCaract, application;
     std::unique_ptr<TCaractMachine> panneau;
@@ -51,7 +52,7 @@ protected:
         AppliqueLangue(1);
         ConfigGenerale().SchemaCouleurs = 0;
         travail = std::make_unique<Travail>();
-        remplitTravailExemple(*travail, 30);
+        remplitTravailExemple(*travail, session, 30);
         ouvre(1);
     }
     void TearDown() override {
@@ -60,7 +61,7 @@ protected:
     }
 
     void ouvre(int n) {
-        panneau = std::make_unique<TCaractMachine>(n, *travail, etude);
+        panneau = std::make_unique<TCaractMachine>(n, *travail, session, etude);
         panneau->setProprietaires(&traceCaract, &application);
         // The plot window's cursor routine moves its panels' cursors.
         traceCaract.surCurseur = [this] { panneau->curseur(); };
@@ -93,7 +94,7 @@ TEST_F(CaractMachineTest, TheHeaderNamesTheCharacteristic) {
 }
 
 TEST_F(CaractMachineTest, ReadOutsShowTheSelectedPointThenDashesAfterAFullRedraw) {
-    etude.SelectionPoint(*travail, 4);
+    etude.SelectionPoint(*travail, session, 4);
     panneau->curseur();
     const int32_t tu = travail->Essais[1].valeur(2, 4), n = travail->Essais[1].valeur(1, 4);
     EXPECT_EQ(panneau->TextValeurX->text(), TexteValeur(tu, 2) + " Nm");
@@ -105,7 +106,7 @@ TEST_F(CaractMachineTest, ReadOutsShowTheSelectedPointThenDashesAfterAFullRedraw
 
 TEST_F(CaractMachineTest, WithoutSelectionTheReadOutsShowTwoDashesAndNoCursor) {
     const QImage sansCurseur = image();
-    etude.SelectionPoint(*travail, 4);
+    etude.SelectionPoint(*travail, session, 4);
     panneau->curseur();
     EXPECT_NE(image(), sansCurseur);
     etude.Mesures[0] = -1;
@@ -139,8 +140,8 @@ TEST_F(CaractMachineTest, AFullRedrawUsesTheSettingsColourScheme) {
 TEST_F(CaractMachineTest, ANewPointIsDrawnWithoutAFullRedraw) {
     etude.Mesures[1] = 500;
     etude.Mesures[2] = 1000;
-    travail->EssaiCourant = 2;
-    ASSERT_EQ(travail->AjoutePoint(etude.Mesures), ResultatAjout::Ajoute);
+    session.EssaiCourant = 2;
+    ASSERT_EQ(travail->AjoutePoint(session, etude.Mesures), ResultatAjout::Ajoute);
     const QImage avant = image();
     panneau->tracepoint(2, travail->Essais[2].Entete.DernierPoint());
     const QImage apres = image();
@@ -150,7 +151,7 @@ TEST_F(CaractMachineTest, ANewPointIsDrawnWithoutAFullRedraw) {
 }
 
 TEST_F(CaractMachineTest, PressingAndDraggingSelectsTheNearestPointOfTheSelectedTest) {
-    travail->EssaiCourant = 3;
+    session.EssaiCourant = 3;
     QTest::mousePress(panneau->PaintBox1, Qt::LeftButton, {}, pixelDuPoint(3, 12));
     EXPECT_EQ(etude.PointCourant, 12);
     EXPECT_EQ(etude.Mesures[0], 12);
@@ -163,7 +164,7 @@ TEST_F(CaractMachineTest, PressingAndDraggingSelectsTheNearestPointOfTheSelected
 }
 
 TEST_F(CaractMachineTest, TheArrowKeysWalkThePointsOfTheSelectedTestAsClicksWould) {
-    travail->EssaiCourant = 3;
+    session.EssaiCourant = 3;
     const int dernier = travail->Essais[3].Entete.DernierPoint();
     const struct {
         Qt::Key touche;
@@ -183,7 +184,7 @@ TEST_F(CaractMachineTest, TheArrowKeysWalkThePointsOfTheSelectedTestAsClicksWoul
 }
 
 TEST_F(CaractMachineTest, OtherButtonsSelectNothing) {
-    travail->EssaiCourant = 3;
+    session.EssaiCourant = 3;
     etude.PointCourant = 7;
     QTest::mousePress(panneau->PaintBox1, Qt::MiddleButton, {}, pixelDuPoint(3, 12));
     EXPECT_EQ(etude.PointCourant, 7);
@@ -200,14 +201,14 @@ class MenuTest : public CaractMachineTest, public testing::WithParamInterface<Ca
 TEST_P(MenuTest, ItemsAreEnabledByTheStateOfTheWork) {
     const CasMenu c = GetParam();
     const std::string etat = c.etat;
-    if (etat == "selection") etude.SelectionPoint(*travail, 3);
+    if (etat == "selection") etude.SelectionPoint(*travail, session, 3);
     if (etat == "essai vide") {
-        travail->SupprimeEssai(5);
-        travail->AjouteEssai(); // test 5 again, without points, and selected
+        travail->SupprimeEssai(session, 5);
+        travail->AjouteEssai(session); // test 5 again, without points, and selected
     }
     if (etat == "travail vide") {
-        travail->NouveauTravail();
-        travail->AjouteEssai();
+        travail->NouveauTravail(session);
+        travail->AjouteEssai(session);
     }
     panneau->PopupMenu1Popup();
     EXPECT_EQ(panneau->Suppressiondupoint1->isEnabled(), c.point);
@@ -252,21 +253,21 @@ TEST_F(CaractMachineTest, ApplicationPanelsAskTheRunScreen) {
 TEST_F(CaractMachineTest, TheCursorRoutineFollowsTheKindOfTheSelectedTest) {
     panneau->PaintBox1Paint();
     EXPECT_EQ(traceCaract.appels, QStringList{"Curseur"});
-    travail->Essais[travail->EssaiCourant].Entete.TypeCharge() = 57;
+    travail->Essais[session.EssaiCourant].Entete.TypeCharge() = 57;
     panneau->PaintBox1Paint();
     EXPECT_EQ(application.appels, QStringList{"Curseur"});
     EXPECT_EQ(traceCaract.appels.size(), 1);
 }
 
 TEST_F(CaractMachineTest, CopyingTheValuesOfAnEmptyTestGivesTheTwoHeaderLines) {
-    travail->SupprimeEssai(5);
-    travail->AjouteEssai();
+    travail->SupprimeEssai(session, 5);
+    travail->AjouteEssai(session);
     panneau->CopierlesvaleursSel->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), "Tu\tn\r\n(Nm)\t(tr/min)\r\n");
 }
 
 TEST_F(CaractMachineTest, CopyingTheValuesGivesOneLinePerPoint) {
-    travail->EssaiCourant = 2;
+    session.EssaiCourant = 2;
     panneau->CopierValeurs();
     const QStringList lignes = QApplication::clipboard()->text().split("\r\n");
     ASSERT_EQ(lignes.size(), 2 + 30 + 1);
@@ -353,7 +354,7 @@ TEST_F(CaractMachineTest, CaptionsAndHintsFollowTheLanguage) {
 
 TEST_F(CaractMachineTest, AHiddenPanelDrawsNoCurveAndNoCursor) {
     panneau->hide();
-    etude.SelectionPoint(*travail, 3);
+    etude.SelectionPoint(*travail, session, 3);
     const QImage avant = image();
     panneau->curseur();
     panneau->tracepoint(1, 3);

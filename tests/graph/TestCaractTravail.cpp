@@ -17,26 +17,26 @@ protected:
 };
 
 TEST_F(CaractTravailTest, ValuesOfATestWithoutPointsAreTheTwoHeaderLines) {
-    t().AjouteEssai();
-    EXPECT_EQ(TexteValeursCaract(t(), 1), "n\tTu\r\n(tr/min)\t(Nm)\r\n");
+    t().AjouteEssai(s());
+    EXPECT_EQ(TexteValeursCaract(t(), s(), 1), "n\tTu\r\n(tr/min)\t(Nm)\r\n");
 }
 
 TEST_F(CaractTravailTest, ValuesAreOneLinePerPointWithTheColumnsDecimals) {
-    t().AjouteEssai();
+    t().AjouteEssai(s());
     etat.Mesures[1] = 1480;
     etat.Mesures[2] = -5;
-    t().AjoutePoint(etat.Mesures);
+    t().AjoutePoint(s(), etat.Mesures);
     etat.Mesures[1] = 0;
     etat.Mesures[2] = 1250;
-    t().AjoutePoint(etat.Mesures);
-    EXPECT_EQ(TexteValeursCaract(t(), 1), "n\tTu\r\n(tr/min)\t(Nm)\r\n1480\t-0,05\r\n0\t12,50\r\n");
+    t().AjoutePoint(s(), etat.Mesures);
+    EXPECT_EQ(TexteValeursCaract(t(), s(), 1), "n\tTu\r\n(tr/min)\t(Nm)\r\n1480\t-0,05\r\n0\t12,50\r\n");
 }
 
 TEST_F(CaractTravailTest, AQuantityWithoutUnitLeavesItsBracketsOut) {
     TDefCaract& d = t().EnteteTravail.DefCaract(1);
     d.ColonneY = 8; // efficiency
     essaiDe(1);
-    const QStringList lignes = TexteValeursCaract(t(), 1).split("\r\n");
+    const QStringList lignes = TexteValeursCaract(t(), s(), 1).split("\r\n");
     EXPECT_EQ(lignes[0], "n\tRd");
     EXPECT_EQ(lignes[1], "(tr/min)\t");
     EXPECT_EQ(lignes[2], "10\t0,080");
@@ -44,13 +44,13 @@ TEST_F(CaractTravailTest, AQuantityWithoutUnitLeavesItsBracketsOut) {
 
 TEST_F(CaractTravailTest, NoSelectedTestGivesTheHeaderOnly) {
     essaiDe(3);
-    t().EssaiCourant = 0;
+    s().EssaiCourant = 0;
     t().Essais[0].Entete.DernierPoint() = 4; // the scratch test is nobody's selection
-    EXPECT_EQ(TexteValeursCaract(t(), 1).count("\r\n"), 2);
+    EXPECT_EQ(TexteValeursCaract(t(), s(), 1).count("\r\n"), 2);
 }
 
 TEST_F(CaractTravailTest, ACurveTakesItsTestsMarkerColourAndTheWorksInterpolation) {
-    remplitTravailExemple(t(), 30);
+    remplitTravailExemple(t(), s(), 30);
     t().EnteteTravail.Interpolation = 4;
     auto c = std::make_unique<TTrace>();
     RemplitCourbe(*c, t(), 1, 3);

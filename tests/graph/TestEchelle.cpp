@@ -1,6 +1,6 @@
 #include "GrapheTest.h"
 #include "graph/Graphe.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 namespace {
 
@@ -97,6 +97,7 @@ TEST_P(QuadrantTest, RangesFollowTheQuadrantCode) {
     const CasQuadrant c = GetParam();
     AppliqueLangue(1);
     auto t = std::make_unique<Travail>();
+    SessionTravail session;
     TDefCaract d;
     d.ColonneX = 1; // speed, Maximum 1500
     d.ZoomX = 18;
@@ -105,7 +106,7 @@ TEST_P(QuadrantTest, RangesFollowTheQuadrantCode) {
     d.Quadrant = c.code;
     TGraphe g;
     g.X.Min = g.X.Max = g.Y.Min = g.Y.Max = 7;
-    g.ConfigureAxes(d, t->Colonnes);
+    g.ConfigureAxes(d, session.Colonnes);
     EXPECT_EQ(g.X.Min, c.xmin);
     EXPECT_EQ(g.X.Max, c.xmax);
     EXPECT_EQ(g.Y.Min, c.ymin);
@@ -128,13 +129,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ConfigureAxes, AColumnOutsideTheWorkGivesTheEmptyQuantity) {
     auto t = std::make_unique<Travail>();
+    SessionTravail session;
     TDefCaract d;
     d.ColonneX = 40;
     d.ColonneY = -2;
     d.ZoomX = d.ZoomY = 18;
     d.Quadrant = 1;
     TGraphe g;
-    g.ConfigureAxes(d, t->Colonnes);
+    g.ConfigureAxes(d, session.Colonnes);
     EXPECT_EQ(g.X.Max, 1000);
     EXPECT_TRUE(g.X.Symbole.isEmpty());
 }

@@ -20,10 +20,11 @@ class ExportClasseur : public testing::Test {
 protected:
     QTemporaryDir dossier;
     std::unique_ptr<Travail> t = std::make_unique<Travail>();
+    SessionTravail session;
 
     void SetUp() override {
         AppliqueLangue(1);
-        remplitTravailExemple(*t, 20); // n(Tu), I(Tu), Pm(n), Rd(Pm)
+        remplitTravailExemple(*t, session, 20); // n(Tu), I(Tu), Pm(n), Rd(Pm)
     }
     void TearDown() override { SimuleEchecEcritureApres(-1); }
 };
@@ -34,10 +35,10 @@ TEST_F(ExportClasseur, ChartsTheCharacteristicsShownAndSaysTheBenchWasSimulated)
     o.caracteristiques = {3, 9, 3, 1};
     const QString classeur = dossier.filePath("c.xlsx"), dump = dossier.filePath("dump.txt");
     QString erreur;
-    ASSERT_TRUE(EcritXlsx(*t, o, classeur, &erreur)) << erreur.toStdString();
+    ASSERT_TRUE(EcritXlsx(*t, session, o, classeur, &erreur)) << erreur.toStdString();
     QFile f(dump);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly) &&
-                f.write(TexteValeurs(*t, -1, DERNIERE_COLONNE_CARACT).toUtf8()) > 0);
+                f.write(TexteValeurs(*t, session, -1, DERNIERE_COLONNE_CARACT).toUtf8()) > 0);
     f.close();
 
     const Sortie s = lance(VIMRA_PYTHON, {VIMRA_RELIT_EXPORT, classeur, dump, "fr"});
@@ -62,8 +63,8 @@ TEST_F(ExportClasseur, AWriteCutShortLeavesThePreviousFileAndSaysWhy) {
         ASSERT_TRUE(EcritFichierAtomique(chemin, "previous"));
         SimuleEchecEcritureApres(1000);
         QString erreur;
-        const bool ecrit = QString(nom).endsWith("xlsx") ? EcritXlsx(*t, {}, chemin, &erreur)
-                                                         : EcritCsv(*t, {}, chemin, &erreur);
+        const bool ecrit = QString(nom).endsWith("xlsx") ? EcritXlsx(*t, session, {}, chemin, &erreur)
+                                                         : EcritCsv(*t, session, {}, chemin, &erreur);
         SimuleEchecEcritureApres(-1);
         EXPECT_FALSE(ecrit) << nom;
         EXPECT_FALSE(erreur.isEmpty()) << nom;

@@ -24,7 +24,8 @@ protected:
 QImage dessine(const Scene& sc) {
     AppliqueLangue(1);
     auto t = std::make_unique<Travail>();
-    remplitTravailExemple(*t, 40);
+    SessionTravail session;
+    remplitTravailExemple(*t, session, 40);
     TDefCaract& d = t->EnteteTravail.DefCaract(sc.definition);
     d.Quadrant = sc.quadrant;
     t->EnteteTravail.Interpolation = sc.interpolation;
@@ -32,7 +33,7 @@ QImage dessine(const Scene& sc) {
     TGraphe g;
     preparer(g, s);
     g.setSchemaCouleurs(sc.schema);
-    g.ConfigureAxes(d, t->Colonnes);
+    g.ConfigureAxes(d, session.Colonnes);
     g.Dispose();
     g.TraceCadre();
     auto c = std::make_unique<TTrace>();

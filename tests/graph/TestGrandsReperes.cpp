@@ -6,7 +6,7 @@
 #include "socle/Preferences.h"
 #include "socle/Textes.h"
 #include "study/TraceCaract.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -59,8 +59,9 @@ TEST(GrandsReperesPreferes, DrawEveryMarkerTwiceItsWidthAndWithATwoPixelPen) {
 
 TEST_P(GrandsReperes, ThePrintedLegendShowsEachTestsMarkerBeforeItsName) {
     auto t = std::make_unique<Travail>();
-    t->AjouteEssai();
-    t->AjouteEssai();
+    SessionTravail session;
+    t->AjouteEssai(session);
+    t->AjouteEssai(session);
     SurfaceImage s(1100, 800, 100);
     const MiseEnPage m = miseEnPageImpression(1100, 800);
     imprimeEnTete(s.painter, s.image, *t, m);

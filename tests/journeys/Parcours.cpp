@@ -5,7 +5,7 @@
 #include "socle/ConfigGenerale.h"
 #include "socle/DialoguesFichiers.h"
 #include "work/FichierTravail.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -486,6 +486,7 @@ QString Parcours::cheminTravail(const QString& nom) const {
 
 std::unique_ptr<Travail> Parcours::lit(const QString& nom) const {
     auto t = std::make_unique<Travail>();
+    SessionTravail session;
     QFile f(cheminTravail(nom));
     if (!f.open(QIODevice::ReadOnly)) {
         ADD_FAILURE() << "no work file " << nom.toStdString();
@@ -493,7 +494,7 @@ std::unique_ptr<Travail> Parcours::lit(const QString& nom) const {
     }
     const Disposition d =
         TypeFichier(nom) == QLatin1String(TYPE_VIMR2) ? Disposition::Vimr2 : Disposition::MLX2;
-    EXPECT_TRUE(DecodeTravail(*t, f.readAll(), d)) << nom.toStdString() << " refused by the reader";
+    EXPECT_TRUE(DecodeTravail(*t, session, f.readAll(), d)) << nom.toStdString() << " refused by the reader";
     return t;
 }
 

@@ -10,7 +10,7 @@
 #include "simulator/Banc.h"
 #include "socle/Dossiers.h"
 #include "work/FichierTravail.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QAbstractButton>
 #include <QDirIterator>
@@ -186,7 +186,8 @@ protected:
         const Disposition d =
             TypeFichier(fichier) == QLatin1String(TYPE_VIMR2) ? Disposition::Vimr2 : Disposition::MLX2;
         auto reference = std::make_unique<Travail>();
-        ASSERT_TRUE(DecodeTravail(*reference, r.readAll(), d));
+        SessionTravail sessionReference;
+        ASSERT_TRUE(DecodeTravail(*reference, sessionReference, r.readAll(), d));
         EXPECT_LE(n, points(*reference));
         reference->EnteteTravail.NbEssais = restaure->EnteteTravail.NbEssais;
         for (int k = 1; k <= restaure->EnteteTravail.NbEssais; ++k)

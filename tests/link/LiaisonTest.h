@@ -75,6 +75,7 @@ protected:
     HorlogeFactice horloge;
     TConfigGenerale config = TConfigGenerale::defaut();
     std::unique_ptr<Travail> travail = std::make_unique<Travail>();
+    SessionTravail session;
     EtatEtude etude;
     DialoguesScriptes dialogues;
     std::unique_ptr<Liaison> liaison;
@@ -83,7 +84,7 @@ protected:
         AppliqueLangue(1);
         config.TypeLiaison = 1;
         config.TypeVariateur = 0;
-        liaison = std::make_unique<Liaison>(port, reseau, horloge, config, machineDuTravail(*travail));
+        liaison = std::make_unique<Liaison>(port, reseau, horloge, config, machineDuTravail(session));
     }
 
     // Opens the serial link on a drive whose rating is `calibre`, then forgets the start-up traffic.

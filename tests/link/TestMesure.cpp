@@ -22,8 +22,8 @@ class Calcul : public LiaisonTest, public testing::WithParamInterface<CasCalcul>
 TEST_P(Calcul, TurnsTheRawWordsIntoTheQuantities) {
     const CasCalcul& c = GetParam();
     ouvre();
-    travail->ModeleEssai.TypeMachine() = c.typeMachine;
-    travail->ModeleEssai[TEnteteEssai::MotCalibreCourant] = c.calibre;
+    session.ModeleEssai.TypeMachine() = c.typeMachine;
+    session.ModeleEssai[TEnteteEssai::MotCalibreCourant] = c.calibre;
     const int mots[9] = {c.r.r1, c.r.r2, c.r.r3, c.r.r4, c.r.r5, c.r.r6, c.r.r7, c.r.r8, c.r.r9};
     for (int i = 0; i < 9; ++i)
         pose(20, 3 + i, mots[i]);
@@ -194,7 +194,7 @@ TEST_F(LiaisonTest, AFailedBlockReadStoresNothingEvenWhenTheEchoSucceeds) {
 
 TEST_F(LiaisonTest, CouplingFactorsApplyAfterAGoodCycleOnly) {
     ouvre();
-    travail->ModeleEssai.TypeMachine() = 3;
+    session.ModeleEssai.TypeMachine() = 3;
     pose(20, 9, 2300);
     pose(20, 7, 1000);
     liaison->LectureValeursApi(1);

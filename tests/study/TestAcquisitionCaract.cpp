@@ -12,10 +12,10 @@ protected:
     void SetUp() override {
         LiaisonTest::SetUp();
         config.ClassePuissance = 2;
-        acq = std::make_unique<AcquisitionCaract>(*liaison, *travail, etude, config);
-        travail->ModeleEssai.TypeMachine() = 3;
-        travail->ModeleEssai.TypeCharge() = 1;
-        travail->AjouteEssai();
+        acq = std::make_unique<AcquisitionCaract>(*liaison, *travail, session, etude, config);
+        session.ModeleEssai.TypeMachine() = 3;
+        session.ModeleEssai.TypeCharge() = 1;
+        travail->AjouteEssai(session);
     }
     // The drive's state as the next cycle reads it.
     void etat(int statut, int vitesse, int couple) {
@@ -216,7 +216,7 @@ protected:
     }
     void charge(int type) {
         travail->Essais[1].Entete.TypeCharge() = type;
-        travail->ModeleEssai = travail->Essais[1].Entete;
+        session.ModeleEssai = travail->Essais[1].Entete;
     }
     // The recorded times rise point after point; the last is the first past the end.
     void tempsCroissantsJusquA(int32_t fin) {
@@ -276,7 +276,7 @@ TEST_F(ChargeIndustrielle, TheStaticWeightFollowsTheBenchClass) {
 
 TEST_F(ChargeIndustrielle, TheOscilloscopeConfigurationGoesIntoTheTestWithoutMarkingTheWork) {
     charge(14);
-    travail->TravailEnregistre = true;
+    session.TravailEnregistre = true;
     acq->configureOscillo(5, 0);
     const TEnteteEssai& e = travail->Essais[1].Entete;
     EXPECT_EQ(e[M::MotDureeOscillo], 5);
@@ -284,10 +284,10 @@ TEST_F(ChargeIndustrielle, TheOscilloscopeConfigurationGoesIntoTheTestWithoutMar
     EXPECT_EQ(e[M::MotSeuilSynchro], 15); // 1500 tr/min x 10 / 1000
     acq->configureOscillo(24, 2);         // "Tension": the voltage column
     EXPECT_EQ(e[M::MotVariableSynchro], 3);
-    EXPECT_EQ(e[M::MotSeuilSynchro], travail->Colonnes[4].Maximum * 5 / 1000);
+    EXPECT_EQ(e[M::MotSeuilSynchro], session.Colonnes[4].Maximum * 5 / 1000);
     acq->configureOscillo(0, 3); // "Courant": the current column
-    EXPECT_EQ(e[M::MotSeuilSynchro], travail->Colonnes[5].Maximum * 10 / 1000);
-    EXPECT_TRUE(travail->TravailEnregistre);
+    EXPECT_EQ(e[M::MotSeuilSynchro], session.Colonnes[5].Maximum * 10 / 1000);
+    EXPECT_TRUE(session.TravailEnregistre);
     EXPECT_EQ(AcquisitionCaract::dureeOscillo(5), 10);
     EXPECT_EQ(AcquisitionCaract::dureeOscillo(24), 120);
 }

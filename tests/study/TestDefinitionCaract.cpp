@@ -15,14 +15,14 @@ protected:
     DefinitionCaract def;
 
     void etude(int typeMachine, int typeCharge) {
-        t().ModeleEssai.TypeMachine() = typeMachine;
-        t().ModeleEssai.TypeCharge() = typeCharge;
-        if (typeCharge > 50) t().InitColonnesApplication(typeCharge);
+        s().ModeleEssai.TypeMachine() = typeMachine;
+        s().ModeleEssai.TypeCharge() = typeCharge;
+        if (typeCharge > 50) s().InitColonnesApplication(typeCharge);
     }
     void prepare(ModeDefinition mode, int cible = 1) {
         def.Mode = mode;
         def.Cible = cible;
-        def.Prepare(t());
+        def.Prepare(t(), s());
     }
     TDefCaract& slot(int a) { return t().EnteteTravail.DefCaract(a); }
 };
@@ -44,8 +44,8 @@ TEST_P(Listes, OfferTheMachinesQuantitiesAndTimeOnlyOnTheAbscissa) {
     if (c.temps) abscisses.push_back(COLONNE_TEMPS);
     EXPECT_EQ(def.ColonneDePosition, abscisses);
     EXPECT_EQ(def.NbOrdonnees, static_cast<int>(c.ordonnees.size()));
-    EXPECT_EQ(def.NomsAbscisse(t()).size(), static_cast<qsizetype>(abscisses.size()));
-    EXPECT_EQ(def.NomsOrdonnee(t()).size(), static_cast<qsizetype>(c.ordonnees.size()));
+    EXPECT_EQ(def.NomsAbscisse(s()).size(), static_cast<qsizetype>(abscisses.size()));
+    EXPECT_EQ(def.NomsOrdonnee(s()).size(), static_cast<qsizetype>(c.ordonnees.size()));
 }
 
 const Colonnes tout = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
@@ -89,15 +89,15 @@ TEST_F(DefinitionTest, ADcSeriesMachineOffersNeitherExcitationCurrentNorPowerFac
                                  QString::fromUtf8("Puissance électrique"),
                                  "Rendement",
                                  "Pertes"};
-    EXPECT_EQ(def.NomsOrdonnee(t()), attendu);
-    EXPECT_EQ(def.NomsAbscisse(t()), def.NomsOrdonnee(t()));
+    EXPECT_EQ(def.NomsOrdonnee(s()), attendu);
+    EXPECT_EQ(def.NomsAbscisse(s()), def.NomsOrdonnee(s()));
 }
 
 TEST_F(DefinitionTest, ATimeBasedLoadStartsANewDefinitionOnTimeInQuadrantsOneAndFour) {
     etude(3, 12);
     prepare(ModeDefinition::Nouveau);
-    EXPECT_EQ(def.NomsAbscisse(t()).last(), "Temps");
-    EXPECT_FALSE(def.NomsOrdonnee(t()).contains("Temps"));
+    EXPECT_EQ(def.NomsAbscisse(s()).last(), "Temps");
+    EXPECT_FALSE(def.NomsOrdonnee(s()).contains("Temps"));
     EXPECT_EQ(def.ColonneX(), COLONNE_TEMPS);
     EXPECT_EQ(def.ColonneY(), 2);
     EXPECT_EQ(def.Quadrant, QUADRANT_1_ET_4);
@@ -244,8 +244,8 @@ TEST_P(ZoomsParClasse, ANewDefinitionTakesTheDefaultZoomsOfTheBench) {
     prepare(ModeDefinition::Nouveau, 2);
     def.ChoisitAbscisse(c.colonneX - 1); // on a synchronous machine position = column - 1
     def.ChoisitOrdonnee(c.colonneY - 1);
-    t().TravailEnregistre = true;
-    ASSERT_TRUE(def.Valide(t(), c.classe));
+    s().TravailEnregistre = true;
+    ASSERT_TRUE(def.Valide(t(), s(), c.classe));
     const TDefCaract& d = slot(2);
     EXPECT_EQ(d.Defini, 1);
     EXPECT_EQ(d.Affichee, 1);
@@ -254,7 +254,7 @@ TEST_P(ZoomsParClasse, ANewDefinitionTakesTheDefaultZoomsOfTheBench) {
     EXPECT_EQ(d.ZoomX, c.zoomX);
     EXPECT_EQ(d.ZoomY, c.zoomY);
     EXPECT_EQ(d.Quadrant, 0);
-    EXPECT_FALSE(t().TravailEnregistre);
+    EXPECT_FALSE(s().TravailEnregistre);
     EXPECT_FALSE(slot(1).Defini);
 }
 
@@ -270,7 +270,7 @@ TEST_F(DefinitionTest, ModifyingKeepsTheZoomsAndWritesTheNewAxesAndQuadrant) {
     def.ChoisitAbscisse(4); // current
     def.ChoisitOrdonnee(6); // efficiency: no excitation current before it on this machine
     ASSERT_TRUE(def.ChoisitQuadrant(1));
-    ASSERT_TRUE(def.Valide(t(), 3));
+    ASSERT_TRUE(def.Valide(t(), s(), 3));
     EXPECT_EQ(slot(4), (TDefCaract{1, 1, {}, 5, 33, {}, 8, 7, {}, 1}));
 }
 
@@ -279,11 +279,11 @@ TEST_F(DefinitionTest, ASlotOutsideTheWorkIsNeverWritten) {
     const TEnteteTravail avant = t().EnteteTravail;
     for (int cible : {0, 9, -1}) {
         prepare(ModeDefinition::Modification, cible);
-        EXPECT_FALSE(def.Valide(t(), 2));
-        EXPECT_FALSE(def.InitCaract_Y_de_X(t(), 1, 11, 2));
+        EXPECT_FALSE(def.Valide(t(), s(), 2));
+        EXPECT_FALSE(def.InitCaract_Y_de_X(t(), s(), 1, 11, 2));
     }
     EXPECT_EQ(t().EnteteTravail, avant);
-    EXPECT_TRUE(t().TravailEnregistre);
+    EXPECT_TRUE(s().TravailEnregistre);
 }
 
 struct CasInit {
@@ -299,9 +299,9 @@ TEST_P(InitSansFenetre, DefinesTheSlotAsOkWouldInQuadrantFour) {
     slot(5) = TDefCaract{0, 0, {}, 3, 40, {}, 4, 41, {}, 6};
     def.Mode = c.mode;
     def.Cible = 5;
-    ASSERT_TRUE(def.InitCaract_Y_de_X(t(), c.colonneY, c.colonneX, 1));
+    ASSERT_TRUE(def.InitCaract_Y_de_X(t(), s(), c.colonneY, c.colonneX, 1));
     EXPECT_EQ(slot(5), c.attendu);
-    EXPECT_FALSE(t().TravailEnregistre);
+    EXPECT_FALSE(s().TravailEnregistre);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -314,24 +314,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(DefinitionTest, CurrentRangeButtonsChangeTheCurrentTestOnlyWhenModifying) {
     etude(3, 1);
-    t().AjouteEssai();
-    t().AjouteEssai();
-    t().EssaiCourant = 1;
+    t().AjouteEssai(s());
+    t().AjouteEssai(s());
+    s().EssaiCourant = 1;
     const auto calibres = [this] {
-        return std::vector<int>{t().ModeleEssai[TEnteteEssai::MotCalibreCourant],
+        return std::vector<int>{s().ModeleEssai[TEnteteEssai::MotCalibreCourant],
                                 t().Essais[1].Entete[TEnteteEssai::MotCalibreCourant],
                                 t().Essais[2].Entete[TEnteteEssai::MotCalibreCourant]};
     };
     def.Mode = ModeDefinition::Nouveau;
-    def.ChoisitCalibre(t(), 1);
+    def.ChoisitCalibre(t(), s(), 1);
     EXPECT_EQ(calibres(), (std::vector<int>{1, 0, 0}));
-    EXPECT_TRUE(DefinitionCaract::Calibre2A(t()));
+    EXPECT_TRUE(DefinitionCaract::Calibre2A(s()));
     def.Mode = ModeDefinition::Modification;
-    def.ChoisitCalibre(t(), 1);
+    def.ChoisitCalibre(t(), s(), 1);
     EXPECT_EQ(calibres(), (std::vector<int>{1, 1, 0}));
-    def.ChoisitCalibre(t(), 0);
+    def.ChoisitCalibre(t(), s(), 0);
     EXPECT_EQ(calibres(), (std::vector<int>{0, 0, 0}));
-    EXPECT_FALSE(DefinitionCaract::Calibre2A(t()));
+    EXPECT_FALSE(DefinitionCaract::Calibre2A(s()));
 }
 
 TEST_F(DefinitionTest, HintsFollowTheLanguage) {

@@ -29,17 +29,17 @@ INSTANTIATE_TEST_SUITE_P(Panneaux, Position,
 class Allocation : public TravailTest {
 protected:
     void modele(int machine, int charge) {
-        t().ModeleEssai.TypeMachine() = machine;
-        t().ModeleEssai.TypeCharge() = charge;
+        s().ModeleEssai.TypeMachine() = machine;
+        s().ModeleEssai.TypeCharge() = charge;
     }
 };
 
 TEST_F(Allocation, AnEmptyCurrentTestTakesTheNewLoad) {
     modele(3, 1);
-    EXPECT_FALSE(Setcourbe(t()));
+    EXPECT_FALSE(Setcourbe(t(), s()));
     ASSERT_EQ(t().EnteteTravail.NbEssais, 1);
     modele(2, 7);
-    EXPECT_TRUE(Setcourbe(t()));
+    EXPECT_TRUE(Setcourbe(t(), s()));
     EXPECT_EQ(t().EnteteTravail.NbEssais, 1);
     EXPECT_EQ(t().Essais[1].Entete.TypeCharge(), 7);
 }
@@ -47,21 +47,21 @@ TEST_F(Allocation, AnEmptyCurrentTestTakesTheNewLoad) {
 TEST_F(Allocation, AnotherMachineWithPointsGetsANewTest) {
     modele(3, 1);
     essaiDe(2);
-    t().ModeleEssai = t().Essais[1].Entete;
+    s().ModeleEssai = t().Essais[1].Entete;
     modele(1, 4);
-    EXPECT_FALSE(Setcourbe(t()));
+    EXPECT_FALSE(Setcourbe(t(), s()));
     EXPECT_EQ(t().EnteteTravail.NbEssais, 2);
-    EXPECT_EQ(t().EssaiCourant, 2);
+    EXPECT_EQ(s().EssaiCourant, 2);
     EXPECT_EQ(t().Essais[2].Entete.DernierPoint(), -1);
 }
 
 TEST_F(Allocation, TheSameMachineFromTKToTKnoReusesTheTestAndKeepsItsPoints) {
     modele(3, 1);
     essaiDe(4);
-    t().ModeleEssai = t().Essais[1].Entete;
-    t().ModeleEssai.DernierPoint() = -1; // a template that forgot the points
-    t().ModeleEssai.TypeCharge() = 4;
-    EXPECT_TRUE(Setcourbe(t()));
+    s().ModeleEssai = t().Essais[1].Entete;
+    s().ModeleEssai.DernierPoint() = -1; // a template that forgot the points
+    s().ModeleEssai.TypeCharge() = 4;
+    EXPECT_TRUE(Setcourbe(t(), s()));
     EXPECT_EQ(t().EnteteTravail.NbEssais, 1);
     EXPECT_EQ(t().Essais[1].Entete.TypeCharge(), 4);
     EXPECT_EQ(t().Essais[1].Entete.DernierPoint(), 3);
@@ -69,13 +69,13 @@ TEST_F(Allocation, TheSameMachineFromTKToTKnoReusesTheTestAndKeepsItsPoints) {
 
 TEST_F(Allocation, ASelectionPastTheTestsGetsACountedTestAndNoPointGoesOutsideOne) {
     // A new work (or its last test deleted), then a window's refresh selecting test 1.
-    t().EssaiCourant = 1;
+    s().EssaiCourant = 1;
     ASSERT_EQ(t().EnteteTravail.NbEssais, 0);
-    EXPECT_EQ(t().AjoutePoint(etat.Mesures), ResultatAjout::PasDEssai);
+    EXPECT_EQ(t().AjoutePoint(s(), etat.Mesures), ResultatAjout::PasDEssai);
     modele(3, 1);
-    EXPECT_FALSE(Setcourbe(t()));
+    EXPECT_FALSE(Setcourbe(t(), s()));
     EXPECT_EQ(t().EnteteTravail.NbEssais, 1);
-    EXPECT_EQ(t().AjoutePoint(etat.Mesures), ResultatAjout::Ajoute);
+    EXPECT_EQ(t().AjoutePoint(s(), etat.Mesures), ResultatAjout::Ajoute);
 }
 
 TEST_F(Allocation, AFullWorkRecordsInTheCurrentTest) {
@@ -84,9 +84,9 @@ TEST_F(Allocation, AFullWorkRecordsInTheCurrentTest) {
         essaiDe(1);
     }
     modele(4, 1);
-    EXPECT_FALSE(Setcourbe(t()));
+    EXPECT_FALSE(Setcourbe(t(), s()));
     EXPECT_EQ(t().EnteteTravail.NbEssais, 5);
-    EXPECT_EQ(t().EssaiCourant, 5);
+    EXPECT_EQ(s().EssaiCourant, 5);
 }
 
 struct CasGroupe {

@@ -32,13 +32,13 @@ INSTANTIATE_TEST_SUITE_P(Cas, ColonnesDeTri,
 class TriTest : public TravailTest {
 protected:
     void essai(int typeCharge, int n) {
-        t().ModeleEssai.TypeCharge() = typeCharge;
-        t().AjouteEssai();
+        s().ModeleEssai.TypeCharge() = typeCharge;
+        t().AjouteEssai(s());
         for (int k = 0; k < n; ++k) {
             for (int c = 1; c < NB_COLONNES; ++c)
                 etat.Mesures[c] = (k * 37 + c * 11) % 17 - 8;
             etat.Mesures[11] = 10 * k;
-            ASSERT_EQ(t().AjoutePoint(etat.Mesures), ResultatAjout::Ajoute);
+            ASSERT_EQ(t().AjoutePoint(s(), etat.Mesures), ResultatAjout::Ajoute);
         }
     }
     std::vector<int32_t> colonne(int essai, int c) const {
@@ -59,25 +59,25 @@ protected:
 TEST_F(TriTest, TheSelectedCurveIsSortedAloneAndTheWorkStaysSaved) {
     essai(1, 30);
     essai(1, 30);
-    t().EssaiCourant = 2;
-    t().TravailEnregistre = true;
+    s().EssaiCourant = 2;
+    s().TravailEnregistre = true;
     const std::vector<int32_t> avant = colonne(1, 8);
-    TriCourbeSelectionnee(t(), {8, 1});
+    TriCourbeSelectionnee(t(), s(), {8, 1});
     EXPECT_EQ(reglages(2), (std::vector<int32_t>{8, 1}));
     EXPECT_EQ(reglages(1), (std::vector<int32_t>{0, 0}));
     EXPECT_TRUE(decroissant(colonne(2, 8)));
     EXPECT_FALSE(croissant(colonne(2, 0)));
     EXPECT_EQ(colonne(1, 8), avant);
     EXPECT_TRUE(croissant(colonne(1, 0)));
-    EXPECT_TRUE(t().TravailEnregistre);
+    EXPECT_TRUE(s().TravailEnregistre);
 }
 
 TEST_F(TriTest, AllCurvesAreSortedButAnOscilloscopeTestStaysInTimeOrder) {
     essai(1, 40);  // T = K
     essai(12, 40); // oscilloscope
     essai(15, 40); // sticking torque, static
-    t().EssaiCourant = 2;
-    t().TravailEnregistre = true;
+    s().EssaiCourant = 2;
+    s().TravailEnregistre = true;
     TriToutesCourbes(t(), {2, 0});
     for (int k = 1; k <= NB_ESSAIS_MAX; ++k)
         EXPECT_EQ(reglages(k), (std::vector<int32_t>{2, 0})) << k;
@@ -86,23 +86,23 @@ TEST_F(TriTest, AllCurvesAreSortedButAnOscilloscopeTestStaysInTimeOrder) {
     EXPECT_FALSE(croissant(colonne(2, 2)));
     EXPECT_TRUE(croissant(colonne(2, 11)));
     EXPECT_TRUE(croissant(colonne(2, 0)));
-    EXPECT_TRUE(t().TravailEnregistre);
+    EXPECT_TRUE(s().TravailEnregistre);
 }
 
 TEST_F(TriTest, WithoutASelectedTestOnlyTheStoredSettingsAreApplied) {
     essai(1, 20);
     t().Essais[1].Entete[TEnteteEssai::MotColonneTri] = 4;
-    t().EssaiCourant = 0;
-    TriCourbeSelectionnee(t(), {2, 1});
+    s().EssaiCourant = 0;
+    TriCourbeSelectionnee(t(), s(), {2, 1});
     EXPECT_EQ(reglages(1), (std::vector<int32_t>{4, 0}));
     EXPECT_TRUE(croissant(colonne(1, 4)));
 }
 
 TEST_F(TriTest, ADeletedPointKeepsTheChosenOrder) {
     essai(2, 25);
-    t().EssaiCourant = 1;
-    TriCourbeSelectionnee(t(), {1, 1});
-    t().SupprimePoint(3, 1);
+    s().EssaiCourant = 1;
+    TriCourbeSelectionnee(t(), s(), {1, 1});
+    t().SupprimePoint(s(), 3, 1);
     EXPECT_EQ(t().Essais[1].nbPoints(), 24);
     EXPECT_TRUE(decroissant(colonne(1, 1)));
 }
@@ -121,22 +121,22 @@ TEST(TriCourbeSelectionnee, IsUsableForStaticLoadsAndLeftAsItWasForLifting) {
 }
 
 TEST_F(TravailTest, TheCurrentRangeIsThatOfTheCurrentTestOrOfTheTemplateWithoutOne) {
-    t().AjouteEssai();
-    t().AjouteEssai();
-    t().EssaiCourant = 2;
-    ChoisitCalibreEssaiCourant(t(), 1);
+    t().AjouteEssai(s());
+    t().AjouteEssai(s());
+    s().EssaiCourant = 2;
+    ChoisitCalibreEssaiCourant(t(), s(), 1);
     EXPECT_EQ(t().Essais[2].Entete[TEnteteEssai::MotCalibreCourant], 1);
     EXPECT_EQ(t().Essais[1].Entete[TEnteteEssai::MotCalibreCourant], 0);
-    EXPECT_EQ(t().ModeleEssai[TEnteteEssai::MotCalibreCourant], 0);
-    EXPECT_EQ(CalibreEssaiCourant(t()), 1);
-    t().EssaiCourant = 1;
-    EXPECT_EQ(CalibreEssaiCourant(t()), 0);
+    EXPECT_EQ(s().ModeleEssai[TEnteteEssai::MotCalibreCourant], 0);
+    EXPECT_EQ(CalibreEssaiCourant(t(), s()), 1);
+    s().EssaiCourant = 1;
+    EXPECT_EQ(CalibreEssaiCourant(t(), s()), 0);
     t().Essais[1].Entete[TEnteteEssai::MotCalibreCourant] = 7; // read by the link as 20 A
-    EXPECT_EQ(CalibreEssaiCourant(t()), 0);
-    t().EssaiCourant = 0;
-    ChoisitCalibreEssaiCourant(t(), 1);
-    EXPECT_EQ(t().ModeleEssai[TEnteteEssai::MotCalibreCourant], 1);
-    EXPECT_EQ(CalibreEssaiCourant(t()), 1);
+    EXPECT_EQ(CalibreEssaiCourant(t(), s()), 0);
+    s().EssaiCourant = 0;
+    ChoisitCalibreEssaiCourant(t(), s(), 1);
+    EXPECT_EQ(s().ModeleEssai[TEnteteEssai::MotCalibreCourant], 1);
+    EXPECT_EQ(CalibreEssaiCourant(t(), s()), 1);
 }
 
 } // namespace

@@ -21,6 +21,7 @@ public:
     HorlogeFactice horloge;
     TConfigGenerale config = TConfigGenerale::defaut();
     std::unique_ptr<Travail> travail = std::make_unique<Travail>();
+    SessionTravail session;
     EtatEtude etat;
     DialoguesScriptes dialogues;
     std::unique_ptr<Liaison> liaison;
@@ -32,7 +33,7 @@ public:
         if (!banc) return;
         config.TypeLiaison = 1;
         config.TypeVariateur = modele;
-        liaison = std::make_unique<Liaison>(*port, *reseau, horloge, config, machineDuTravail(*travail));
+        liaison = std::make_unique<Liaison>(*port, *reseau, horloge, config, machineDuTravail(session));
         liaison->serie().NomPortImpose = QString::fromStdString(banc->chemin());
     }
     // The sequence the studies use to apply a load law.

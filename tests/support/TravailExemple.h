@@ -3,16 +3,16 @@
 // falls with torque, a little differently in each test, with a deterministic ripple of a few
 // tr/min so that interpolation and smoothing show. Used by tests, screenshots and benchmarks.
 
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <cstdint>
 
-inline void remplitTravailExemple(Travail& t, int nbPoints) {
-    t.NouveauTravail();
+inline void remplitTravailExemple(Travail& t, SessionTravail& s, int nbPoints) {
+    t.NouveauTravail(s);
     for (int e = 1; e <= NB_ESSAIS_MAX; ++e) {
-        t.ModeleEssai.TypeMachine() = 1;
-        t.ModeleEssai.TypeCharge() = 1;
-        t.AjouteEssai();
+        s.ModeleEssai.TypeMachine() = 1;
+        s.ModeleEssai.TypeCharge() = 1;
+        t.AjouteEssai(s);
         for (int k = 0; k < nbPoints; ++k) {
             const int64_t couple = nbPoints > 1 ? int64_t(k) * 1800 / (nbPoints - 1) : 900; // 0,01 N.m
             const int64_t ondulation =
@@ -34,7 +34,7 @@ inline void remplitTravailExemple(Travail& t, int nbPoints) {
             m[9] = 1000;
             m[10] = int32_t(pe - pm);
             m[11] = k * 5;
-            t.AjoutePoint(m);
+            t.AjoutePoint(s, m);
         }
     }
     // Four characteristics: n(Tu), I(Tu), Pm(n), Rd(Pm).
@@ -50,5 +50,5 @@ inline void remplitTravailExemple(Travail& t, int nbPoints) {
         d.Quadrant = 1;
     }
     t.EnteteTravail.Interpolation = 2;
-    t.EssaiCourant = 1;
+    s.EssaiCourant = 1;
 }

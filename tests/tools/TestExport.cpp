@@ -5,7 +5,7 @@
 
 #include "graph/Couleurs.h"
 #include "work/FichierTravail.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -54,11 +54,12 @@ protected:
         if (s == Source::ExempleVimr2) return VIMRA_EXEMPLES "/Pompe centrifuge.Vimr2";
         AppliqueLangue(1);
         auto t = std::make_unique<Travail>();
+        SessionTravail session;
         const bool application = s == Source::Application;
         const QString f = chemin(application ? "fait.Vimr2" : "fait.MLX2");
         if (s != Source::Vide) {
             t->EnteteTravail.Commentaire.setTexte(titreFait);
-            TEnteteEssai& m = t->ModeleEssai;
+            TEnteteEssai& m = session.ModeleEssai;
             m.TypeMachine() = 3;
             m.TypeCharge() = application ? 62 : 6;
             m[TEnteteEssai::MotCalibreCourant] = 1;
@@ -66,12 +67,12 @@ protected:
             const char* commentaires[] = {"l'essai [a/b]:c?", "", "vide", "quatre"};
             for (int e = 1; e <= 4; ++e) {
                 m.setCommentaire(commentaires[e - 1]);
-                t->AjouteEssai();
+                t->AjouteEssai(session);
                 for (int k = 0; e != 3 && k < 3 + e; ++k) {
                     VecteurMesures mesures{};
                     for (int c = 1; c < NB_COLONNES; ++c)
                         mesures[c] = (k % 2 ? -1 : 1) * (k * 100003 + 37 * c + e - 1);
-                    t->AjoutePoint(mesures);
+                    t->AjoutePoint(session, mesures);
                 }
             }
             // One chart: the second definition is not shown, the third not defined.
@@ -84,7 +85,7 @@ protected:
                 d.ColonneY = application ? 13 : 1;
             }
         }
-        EXPECT_TRUE(EcritTravail(*t, f, application ? Disposition::Vimr2 : Disposition::MLX2));
+        EXPECT_TRUE(EcritTravail(*t, session, f, application ? Disposition::Vimr2 : Disposition::MLX2));
         return f;
     }
 

@@ -1,7 +1,7 @@
 // vimra-tool as a user runs it: arguments, output, exit codes.
 #include "work/FichierTravail.h"
 #include "work/JournalTravail.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -24,25 +24,27 @@ class VimraTool : public testing::Test {
 protected:
     QTemporaryDir dossier;
     std::unique_ptr<Travail> t = std::make_unique<Travail>();
+    SessionTravail session;
 
     QString chemin(const QString& nom) const { return QDir(dossier.path()).filePath(nom); }
 
     // An application work: columns 12..14 hold values too.
     QString ecritTravail(const QString& nom) {
         AppliqueLangue(1);
-        t->NouveauTravail();
+        t->NouveauTravail(session);
         for (int e = 1; e <= 2; ++e) {
-            t->ModeleEssai.setCommentaire(QString("essai %1").arg(e));
-            t->AjouteEssai();
+            session.ModeleEssai.setCommentaire(QString("essai %1").arg(e));
+            t->AjouteEssai(session);
             for (int k = 0; k < 3; ++k) {
                 VecteurMesures mesures{};
                 for (int c = 1; c < NB_COLONNES; ++c)
                     mesures[c] = 1000 * e + 10 * c + k - 60;
-                t->AjoutePoint(mesures);
+                t->AjoutePoint(session, mesures);
             }
         }
         const QString f = chemin(nom);
-        EXPECT_TRUE(EcritTravail(*t, f, TypeFichier(f) == "MLX2" ? Disposition::MLX2 : Disposition::Vimr2));
+        EXPECT_TRUE(
+            EcritTravail(*t, session, f, TypeFichier(f) == "MLX2" ? Disposition::MLX2 : Disposition::Vimr2));
         return f;
     }
 };
@@ -179,31 +181,32 @@ class Recover : public testing::TestWithParam<CasReprise> {
 protected:
     QTemporaryDir dossier;
     std::unique_ptr<Travail> t = std::make_unique<Travail>();
+    SessionTravail session;
     std::vector<std::pair<QByteArray, qint64>> etats; // a save's bytes after each change, and its time
 
     // Two tests of three points, each change followed by the journal a minute apart.
     QByteArray journal(bool application) {
         AppliqueLangue(1);
-        t->NouveauTravail();
+        t->NouveauTravail(session);
         t->ApplicationCourante = application ? 55 : 0;
         const QString chemin = dossier.filePath("w.journal");
         EcrivainJournal ecrivain(chemin, false);
         qint64 heure = 1'765'000'000'000;
         const auto change = [&](const std::function<void()>& f) {
             f();
-            t->TravailEnregistre = false;
+            session.TravailEnregistre = false;
             heure += 60'000;
-            EXPECT_EQ(ecrivain.suit(*t, heure), EcrivainJournal::Resultat::Ecrit);
+            EXPECT_EQ(ecrivain.suit(*t, session, heure), EcrivainJournal::Resultat::Ecrit);
             etats.emplace_back(OctetsTravail(*t, DispositionTravail(*t)), heure);
         };
         for (int e = 1; e <= 2; ++e) {
-            change([&] { t->AjouteEssai(); });
+            change([&] { t->AjouteEssai(session); });
             for (int k = 0; k < 3; ++k)
                 change([&] {
                     VecteurMesures mesures{};
                     for (int c = 1; c < NB_COLONNES; ++c)
                         mesures[c] = 1000 * e + 10 * c + k;
-                    t->AjoutePoint(mesures);
+                    t->AjoutePoint(session, mesures);
                 });
         }
         QFile f(chemin);

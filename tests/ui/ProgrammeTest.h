@@ -16,7 +16,7 @@
 #include "socle/Dossiers.h"
 #include "study/FormChoixCaract.h"
 #include "study/FormTraceCaract.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,16 +44,16 @@ protected:
         ecritConfig(c);
         port.esclave.registres[1131] = 1000;
         ConfigGenerale() = TConfigGenerale::defaut();
-        liaison =
-            std::make_unique<Liaison>(port, reseau, horloge, ConfigGenerale(), machineDuTravail(travail()));
-        programme = std::make_unique<Programme>(*liaison, travail());
+        liaison = std::make_unique<Liaison>(port, reseau, horloge, ConfigGenerale(),
+                                            machineDuTravail(sessionTravail()));
+        programme = std::make_unique<Programme>(*liaison, travail(), sessionTravail());
     }
     void TearDown() override {
         programme.reset();
         QDir::setCurrent(avant);
         ConfigGenerale() = TConfigGenerale::defaut();
         AppliqueLangue(1);
-        travail().NouveauTravail();
+        travail().NouveauTravail(sessionTravail());
     }
     void ecritConfig(const TConfigGenerale& c) {
         QFile f(QDir(dossier.path()).filePath("CFGVimra.cfg"));
@@ -71,11 +71,12 @@ protected:
     // speed.
     TFormTraceCaract& traceSur(int charge) {
         Travail& t = travail();
-        t.ModeleEssai.TypeMachine() = 3;
-        t.ModeleEssai.TypeCharge() = charge;
-        t.AjouteEssai();
+        SessionTravail& s = sessionTravail();
+        s.ModeleEssai.TypeMachine() = 3;
+        s.ModeleEssai.TypeCharge() = charge;
+        t.AjouteEssai(s);
         t.EnteteTravail.DefCaract(1) = TDefCaract{1, 1, {}, 1, 18, {}, 2, 18, {}, 0};
-        t.TravailEnregistre = true;
+        s.TravailEnregistre = true;
         TFormTraceCaract& f = *fenetres().FormTraceCaract;
         f.show();
         return f;

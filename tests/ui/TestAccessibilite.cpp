@@ -83,8 +83,8 @@ public:
         AppliqueLangue(l);
     }
     TFormChoixCaract* choix(int page, int charge) {
-        travail().ModeleEssai.TypeMachine() = 3;
-        travail().ModeleEssai.TypeCharge() = charge;
+        sessionTravail().ModeleEssai.TypeMachine() = 3;
+        sessionTravail().ModeleEssai.TypeCharge() = charge;
         TFormChoixCaract& c = *fenetres().FormChoixCaract;
         c.PageDemandee = page;
         c.show();
@@ -135,7 +135,7 @@ const CasFenetre fenetresAccessibles[] = {
      [](Accessibilite& a) { return a.modeTrace(14, &TFormTraceCaract::ButtonChargeDynamique); }},
     {"NewCharacteristic",
      [](Accessibilite&) {
-         travail().ModeleEssai.TypeMachine() = 3;
+         sessionTravail().ModeleEssai.TypeMachine() = 3;
          fenetres().NouvelCaract->Prepare(ModeDefinition::Nouveau, 1);
          return Accessibilite::montre(fenetres().NouvelCaract);
      }},
@@ -159,7 +159,7 @@ const CasFenetre fenetresAccessibles[] = {
          Travail& t = travail();
          t.ApplicationCourante = 61;
          t.ParamApplication = ParamsParDefaut(61);
-         t.MachineApplication = 3;
+         sessionTravail().MachineApplication = 3;
          return Accessibilite::montre(fenetres().FormApplication);
      }},
     {"RunScreenOscilloscope",
@@ -167,7 +167,7 @@ const CasFenetre fenetresAccessibles[] = {
          Travail& t = travail();
          t.ApplicationCourante = 61;
          t.ParamApplication = ParamsParDefaut(61);
-         t.MachineApplication = 3;
+         sessionTravail().MachineApplication = 3;
          TFormApplication* f = fenetres().FormApplication;
          f->show();
          f->BoutonOscillo->click();
@@ -180,7 +180,7 @@ const CasFenetre fenetresAccessibles[] = {
      }},
     {"WiringDiagram",
      [](Accessibilite&) {
-         travail().MachineApplication = 3;
+         sessionTravail().MachineApplication = 3;
          return Accessibilite::montre(fenetres().FormAideCablage);
      }},
     {"AboutBox", [](Accessibilite&) { return Accessibilite::montre(fenetres().AboutBox); }},
@@ -318,8 +318,8 @@ INSTANTIATE_TEST_SUITE_P(Fenetres, GrandTexte,
 // the choice screen follows it as it follows a click.
 TEST_F(ProgrammeTest, TheChoiceScreenFollowsTogglesSwitchedByTheirAccessibleAction) {
     montreMenu();
-    travail().ModeleEssai.TypeMachine() = 0; // nothing chosen yet
-    travail().ModeleEssai.TypeCharge() = 0;
+    sessionTravail().ModeleEssai.TypeMachine() = 0; // nothing chosen yet
+    sessionTravail().ModeleEssai.TypeCharge() = 0;
     TFormChoixCaract& c = *fenetres().FormChoixCaract;
     c.PageDemandee = 0;
     c.show();
@@ -359,15 +359,15 @@ TEST_F(ProgrammeTest, TheNamesFollowTheLanguage) {
 // button as its number, then its comment.
 TEST_F(ProgrammeTest, AGraphIsReadAsItsCharacteristicAndItsPointsATestWithItsComment) {
     Travail& t = travail();
-    t.ModeleEssai.TypeMachine() = 3;
-    t.ModeleEssai.TypeCharge() = 1;
-    t.AjouteEssai();
+    sessionTravail().ModeleEssai.TypeMachine() = 3;
+    sessionTravail().ModeleEssai.TypeCharge() = 1;
+    t.AjouteEssai(sessionTravail());
     t.EnteteTravail.DefCaract(1) = TDefCaract{1, 1, {}, 1, 18, {}, 2, 18, {}, 0};
     t.Essais[1].Entete.DernierPoint() = 2;
     t.Essais[1].Entete.setCommentaire("moteur chaud");
-    t.AjouteEssai();
+    t.AjouteEssai(sessionTravail());
     t.Essais[2].Entete.DernierPoint() = 0;
-    t.TravailEnregistre = true;
+    sessionTravail().TravailEnregistre = true;
     montreMenu();
     fenetres().FormTraceCaract->show();
     QApplication::processEvents();
@@ -394,7 +394,7 @@ TEST_F(ProgrammeTest, ReturnPressesTheFocusedButtonOfTheMainMenuAndTheChoiceScre
         fenetres().FormChoixCaract->hide();
     }
     // The choice screen's toggles as well, without pressing its study button.
-    travail().ModeleEssai.TypeMachine() = 3;
+    sessionTravail().ModeleEssai.TypeMachine() = 3;
     TFormChoixCaract& c = *fenetres().FormChoixCaract;
     c.PageDemandee = 0;
     c.show();

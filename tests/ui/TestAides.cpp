@@ -2,12 +2,12 @@
 #include "ParamsApplications.h"
 #include "ProgrammeTest.h"
 
-#include "commun/AboutBox.h"
-#include "commun/AideCablage.h"
 #include "application/ConfigurationApplication.h"
-#include "commun/DocumentsAide.h"
 #include "application/FormApplication.h"
 #include "application/VisualisationPDF.h"
+#include "commun/AboutBox.h"
+#include "commun/AideCablage.h"
+#include "commun/DocumentsAide.h"
 
 #include <QLabel>
 #include <QPdfDocument>
@@ -159,7 +159,7 @@ TEST_P(SchemaOuvert, IsTheFrenchNamedDiagramOfTheMachineFromTheFolderOfTheLangua
     const CasSchemaOuvert& c = GetParam();
     livre(c.dossierLangue, QString::fromUtf8(c.fichier));
     langue(c.langue);
-    travail().MachineApplication = c.machine;
+    sessionTravail().MachineApplication = c.machine;
     cablage().show();
     QApplication::processEvents();
     EXPECT_EQ(cablage().NomFichier, QString::fromUtf8(c.fichier));
@@ -174,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(Cas, SchemaOuvert,
                                                          "Cablage Alimentation AC1_Fr.pdf"}));
 
 TEST_F(Aides, TheWiringHelpHasItsOwnCaption) {
-    travail().MachineApplication = 0;
+    sessionTravail().MachineApplication = 0;
     cablage().show();
     QApplication::processEvents();
     EXPECT_EQ(cablage().windowTitle(), "Aide au câblage");
@@ -187,8 +187,8 @@ TEST_F(Aides, TheRunScreenShowsBothViewersAndClosesThemWhenItCloses) {
     Travail& t = travail();
     t.ApplicationCourante = 53;
     t.ParamApplication = ParamsParDefaut(53);
-    t.MachineApplication = 3;
-    t.ModeleEssai.TypeMachine() = 3;
+    sessionTravail().MachineApplication = 3;
+    sessionTravail().ModeleEssai.TypeMachine() = 3;
     montreMenu();
     menu().hide();
     TFormApplication& run = *fenetres().FormApplication;

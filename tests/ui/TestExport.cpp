@@ -48,9 +48,9 @@ protected:
     TFormTraceCaract& f() { return *static_cast<TFormTraceCaract*>(fenetres().FormTraceCaract); }
     void SetUp() override {
         ProgrammeTest::SetUp();
-        remplitTravailExemple(travail(), 30);
+        remplitTravailExemple(travail(), sessionTravail(), 30);
         travail().EnteteTravail.Commentaire.setTexte("Moteur de la table 3");
-        travail().TravailEnregistre = false;
+        sessionTravail().TravailEnregistre = false;
         f().resize(1000, 700);
         f().show();
         QApplication::processEvents();
@@ -95,7 +95,7 @@ TEST_F(Export, GraphsAreAPictureAt300DpiADrawingAndAVectorDocumentWithTitleAndLe
 }
 
 TEST_F(Export, ValuesOfTheSelectedTestOrEveryTestAndAWorkbookAreWrittenTheWorkStaysUnsaved) {
-    travail().EssaiCourant = 3;
+    sessionTravail().EssaiCourant = 3;
     dialogues.fichiers = {chemin("tous"), chemin("un"), chemin("classeur")};
     dialogues.filtres = {0, 1, 2};
     for (int i = 0; i < 3; ++i)
@@ -114,7 +114,7 @@ TEST_F(Export, ValuesOfTheSelectedTestOrEveryTestAndAWorkbookAreWrittenTheWorkSt
     EXPECT_EQ(rangs(tous), (std::map<char, int>{{'1', 30}, {'2', 30}, {'3', 30}, {'4', 30}, {'5', 30}}));
     EXPECT_EQ(rangs(un), (std::map<char, int>{{'3', 30}}));
     EXPECT_TRUE(classeur.read(2) == "PK") << "a workbook is a zip archive";
-    EXPECT_FALSE(travail().TravailEnregistre);
+    EXPECT_FALSE(sessionTravail().TravailEnregistre);
 }
 
 TEST_F(Export, AFolderThatCannotBeWrittenSaysSoAndLeavesThePreviousFileWhole) {
@@ -136,12 +136,12 @@ TEST_F(Export, AFolderThatCannotBeWrittenSaysSoAndLeavesThePreviousFileWhole) {
     QFile f(fichier);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), "previous");
-    EXPECT_FALSE(travail().TravailEnregistre);
+    EXPECT_FALSE(sessionTravail().TravailEnregistre);
 }
 
 TEST_F(Export, NothingToExportWhileTheFirstTestIsEmpty) {
-    travail().NouveauTravail();
-    travail().AjouteEssai();
+    travail().NouveauTravail(sessionTravail());
+    travail().AjouteEssai(sessionTravail());
     emit f().Fichier1->aboutToShow();
     EXPECT_FALSE(f().Exporter1->isEnabled());
     EXPECT_EQ(f().Exporter1->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));

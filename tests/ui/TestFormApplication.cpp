@@ -38,8 +38,8 @@ protected:
         Travail& t = travail();
         t.ApplicationCourante = code;
         t.ParamApplication = ParamsParDefaut(code);
-        t.MachineApplication = machine;
-        t.ModeleEssai.TypeMachine() = machine;
+        sessionTravail().MachineApplication = machine;
+        sessionTravail().ModeleEssai.TypeMachine() = machine;
     }
     void ouvre(int code, int machine = 1) {
         choisit(code, machine);
@@ -62,8 +62,8 @@ protected:
     std::array<int16_t, 6> blocAttendu(int32_t position) {
         BlocParametres bloc{};
         EmulationCharge e;
-        e.SetCharge(travail().essaiCourant().Entete, ConfigGenerale().ClassePuissance, position,
-                    f().ScrollBarCharge->minimum(), bloc);
+        e.SetCharge(travail().Essais[sessionTravail().EssaiCourant].Entete, ConfigGenerale().ClassePuissance,
+                    position, f().ScrollBarCharge->minimum(), bloc);
         std::array<int16_t, 6> r{};
         for (int i = 0; i < 6; ++i)
             r[i] = int16_t(bloc[i]);
@@ -72,10 +72,10 @@ protected:
     // A work whose current test of application `code` holds `points` points.
     void essaiAvecPoints(int code, int points) {
         choisit(code);
-        ReconcilieEssai(travail());
+        ReconcilieEssai(travail(), sessionTravail());
         for (int k = 0; k < points; ++k)
-            travail().AjoutePoint(f().etat().Mesures);
-        travail().TravailEnregistre = true;
+            travail().AjoutePoint(sessionTravail(), f().etat().Mesures);
+        sessionTravail().TravailEnregistre = true;
     }
 };
 
@@ -228,15 +228,16 @@ TEST_F(RunScreen, AThreePhaseMachineShowsVoltageAndCurrentOnlyOnceCoupled) {
     EXPECT_FALSE(f().ButtonEtoile->isChecked());
     EXPECT_TRUE(f().Mesure[4]->isVisible());
     EXPECT_TRUE(f().Mesure[5]->isVisible());
-    EXPECT_EQ(travail().essaiCourant().Entete[TEnteteEssai::MotCouplage], CouplageTriangle);
-    EXPECT_EQ(travail().ModeleEssai[TEnteteEssai::MotCouplage], CouplageTriangle);
+    EXPECT_EQ(travail().Essais[sessionTravail().EssaiCourant].Entete[TEnteteEssai::MotCouplage],
+              CouplageTriangle);
+    EXPECT_EQ(sessionTravail().ModeleEssai[TEnteteEssai::MotCouplage], CouplageTriangle);
     // Delta: the line current is the phase current x 1,732.
     f().ButtonCharge->click();
     port.esclave.registres[2006] = 1000; // phase current, mA
     f().TimerApplicationTimer();
     EXPECT_EQ(f().Mesure[5]->texte(), "1,732 A");
     // Once the test holds a point the coupling stays.
-    travail().AjoutePoint(f().etat().Mesures);
+    travail().AjoutePoint(sessionTravail(), f().etat().Mesures);
     f().SetEtoileTriangle();
     EXPECT_FALSE(f().ButtonEtoile->isVisible());
     EXPECT_TRUE(f().ButtonTriangle->isVisible());
@@ -267,7 +268,7 @@ TEST_F(RunScreen, ChangedParametersOnATestWithPointsMakeANewTestButNotTheInertia
     f().show();
     QApplication::processEvents();
     EXPECT_EQ(travail().EnteteTravail.NbEssais, 2);
-    EXPECT_EQ(travail().EssaiCourant, 2);
+    EXPECT_EQ(sessionTravail().EssaiCourant, 2);
     EXPECT_EQ(travail().Essais[2].Entete[TEnteteEssai::MotParamApplication], 150);
     EXPECT_EQ(travail().Essais[1].Entete[TEnteteEssai::MotParamApplication], 100);
     EXPECT_EQ(f().TextValAFF[Aff5]->text(), "1,50 m/s");
@@ -294,7 +295,7 @@ TEST_F(RunScreen, ConfigurationRunsTheDialogFromTheRunScreenAndResendsTheBlockWi
     EXPECT_EQ(perteMontree,
               travail().Essais[1].Entete[TEnteteEssai::MotParamApplication + 1]); // the test's own
     EXPECT_EQ(travail().ApplicationCourante, 53);
-    EXPECT_EQ(travail().ParamApplicationSauve, ParamsParDefaut(53));
+    EXPECT_EQ(sessionTravail().ParamApplicationSauve, ParamsParDefaut(53));
     EXPECT_EQ(travail().EnteteTravail.NbEssais, 2);
     EXPECT_EQ(f().ScrollBarCharge->minimum(), 20);
     EXPECT_EQ(blocRecu(), blocAttendu(f().ScrollBarCharge->value()));
@@ -316,7 +317,7 @@ TEST_F(RunScreen, ADialogThatLeavesTheHundredDoesNotRenewTheWork) {
 
 TEST_F(RunScreen, AnotherApplicationOnAnUnsavedWorkAsksBeforeTheNewWork) {
     essaiAvecPoints(53, 3);
-    travail().TravailEnregistre = false;
+    sessionTravail().TravailEnregistre = false;
     dialogues.reponses = {Dialogues::Reponse::Non};
     ouvre(61);
     EXPECT_EQ(dialogues.questions, QStringList{"Nouvelle application. Voulez-vous enregistrer l'ancienne ?"});
@@ -393,7 +394,7 @@ protected:
         f().TimerApplicationTimer();
         f().ButtonGraphAnim->click();
     }
-    int points() const { return travail().essaiCourant().nbPoints(); }
+    int points() const { return travail().Essais[sessionTravail().EssaiCourant].nbPoints(); }
     // `n` points by hand, then Stop.
     void pointsALaMain(int n) {
         f().BoutonManuel->click();
@@ -416,7 +417,7 @@ TEST_F(Recording, TheGraphIsTorqueAgainstSpeedWithTheTestRow) {
     EXPECT_EQ(d.ColonneY, 2);
     EXPECT_TRUE(f().CaractMachine5->isVisible());
     EXPECT_FALSE(f().ImageApp->isVisible());
-    EXPECT_EQ(travail().EssaiCourant, 1);
+    EXPECT_EQ(sessionTravail().EssaiCourant, 1);
     EXPECT_TRUE(f().PanelEssais_Boutons->isVisible());
     EXPECT_TRUE(f().Buttoncourbe[0]->isVisible());
     EXPECT_TRUE(f().Buttoncourbe[0]->isChecked());
@@ -450,13 +451,13 @@ TEST_F(Recording, ManualPointsFollowTheMeasurementsAndStopSendsNothing) {
         port.esclave.registres[Vitesse] = uint16_t(vitesse);
         f().TimerApplicationTimer();
         f().ButtonAcquiPoint->click();
-        EXPECT_EQ(travail().essaiCourant().valeur(1, points() - 1), vitesse);
+        EXPECT_EQ(travail().Essais[sessionTravail().EssaiCourant].valeur(1, points() - 1), vitesse);
     }
     f().activateWindow();
     QTest::keyClick(&f(), Qt::Key_Space);
     EXPECT_EQ(points(), 3);
-    EXPECT_EQ(travail().essaiCourant().valeur(11, 2), 0); // no time base in this mode
-    EXPECT_FALSE(travail().TravailEnregistre);
+    EXPECT_EQ(travail().Essais[sessionTravail().EssaiCourant].valeur(11, 2), 0); // no time base in this mode
+    EXPECT_FALSE(sessionTravail().TravailEnregistre);
 
     const size_t avant = port.esclave.requetes.size();
     const auto bloc = blocRecu();
@@ -473,7 +474,7 @@ TEST_F(Recording, ManualPointsFollowTheMeasurementsAndStopSendsNothing) {
 TEST_F(Recording, AFullTestRefusesThePoint) {
     demarre();
     f().BoutonManuel->click();
-    while (travail().AjoutePoint(f().etat().Mesures) == ResultatAjout::Ajoute) {
+    while (travail().AjoutePoint(sessionTravail(), f().etat().Mesures) == ResultatAjout::Ajoute) {
     }
     ASSERT_EQ(points(), 2001);
     f().ButtonAcquiPoint->click();
@@ -498,7 +499,7 @@ TEST_F(Recording, TheOscilloscopeRecordsOn360SecondsAndTheLoadFollowsTheBar) {
     EXPECT_FALSE(f().TimerApplication->isActive());
     EXPECT_TRUE(f().TextVarTemps->isVisible());
     f().ScrollBarDureeOscillo->setValue(36);
-    EXPECT_EQ(travail().essaiCourant().Entete[TEnteteEssai::MotDureeOscillo], 36);
+    EXPECT_EQ(travail().Essais[sessionTravail().EssaiCourant].Entete[TEnteteEssai::MotDureeOscillo], 36);
     EXPECT_EQ(f().TimerOscillo->interval(), 500);
     EXPECT_EQ(f().TextDureeSynchro->text(), "T = 360 s");
     f().ButtonSynchro->click(); // no trigger: the recording starts at once
@@ -514,11 +515,13 @@ TEST_F(Recording, TheOscilloscopeRecordsOn360SecondsAndTheLoadFollowsTheBar) {
             EXPECT_EQ(blocRecu(), blocAttendu(f().ScrollBarCharge->value()));
             // The point's application columns come from its own tick, not the one before.
             for (int c = 12; c <= 15; ++c)
-                EXPECT_EQ(travail().essaiCourant().valeur(c, points() - 1), f().etat().Mesures[c]) << c;
+                EXPECT_EQ(travail().Essais[sessionTravail().EssaiCourant].valeur(c, points() - 1),
+                          f().etat().Mesures[c])
+                    << c;
         }
     }
     EXPECT_EQ(points(), ticks);
-    const TEssai& e = travail().essaiCourant();
+    const TEssai& e = travail().Essais[sessionTravail().EssaiCourant];
     EXPECT_GT(e.valeur(11, points() - 1), 36000);
     EXPECT_LE(e.valeur(11, points() - 2), 36000);
     EXPECT_FALSE(f().TimerOscillo->isActive());
@@ -535,7 +538,7 @@ TEST_F(Recording, TheOscilloscopeWaitsForTheSpeedToMove) {
     f().BoutonOscillo->click();
     f().ComboBoxVariable->setCurrentIndex(0);
     f().ScrollBarDureeOscillo->setValue(0);
-    const int seuil = travail().essaiCourant().Entete[TEnteteEssai::MotSeuilSynchro];
+    const int seuil = travail().Essais[sessionTravail().EssaiCourant].Entete[TEnteteEssai::MotSeuilSynchro];
     ASSERT_GT(seuil, 0);
     f().BoutonStartOscillo->click();
     horloge.maintenant += 100;
@@ -545,7 +548,7 @@ TEST_F(Recording, TheOscilloscopeWaitsForTheSpeedToMove) {
     horloge.maintenant += 100;
     f().TimerOscilloTimer();
     EXPECT_EQ(points(), 1);
-    EXPECT_EQ(travail().essaiCourant().valeur(11, 0), 0);
+    EXPECT_EQ(travail().Essais[sessionTravail().EssaiCourant].valeur(11, 0), 0);
     f().activateWindow();
     QTest::keyClick(&f(), Qt::Key_Escape);
     EXPECT_FALSE(f().BoutonOscillo->isChecked());
@@ -566,7 +569,7 @@ TEST_F(Recording, CopiesOfThePointAndOfTheTests) {
     const QStringList noms = lignes[3].split('\t');
     const QStringList valeurs = lignes[5].split('\t');
     ASSERT_EQ(noms.size(), valeurs.size());
-    const int vitesse = int(noms.indexOf(travail().Colonnes[1].Nom));
+    const int vitesse = int(noms.indexOf(sessionTravail().Colonnes[1].Nom));
     ASSERT_GE(vitesse, 0);
     EXPECT_EQ(valeurs[vitesse], "1234");
     EXPECT_EQ(lignes[0].count('\t'), lignes[2].count('\t'));
@@ -586,9 +589,10 @@ TEST_F(Recording, SavedInTheApplicationLayoutAndReadBack) {
     dialogues.fichiers = {nom};
     f().Enregistrer1Click();
     ASSERT_TRUE(QFile::exists(nom));
-    EXPECT_TRUE(travail().TravailEnregistre);
+    EXPECT_TRUE(sessionTravail().TravailEnregistre);
     Travail lu;
-    ASSERT_TRUE(LitTravail(lu, nom));
+    SessionTravail sessionLue;
+    ASSERT_TRUE(LitTravail(lu, sessionLue, nom));
     EXPECT_EQ(lu.Essais[1].nbPoints(), 2);
     EXPECT_EQ(lu.Essais[1].Entete.TypeCharge(), 58);
     EXPECT_TRUE(lu.EnteteTravail.DefCaract(5).Defini);
@@ -620,7 +624,7 @@ TEST_F(Recording, TestsAreAddedEmptiedAndDeletedOnTheirQuestion) {
     EXPECT_FALSE(f().Suppressionessai1->isEnabled());
     f().Nouvelessai1->trigger();
     EXPECT_EQ(travail().EnteteTravail.NbEssais, 2);
-    EXPECT_EQ(travail().EssaiCourant, 2);
+    EXPECT_EQ(sessionTravail().EssaiCourant, 2);
     EXPECT_TRUE(f().Buttoncourbe[1]->isChecked());
     EXPECT_TRUE(f().Editcourbe[1]->isEnabled());
     EXPECT_FALSE(f().Editcourbe[0]->isEnabled());
@@ -630,7 +634,7 @@ TEST_F(Recording, TestsAreAddedEmptiedAndDeletedOnTheirQuestion) {
     EXPECT_EQ(f().Suppressionessai1->actions().size(), 2);
 
     f().Buttoncourbe[0]->click();
-    EXPECT_EQ(travail().EssaiCourant, 1);
+    EXPECT_EQ(sessionTravail().EssaiCourant, 1);
     using R = Dialogues::Reponse;
     dialogues.reponses = {R::Non, R::Oui};
     f().SupprimePoints(1);

@@ -84,7 +84,7 @@ TEST_F(ChoixCaract, TheCouplingAidIsForTheSynchronousMachineOnly) {
     EXPECT_FALSE(c().ButtonCouplage->isEnabled());
     EXPECT_FALSE(c().ButtonCouplage->isChecked());
     EXPECT_EQ(c().Charge, 0);
-    EXPECT_EQ(travail().ModeleEssai.TypeMachine(), 3);
+    EXPECT_EQ(sessionTravail().ModeleEssai.TypeMachine(), 3);
 }
 
 TEST_F(ChoixCaract, OnlyTheLoadsOfThePageOnViewCount) {
@@ -99,7 +99,7 @@ TEST_F(ChoixCaract, OnlyTheLoadsOfThePageOnViewCount) {
     EXPECT_FALSE(c().ButtonEtude[2]->isEnabled());
     EXPECT_FALSE(c().ButtonAPP[2]->isEnabled());
     EXPECT_FALSE(c().PanelCaract[1]->isVisible());
-    EXPECT_EQ(travail().ModeleEssai.TypeCharge(), 0);
+    EXPECT_EQ(sessionTravail().ModeleEssai.TypeCharge(), 0);
 }
 
 TEST_F(ChoixCaract, ApplicationsNeedALoadAndStudyNeedsAMachineToo) {
@@ -110,8 +110,8 @@ TEST_F(ChoixCaract, ApplicationsNeedALoadAndStudyNeedsAMachineToo) {
 }
 
 TEST_F(ChoixCaract, ShowingPressesTheButtonsOfTheTemplate) {
-    travail().ModeleEssai.TypeMachine() = 5;
-    travail().ModeleEssai.TypeCharge() = 13;
+    sessionTravail().ModeleEssai.TypeMachine() = 5;
+    sessionTravail().ModeleEssai.TypeCharge() = 13;
     montre(2);
     EXPECT_TRUE(c().BoutonsMachine[4]->isChecked());
     EXPECT_TRUE(c().BoutonsCharge[2][3]->isChecked());
@@ -157,10 +157,10 @@ TEST_F(ChoixCaract, AStaticLoadShowsItsPanelAndItsBarsWriteTheTemplate) {
     EXPECT_FALSE(panneau.PanelInertie->isVisible());
     EXPECT_EQ(panneau.TextC2->text(), "Couple à 1500tr/min");
     panneau.TrackBarA->triggerAction(QSlider::SliderToMinimum); // the top of the bar
-    EXPECT_EQ(travail().ModeleEssai[TEnteteEssai::MotLinearAtSyncPos], 150);
+    EXPECT_EQ(sessionTravail().ModeleEssai[TEnteteEssai::MotLinearAtSyncPos], 150);
     EXPECT_EQ(panneau.TextB2->text(), "15,00 Nm");
     panneau.TrackBarB->triggerAction(QSlider::SliderToMaximum);
-    EXPECT_EQ(travail().ModeleEssai[TEnteteEssai::MotLinearConstPos], 0);
+    EXPECT_EQ(sessionTravail().ModeleEssai[TEnteteEssai::MotLinearConstPos], 0);
     EXPECT_EQ(panneau.TextB1->text(), "0,00 Nm");
 }
 
@@ -171,12 +171,12 @@ TEST_F(ChoixCaract, LoweringTheStickingTorqueDragsTheRunningTorqueBarAlong) {
     ASSERT_TRUE(panneau.PanelN->isVisible());
     panneau.TrackBarB->setValue(140); // sticking torque 10
     EXPECT_EQ(panneau.TrackBarA->value(), 140);
-    EXPECT_EQ(travail().ModeleEssai[TEnteteEssai::MotStickingPos], 10);
-    EXPECT_EQ(travail().ModeleEssai[TEnteteEssai::MotStickingRunPos], 10);
+    EXPECT_EQ(sessionTravail().ModeleEssai[TEnteteEssai::MotStickingPos], 10);
+    EXPECT_EQ(sessionTravail().ModeleEssai[TEnteteEssai::MotStickingRunPos], 10);
 }
 
 TEST_F(ChoixCaract, ShowingALoadDoesNotChangeItsParameters) {
-    TEnteteEssai& m = travail().ModeleEssai;
+    TEnteteEssai& m = sessionTravail().ModeleEssai;
     m.TypeCharge() = 16;
     m[TEnteteEssai::MotStickingPos] = 50;
     m[TEnteteEssai::MotStickingRunPos] = 80; // above the sticking torque: a bar moved by hand would pull it
@@ -200,7 +200,7 @@ TEST_F(ChoixCaract, TheLiftingPanelStepsItsSpeedAndShowsTheLiftedInertia) {
     EXPECT_TRUE(panneau.PanelCycle->isVisible());
     EXPECT_TRUE(panneau.TextJ->isVisible());
     panneau.SpinButtonRductionUp->click();
-    EXPECT_EQ(travail().ModeleEssai[TEnteteEssai::MotLiftSpeed], 11);
+    EXPECT_EQ(sessionTravail().ModeleEssai[TEnteteEssai::MotLiftSpeed], 11);
     EXPECT_EQ(panneau.StaticTextred->text(), "1,1 m/s");
     EXPECT_EQ(panneau.TextJ->text(), "J = 0,006 kg.m²"); // 130 x 11 x 11 / 2467
 }
@@ -211,7 +211,7 @@ TEST_F(ChoixCaract, TheInertiaBarWritesTheTemplateAtOnce) {
     TPanelCaract& panneau = *c().PanelCaract[2];
     ASSERT_TRUE(panneau.TrackBarJ->isVisible());
     panneau.TrackBarJ->triggerAction(QSlider::SliderToMaximum);
-    EXPECT_EQ(travail().ModeleEssai[TEnteteEssai::MotInertie], 1000);
+    EXPECT_EQ(sessionTravail().ModeleEssai[TEnteteEssai::MotInertie], 1000);
     EXPECT_EQ(panneau.TextJ->text(), "J = 1,000 kg.m²");
 }
 
@@ -225,11 +225,11 @@ class Avertissement : public ChoixCaract, public testing::WithParamInterface<Cas
 
 TEST_P(Avertissement, IsShownBeforeALoadThatNeedsTheFunctionInputs) {
     Travail& t = travail();
-    t.ModeleEssai.TypeMachine() = 3;
-    t.ModeleEssai.TypeCharge() = GetParam().avant;
-    t.AjouteEssai();
+    sessionTravail().ModeleEssai.TypeMachine() = 3;
+    sessionTravail().ModeleEssai.TypeCharge() = GetParam().avant;
+    t.AjouteEssai(sessionTravail());
     t.EnteteTravail.DefCaract(1) = TDefCaract{1, 1, {}, 1, 18, {}, 2, 18, {}, 0};
-    t.ModeleEssai.TypeCharge() = GetParam().apres;
+    sessionTravail().ModeleEssai.TypeCharge() = GetParam().apres;
     montre(1);
     reponds(false); // a warning, if any, is refused: the study must not start
     c().ButtonEtudeCaractClick();

@@ -84,7 +84,7 @@ TEST_F(ProgrammeTest, OkOnTheNetworkPageStoresTheChoicesAndStartsTheLink) {
     com().EditTC[3]->setText("42");
     com().ButtonUK->click();
     com().Button60Hz->click();
-    travail().Colonnes[1].Nom = "autre";
+    sessionTravail().Colonnes[1].Nom = "autre";
     com().BoutonOKClick();
     const TConfigGenerale& c = ConfigGenerale();
     EXPECT_EQ(c.TypeLiaison, 0);
@@ -93,7 +93,7 @@ TEST_F(ProgrammeTest, OkOnTheNetworkPageStoresTheChoicesAndStartsTheLink) {
     EXPECT_EQ(TexteAdresseIP(c), "(192.168.1.42)");
     EXPECT_EQ(c.LangueConfig, 2);
     EXPECT_EQ(c.FrequenceReseau, 60);
-    EXPECT_EQ(travail().Colonnes[1].Nom, "Rotational speed");
+    EXPECT_EQ(sessionTravail().Colonnes[1].Nom, "Rotational speed");
     // The network library refuses the user: the link start reports it.
     EXPECT_EQ(dialogues.avertissements, QStringList{"Connection error"});
     EXPECT_EQ(c.ClassePuissance, 2);

@@ -30,22 +30,22 @@ protected:
     // A work of an asynchronous machine under "T = K" with `n` characteristics defined.
     void travailDe(int n, int points = 3) {
         Travail& t = travail();
-        t.ModeleEssai.TypeMachine() = 3;
-        t.ModeleEssai.TypeCharge() = 1;
-        t.AjouteEssai();
+        sessionTravail().ModeleEssai.TypeMachine() = 3;
+        sessionTravail().ModeleEssai.TypeCharge() = 1;
+        t.AjouteEssai(sessionTravail());
         VecteurMesures m{};
         for (int k = 0; k < points; ++k) {
             m[1] = 1500 - 20 * k;
             m[2] = 100 * k;
             m[5] = 1000 + 100 * k;
-            t.AjoutePoint(m);
+            t.AjoutePoint(sessionTravail(), m);
         }
         const int y[4] = {2, 5, 3, 8};
         for (int k = 1; k <= n; ++k) {
             TDefCaract& d = t.EnteteTravail.DefCaract(k);
             d = TDefCaract{1, 1, {}, 1, 18, {}, y[k - 1], 18, {}, 0};
         }
-        t.TravailEnregistre = true;
+        sessionTravail().TravailEnregistre = true;
     }
     void montre() {
         f().resize(1000, 700);
@@ -174,19 +174,19 @@ TEST_F(TraceCaract, AFullTestStopsTheRecordingWithAMessage) {
 TEST_F(TraceCaract, SavingUnderAnApplicationNameAsksForANewName) {
     travailDe(1);
     montre();
-    travail().NomFichierCourant = chemin("appli.Vimr2");
+    sessionTravail().NomFichierCourant = chemin("appli.Vimr2");
     dialogues.fichiers = {chemin("caract.MLX2")};
     f().Enregistrer1Click();
     EXPECT_FALSE(QFile::exists(chemin("appli.Vimr2")));
     EXPECT_TRUE(QFile::exists(chemin("caract.MLX2")));
-    EXPECT_EQ(travail().NomFichierCourant, chemin("caract.MLX2"));
+    EXPECT_EQ(sessionTravail().NomFichierCourant, chemin("caract.MLX2"));
     f().Enregistrer1Click(); // a characteristic name is written in place
     EXPECT_TRUE(dialogues.fichiers.empty());
 }
 
 TEST_F(TraceCaract, DeletingATestAsksFirst) {
     travailDe(1);
-    travail().AjouteEssai();
+    travail().AjouteEssai(sessionTravail());
     montre();
     dialogues.reponses = {R::Non};
     f().SuppCourbeClick(1);
@@ -305,7 +305,7 @@ TEST_F(ModesCharge, TheOscilloscopeIsConfiguredArmedAndTriggered) {
     EXPECT_EQ(f().StaticTextModeOscillo->text(), "Configuration");
     EXPECT_TRUE(f().TimerOscillo->isActive());
     EXPECT_EQ(f().TextSynchro->text(), "Synchronisation sur : ");
-    travail().TravailEnregistre = true;
+    sessionTravail().TravailEnregistre = true;
     EXPECT_EQ(f().ComboBoxVariable->currentIndex(), 1); // a new test synchronises on the torque
     f().ComboBoxVariable->setCurrentIndex(0);
     emit f().ComboBoxVariable->activated(0);
@@ -313,7 +313,7 @@ TEST_F(ModesCharge, TheOscilloscopeIsConfiguredArmedAndTriggered) {
     EXPECT_EQ(f().TextDureeSynchro->text(), "T = 25 s");
     EXPECT_EQ(travail().Essais[1].Entete[TEnteteEssai::MotDureeOscillo], 11);
     EXPECT_EQ(travail().Essais[1].Entete[TEnteteEssai::MotSeuilSynchro], 15);
-    EXPECT_TRUE(travail().TravailEnregistre);
+    EXPECT_TRUE(sessionTravail().TravailEnregistre);
 
     port.esclave.registres[2002] = 100;
     f().SpeedButtonOscillo->click();

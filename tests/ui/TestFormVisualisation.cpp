@@ -26,8 +26,8 @@ protected:
     // asynchronous machine under "T = K" unless told otherwise.
     void ouvre(int typeMachine = 3, int typeCharge = 1) {
         montreMenu(); // the link starts on the in-memory drive
-        travail().ModeleEssai.TypeMachine() = typeMachine;
-        travail().ModeleEssai.TypeCharge() = typeCharge;
+        sessionTravail().ModeleEssai.TypeMachine() = typeMachine;
+        sessionTravail().ModeleEssai.TypeCharge() = typeCharge;
         choix().show();
         v().show();
         QApplication::processEvents();
@@ -126,19 +126,19 @@ TEST_F(Visualisation, TwoAmpRangeIsSetAtOnceAndTheNextCycleDividesTheCurrent) {
     ouvre(3);
     ASSERT_EQ(tuile(5), "2,000 A");
     v().ButtonCalibre2A->click();
-    EXPECT_EQ(travail().ModeleEssai[TEnteteEssai::MotCalibreCourant], 1);
+    EXPECT_EQ(sessionTravail().ModeleEssai[TEnteteEssai::MotCalibreCourant], 1);
     EXPECT_EQ(tuile(5), "2,000 A"); // nothing read yet
     // The running timer brings the next cycle.
     EXPECT_TRUE(QTest::qWaitFor([this] { return tuile(5) == "0,200 A"; }, 2000));
     EXPECT_EQ(tuile(6), "120,0 W");
     v().ButtonCalibre20A->click();
-    EXPECT_EQ(travail().ModeleEssai[TEnteteEssai::MotCalibreCourant], 0);
+    EXPECT_EQ(sessionTravail().ModeleEssai[TEnteteEssai::MotCalibreCourant], 0);
     v().TimerATimer();
     EXPECT_EQ(tuile(5), "2,000 A");
 }
 
 TEST_F(Visualisation, TheRangeButtonsFollowTheTemplate) {
-    travail().ModeleEssai[TEnteteEssai::MotCalibreCourant] = 1;
+    sessionTravail().ModeleEssai[TEnteteEssai::MotCalibreCourant] = 1;
     ouvre();
     EXPECT_TRUE(v().ButtonCalibre2A->isChecked());
     EXPECT_FALSE(v().ButtonCalibre20A->isChecked());

@@ -64,9 +64,9 @@ struct CasFenetre {
 
 class Guide : public ProgrammeTest, public testing::WithParamInterface<std::tuple<int, CasFenetre>> {
 public:
-    using ProgrammeTest::traceSur;
     using ProgrammeTest::com;
     using ProgrammeTest::menu;
+    using ProgrammeTest::traceSur;
     void SetUp() override {
         ProgrammeTest::SetUp();
         static const bool installee = (installeAide(*qApp), true);
@@ -79,8 +79,8 @@ public:
     }
     // The choice screen on `page` with a machine and a load chosen.
     TFormChoixCaract& choix(int page, int charge) {
-        travail().ModeleEssai.TypeMachine() = 3;
-        travail().ModeleEssai.TypeCharge() = charge;
+        sessionTravail().ModeleEssai.TypeMachine() = 3;
+        sessionTravail().ModeleEssai.TypeCharge() = charge;
         TFormChoixCaract& c = *fenetres().FormChoixCaract;
         c.PageDemandee = page;
         c.show();
@@ -90,7 +90,7 @@ public:
         Travail& t = travail();
         t.ApplicationCourante = 61;
         t.ParamApplication = ParamsParDefaut(61);
-        t.MachineApplication = 3;
+        sessionTravail().MachineApplication = 3;
         fenetres().FormApplication->show();
         return *fenetres().FormApplication;
     }
@@ -139,7 +139,7 @@ const CasFenetre fenetresDuGuide[] = {
      }},
     {"NewCharacteristic", aide::NouvelCaract,
      [](Guide&) -> QWidget* {
-         travail().ModeleEssai.TypeMachine() = 3;
+         sessionTravail().ModeleEssai.TypeMachine() = 3;
          fenetres().NouvelCaract->Prepare(ModeDefinition::Nouveau, 1);
          fenetres().NouvelCaract->show();
          return fenetres().NouvelCaract;
@@ -204,7 +204,7 @@ const CasFenetre fenetresDuGuide[] = {
      }},
     {"WiringDiagram", aide::SchemaCablage,
      [](Guide&) -> QWidget* {
-         travail().MachineApplication = 3;
+         sessionTravail().MachineApplication = 3;
          fenetres().FormAideCablage->show();
          return fenetres().FormAideCablage;
      }},

@@ -100,8 +100,8 @@ class Garde : public ProgrammeTest, public testing::WithParamInterface<CasGarde>
 TEST_P(Garde, NewWorkAsksBeforeDiscardingUnsavedWork) {
     const CasGarde& c = GetParam();
     montreMenu();
-    travail().ModeleEssai.TypeMachine() = 3;
-    travail().AjouteEssai();
+    sessionTravail().ModeleEssai.TypeMachine() = 3;
+    travail().AjouteEssai(sessionTravail());
     dialogues.reponses = {c.reponse};
     if (c.choisitFichier) dialogues.fichiers = {chemin("garde.MLX2")};
     menu().ButtonNouveauTravailClick();
@@ -124,9 +124,9 @@ TEST_F(ProgrammeTest, ASavedWorkIsDiscardedWithoutAQuestion) {
 }
 
 TEST_F(ProgrammeTest, OpeningAWorkShowsTheWindowOfItsType) {
-    travail().AjouteEssai();
-    ASSERT_TRUE(EcritTravail(travail(), chemin("app.Vimr2"), Disposition::Vimr2));
-    travail().NouveauTravail();
+    travail().AjouteEssai(sessionTravail());
+    ASSERT_TRUE(EcritTravail(travail(), sessionTravail(), chemin("app.Vimr2"), Disposition::Vimr2));
+    travail().NouveauTravail(sessionTravail());
     montreMenu();
     dialogues.fichiers = {chemin("app.Vimr2")};
     menu().ButtonOuvrirClick();
@@ -137,8 +137,8 @@ TEST_F(ProgrammeTest, OpeningAWorkShowsTheWindowOfItsType) {
 
 TEST_F(ProgrammeTest, CancellingTheOpenDialogChangesNothing) {
     montreMenu();
-    travail().AjouteEssai();
-    travail().TravailEnregistre = true;
+    travail().AjouteEssai(sessionTravail());
+    sessionTravail().TravailEnregistre = true;
     dialoguesFichiers().SaveDialogAppli.nomFichier = "x.Vimr2";
     menu().ButtonOuvrirClick();
     EXPECT_EQ(travail().EnteteTravail.NbEssais, 1);
@@ -148,7 +148,7 @@ TEST_F(ProgrammeTest, CancellingTheOpenDialogChangesNothing) {
 
 TEST_F(ProgrammeTest, QuittingWithCancelKeepsTheProgramRunning) {
     montreMenu();
-    travail().AjouteEssai();
+    travail().AjouteEssai(sessionTravail());
     dialogues.reponses = {R::Annuler};
     EXPECT_FALSE(menu().close());
     EXPECT_TRUE(menu().isVisible());
@@ -159,7 +159,7 @@ TEST_F(ProgrammeTest, QuittingWithCancelKeepsTheProgramRunning) {
 TEST_F(ProgrammeTest, QuittingWithNoSavesTheSettingsAndSaysGoodbyeToTheDrive) {
     montreMenu();
     ConfigGenerale().FrequenceReseau = 60;
-    travail().AjouteEssai();
+    travail().AjouteEssai(sessionTravail());
     dialogues.reponses = {R::Non};
     QFile::remove(chemin("CFGVimra.cfg"));
     EXPECT_TRUE(menu().close());

@@ -39,12 +39,12 @@ TEST_P(MentionDemo, TheMenuBannerAndTheStudyWindowsSayTheBenchIsSimulated) {
     EXPECT_NE(banniere(), sans);
 
     Travail& t = travail();
-    t.ModeleEssai.TypeMachine() = 3;
-    t.ModeleEssai.TypeCharge() = 1;
+    sessionTravail().ModeleEssai.TypeMachine() = 3;
+    sessionTravail().ModeleEssai.TypeCharge() = 1;
     t.ApplicationCourante = 61;
     t.ParamApplication = ParamsParDefaut(61);
-    t.MachineApplication = 3;
-    t.AjouteEssai();
+    sessionTravail().MachineApplication = 3;
+    t.AjouteEssai(sessionTravail());
     const Fenetres& f = fenetres();
     for (QWidget* w : std::initializer_list<QWidget*>{f.FormTraceCaract, f.FormVisualisation, f.FormKorlan,
                                                       f.FormChoixCaract, f.FormApplication}) {
@@ -55,7 +55,7 @@ TEST_P(MentionDemo, TheMenuBannerAndTheStudyWindowsSayTheBenchIsSimulated) {
         w->hide();
     }
 
-    t.AjoutePoint(VecteurMesures{});
+    t.AjoutePoint(sessionTravail(), VecteurMesures{});
     const QByteArray travailEcrit = OctetsTravail(t, Disposition::Vimr2);
     EXPECT_FALSE(travailEcrit.contains("simul") || travailEcrit.contains("Simul"));
 

@@ -13,8 +13,8 @@ class NouvelCaractTest : public ProgrammeTest {
 protected:
     TNouvelCaract& dlg() { return *fenetres().NouvelCaract; }
     void etude(int typeMachine, int typeCharge) {
-        travail().ModeleEssai.TypeMachine() = typeMachine;
-        travail().ModeleEssai.TypeCharge() = typeCharge;
+        sessionTravail().ModeleEssai.TypeMachine() = typeMachine;
+        sessionTravail().ModeleEssai.TypeCharge() = typeCharge;
     }
     void montre(ModeDefinition mode, int cible = 1) {
         dlg().Prepare(mode, cible);
@@ -78,7 +78,7 @@ TEST_F(NouvelCaractTest, ATimeBasedLoadPreselectsTimeAndOffersOnlyTheRightHalf) 
     dlg().BtnOK->click();
     EXPECT_EQ(dlg().result(), QDialog::Accepted);
     EXPECT_EQ(slot(1), (TDefCaract{1, 1, {}, 11, 18, {}, 2, 18, {}, 2}));
-    EXPECT_FALSE(travail().TravailEnregistre);
+    EXPECT_FALSE(sessionTravail().TravailEnregistre);
 }
 
 TEST_F(NouvelCaractTest, ModifyingATimeDefinitionKeepsItsQuadrant) {
@@ -142,32 +142,32 @@ INSTANTIATE_TEST_SUITE_P(Quadrants, DoubleClic, testing::Range(0, NB_QUADRANTS))
 
 TEST_F(NouvelCaractTest, CancelAfterTwoAmperesKeepsTheRangeButNoDefinition) {
     etude(3, 1);
-    travail().AjouteEssai();
-    travail().TravailEnregistre = true;
+    travail().AjouteEssai(sessionTravail());
+    sessionTravail().TravailEnregistre = true;
     montre(ModeDefinition::Nouveau, 1);
     EXPECT_TRUE(dlg().ButtonCalibre20A->isChecked());
     dlg().ButtonCalibre2A->click();
     dlg().Q[5]->click();
     dlg().BitBtn2->click();
     EXPECT_EQ(dlg().result(), QDialog::Rejected);
-    EXPECT_EQ(travail().ModeleEssai[TEnteteEssai::MotCalibreCourant], 1);
+    EXPECT_EQ(sessionTravail().ModeleEssai[TEnteteEssai::MotCalibreCourant], 1);
     EXPECT_EQ(travail().Essais[1].Entete[TEnteteEssai::MotCalibreCourant], 0); // new mode: template only
     EXPECT_FALSE(slot(1).Defini);
-    EXPECT_TRUE(travail().TravailEnregistre);
+    EXPECT_TRUE(sessionTravail().TravailEnregistre);
     montre(ModeDefinition::Nouveau, 1);
     EXPECT_TRUE(dlg().ButtonCalibre2A->isChecked());
 }
 
 TEST_F(NouvelCaractTest, InModifyModeTheRangeReachesTheCurrentTestAtOnce) {
     etude(3, 1);
-    travail().AjouteEssai();
+    travail().AjouteEssai(sessionTravail());
     slot(1) = TDefCaract{1, 1, {}, 1, 18, {}, 2, 18, {}, 0};
     montre(ModeDefinition::Modification, 1);
     dlg().ButtonCalibre2A->click();
     EXPECT_EQ(travail().Essais[1].Entete[TEnteteEssai::MotCalibreCourant], 1);
     dlg().ButtonCalibre20A->click();
     EXPECT_EQ(travail().Essais[1].Entete[TEnteteEssai::MotCalibreCourant], 0);
-    EXPECT_EQ(travail().ModeleEssai[TEnteteEssai::MotCalibreCourant], 0);
+    EXPECT_EQ(sessionTravail().ModeleEssai[TEnteteEssai::MotCalibreCourant], 0);
 }
 
 TEST_F(NouvelCaractTest, EnterConfirmsAndEscapeCancels) {
@@ -205,7 +205,7 @@ TEST_F(NouvelCaractTest, TheApplicationScreenDefinesItsSlotWithoutAWindow) {
     dlg().InitCaract_Y_de_X(2, 11);
     EXPECT_FALSE(dlg().isVisible());
     EXPECT_EQ(slot(5), (TDefCaract{1, 1, {}, 11, 18, {}, 2, 27, {}, 0}));
-    EXPECT_FALSE(travail().TravailEnregistre);
+    EXPECT_FALSE(sessionTravail().TravailEnregistre);
 }
 
 } // namespace

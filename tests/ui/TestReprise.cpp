@@ -6,7 +6,7 @@
 #include "shell/Reprise.h"
 #include "socle/Dossiers.h"
 #include "socle/Textes.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -44,14 +44,15 @@ TEST_P(RepriseTrouvee, IsOfferedOrSetAsideAndNeverDestroyed) {
     {
         // A session of three points in the journal of a program that is gone.
         auto t = std::make_unique<Travail>();
+        SessionTravail session;
         EcrivainJournal e(QDir(journaux).filePath("ancien.journal"), false);
-        t->AjouteEssai();
+        t->AjouteEssai(session);
         VecteurMesures mesures{};
         for (int i = 0; i < 3; ++i) {
             mesures[1] = 1000 + i;
-            t->AjoutePoint(mesures);
-            t->TravailEnregistre = false;
-            e.suit(*t, 1'765'000'000'000 + i * 1000);
+            t->AjoutePoint(session, mesures);
+            session.TravailEnregistre = false;
+            e.suit(*t, session, 1'765'000'000'000 + i * 1000);
         }
         QFile f(e.chemin());
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -83,7 +84,8 @@ TEST_P(RepriseTrouvee, IsOfferedOrSetAsideAndNeverDestroyed) {
     EXPECT_TRUE(QFileInfo(ecrit).fileName().startsWith("Travail (récupéré le ")) << ecrit.toStdString();
     EXPECT_TRUE(dit.contains(QDir::toNativeSeparators(ecrit)));
     auto t = std::make_unique<Travail>();
-    ASSERT_TRUE(LitTravail(*t, ecrit));
+    SessionTravail session;
+    ASSERT_TRUE(LitTravail(*t, session, ecrit));
     EXPECT_EQ(t->Essais[1].nbPoints(), c.pointsEcrits);
 }
 
@@ -113,15 +115,15 @@ TEST(RepriseImpossible, AJournalThatCannotBeWrittenIsSaidOnceAndTheWorkGoesOn) {
     DossierVerrouille verrou(dossier.path());
     if (!verrou.verrouille()) GTEST_SKIP() << "this file system lets the folder be written";
     Reprise reprise(QDir(dossier.path()).filePath("Reprise"), false, nullptr);
-    travail().NouveauTravail();
-    travail().AjouteEssai();
-    travail().TravailEnregistre = false;
+    travail().NouveauTravail(sessionTravail());
+    travail().AjouteEssai(sessionTravail());
+    sessionTravail().TravailEnregistre = false;
     for (int i = 0; i < 3; ++i)
         reprise.suit();
     ASSERT_EQ(dialogues.avertissements.size(), 1);
     EXPECT_TRUE(dialogues.avertissements[0].contains("n'est pas protégé"))
         << dialogues.avertissements[0].toStdString();
-    travail().NouveauTravail();
+    travail().NouveauTravail(sessionTravail());
 }
 
 } // namespace

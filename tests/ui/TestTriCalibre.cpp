@@ -33,15 +33,15 @@ protected:
 };
 
 TEST_F(TriTest, TheListOfADcSeriesMachineSortsByEfficiencyAsColumn8) {
-    travail().ModeleEssai.TypeMachine() = 2;
-    travail().ModeleEssai.TypeCharge() = 1;
-    travail().AjouteEssai();
+    sessionTravail().ModeleEssai.TypeMachine() = 2;
+    sessionTravail().ModeleEssai.TypeCharge() = 1;
+    travail().AjouteEssai(sessionTravail());
     VecteurMesures m{};
     for (int k = 0; k < 12; ++k) {
         m[8] = (k * 5) % 12;
-        travail().AjoutePoint(m);
+        travail().AjoutePoint(sessionTravail(), m);
     }
-    travail().TravailEnregistre = true;
+    sessionTravail().TravailEnregistre = true;
     repond([this] {
         QStringList noms;
         for (QRadioButton* r : colonnes())
@@ -57,16 +57,16 @@ TEST_F(TriTest, TheListOfADcSeriesMachineSortsByEfficiencyAsColumn8) {
     const std::optional<ChoixTri> choix = dlg().Demande();
     ASSERT_TRUE(choix.has_value());
     EXPECT_EQ(*choix, (ChoixTri{8, 0}));
-    TriCourbeSelectionnee(travail(), *choix);
+    TriCourbeSelectionnee(travail(), sessionTravail(), *choix);
     std::vector<int32_t> rendements;
     for (int k = 0; k < 12; ++k)
         rendements.push_back(travail().Essais[1].valeur(8, k));
     EXPECT_TRUE(std::is_sorted(rendements.begin(), rendements.end()));
-    EXPECT_TRUE(travail().TravailEnregistre);
+    EXPECT_TRUE(sessionTravail().TravailEnregistre);
 }
 
 TEST_F(TriTest, CancelAnswersNothingAndTheNextShowStartsAfresh) {
-    travail().ModeleEssai.TypeMachine() = 4;
+    sessionTravail().ModeleEssai.TypeMachine() = 4;
     repond([this] {
         colonnes().last()->click();
         dlg().OrdreDecroissant->click();
@@ -98,9 +98,9 @@ protected:
 };
 
 TEST_P(CalibreTest, ShowsTheRangeOfTheCurrentTestAndChangesItAtOnce) {
-    travail().AjouteEssai();
-    travail().AjouteEssai();
-    travail().EssaiCourant = 1;
+    travail().AjouteEssai(sessionTravail());
+    travail().AjouteEssai(sessionTravail());
+    sessionTravail().EssaiCourant = 1;
     travail().Essais[1].Entete[TEnteteEssai::MotCalibreCourant] = GetParam().mot;
     dlg().show();
     EXPECT_TRUE(dlg().findChild<QToolButton*>(GetParam().presse)->isChecked());

@@ -31,26 +31,27 @@ protected:
 TEST_P(Interruption, AWorkSaveCutAnywhereLeavesTheOldFileWhole) {
     const QString nom = chemin(GetParam() == Disposition::MLX2 ? "essai.MLX2" : "essai.Vimr2");
     essaiDe(4, 100);
-    ASSERT_TRUE(EcritTravail(t(), nom, GetParam()));
+    ASSERT_TRUE(EcritTravail(t(), s(), nom, GetParam()));
     const QByteArray ancien = contenu(nom);
     essaiDe(30, -500); // the work grows: the new file is longer than the old one
     const QByteArray nouveau = OctetsTravail(t(), GetParam());
     ASSERT_GT(nouveau.size(), ancien.size());
     for (qint64 coupure = 0; coupure < nouveau.size(); coupure += coupure < 64 ? 1 : 61) {
         SimuleEchecEcritureApres(coupure);
-        t().TravailEnregistre = false;
-        ASSERT_FALSE(EcritTravail(t(), nom, GetParam())) << coupure;
+        s().TravailEnregistre = false;
+        ASSERT_FALSE(EcritTravail(t(), s(), nom, GetParam())) << coupure;
         ASSERT_EQ(contenu(nom), ancien) << "cut after " << coupure << " bytes";
-        ASSERT_FALSE(t().TravailEnregistre);
+        ASSERT_FALSE(s().TravailEnregistre);
         ASSERT_EQ(fichiers(), QStringList{QFileInfo(nom).fileName()});
     }
     EXPECT_EQ(dialogues.avertissements.size(),
               dialogues.avertissements.count("Erreur d'ecriture du fichier"));
     SimuleEchecEcritureApres(-1);
-    ASSERT_TRUE(EcritTravail(t(), nom, GetParam()));
+    ASSERT_TRUE(EcritTravail(t(), s(), nom, GetParam()));
     EXPECT_EQ(contenu(nom), nouveau);
     auto relu = std::make_unique<Travail>();
-    ASSERT_TRUE(LitTravail(*relu, nom));
+    SessionTravail sessionRelue;
+    ASSERT_TRUE(LitTravail(*relu, sessionRelue, nom));
     EXPECT_EQ(OctetsTravail(*relu, GetParam()), nouveau);
 }
 

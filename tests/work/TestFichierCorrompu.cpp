@@ -28,7 +28,7 @@ protected:
     // After a refused file the work is exactly a new one.
     void estNeuf() {
         EXPECT_EQ(t().EnteteTravail, neuf->EnteteTravail);
-        EXPECT_EQ(t().EssaiCourant, 0);
+        EXPECT_EQ(s().EssaiCourant, 0);
         for (int k = 0; k <= NB_ESSAIS_MAX; ++k) {
             ASSERT_EQ(t().Essais[k].Entete, neuf->Essais[k].Entete);
             ASSERT_EQ(t().Essais[k].Colonnes, neuf->Essais[k].Colonnes);
@@ -57,13 +57,13 @@ protected:
 TEST_P(FichierCorrompu, EveryTruncationIsRefused) {
     const QByteArray b = fichierValide();
     for (qsizetype n = 0; n < b.size(); n += (n < 2100 ? 1 : 7)) {
-        ASSERT_FALSE(DecodeTravail(t(), b.left(n), GetParam())) << "length " << n;
+        ASSERT_FALSE(DecodeTravail(t(), s(), b.left(n), GetParam())) << "length " << n;
         estNeuf();
     }
 }
 
 TEST_P(FichierCorrompu, ExtraBytesAreRefused) {
-    ASSERT_FALSE(DecodeTravail(t(), fichierValide() + QByteArray(1, '\0'), GetParam()));
+    ASSERT_FALSE(DecodeTravail(t(), s(), fichierValide() + QByteArray(1, '\0'), GetParam()));
     estNeuf();
 }
 
@@ -92,7 +92,7 @@ TEST_P(ComptesHorsStore, CountsOutsideTheStoreAreRefused) {
         if (a.test == 3) pos = entete + 212 + colonnes * 4 * 4 + 212 + a.mot * 4;
         for (int i = 0; i < 4; ++i)
             b[pos + i] = char(uint32_t(a.valeur) >> (8 * i));
-        EXPECT_FALSE(DecodeTravail(t(), b, GetParam())) << a.nom;
+        EXPECT_FALSE(DecodeTravail(t(), s(), b, GetParam())) << a.nom;
         estNeuf();
     }
 }
@@ -103,7 +103,7 @@ TEST_P(FichierCorrompu, DefinitionsPointingOutsideTheTablesAreRefused) {
     for (int offset : {4, 8, 20, 24, 36}) { // X column, X zoom, Y column, Y zoom, quadrant
         QByteArray b = valide;
         b[def1 + offset + 3] = char(0x7f);
-        EXPECT_FALSE(DecodeTravail(t(), b, GetParam())) << "offset " << offset;
+        EXPECT_FALSE(DecodeTravail(t(), s(), b, GetParam())) << "offset " << offset;
         estNeuf();
     }
 }
@@ -123,7 +123,7 @@ TEST_P(FichierCorrompu, BitFlipsGiveAReadErrorOrAWholeWork) {
             b[p] = char(b[p] ^ (1 << bit(hasard)));
         }
         *travail = *neuf; // what a reset leaves of the previous work is not the file's
-        if (DecodeTravail(t(), b, GetParam())) {
+        if (DecodeTravail(t(), s(), b, GetParam())) {
             estEntier(b);
         } else {
             ++refuses;
@@ -144,9 +144,9 @@ TEST_F(TravailTest, ATruncatedFileOnDiskShowsTheReadErrorOnce) {
     QTemporaryDir dossier;
     essaiDe(3);
     const QString nom = QDir(dossier.path()).filePath("t.Vimr2");
-    ASSERT_TRUE(EcritTravail(t(), nom, Disposition::Vimr2));
+    ASSERT_TRUE(EcritTravail(t(), s(), nom, Disposition::Vimr2));
     QFile::resize(nom, 488 + 212 + 10);
-    EXPECT_FALSE(LitTravail(t(), nom));
+    EXPECT_FALSE(LitTravail(t(), s(), nom));
     EXPECT_EQ(dialogues.avertissements, QStringList{"Erreur de lecture du fichier"});
     EXPECT_EQ(t().EnteteTravail.NbEssais, 0);
 }

@@ -1,8 +1,8 @@
 #include "DialoguesScriptes.h"
 #include "DossierVerrouille.h"
 #include "TravailTest.h"
-#include "work/FichierTravail.h"
 #include "socle/Octets.h"
+#include "work/FichierTravail.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,10 +37,10 @@ protected:
             TDefCaract& d = t().EnteteTravail.DefCaract(a);
             d = TDefCaract{1, uint8_t(a % 2), {9, 8}, a, 18, {a, -a}, 20 - a, 27, {3, 4}, a % 9};
         }
-        t().ModeleEssai.TypeMachine() = 3;
-        t().ModeleEssai.TypeCharge() = 55;
-        t().ModeleEssai[TEnteteEssai::MotParamApplication + 2] = 1234;
-        t().ModeleEssai.setCommentaire("Essai de charge");
+        s().ModeleEssai.TypeMachine() = 3;
+        s().ModeleEssai.TypeCharge() = 55;
+        s().ModeleEssai[TEnteteEssai::MotParamApplication + 2] = 1234;
+        s().ModeleEssai.setCommentaire("Essai de charge");
         essaiDe(3, 100);
         essaiDe(0);
         essaiDe(5, -700);
@@ -116,11 +116,11 @@ class AllerRetour : public Fichiers, public testing::WithParamInterface<Disposit
 TEST_P(AllerRetour, WritesAndReadsBackBitIdenticalFiles) {
     travailComplet();
     const QString nom = chemin(GetParam() == Disposition::MLX2 ? "travail.MLX2" : "travail.Vimr2");
-    ASSERT_TRUE(EcritTravail(t(), nom, GetParam()));
+    ASSERT_TRUE(EcritTravail(t(), s(), nom, GetParam()));
     const QByteArray premier = contenu(nom);
-    ASSERT_TRUE(LitTravail(t(), nom));
+    ASSERT_TRUE(LitTravail(t(), s(), nom));
     const QString copie = chemin(GetParam() == Disposition::MLX2 ? "copie.MLX2" : "copie.Vimr2");
-    ASSERT_TRUE(EcritTravail(t(), copie, GetParam()));
+    ASSERT_TRUE(EcritTravail(t(), s(), copie, GetParam()));
     EXPECT_EQ(contenu(copie), premier);
     EXPECT_TRUE(dialogues.avertissements.isEmpty());
 }
@@ -132,9 +132,9 @@ TEST_F(Fichiers, ReadingAVimr2FileRestoresTheWholeWork) {
     travailComplet();
     const TEnteteTravail entete = t().EnteteTravail;
     const auto essais = std::make_unique<std::array<TEssai, 6>>(t().Essais);
-    ASSERT_TRUE(EcritTravail(t(), chemin("a.Vimr2"), Disposition::Vimr2));
-    t().NouveauTravail();
-    ASSERT_TRUE(LitTravail(t(), chemin("a.Vimr2")));
+    ASSERT_TRUE(EcritTravail(t(), s(), chemin("a.Vimr2"), Disposition::Vimr2));
+    t().NouveauTravail(s());
+    ASSERT_TRUE(LitTravail(t(), s(), chemin("a.Vimr2")));
     EXPECT_EQ(t().EnteteTravail, entete);
     for (int k = 1; k <= 3; ++k) {
         EXPECT_EQ(t().Essais[k].Entete, (*essais)[k].Entete);
@@ -147,8 +147,8 @@ TEST_F(Fichiers, ReadingAVimr2FileRestoresTheWholeWork) {
 
 TEST_F(Fichiers, Mlx2DropsColumns12To20AndDefinitions5To8) {
     travailComplet();
-    ASSERT_TRUE(EcritTravail(t(), chemin("a.MLX2"), Disposition::MLX2));
-    ASSERT_TRUE(LitTravail(t(), chemin("a.MLX2")));
+    ASSERT_TRUE(EcritTravail(t(), s(), chemin("a.MLX2"), Disposition::MLX2));
+    ASSERT_TRUE(LitTravail(t(), s(), chemin("a.MLX2")));
     const TEssai& e = t().Essais[3];
     EXPECT_EQ(e.valeur(11, 4), -700 + 110 + 4);
     for (int c = 12; c < NB_COLONNES; ++c)
@@ -163,78 +163,78 @@ TEST_F(Fichiers, Mlx2DropsColumns12To20AndDefinitions5To8) {
 
 TEST_F(Fichiers, OpeningSelectsTheLastTestAndItsApplication) {
     travailComplet();
-    ASSERT_TRUE(EcritTravail(t(), chemin("a.Vimr2"), Disposition::Vimr2));
-    ASSERT_TRUE(LitTravail(t(), chemin("a.Vimr2")));
-    EXPECT_EQ(t().EssaiCourant, 3);
+    ASSERT_TRUE(EcritTravail(t(), s(), chemin("a.Vimr2"), Disposition::Vimr2));
+    ASSERT_TRUE(LitTravail(t(), s(), chemin("a.Vimr2")));
+    EXPECT_EQ(s().EssaiCourant, 3);
     EXPECT_EQ(t().ApplicationCourante, 55);
     EXPECT_EQ(t().ParamApplication, (std::array<int32_t, 6>{0, 0, 1234, 0, 0, 0}));
-    EXPECT_EQ(t().NomFichierCourant, chemin("a.Vimr2"));
-    EXPECT_TRUE(t().TravailEnregistre);
+    EXPECT_EQ(s().NomFichierCourant, chemin("a.Vimr2"));
+    EXPECT_TRUE(s().TravailEnregistre);
 }
 
 TEST_F(Fichiers, AnEmptyWorkOpensWithNoTestSelected) {
-    ASSERT_TRUE(EcritTravail(t(), chemin("vide.MLX2"), Disposition::MLX2));
+    ASSERT_TRUE(EcritTravail(t(), s(), chemin("vide.MLX2"), Disposition::MLX2));
     t().ApplicationCourante = 60;
-    ASSERT_TRUE(LitTravail(t(), chemin("vide.MLX2")));
-    EXPECT_EQ(t().EssaiCourant, 0);
+    ASSERT_TRUE(LitTravail(t(), s(), chemin("vide.MLX2")));
+    EXPECT_EQ(s().EssaiCourant, 0);
     EXPECT_EQ(t().ApplicationCourante, 0);
 }
 
 TEST_F(Fichiers, SavingSetsTheFileNameAndMarksTheWorkSaved) {
     essaiDe(1);
-    ASSERT_FALSE(t().TravailEnregistre);
-    ASSERT_TRUE(EcritTravail(t(), chemin("b.MLX2"), Disposition::MLX2));
-    EXPECT_TRUE(t().TravailEnregistre);
-    EXPECT_EQ(t().NomFichierCourant, chemin("b.MLX2"));
+    ASSERT_FALSE(s().TravailEnregistre);
+    ASSERT_TRUE(EcritTravail(t(), s(), chemin("b.MLX2"), Disposition::MLX2));
+    EXPECT_TRUE(s().TravailEnregistre);
+    EXPECT_EQ(s().NomFichierCourant, chemin("b.MLX2"));
 }
 
 TEST_F(Fichiers, AFailedSaveLeavesThePreviousFileAndTheWorkUnsaved) {
     essaiDe(1);
     const QString nom = chemin("c.Vimr2");
-    ASSERT_TRUE(EcritTravail(t(), nom, Disposition::Vimr2));
+    ASSERT_TRUE(EcritTravail(t(), s(), nom, Disposition::Vimr2));
     const QByteArray avant = contenu(nom);
     essaiDe(4);
-    ASSERT_FALSE(t().TravailEnregistre);
-    t().NomFichierCourant = "precedent.Vimr2";
+    ASSERT_FALSE(s().TravailEnregistre);
+    s().NomFichierCourant = "precedent.Vimr2";
     {
         DossierVerrouille verrou(dossier.path());
         if (!verrou.verrouille()) GTEST_SKIP() << "this file system cannot refuse writes to root";
-        EXPECT_FALSE(EcritTravail(t(), nom, Disposition::Vimr2));
+        EXPECT_FALSE(EcritTravail(t(), s(), nom, Disposition::Vimr2));
     }
     EXPECT_EQ(contenu(nom), avant);
-    EXPECT_FALSE(t().TravailEnregistre);
-    EXPECT_EQ(t().NomFichierCourant, "precedent.Vimr2");
+    EXPECT_FALSE(s().TravailEnregistre);
+    EXPECT_EQ(s().NomFichierCourant, "precedent.Vimr2");
     EXPECT_EQ(dialogues.avertissements, QStringList{"Erreur d'ecriture du fichier"});
 }
 
 TEST_F(Fichiers, SavingIntoAMissingFolderFails) {
     essaiDe(1);
-    EXPECT_FALSE(EcritTravail(t(), chemin("absent/d.MLX2"), Disposition::MLX2));
-    EXPECT_FALSE(t().TravailEnregistre);
+    EXPECT_FALSE(EcritTravail(t(), s(), chemin("absent/d.MLX2"), Disposition::MLX2));
+    EXPECT_FALSE(s().TravailEnregistre);
     EXPECT_EQ(dialogues.avertissements, QStringList{"Erreur d'ecriture du fichier"});
 }
 
 TEST_F(Fichiers, AMissingFileGivesTheReadErrorAndANewWork) {
     essaiDe(2);
-    EXPECT_FALSE(LitTravail(t(), chemin("absent.MLX2")));
+    EXPECT_FALSE(LitTravail(t(), s(), chemin("absent.MLX2")));
     EXPECT_EQ(dialogues.avertissements, QStringList{"Erreur de lecture du fichier"});
     EXPECT_EQ(t().EnteteTravail.NbEssais, 0);
-    EXPECT_TRUE(t().NomFichierCourant.isEmpty());
-    EXPECT_TRUE(t().TravailEnregistre);
+    EXPECT_TRUE(s().NomFichierCourant.isEmpty());
+    EXPECT_TRUE(s().TravailEnregistre);
 }
 
 TEST_F(Fichiers, ReadErrorSpeaksTheCurrentLanguage) {
     AppliqueLangue(2);
-    EXPECT_FALSE(LitTravail(t(), chemin("absent.Vimr2")));
+    EXPECT_FALSE(LitTravail(t(), s(), chemin("absent.Vimr2")));
     AppliqueLangue(1);
     EXPECT_EQ(dialogues.avertissements, QStringList{"File reading error"});
 }
 
 TEST_F(Fichiers, AFileOfAnotherTypeIsNotTakenForAnEmptyWork) {
     essaiDe(2);
-    ASSERT_TRUE(EcritTravail(t(), chemin("travail.MLX2"), Disposition::MLX2));
+    ASSERT_TRUE(EcritTravail(t(), s(), chemin("travail.MLX2"), Disposition::MLX2));
     QFile::copy(chemin("travail.MLX2"), chemin("travail.mlx2"));
-    EXPECT_FALSE(LitTravail(t(), chemin("travail.mlx2"))); // the type is compared exactly
+    EXPECT_FALSE(LitTravail(t(), s(), chemin("travail.mlx2"))); // the type is compared exactly
     EXPECT_EQ(dialogues.avertissements, QStringList{"Erreur de lecture du fichier"});
     EXPECT_EQ(t().EnteteTravail.NbEssais, 0);
 }

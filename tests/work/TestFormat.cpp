@@ -1,5 +1,5 @@
 #include "work/Format.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <gtest/gtest.h>
 
@@ -31,15 +31,15 @@ INSTANTIATE_TEST_SUITE_P(Exemples, TexteValeurCas,
 
 TEST(TexteMesure, AppendsOneSpaceAndTheUnitEvenWhenEmpty) {
     AppliqueLangue(1);
-    Travail t;
+    SessionTravail s;
     VecteurMesures m{};
     m[8] = 950;  // efficiency, thousandths, no unit
     m[2] = 1250; // torque, hundredths of N.m
     m[1] = 1500;
-    EXPECT_EQ(TexteMesure(t, m, 8), "0,950 ");
-    EXPECT_EQ(TexteMesure(t, m, 2), "12,50 Nm");
-    EXPECT_EQ(TexteMesure(t, m, 1), "1500 tr/min");
-    EXPECT_EQ(TexteMesureBrut(t, m, 2), "12,50");
+    EXPECT_EQ(TexteMesure(s, m, 8), "0,950 ");
+    EXPECT_EQ(TexteMesure(s, m, 2), "12,50 Nm");
+    EXPECT_EQ(TexteMesure(s, m, 1), "1500 tr/min");
+    EXPECT_EQ(TexteMesureBrut(s, m, 2), "12,50");
     EXPECT_EQ(TexteValeurUnite(1250, 2, "Nm"), "12,50 Nm");
 }
 

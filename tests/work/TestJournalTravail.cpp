@@ -30,33 +30,35 @@ protected:
     std::vector<QByteArray> etats;
 
     // A change of the work, then the journal follows it.
-    void change(const std::function<void(Travail&)>& f) {
-        f(t());
-        t().TravailEnregistre = false;
+    void change(const std::function<void(Travail&, SessionTravail&)>& f) {
+        f(t(), s());
+        s().TravailEnregistre = false;
         heure += 50;
-        ASSERT_NE(ecrivain->suit(t(), heure), EcrivainJournal::Resultat::Echec);
+        ASSERT_NE(ecrivain->suit(t(), s(), heure), EcrivainJournal::Resultat::Echec);
         etats.push_back(OctetsTravail(t(), DispositionTravail(t())));
     }
     void point(int k, int v) {
-        change([&](Travail& w) {
-            w.EssaiCourant = k;
+        change([&](Travail& w, SessionTravail& ws) {
+            ws.EssaiCourant = k;
             VecteurMesures m{};
             for (int c = 1; c < NB_COLONNES; ++c)
                 m[c] = v * 100 + c;
-            ASSERT_EQ(w.AjoutePoint(m), ResultatAjout::Ajoute);
+            ASSERT_EQ(w.AjoutePoint(ws, m), ResultatAjout::Ajoute);
         });
     }
     // A session of points in three tests, a comment and the title.
     void session() {
-        change([](Travail& w) { w.AjouteEssai(); });
+        change([](Travail& w, SessionTravail& ws) { w.AjouteEssai(ws); });
         for (int i = 0; i < 6; ++i)
             point(1, i);
-        change([](Travail& w) { w.AjouteEssai(); });
-        change([](Travail& w) { w.Essais[2].Entete.setCommentaire("à vide"); });
+        change([](Travail& w, SessionTravail& ws) { w.AjouteEssai(ws); });
+        change([](Travail& w, SessionTravail&) { w.Essais[2].Entete.setCommentaire("à vide"); });
         for (int i = 0; i < 5; ++i)
             point(2, 50 - i);
-        change([](Travail& w) { w.EnteteTravail.Commentaire.setTexte("Moteur à courant continu"); });
-        change([](Travail& w) { w.AjouteEssai(); });
+        change([](Travail& w, SessionTravail&) {
+            w.EnteteTravail.Commentaire.setTexte("Moteur à courant continu");
+        });
+        change([](Travail& w, SessionTravail& ws) { w.AjouteEssai(ws); });
         point(3, 7);
         point(1, 99);
     }
@@ -64,7 +66,7 @@ protected:
 
 struct Cas {
     const char* nom;
-    std::function<void(Travail&)> changement;
+    std::function<void(Travail&, SessionTravail&)> changement;
 };
 
 class JournalApres : public Journal, public testing::WithParamInterface<Cas> {};
@@ -77,31 +79,36 @@ TEST_P(JournalApres, RebuildsExactlyWhatASaveWouldWrite) {
     const ContenuJournal c = LitJournal(contenu(chemin()));
     EXPECT_EQ(c.lecture, Lecture::Complet);
     EXPECT_EQ(c.octets, etats.back());
-    EXPECT_EQ(c.nomFichier, t().NomFichierCourant);
+    EXPECT_EQ(c.nomFichier, s().NomFichierCourant);
     EXPECT_EQ(c.heure, heure);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Changements, JournalApres,
     testing::Values(
-        Cas{"PointAdded", [](Travail& w) { w.AjoutePoint(VecteurMesures{}); }},
-        Cas{"PointDeleted", [](Travail& w) { w.SupprimePoint(2, 1); }},
-        Cas{"LastPointDeleted", [](Travail& w) { w.SupprimePoint(6, 1); }},
-        Cas{"AllPointsOfATestDeleted", [](Travail& w) { w.Essais[1].Entete.DernierPoint() = -1; }},
-        Cas{"FirstTestDeleted", [](Travail& w) { w.SupprimeEssai(1); }},
-        Cas{"SortedDescending", [](Travail& w) { w.TriEssai(1, 1, 1); }},
-        Cas{"SortedAscending", [](Travail& w) { w.TriEssai(0, 1, 2); }},
+        Cas{"PointAdded", [](Travail& w, SessionTravail& ws) { w.AjoutePoint(ws, VecteurMesures{}); }},
+        Cas{"PointDeleted", [](Travail& w, SessionTravail& ws) { w.SupprimePoint(ws, 2, 1); }},
+        Cas{"LastPointDeleted", [](Travail& w, SessionTravail& ws) { w.SupprimePoint(ws, 6, 1); }},
+        Cas{"AllPointsOfATestDeleted",
+            [](Travail& w, SessionTravail&) { w.Essais[1].Entete.DernierPoint() = -1; }},
+        Cas{"FirstTestDeleted", [](Travail& w, SessionTravail& ws) { w.SupprimeEssai(ws, 1); }},
+        Cas{"SortedDescending", [](Travail& w, SessionTravail&) { w.TriEssai(1, 1, 1); }},
+        Cas{"SortedAscending", [](Travail& w, SessionTravail&) { w.TriEssai(0, 1, 2); }},
         Cas{"Definition",
-            [](Travail& w) { w.EnteteTravail.DefCaract(2) = {1, 1, {}, 2, 18, {}, 5, 18, {}, 1}; }},
-        Cas{"Interpolation", [](Travail& w) { w.EnteteTravail.Interpolation = 3; }},
-        Cas{"CurrentRange", [](Travail& w) { w.Essais[3].Entete[TEnteteEssai::MotCalibreCourant] = 20; }},
-        Cas{"FileNameAfterASaveAs", [](Travail& w) { w.NomFichierCourant = "/tmp/a1.MLX2"; }},
+            [](Travail& w, SessionTravail&) {
+                w.EnteteTravail.DefCaract(2) = {1, 1, {}, 2, 18, {}, 5, 18, {}, 1};
+            }},
+        Cas{"Interpolation", [](Travail& w, SessionTravail&) { w.EnteteTravail.Interpolation = 3; }},
+        Cas{"CurrentRange",
+            [](Travail& w, SessionTravail&) { w.Essais[3].Entete[TEnteteEssai::MotCalibreCourant] = 20; }},
+        Cas{"FileNameAfterASaveAs",
+            [](Travail&, SessionTravail& ws) { ws.NomFichierCourant = "/tmp/a1.MLX2"; }},
         Cas{"ApplicationWork",
-            [](Travail& w) {
+            [](Travail& w, SessionTravail&) {
                 w.ApplicationCourante = 55;
                 w.Essais[3].Entete[TEnteteEssai::MotParamApplication + 2] = 1234;
             }},
-        Cas{"NewTestAfterTheThird", [](Travail& w) { w.AjouteEssai(); }}),
+        Cas{"NewTestAfterTheThird", [](Travail& w, SessionTravail& ws) { w.AjouteEssai(ws); }}),
     [](const auto& i) { return std::string(i.param.nom); });
 
 // The journal cut at every byte (a kill or a power cut in the middle of a write): each cut
@@ -165,7 +172,7 @@ TEST_F(Journal, WhatIsNotAJournalIsSaidSoAndNothingIsRead) {
 TEST_F(Journal, APointOfAFullWorkAddsItsValuesNotTheWork) {
     for (int k = 1; k <= NB_ESSAIS_MAX; ++k)
         essaiDe(k == NB_ESSAIS_MAX ? 1500 : NB_POINTS_MAX);
-    change([](Travail&) {});
+    change([](Travail&, SessionTravail&) {});
     const qint64 avant = QFile(chemin()).size();
     point(5, 1);
     const qint64 ajoute = QFile(chemin()).size() - avant;
@@ -176,8 +183,8 @@ TEST_F(Journal, APointOfAFullWorkAddsItsValuesNotTheWork) {
 TEST_F(Journal, ASavedWorkHasNoJournalAndTheNextChangeStartsOneFromIt) {
     session();
     ASSERT_TRUE(QFile::exists(chemin()));
-    t().TravailEnregistre = true;
-    EXPECT_EQ(ecrivain->suit(t(), heure), EcrivainJournal::Resultat::Supprime);
+    s().TravailEnregistre = true;
+    EXPECT_EQ(ecrivain->suit(t(), s(), heure), EcrivainJournal::Resultat::Supprime);
     EXPECT_FALSE(QFile::exists(chemin()));
     point(1, 3);
     EXPECT_EQ(LitJournal(contenu(chemin())).octets, etats.back());
@@ -189,13 +196,14 @@ TEST_F(Journal, AFolderThatCannotBeWrittenFailsThenRecoversOnceWritable) {
     {
         DossierVerrouille verrou(dossier.path());
         if (!verrou.verrouille()) GTEST_SKIP() << "this file system lets the folder be written";
-        t().AjouteEssai();
-        t().TravailEnregistre = false;
-        EXPECT_EQ(ecrivain->suit(t(), heure), EcrivainJournal::Resultat::Echec);
-        EXPECT_EQ(ecrivain->suit(t(), heure + 5000), EcrivainJournal::Resultat::Echec);
+        t().AjouteEssai(s());
+        s().TravailEnregistre = false;
+        EXPECT_EQ(ecrivain->suit(t(), s(), heure), EcrivainJournal::Resultat::Echec);
+        EXPECT_EQ(ecrivain->suit(t(), s(), heure + 5000), EcrivainJournal::Resultat::Echec);
     }
-    EXPECT_EQ(ecrivain->suit(t(), heure + 5000), EcrivainJournal::Resultat::Echec) << "tried again too soon";
-    EXPECT_EQ(ecrivain->suit(t(), heure + 10000), EcrivainJournal::Resultat::Ecrit);
+    EXPECT_EQ(ecrivain->suit(t(), s(), heure + 5000), EcrivainJournal::Resultat::Echec)
+        << "tried again too soon";
+    EXPECT_EQ(ecrivain->suit(t(), s(), heure + 10000), EcrivainJournal::Resultat::Ecrit);
     EXPECT_EQ(LitJournal(contenu(chemin())).octets, OctetsTravail(t(), Disposition::MLX2));
 }
 

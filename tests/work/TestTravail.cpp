@@ -6,8 +6,8 @@ TEST_F(TravailTest, ResetMakesANewEmptyWork) {
     essaiDe(3);
     t().EnteteTravail.Reserve = {7, 8, 9, 10};
     t().EnteteTravail.DefCaract(2).Defini = 1;
-    t().NomFichierCourant = "x.MLX2";
-    t().NouveauTravail();
+    s().NomFichierCourant = "x.MLX2";
+    t().NouveauTravail(s());
 
     const TEnteteTravail& e = t().EnteteTravail;
     EXPECT_EQ(e.Identification.texte(), "Vimra-Tavernole");
@@ -20,10 +20,10 @@ TEST_F(TravailTest, ResetMakesANewEmptyWork) {
         EXPECT_EQ(f, 1);
     for (int a = 1; a <= 8; ++a)
         EXPECT_EQ(e.DefCaract(a), TDefCaract{});
-    EXPECT_EQ(t().EssaiCourant, 0);
-    EXPECT_TRUE(t().TravailEnregistre);
-    EXPECT_TRUE(t().NomFichierCourant.isEmpty());
-    EXPECT_EQ(t().ModeleEssai, TEnteteEssai::defaut());
+    EXPECT_EQ(s().EssaiCourant, 0);
+    EXPECT_TRUE(s().TravailEnregistre);
+    EXPECT_TRUE(s().NomFichierCourant.isEmpty());
+    EXPECT_EQ(s().ModeleEssai, TEnteteEssai::defaut());
     for (const TEssai& essai : t().Essais) {
         EXPECT_EQ(essai.Entete, TEnteteEssai::defaut());
         for (const auto& c : essai.Colonnes)
@@ -35,13 +35,13 @@ TEST_F(TravailTest, ResetMakesANewEmptyWork) {
 TEST_F(TravailTest, ResetGivesTheColumnsTheirQuantities) {
     const auto& g = Textes().Grandeurs;
     for (int c = 0; c <= 11; ++c)
-        EXPECT_EQ(t().Colonnes[c], g[c]) << c;
-    EXPECT_EQ(t().Colonnes[12], g[13]);
-    EXPECT_EQ(t().Colonnes[13], g[17]);
-    EXPECT_EQ(t().Colonnes[14], g[14]);
+        EXPECT_EQ(s().Colonnes[c], g[c]) << c;
+    EXPECT_EQ(s().Colonnes[12], g[13]);
+    EXPECT_EQ(s().Colonnes[13], g[17]);
+    EXPECT_EQ(s().Colonnes[14], g[14]);
     for (int c = 15; c < NB_COLONNES; ++c) {
-        EXPECT_EQ(t().Colonnes[c], TGrandeur{});
-        EXPECT_EQ(t().Colonnes[c].Maximum, 1000);
+        EXPECT_EQ(s().Colonnes[c], TGrandeur{});
+        EXPECT_EQ(s().Colonnes[c].Maximum, 1000);
     }
 }
 
@@ -71,50 +71,50 @@ TEST_F(TravailTest, TestCommentLivesInBytes188To208) {
 }
 
 TEST_F(TravailTest, AddingTestsStopsAtFiveAndKeepsTheCurrentTest) {
-    t().ModeleEssai.TypeMachine() = 3;
-    t().ModeleEssai.DernierPoint() = 12;
+    s().ModeleEssai.TypeMachine() = 3;
+    s().ModeleEssai.DernierPoint() = 12;
     for (int i = 1; i <= 5; ++i) {
-        t().AjouteEssai();
-        EXPECT_EQ(t().EssaiCourant, i);
+        t().AjouteEssai(s());
+        EXPECT_EQ(s().EssaiCourant, i);
     }
     EXPECT_EQ(t().Essais[5].Entete.TypeMachine(), 3);
     EXPECT_EQ(t().Essais[5].Entete.DernierPoint(), -1);
-    EXPECT_FALSE(t().TravailEnregistre);
-    t().EssaiCourant = 2;
-    t().AjouteEssai();
+    EXPECT_FALSE(s().TravailEnregistre);
+    s().EssaiCourant = 2;
+    t().AjouteEssai(s());
     EXPECT_EQ(t().EnteteTravail.NbEssais, 5);
-    EXPECT_EQ(t().EssaiCourant, 2);
+    EXPECT_EQ(s().EssaiCourant, 2);
 }
 
 TEST_F(TravailTest, DeletingTest2Of4MovesTheOthersDownAndResetsTheFreedPlace) {
     for (int i = 1; i <= 4; ++i)
         essaiDe(i, 1000 * i);
-    t().TravailEnregistre = true;
-    t().SupprimeEssai(2);
+    s().TravailEnregistre = true;
+    t().SupprimeEssai(s(), 2);
     EXPECT_EQ(t().EnteteTravail.NbEssais, 3);
     EXPECT_EQ(t().Essais[2].Entete.DernierPoint(), 2); // the old test 3
     EXPECT_EQ(t().Essais[2].valeur(1, 0), 3010);
     EXPECT_EQ(t().Essais[3].Entete.DernierPoint(), 3); // the old test 4
     EXPECT_EQ(t().Essais[3].valeur(5, 3), 4053);
     EXPECT_EQ(t().Essais[4].Entete, TEnteteEssai::defaut());
-    EXPECT_FALSE(t().TravailEnregistre);
+    EXPECT_FALSE(s().TravailEnregistre);
 }
 
 TEST_F(TravailTest, DeletingATestOutsideTheWorkDoesNothing) {
     essaiDe(1);
-    t().TravailEnregistre = true;
+    s().TravailEnregistre = true;
     for (int a : {0, -1, 2, 6})
-        t().SupprimeEssai(a);
+        t().SupprimeEssai(s(), a);
     EXPECT_EQ(t().EnteteTravail.NbEssais, 1);
-    EXPECT_TRUE(t().TravailEnregistre);
+    EXPECT_TRUE(s().TravailEnregistre);
 }
 
 TEST_F(TravailTest, FirstPointIsNumberZeroAtElementOne) {
-    t().AjouteEssai();
+    t().AjouteEssai(s());
     etat.Mesures[0] = 77;
     etat.Mesures[1] = 1480;
     etat.Mesures[20] = -3;
-    ASSERT_EQ(t().AjoutePoint(etat.Mesures), ResultatAjout::Ajoute);
+    ASSERT_EQ(t().AjoutePoint(s(), etat.Mesures), ResultatAjout::Ajoute);
     const TEssai& e = t().Essais[1];
     EXPECT_EQ(e.Entete.DernierPoint(), 0);
     EXPECT_EQ(e.Colonnes[0][1], 0);
@@ -124,24 +124,24 @@ TEST_F(TravailTest, FirstPointIsNumberZeroAtElementOne) {
 }
 
 TEST_F(TravailTest, AppendingWithoutATestDoesNothing) {
-    EXPECT_EQ(t().AjoutePoint(etat.Mesures), ResultatAjout::PasDEssai);
-    EXPECT_TRUE(t().TravailEnregistre);
+    EXPECT_EQ(t().AjoutePoint(s(), etat.Mesures), ResultatAjout::PasDEssai);
+    EXPECT_TRUE(s().TravailEnregistre);
     EXPECT_EQ(t().Essais[0].Entete.DernierPoint(), -1);
 }
 
 TEST_F(TravailTest, AFullTestRefusesThePoint2002) {
-    t().AjouteEssai();
+    t().AjouteEssai(s());
     for (int k = 0; k < NB_POINTS_MAX; ++k) {
         etat.Mesures[1] = k;
-        ASSERT_EQ(t().AjoutePoint(etat.Mesures), ResultatAjout::Ajoute);
+        ASSERT_EQ(t().AjoutePoint(s(), etat.Mesures), ResultatAjout::Ajoute);
     }
-    t().TravailEnregistre = true;
+    s().TravailEnregistre = true;
     etat.Mesures[1] = 99999;
-    EXPECT_EQ(t().AjoutePoint(etat.Mesures), ResultatAjout::EssaiPlein);
+    EXPECT_EQ(t().AjoutePoint(s(), etat.Mesures), ResultatAjout::EssaiPlein);
     const TEssai& e = t().Essais[1];
     EXPECT_EQ(e.Entete.DernierPoint(), 2000);
     EXPECT_EQ(e.valeur(1, 2000), 2000);
-    EXPECT_TRUE(t().TravailEnregistre);
+    EXPECT_TRUE(s().TravailEnregistre);
     EXPECT_EQ(t().Essais[2].Colonnes[0][0], 0); // nothing written past the store
 }
 
@@ -149,44 +149,44 @@ TEST_F(TravailTest, SelectingAPointCopiesColumns0To15Only) {
     essaiDe(3);
     etat.Mesures[16] = 555;
     etat.Mesures[20] = 666;
-    etat.SelectionPoint(t(), 2);
+    etat.SelectionPoint(t(), s(), 2);
     EXPECT_EQ(etat.Mesures[0], 2);
     EXPECT_EQ(etat.Mesures[1], 12);
     EXPECT_EQ(etat.Mesures[15], 152);
     EXPECT_EQ(etat.Mesures[16], 555);
     EXPECT_EQ(etat.Mesures[20], 666);
     EXPECT_EQ(etat.PointCourant, 2);
-    etat.SelectionPoint(t(), -1);
+    etat.SelectionPoint(t(), s(), -1);
     EXPECT_EQ(etat.Mesures[0], -1);
     EXPECT_EQ(etat.PointCourant, -1);
 }
 
 TEST_F(TravailTest, SelectingWithoutATestOnlyMovesThePointIndex) {
     etat.Mesures[0] = 4;
-    etat.SelectionPoint(t(), 1);
+    etat.SelectionPoint(t(), s(), 1);
     EXPECT_EQ(etat.Mesures[0], 4);
     EXPECT_EQ(etat.PointCourant, 1);
 }
 
 TEST_F(TravailTest, DeletingTheOnlyPointEmptiesTheTest) {
     essaiDe(1);
-    t().SupprimePoint(0, 1);
+    t().SupprimePoint(s(), 0, 1);
     EXPECT_EQ(t().Essais[1].Entete.DernierPoint(), -1);
-    EXPECT_FALSE(t().TravailEnregistre);
+    EXPECT_FALSE(s().TravailEnregistre);
 }
 
 TEST_F(TravailTest, DeletingAPointRenumbersAndResorts) {
-    t().ModeleEssai.TypeCharge() = 1;
-    t().ModeleEssai[TEnteteEssai::MotColonneTri] = 1;
-    t().ModeleEssai[TEnteteEssai::MotOrdreTri] = 1; // descending speed
-    t().AjouteEssai();
+    s().ModeleEssai.TypeCharge() = 1;
+    s().ModeleEssai[TEnteteEssai::MotColonneTri] = 1;
+    s().ModeleEssai[TEnteteEssai::MotOrdreTri] = 1; // descending speed
+    t().AjouteEssai(s());
     for (int32_t v : {100, 300, 200, 400}) {
         etat.Mesures[1] = v;
-        t().AjoutePoint(etat.Mesures);
+        t().AjoutePoint(s(), etat.Mesures);
     }
     t().Retri(); // 400 (3), 300 (1), 200 (2), 100 (0)
     ASSERT_EQ(t().Essais[1].valeur(1, 0), 400);
-    t().SupprimePoint(1, 1); // the point shown second: number 1, speed 300
+    t().SupprimePoint(s(), 1, 1); // the point shown second: number 1, speed 300
     const TEssai& e = t().Essais[1];
     ASSERT_EQ(e.Entete.DernierPoint(), 2);
     EXPECT_EQ((std::array{e.valeur(1, 0), e.valeur(1, 1), e.valeur(1, 2)}), (std::array{400, 200, 100}));
@@ -195,13 +195,13 @@ TEST_F(TravailTest, DeletingAPointRenumbersAndResorts) {
 
 TEST_F(TravailTest, DeletingAPointOutOfRangeDoesNothing) {
     essaiDe(2);
-    t().TravailEnregistre = true;
-    t().SupprimePoint(-1, 1);
-    t().SupprimePoint(0, 0);
-    t().SupprimePoint(0, 2);
-    t().SupprimePoint(2, 1);
+    s().TravailEnregistre = true;
+    t().SupprimePoint(s(), -1, 1);
+    t().SupprimePoint(s(), 0, 0);
+    t().SupprimePoint(s(), 0, 2);
+    t().SupprimePoint(s(), 2, 1);
     EXPECT_EQ(t().Essais[1].Entete.DernierPoint(), 1);
-    EXPECT_TRUE(t().TravailEnregistre);
+    EXPECT_TRUE(s().TravailEnregistre);
 }
 
 TEST_F(TravailTest, DeletingADefinitionMovesTheNextOnesDown) {
@@ -209,29 +209,29 @@ TEST_F(TravailTest, DeletingADefinitionMovesTheNextOnesDown) {
         t().EnteteTravail.DefCaract(a).Defini = 1;
         t().EnteteTravail.DefCaract(a).ColonneY = a;
     }
-    t().SupprimeCaract(2);
+    t().SupprimeCaract(s(), 2);
     EXPECT_EQ(t().EnteteTravail.DefCaract(2).ColonneY, 3);
     EXPECT_EQ(t().EnteteTravail.DefCaract(3).ColonneY, 4);
     EXPECT_EQ(t().EnteteTravail.DefCaract(4), TDefCaract{});
     EXPECT_EQ(t().NbCaract(), 3);
-    t().SupprimeCaract(4);
+    t().SupprimeCaract(s(), 4);
     EXPECT_EQ(t().NbCaract(), 3); // definition 4 was already empty
-    t().SupprimeCaract(1);
+    t().SupprimeCaract(s(), 1);
     EXPECT_EQ(t().NbCaract(), 2);
     EXPECT_EQ(t().EnteteTravail.DefCaract(1).ColonneY, 3);
 }
 
 TEST_F(TravailTest, MachineAndLoadTypesAreZeroOutsideTheirRange) {
-    EXPECT_EQ(t().TypeMachine(), 0);
-    t().ModeleEssai.TypeMachine() = 4;
-    t().ModeleEssai.TypeCharge() = 18;
-    t().AjouteEssai();
-    EXPECT_EQ(t().TypeMachine(), 4);
-    EXPECT_EQ(t().TypeCharge(), 18);
+    EXPECT_EQ(t().TypeMachine(s().EssaiCourant), 0);
+    s().ModeleEssai.TypeMachine() = 4;
+    s().ModeleEssai.TypeCharge() = 18;
+    t().AjouteEssai(s());
+    EXPECT_EQ(t().TypeMachine(s().EssaiCourant), 4);
+    EXPECT_EQ(t().TypeCharge(s().EssaiCourant), 18);
     t().Essais[1].Entete.TypeMachine() = 8;
     t().Essais[1].Entete.TypeCharge() = 51;
-    EXPECT_EQ(t().TypeMachine(), 0);
-    EXPECT_EQ(t().TypeCharge(), 0);
+    EXPECT_EQ(t().TypeMachine(s().EssaiCourant), 0);
+    EXPECT_EQ(t().TypeCharge(s().EssaiCourant), 0);
 }
 
 struct CasModele {
@@ -245,14 +245,14 @@ class EssaiConformeCas : public TravailTest, public testing::WithParamInterface<
 
 TEST_P(EssaiConformeCas, ComparesTheSettingsTheLoadUses) {
     const CasModele& c = GetParam();
-    t().ModeleEssai.TypeMachine() = c.machineEssai;
-    t().ModeleEssai.TypeCharge() = c.chargeEssai;
+    s().ModeleEssai.TypeMachine() = c.machineEssai;
+    s().ModeleEssai.TypeCharge() = c.chargeEssai;
     essaiDe(1);
-    t().ModeleEssai = t().Essais[1].Entete;
-    t().ModeleEssai.TypeMachine() = c.machineModele;
-    t().ModeleEssai.TypeCharge() = c.chargeModele;
-    if (c.mot >= 0) t().ModeleEssai[c.mot] += 1;
-    EXPECT_EQ(t().EssaiConforme(1), c.conforme);
+    s().ModeleEssai = t().Essais[1].Entete;
+    s().ModeleEssai.TypeMachine() = c.machineModele;
+    s().ModeleEssai.TypeCharge() = c.chargeModele;
+    if (c.mot >= 0) s().ModeleEssai[c.mot] += 1;
+    EXPECT_EQ(t().EssaiConforme(1, s().ModeleEssai), c.conforme);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cas, EssaiConformeCas,
@@ -276,9 +276,9 @@ INSTANTIATE_TEST_SUITE_P(Cas, EssaiConformeCas,
                          [](const auto& info) { return std::string(info.param.nom); });
 
 TEST_F(TravailTest, AnEmptyTestMatchesAnyTemplate) {
-    t().AjouteEssai();
-    t().ModeleEssai.TypeCharge() = 17;
-    EXPECT_TRUE(t().EssaiConforme(1));
+    t().AjouteEssai(s());
+    s().ModeleEssai.TypeCharge() = 17;
+    EXPECT_TRUE(t().EssaiConforme(1, s().ModeleEssai));
 }
 
 struct CasApplication {
@@ -291,13 +291,13 @@ class ColonnesApplication : public TravailTest, public testing::WithParamInterfa
 
 TEST_P(ColonnesApplication, SetsColumns12To14AndTheirFlags) {
     const auto& c = GetParam();
-    t().InitColonnesApplication(c.code);
+    s().InitColonnesApplication(c.code);
     const auto& g = Textes().Grandeurs;
     const auto attendu = [&g](int n) { return n < 0 ? TGrandeur{} : g[n]; };
-    EXPECT_EQ(t().Colonnes[12], attendu(c.g12));
-    EXPECT_EQ(t().Colonnes[13], attendu(c.g13));
-    EXPECT_EQ(t().Colonnes[14], attendu(c.g14));
-    EXPECT_EQ(t().DrapeauxApplication, c.drapeaux);
+    EXPECT_EQ(s().Colonnes[12], attendu(c.g12));
+    EXPECT_EQ(s().Colonnes[13], attendu(c.g13));
+    EXPECT_EQ(s().Colonnes[14], attendu(c.g14));
+    EXPECT_EQ(s().DrapeauxApplication, c.drapeaux);
 }
 
 constexpr std::array<bool, 4> T4{true, true, true, true}, T3{true, true, false, true},
@@ -313,12 +313,12 @@ INSTANTIATE_TEST_SUITE_P(
                     CasApplication{66, 12, 17, 21, T4}));
 
 TEST_F(TravailTest, OtherApplicationCodesChangeNothing) {
-    t().InitColonnesApplication(59);
-    const auto avant = t().Colonnes;
+    s().InitColonnesApplication(59);
+    const auto avant = s().Colonnes;
     for (int code : {0, 50, 67, 12})
-        t().InitColonnesApplication(code);
-    EXPECT_EQ(t().Colonnes, avant);
-    EXPECT_EQ(t().DrapeauxApplication, F4);
+        s().InitColonnesApplication(code);
+    EXPECT_EQ(s().Colonnes, avant);
+    EXPECT_EQ(s().DrapeauxApplication, F4);
 }
 
 TEST(ZoomDefaut, FollowsThePowerClassTable) {

@@ -18,11 +18,11 @@ class TriCas : public TravailTest, public testing::WithParamInterface<CasTri> {}
 
 TEST_P(TriCas, PartitionExchangeWithTheMiddlePivot) {
     const CasTri& c = GetParam();
-    t().AjouteEssai();
+    t().AjouteEssai(s());
     for (int32_t v : c.cles) {
         etat.Mesures[1] = v;
         etat.Mesures[2] = -v; // a second column that must move with the first
-        t().AjoutePoint(etat.Mesures);
+        t().AjoutePoint(s(), etat.Mesures);
     }
     t().TriEssai(c.ordre, 1, 1);
     const TEssai& e = t().Essais[1];
@@ -50,13 +50,13 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.nom); });
 
 TEST_F(TravailTest, AFullTestSortsIntoOrderKeepingEveryPointWhole) {
-    t().AjouteEssai();
+    t().AjouteEssai(s());
     std::mt19937 hasard(42);
     std::uniform_int_distribution<int32_t> valeur(-500, 500); // many equal keys
     for (int k = 0; k < NB_POINTS_MAX; ++k) {
         for (int c = 1; c < NB_COLONNES; ++c)
             etat.Mesures[c] = valeur(hasard);
-        t().AjoutePoint(etat.Mesures);
+        t().AjoutePoint(s(), etat.Mesures);
     }
     std::multiset<std::vector<int32_t>> avant, apres;
     const auto points = [this](std::multiset<std::vector<int32_t>>& s) {
@@ -85,13 +85,13 @@ TEST_F(TravailTest, ASortColumnOutsideThePointIsIgnored) {
 
 TEST_F(TravailTest, ResortSkipsDynamicLoadsAndHonoursEachTestsSettings) {
     const auto ajoute = [this](int typeCharge, int colonne, int ordre, std::vector<int32_t> vitesses) {
-        t().ModeleEssai.TypeCharge() = typeCharge;
-        t().ModeleEssai[TEnteteEssai::MotColonneTri] = colonne;
-        t().ModeleEssai[TEnteteEssai::MotOrdreTri] = ordre;
-        t().AjouteEssai();
+        s().ModeleEssai.TypeCharge() = typeCharge;
+        s().ModeleEssai[TEnteteEssai::MotColonneTri] = colonne;
+        s().ModeleEssai[TEnteteEssai::MotOrdreTri] = ordre;
+        t().AjouteEssai(s());
         for (int32_t v : vitesses) {
             etat.Mesures[1] = v;
-            t().AjoutePoint(etat.Mesures);
+            t().AjoutePoint(s(), etat.Mesures);
         }
     };
     ajoute(1, 1, 0, {3, 1, 2});  // sorted ascending by speed
@@ -99,7 +99,7 @@ TEST_F(TravailTest, ResortSkipsDynamicLoadsAndHonoursEachTestsSettings) {
     ajoute(15, 1, 1, {3, 1, 2}); // sorted descending
     ajoute(7, 1, 2, {3, 1, 2});  // order 2: unchanged
     ajoute(11, 1, 0, {3, 1, 2}); // load with inertia: unchanged
-    t().TravailEnregistre = true;
+    s().TravailEnregistre = true;
     t().Retri();
     const auto vitesses = [this](int k) {
         std::vector<int32_t> v;
@@ -112,7 +112,7 @@ TEST_F(TravailTest, ResortSkipsDynamicLoadsAndHonoursEachTestsSettings) {
     EXPECT_EQ(vitesses(3), (std::vector<int32_t>{3, 2, 1}));
     EXPECT_EQ(vitesses(4), (std::vector<int32_t>{3, 1, 2}));
     EXPECT_EQ(vitesses(5), (std::vector<int32_t>{3, 1, 2}));
-    EXPECT_TRUE(t().TravailEnregistre); // sorting is not a change of the work
+    EXPECT_TRUE(s().TravailEnregistre); // sorting is not a change of the work
 }
 
 } // namespace

@@ -36,9 +36,9 @@ bool echec(const char* quoi) {
     return false;
 }
 
-bool enregistre(Travail& t, const QString& nom, Disposition d) {
-    t.TravailEnregistre = false;
-    if (!EcritTravail(t, nom, d)) return echec("cannot write the work");
+bool enregistre(Travail& t, SessionTravail& session, const QString& nom, Disposition d) {
+    session.TravailEnregistre = false;
+    if (!EcritTravail(t, session, nom, d)) return echec("cannot write the work");
     std::printf("%s: %d tests, %d points\n", qPrintable(nom), t.EnteteTravail.NbEssais,
                 t.Essais[1].nbPoints() + (t.EnteteTravail.NbEssais > 1 ? t.Essais[2].nbPoints() : 0));
     return true;
@@ -48,14 +48,15 @@ bool caracteristique(const QString& nom) {
     SurBanc s{1, bancAsynchrone()};
     if (!s.banc) return echec("no pseudo-terminal for the simulated bench");
     Travail& t = *s.travail;
-    AcquisitionCaract acq(*s.liaison, t, s.etat, s.config);
-    t.ModeleEssai.TypeMachine() = 3;
-    t.ModeleEssai.TypeCharge() = 1; // T = K
+    SessionTravail& session = s.session;
+    AcquisitionCaract acq(*s.liaison, t, session, s.etat, s.config);
+    session.ModeleEssai.TypeMachine() = 3;
+    session.ModeleEssai.TypeCharge() = 1; // T = K
     t.EnteteTravail.Commentaire.setTexte("Machine asynchrone sur une charge T = K");
 
     // Test 1: the drive sweeps K up over 5 s and the points are taken as the speed moves.
-    t.AjouteEssai();
-    t.essaiCourant().Entete.setCommentaire("Balayage de K");
+    t.AjouteEssai(session);
+    t.Essais[session.EssaiCourant].Entete.setCommentaire("Balayage de K");
     if (!acq.entreAuto()) return echec("the link to the simulated bench does not open");
     acq.T = 5;
     acq.demarreBalayage(AcquisitionCaract::BalayageCroissant);
@@ -64,8 +65,8 @@ bool caracteristique(const QString& nom) {
     acq.stop();
 
     // Test 2: ten points by hand, K raised by 5 % each time, once the speed has settled.
-    t.AjouteEssai();
-    t.essaiCourant().Entete.setCommentaire("Points manuels");
+    t.AjouteEssai(session);
+    t.Essais[session.EssaiCourant].Entete.setCommentaire("Points manuels");
     if (!acq.entreManuel()) return echec("the manual mode does not start");
     for (int k = 5; k <= 50; k += 5) {
         acq.changeK(k);
@@ -80,25 +81,26 @@ bool caracteristique(const QString& nom) {
 
     // Torque, current and efficiency against speed, in the first quadrant.
     const int quadrant1 = 1;
-    EcritDefinition(t, 1, ModeDefinition::Nouveau, 1, 2, quadrant1, s.config.ClassePuissance);
-    EcritDefinition(t, 2, ModeDefinition::Nouveau, 1, 5, quadrant1, s.config.ClassePuissance);
-    EcritDefinition(t, 3, ModeDefinition::Nouveau, 1, 8, quadrant1, s.config.ClassePuissance);
-    return enregistre(t, nom, Disposition::MLX2);
+    EcritDefinition(t, session, 1, ModeDefinition::Nouveau, 1, 2, quadrant1, s.config.ClassePuissance);
+    EcritDefinition(t, session, 2, ModeDefinition::Nouveau, 1, 5, quadrant1, s.config.ClassePuissance);
+    EcritDefinition(t, session, 3, ModeDefinition::Nouveau, 1, 8, quadrant1, s.config.ClassePuissance);
+    return enregistre(t, session, nom, Disposition::MLX2);
 }
 
 bool pompe(const QString& nom) {
     SurBanc s{1, bancAsynchrone()};
     if (!s.banc) return echec("no pseudo-terminal for the simulated bench");
     Travail& t = *s.travail;
+    SessionTravail& session = s.session;
     constexpr int code = 61; // centrifugal pump
-    ChargeApplication charge(*s.liaison, t, s.etat, s.config);
+    ChargeApplication charge(*s.liaison, t, session, s.etat, s.config);
     t.ApplicationCourante = code;
     t.ParamApplication = ParamsParDefaut(code);
-    t.MachineApplication = 3;
-    ReconcilieEssai(t);
-    t.essaiCourant().Entete[TEnteteEssai::MotCouplage] = CouplageEtoile;
-    t.ModeleEssai[TEnteteEssai::MotCouplage] = CouplageEtoile;
-    t.essaiCourant().Entete.setCommentaire("Vanne de 10 a 100 %");
+    session.MachineApplication = 3;
+    ReconcilieEssai(t, session);
+    t.Essais[session.EssaiCourant].Entete[TEnteteEssai::MotCouplage] = CouplageEtoile;
+    session.ModeleEssai[TEnteteEssai::MotCouplage] = CouplageEtoile;
+    t.Essais[session.EssaiCourant].Entete.setCommentaire("Vanne de 10 a 100 %");
     t.EnteteTravail.Commentaire.setTexte("Pompe centrifuge entraînée par la machine asynchrone");
     s.liaison->Initialise();
     const std::optional<PlageCharge> plage = charge.SetApp();
@@ -113,14 +115,14 @@ bool pompe(const QString& nom) {
         }
         charge.SetValeursAff(position, plage->minimum);
         if (s.etat.Mesures[0] < 0) return echec("the link to the simulated bench was lost");
-        t.AjoutePoint(s.etat.Mesures);
+        t.AjoutePoint(session, s.etat.Mesures);
     }
     charge.Arrete();
 
     // Head against flow, flow against the valve opening, electrical power against flow.
     for (const auto& [cible, x, y] : {std::tuple{5, 13, 14}, std::tuple{6, 12, 13}, std::tuple{7, 13, 6}})
-        EcritDefinition(t, cible, ModeDefinition::Nouveau, x, y, 1, s.config.ClassePuissance);
-    return enregistre(t, nom, Disposition::Vimr2);
+        EcritDefinition(t, session, cible, ModeDefinition::Nouveau, x, y, 1, s.config.ClassePuissance);
+    return enregistre(t, session, nom, Disposition::Vimr2);
 }
 
 } // namespace

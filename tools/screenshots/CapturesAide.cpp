@@ -119,8 +119,8 @@ bool ecrit(QWidget* w, const QString& dossier, const QString& nom, const char* l
 bool etudeCaracteristiques(const QString& dossier, const char* l) {
     bool ok = true;
     Fenetres& f = fenetres();
-    travail().NouveauTravail();
-    travail().ModeleEssai = TEnteteEssai::defaut();
+    travail().NouveauTravail(sessionTravail());
+    sessionTravail().ModeleEssai = TEnteteEssai::defaut();
     etude(3, 8);
     TFormChoixCaract& c = *f.FormChoixCaract;
     c.PageDemandee = 1;
@@ -154,14 +154,14 @@ bool etudeCaracteristiques(const QString& dossier, const char* l) {
     t.ButtonChargeDynamique->setChecked(false);
     t.Action();
     t.hide();
-    travail().NouveauTravail();
+    travail().NouveauTravail(sessionTravail());
     return ok;
 }
 
 bool etudeApplication(const QString& dossier, const char* l, Liaison& liaison) {
     bool ok = true;
     Fenetres& f = fenetres();
-    travail().MachineApplication = 3;
+    sessionTravail().MachineApplication = 3;
     f.ChoixMachine->show();
     ok &= ecrit(f.ChoixMachine, dossier, "choix-machine", l);
     f.ChoixMachine->hide();
@@ -181,9 +181,9 @@ bool etudeApplication(const QString& dossier, const char* l, Liaison& liaison) {
     if (!simule) return false;
     ok &= ecrit(&e, dossier, "ecran-pompe", l);
     arreteApplicationSimulee(e, liaison);
-    travail().NouveauTravail();
+    travail().NouveauTravail(sessionTravail());
     travail().ApplicationCourante = 0;
-    travail().MachineApplication = 0;
+    sessionTravail().MachineApplication = 0;
     return ok;
 }
 

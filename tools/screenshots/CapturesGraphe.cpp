@@ -48,14 +48,15 @@ int main(int argc, char** argv) {
 
     AppliqueLangue(1);
     const auto exemple = std::make_unique<Travail>();
+    SessionTravail session;
     Travail& t = *exemple;
-    remplitTravailExemple(t, 60);
-    t.EssaiCourant = 2;
+    remplitTravailExemple(t, session, 60);
+    session.EssaiCourant = 2;
     EtatEtude etat;
-    etat.SelectionPoint(t, 35);
+    etat.SelectionPoint(t, session, 35);
 
     Proprietaire proprietaire;
-    TCaractMachine panneau(1, t, etat);
+    TCaractMachine panneau(1, t, session, etat);
     proprietaire.panneau = &panneau;
     panneau.setProprietaires(&proprietaire, nullptr);
     panneau.resize(720, 480);
@@ -81,7 +82,7 @@ int main(int argc, char** argv) {
     ok = capture(panneau, dossier, "graphe_acquisition") && ok;
     etat.AcquisitionEnCours = false;
     for (int n = 2; n <= 4; ++n) {
-        TCaractMachine autre(n, t, etat);
+        TCaractMachine autre(n, t, session, etat);
         proprietaire.panneau = &autre;
         autre.setProprietaires(&proprietaire, nullptr);
         autre.resize(720, 480);

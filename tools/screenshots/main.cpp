@@ -108,7 +108,7 @@ void filtre(QtMsgType type, const QMessageLogContext& contexte, const QString& m
 bool dialogues(const QString& dossier, const QString& langue) {
     Fenetres& f = fenetres();
     bool ok = true;
-    travail().NouveauTravail(); // the quantity names of the language, as at start-up
+    travail().NouveauTravail(sessionTravail()); // the quantity names of the language, as at start-up
     etude(3, 1);
     f.NouvelCaract->Prepare(ModeDefinition::Nouveau, 1);
     f.NouvelCaract->show();
@@ -116,13 +116,13 @@ bool dialogues(const QString& dossier, const QString& langue) {
     f.NouvelCaract->hide();
     // An oscilloscope study: time on the abscissa, only the right half of the plane.
     etude(4, 12);
-    travail().ModeleEssai[TEnteteEssai::MotCalibreCourant] = 1;
+    sessionTravail().ModeleEssai[TEnteteEssai::MotCalibreCourant] = 1;
     travail().EnteteTravail.DefCaract(2) = TDefCaract{1, 1, {}, 11, 18, {}, 2, 18, {}, 1};
     f.NouvelCaract->Prepare(ModeDefinition::Modification, 2);
     f.NouvelCaract->show();
     ok &= enregistre(f.NouvelCaract, dossier, "modify-characteristic-time-" + langue);
     f.NouvelCaract->hide();
-    travail().ModeleEssai[TEnteteEssai::MotCalibreCourant] = 0;
+    sessionTravail().ModeleEssai[TEnteteEssai::MotCalibreCourant] = 0;
 
     etude(2, 1);
     f.FormTrierPoints->show();
@@ -147,8 +147,8 @@ bool choixCaract(const QString& dossier) {
     TFormChoixCaract& c = *fenetres().FormChoixCaract;
     const int charges[3] = {1, 8, 14};
     for (int page = 0; page < 3; ++page) {
-        travail().ModeleEssai.TypeMachine() = 3;
-        travail().ModeleEssai.TypeCharge() = charges[page];
+        sessionTravail().ModeleEssai.TypeMachine() = 3;
+        sessionTravail().ModeleEssai.TypeCharge() = charges[page];
         c.PageDemandee = page;
         c.show();
         ok &= enregistre(&c, dossier, QString("choice-screen-page%1").arg(page));
@@ -163,7 +163,7 @@ bool panneauxCharge(const QString& dossier) {
     TFormChoixCaract& c = *fenetres().FormChoixCaract;
     for (int type = 6; type <= 18; ++type) {
         const bool statique = type <= 9 || type == 15 || type == 17;
-        travail().ModeleEssai = TEnteteEssai::defaut();
+        sessionTravail().ModeleEssai = TEnteteEssai::defaut();
         etude(3, type);
         c.PageDemandee = statique ? 1 : 2;
         c.show();
@@ -171,28 +171,28 @@ bool panneauxCharge(const QString& dossier) {
                          QString("panneau-charge-%1").arg(type, 2, 10, QChar('0')));
         c.hide();
     }
-    travail().ModeleEssai = TEnteteEssai::defaut();
+    sessionTravail().ModeleEssai = TEnteteEssai::defaut();
     return ok;
 }
 
 } // namespace
 
 void etude(int typeMachine, int typeCharge) {
-    travail().ModeleEssai.TypeMachine() = typeMachine;
-    travail().ModeleEssai.TypeCharge() = typeCharge;
+    sessionTravail().ModeleEssai.TypeMachine() = typeMachine;
+    sessionTravail().ModeleEssai.TypeCharge() = typeCharge;
 }
 
 void travailExemple() {
     Travail& t = travail();
     VecteurMesures m{};
-    t.NouveauTravail();
+    t.NouveauTravail(sessionTravail());
     t.EnteteTravail.Commentaire.setTexte(QString::fromUtf8("Machine asynchrone 1,5 kW : essais en charge"));
     t.EnteteTravail.Interpolation = 2;
-    t.ModeleEssai.TypeMachine() = 3;
-    t.ModeleEssai.TypeCharge() = 1;
+    sessionTravail().ModeleEssai.TypeMachine() = 3;
+    sessionTravail().ModeleEssai.TypeCharge() = 1;
     for (int e = 0; e < 2; ++e) {
-        t.ModeleEssai.setCommentaire(e == 0 ? "400 V" : "360 V");
-        t.AjouteEssai();
+        sessionTravail().ModeleEssai.setCommentaire(e == 0 ? "400 V" : "360 V");
+        t.AjouteEssai(sessionTravail());
         for (int k = 0; k <= 24; ++k) {
             const int couple = k * 40;                  // hundredths of N.m
             const int vitesse = 1495 - k * (e ? 4 : 3); // tr/min
@@ -205,24 +205,24 @@ void travailExemple() {
             m[8] = m[6] > 0 ? 1000 * std::min(m[3], m[6]) / m[6] : 0;
             m[9] = 300 + k * 22;
             m[10] = std::abs(m[6] - m[3]);
-            t.AjoutePoint(m);
+            t.AjoutePoint(sessionTravail(), m);
         }
     }
     const int defs[4][2] = {{2, 1}, {2, 5}, {2, 3}, {3, 8}}; // X column, Y column
     for (int k = 1; k <= 4; ++k)
         t.EnteteTravail.DefCaract(k) =
             TDefCaract{1, 1, {}, defs[k - 1][0], 18, {}, defs[k - 1][1], 18, {}, 1};
-    t.TravailEnregistre = true;
+    sessionTravail().TravailEnregistre = true;
 }
 
 void travailOscillo() {
     // Thirty seconds of a cyclic load: speed and torque against time.
     Travail& t = travail();
     VecteurMesures m{};
-    t.NouveauTravail();
-    t.ModeleEssai.TypeMachine() = 1;
-    t.ModeleEssai.TypeCharge() = 14;
-    t.AjouteEssai();
+    t.NouveauTravail(sessionTravail());
+    sessionTravail().ModeleEssai.TypeMachine() = 1;
+    sessionTravail().ModeleEssai.TypeCharge() = 14;
+    t.AjouteEssai(sessionTravail());
     t.EnteteTravail.Interpolation = 1;
     for (int k = 0; k <= 600; ++k) {
         const double phase = std::fmod(k * 0.05, 8.0) / 4; // an 8 s period
@@ -233,11 +233,11 @@ void travailOscillo() {
         m[11] = k * 5;
         m[2] = int(couple);
         m[1] = int(1480 - couple / 10);
-        t.AjoutePoint(m);
+        t.AjoutePoint(sessionTravail(), m);
     }
     t.EnteteTravail.DefCaract(1) = TDefCaract{1, 1, {}, 11, 18, {}, 1, 18, {}, 1};
     t.EnteteTravail.DefCaract(2) = TDefCaract{1, 1, {}, 11, 18, {}, 2, 18, {}, 1};
-    t.TravailEnregistre = true;
+    sessionTravail().TravailEnregistre = true;
 }
 
 void montreOscillo(TFormTraceCaract& f) {
@@ -250,7 +250,7 @@ void montreOscillo(TFormTraceCaract& f) {
 }
 
 TFormVisualisation& montreVisualisation(Liaison& liaison) {
-    travail().NouveauTravail();
+    travail().NouveauTravail(sessionTravail());
     etude(4, 1);
     ConfigGenerale().ClassePuissance = 3;
     TFormVisualisation& v = *fenetres().FormVisualisation;
@@ -275,11 +275,11 @@ void fermeVisualisation(Liaison& liaison) {
 std::unique_ptr<TBancSimule> lanceApplicationSimulee(TFormApplication& f, Liaison& liaison, int code,
                                                      int machine) {
     Travail& t = travail();
-    t.NouveauTravail();
+    t.NouveauTravail(sessionTravail());
     t.ApplicationCourante = code;
     t.ParamApplication = ParamsParDefaut(code);
-    t.MachineApplication = machine;
-    t.ModeleEssai.TypeMachine() = machine;
+    sessionTravail().MachineApplication = machine;
+    sessionTravail().ModeleEssai.TypeMachine() = machine;
     // The simulated bench with that machine, the load run for a few seconds of its time.
     TConfigBanc configBanc;
     configBanc.machine = TypeMachine(machine);
@@ -424,12 +424,12 @@ bool etudeApplication(const QString& dossier) {
     bool ok = true;
     TChoixMachine& choix = *fenetres().ChoixMachine;
     for (const int machine : {0, 3}) {
-        travail().MachineApplication = machine;
+        sessionTravail().MachineApplication = machine;
         choix.show();
         ok &= enregistre(&choix, dossier, machine ? "machine-choice" : "machine-choice-none");
         choix.hide();
     }
-    travail().MachineApplication = 0;
+    sessionTravail().MachineApplication = 0;
     TConfigurationApplication& c = *fenetres().ConfigurationApplication;
     const auto capture = [&](int code, const QString& nom) {
         travail().ApplicationCourante = code;
@@ -458,11 +458,11 @@ bool etudeApplication(const QString& dossier) {
 bool ecransEnregistrement(TFormApplication& f, const QString& dossier, Liaison& liaison) {
     bool ok = true;
     Travail& t = travail();
-    t.NouveauTravail();
+    t.NouveauTravail(sessionTravail());
     t.ApplicationCourante = 53;
     t.ParamApplication = ParamsParDefaut(53);
-    t.MachineApplication = 1;
-    t.ModeleEssai.TypeMachine() = 1;
+    sessionTravail().MachineApplication = 1;
+    sessionTravail().ModeleEssai.TypeMachine() = 1;
     f.show();
     f.ButtonCharge->setChecked(true);
     f.ButtonGraphAnim->click();
@@ -477,7 +477,7 @@ bool ecransEnregistrement(TFormApplication& f, const QString& dossier, Liaison& 
     };
     for (int k = 0; k <= 12; ++k) {
         mesure(1500 - k * 14, k * 80, 0);
-        t.AjoutePoint(f.etat().Mesures);
+        t.AjoutePoint(sessionTravail(), f.etat().Mesures);
     }
     f.BoutonManuel->setChecked(true);
     f.Action();
@@ -487,15 +487,15 @@ bool ecransEnregistrement(TFormApplication& f, const QString& dossier, Liaison& 
     f.BoutonManuel->setChecked(false);
 
     // A second test: the start, one point every 100 ms for 10 s.
-    t.ModeleEssai = t.Essais[1].Entete;
-    t.ModeleEssai.setCommentaire("démarrage");
-    t.AjouteEssai();
+    sessionTravail().ModeleEssai = t.Essais[1].Entete;
+    sessionTravail().ModeleEssai.setCommentaire("démarrage");
+    t.AjouteEssai(sessionTravail());
     for (int k = 0; k <= 100; ++k) {
         const double x = k / 100.0;
         const int32_t vitesse = int32_t(1400 * (1 - std::exp(-x * 6)));
         const int32_t couple = int32_t(900 * std::exp(-x * 5) + 300);
         mesure(vitesse, couple, k * 10);
-        t.AjoutePoint(f.etat().Mesures);
+        t.AjoutePoint(sessionTravail(), f.etat().Mesures);
     }
     f.BoutonOscillo->setChecked(true);
     f.Action();
@@ -527,10 +527,10 @@ bool ecransApplication(const QString& dossier, Liaison& liaison) {
         arreteApplicationSimulee(f, liaison);
     }
     // Stopped, before the coupling is chosen: no bar, no voltage, no current.
-    travail().NouveauTravail();
+    travail().NouveauTravail(sessionTravail());
     travail().ApplicationCourante = 53;
     travail().ParamApplication = ParamsParDefaut(53);
-    travail().MachineApplication = 3;
+    sessionTravail().MachineApplication = 3;
     f.show();
     ok &= enregistre(&f, dossier, "run-screen-stopped-no-coupling");
     f.ButtonTitre->setChecked(true);
@@ -543,7 +543,7 @@ bool ecransApplication(const QString& dossier, Liaison& liaison) {
     ok &= ecransEnregistrement(f, dossier, liaison);
     liaison.RawValues = {};
     liaison.ParamBlock = {};
-    travail().NouveauTravail();
+    travail().NouveauTravail(sessionTravail());
     return ok;
 }
 
@@ -555,7 +555,7 @@ bool catalogue(const QString& dossier) {
     const auto capture = [&](const QString& nom) {
         ok &= enregistre(&k, dossier, "application-catalogue-" + nom);
     };
-    travail().MachineApplication = 3;
+    sessionTravail().MachineApplication = 3;
     k.show();
     capture("site");
     k.Image1MouseMove(k.ImageSelectUsine);
@@ -597,7 +597,7 @@ bool catalogue(const QString& dossier) {
     capture("missing-illustration");
     k.hide();
     travail().ApplicationCourante = 0;
-    travail().MachineApplication = 0;
+    sessionTravail().MachineApplication = 0;
     return ok;
 }
 
@@ -634,7 +634,7 @@ bool aides(const QString& dossier) {
          {std::tuple{1, 1, "wiring-help-1"}, std::tuple{3, 2, "wiring-help-3-en"},
           std::tuple{6, 1, "wiring-help-6"}}) {
         langue(l);
-        travail().MachineApplication = machine;
+        sessionTravail().MachineApplication = machine;
         montre(cablage, nom);
     }
     langue(1);
@@ -650,7 +650,7 @@ bool aides(const QString& dossier) {
     langue(1);
     montre(*fenetres().AboutBox, "about-box");
     travail().ApplicationCourante = 0;
-    travail().MachineApplication = 0;
+    sessionTravail().MachineApplication = 0;
     return ok;
 }
 
@@ -715,7 +715,7 @@ bool toutes(const QString& dossierSortie, Liaison& liaison) {
     ok &= aides(dossierSortie);
     AppliqueLangue(2);
     ConfigGenerale().LangueConfig = 2;
-    travail().NouveauTravail();
+    travail().NouveauTravail(sessionTravail());
     travail().ApplicationCourante = 61;
     travail().ParamApplication = ParamsParDefaut(61);
     fenetres().FormApplication->show();
@@ -755,10 +755,10 @@ int main(int argc, char** argv) {
 
     auto port = creePortSerieSysteme();
     auto reseau = creeBibliothequeModbusTcp();
-    Liaison liaison(*port, *reseau, horlogeSysteme(), ConfigGenerale(), machineDuTravail(travail()));
+    Liaison liaison(*port, *reseau, horlogeSysteme(), ConfigGenerale(), machineDuTravail(sessionTravail()));
     bool ok = true;
     {
-        Programme p(liaison, travail());
+        Programme p(liaison, travail(), sessionTravail());
         // The guide's pictures first: the captures below take files away from the program folder.
         ok &= imagesAide(aideSeule ? dossierSortie : QDir(dossierSortie).filePath("aide"), liaison);
         if (!aideSeule) ok &= toutes(dossierSortie, liaison);

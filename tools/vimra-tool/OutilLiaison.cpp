@@ -84,8 +84,8 @@ class Lien {
 public:
     explicit Lien(const OptionsOutil& o)
         : m_port(creePortSerieSysteme()), m_reseau(creeBibliothequeModbusTcp(1000, 2000)),
-          m_config(TConfigGenerale::defaut()), m_travail(std::make_unique<Travail>()),
-          m_liaison(*m_port, *m_reseau, horlogeSysteme(), m_config, machineDuTravail(*m_travail)) {
+          m_config(TConfigGenerale::defaut()),
+          m_liaison(*m_port, *m_reseau, horlogeSysteme(), m_config, machineDuTravail(m_session)) {
         m_config.TypeVariateur = o.modele;
         if (!o.tcp.isEmpty()) {
             m_config.TypeLiaison = 0;
@@ -102,8 +102,8 @@ public:
             m_config.TypeLiaison = 1;
             m_liaison.serie().NomPortImpose = o.port;
         }
-        m_travail->ModeleEssai.TypeMachine() = o.machine;
-        m_travail->ModeleEssai[TEnteteEssai::MotCalibreCourant] = o.calibre == 2 ? 1 : 0;
+        m_session.ModeleEssai.TypeMachine() = o.machine;
+        m_session.ModeleEssai[TEnteteEssai::MotCalibreCourant] = o.calibre == 2 ? 1 : 0;
         m_ouvert = m_liaison.Ouvre();
     }
     // The tool only reads or writes what it is told: it neither arms nor releases the drive.
@@ -111,7 +111,7 @@ public:
 
     bool ouvert() const { return m_ouvert; }
     Liaison& liaison() { return m_liaison; }
-    Travail& travail() { return *m_travail; }
+    const SessionTravail& session() const { return m_session; }
     // The program's message for a failed exchange, with its result code.
     bool verifie() {
         if (!m_liaison.LastFailed) return true;
@@ -127,7 +127,7 @@ private:
     std::unique_ptr<PortSerie> m_port;
     std::unique_ptr<BibliothequeReseau> m_reseau;
     TConfigGenerale m_config;
-    std::unique_ptr<Travail> m_travail;
+    SessionTravail m_session;
     Liaison m_liaison;
     bool m_ouvert = false;
 };
@@ -259,7 +259,7 @@ int commandeSuivi(const OptionsOutil& o) {
     // The time of the program's time base first, then the measured and derived quantities.
     static constexpr int colonnes[] = {11, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
     Liaison& l = lien.liaison();
-    ecritSortie(EnteteCsvMesures(lien.travail(), colonnes));
+    ecritSortie(EnteteCsvMesures(lien.session(), colonnes));
     l.inittime();
     QElapsedTimer horloge;
     horloge.start();
@@ -271,7 +271,7 @@ int commandeSuivi(const OptionsOutil& o) {
         if (const Mesure m = l.LectureValeurs()) {
             VecteurMesures mesures{};
             m.reporte(mesures);
-            ecritSortie(LigneCsvMesures(lien.travail(), mesures, colonnes));
+            ecritSortie(LigneCsvMesures(lien.session(), mesures, colonnes));
             ++lignes;
         } else {
             lien.signaleCycleManque();

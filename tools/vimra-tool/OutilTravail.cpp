@@ -9,7 +9,7 @@
 #include "work/CopieValeurs.h"
 #include "work/FichierTravail.h"
 #include "work/JournalTravail.h"
-#include "work/Travail.h"
+#include "work/SessionTravail.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -33,12 +33,13 @@ private:
 };
 
 // The work of file `nom`, nothing when it cannot be read (the reason was said). An application work
-// shows its application's own quantities in columns 12..14, as the run screen does.
-std::unique_ptr<Travail> lit(const QString& nom) {
+// shows its application's own quantities in columns 12..14 of `session`, as the run screen does.
+std::unique_ptr<Travail> lit(const QString& nom, SessionTravail& session) {
     DialoguesOutil d(nom);
     auto t = std::make_unique<Travail>();
-    if (!LitTravail(*t, nom)) return nullptr;
-    if (TypeFichier(nom) == QLatin1String(TYPE_VIMR2)) t->InitColonnesApplication(t->ApplicationCourante);
+    if (!LitTravail(*t, session, nom)) return nullptr;
+    if (TypeFichier(nom) == QLatin1String(TYPE_VIMR2))
+        session.InitColonnesApplication(t->ApplicationCourante);
     return t;
 }
 
@@ -52,22 +53,24 @@ int derniereColonne(const QString& nom) {
 int commandeDump(const OptionsOutil& o) {
     if (o.arguments.size() != 1) return Usage;
     const QString& f = o.arguments[0];
-    const auto t = lit(f);
+    SessionTravail session;
+    const auto t = lit(f, session);
     if (!t) return Echec;
-    ecritSortie(TexteValeurs(*t, -1, derniereColonne(f)));
+    ecritSortie(TexteValeurs(*t, session, -1, derniereColonne(f)));
     return Fait;
 }
 
 int commandeExportCsv(const OptionsOutil& o) {
     if (o.arguments.size() != 1) return Usage;
     const QString& f = o.arguments[0];
-    const auto t = lit(f);
+    SessionTravail session;
+    const auto t = lit(f, session);
     if (!t) return Echec;
     if (o.essai > t->EnteteTravail.NbEssais) {
         erreur(f + ": no test " + QString::number(o.essai));
         return Echec;
     }
-    ecritSortie(CsvValeurs(*t, o.essai, derniereColonne(f)));
+    ecritSortie(CsvValeurs(*t, session, o.essai, derniereColonne(f)));
     return Fait;
 }
 
@@ -80,7 +83,8 @@ int commandeExport(const OptionsOutil& o) {
         return Usage;
     }
     AppliqueLangue(o.langue);
-    const auto t = lit(source);
+    SessionTravail session;
+    const auto t = lit(source, session);
     if (!t) return Echec;
     if (o.essai > t->EnteteTravail.NbEssais) {
         erreur(source + ": no test " + QString::number(o.essai));
@@ -91,8 +95,8 @@ int commandeExport(const OptionsOutil& o) {
     options.essai = std::max(o.essai, 0);
     InstalleParametresEssai(ParametresChargeEssai);
     QString raison;
-    const bool ecrit = extension == QLatin1String("csv") ? EcritCsv(*t, options, cible, &raison)
-                                                         : EcritXlsx(*t, options, cible, &raison);
+    const bool ecrit = extension == QLatin1String("csv") ? EcritCsv(*t, session, options, cible, &raison)
+                                                         : EcritXlsx(*t, session, options, cible, &raison);
     InstalleParametresEssai(nullptr);
     if (!ecrit) {
         erreur(cible + ": " + Textes().Texte[txt::ErreurEcriture] + " (" + raison + ")");
@@ -109,10 +113,12 @@ int commandeConvert(const OptionsOutil& o) {
         erreur(cible + ": the output name must end in .MLX2 or .Vimr2");
         return Usage;
     }
-    const auto t = lit(source);
+    SessionTravail session;
+    const auto t = lit(source, session);
     if (!t) return Echec;
     DialoguesOutil d(cible);
-    return EcritTravail(*t, cible, type == QLatin1String(TYPE_MLX2) ? Disposition::MLX2 : Disposition::Vimr2)
+    return EcritTravail(*t, session, cible,
+                        type == QLatin1String(TYPE_MLX2) ? Disposition::MLX2 : Disposition::Vimr2)
                ? Fait
                : Echec;
 }
@@ -126,7 +132,8 @@ QString nombre(int n, const char* mot) {
 // What the journal held, in one line: when it last changed, its tests and points.
 QString resume(const ContenuJournal& c) {
     const auto t = std::make_unique<Travail>();
-    DecodeTravail(*t, c.octets, c.disposition);
+    SessionTravail session;
+    DecodeTravail(*t, session, c.octets, c.disposition);
     int points = 0;
     for (int k = 1; k <= t->EnteteTravail.NbEssais; ++k)
         points += t->Essais[k].nbPoints();
