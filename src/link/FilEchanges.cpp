@@ -15,34 +15,34 @@ FilEchanges::~FilEchanges() {
 
 void FilEchanges::boucle() {
     for (;;) {
-        std::function<void()> travail;
+        std::function<void()> tache;
         {
             std::unique_lock l(m_verrou);
             m_signal.wait(l, [this] { return m_fin || !m_file.empty(); });
             if (m_file.empty()) return;
-            travail = std::move(m_file.front());
+            tache = std::move(m_file.front());
             m_file.pop_front();
         }
-        travail();
+        tache();
     }
 }
 
-void FilEchanges::poste(std::function<void()> travail) {
+void FilEchanges::poste(std::function<void()> tache) {
     {
         std::lock_guard l(m_verrou);
-        m_file.push_back(std::move(travail));
+        m_file.push_back(std::move(tache));
     }
     m_signal.notify_one();
 }
 
-void FilEchanges::execute(const std::function<void()>& travail) {
+void FilEchanges::execute(const std::function<void()>& tache) {
     if (surLeFil()) {
-        travail();
+        tache();
         return;
     }
     std::promise<void> fait;
     poste([&] {
-        travail();
+        tache();
         fait.set_value();
     });
     fait.get_future().wait();

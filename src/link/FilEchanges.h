@@ -17,11 +17,11 @@ public:
     FilEchanges(const FilEchanges&) = delete;
     FilEchanges& operator=(const FilEchanges&) = delete;
 
-    // Runs `travail` on the thread after what is queued, and waits for it; on the thread itself,
+    // Runs `tache` on the thread after what is queued, and waits for it; on the thread itself,
     // runs it at once.
-    void execute(const std::function<void()>& travail);
-    // Queues `travail` and returns at once.
-    void poste(std::function<void()> travail);
+    void execute(const std::function<void()>& tache);
+    // Queues `tache` and returns at once.
+    void poste(std::function<void()> tache);
     bool surLeFil() const { return std::this_thread::get_id() == m_fil.get_id(); }
 
 private:
