@@ -84,8 +84,11 @@ protected:
 
 TEST_F(Couches, EveryFolderOfTheSourcesHasItsPlaceInTheOrder) {
     ASSERT_GE(ordre.size(), 5u) << "README: no line \"Layers, from the ground up: ...\"";
-    for (const auto& e : fs::directory_iterator(src))
-        if (e.is_directory()) EXPECT_GE(rang(e.path().filename().string()), 0) << e.path().filename();
+    for (const auto& e : fs::directory_iterator(src)) {
+        if (e.is_directory()) {
+            EXPECT_GE(rang(e.path().filename().string()), 0) << e.path().filename();
+        }
+    }
 }
 
 TEST_F(Couches, NoIncludePointsUpTheOrder) {
